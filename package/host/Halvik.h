@@ -1,0 +1,13 @@
+#pragma once
+// Halvik: the BIN query.
+#include "HostAbi.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+ZvBool ZV_HOSTAPI FazSomenteTrnConsultaBins(ZvMessageLabel* label);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,13 @@
+#pragma once
+// Ormund: window tools.
+#include "HostAbi.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+void ZV_HOSTAPI ColocaJanelaEmPrimeiroPlano(ZvWindow window);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,23 @@
+#pragma once
+// Codes of the client's enabled-transaction tables: the terminal table
+// (FOSDAL_...) and the file-exchange table (INTPOS_...). Only those the package uses.
+#include <cstdint>
+
+namespace zv {
+
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_AVISTA = 1;
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_LOJISTA = 2;
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_ADM = 3;
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_CANCEL = 6;
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_CONSULTA_PARC = 8;
+constexpr uint16_t FOSDAL_TRANSACAO_HABILITADA_CARTAO_CANCEL_FATURA = 21;
+constexpr uint16_t FOSDAL_MODO_COLETA_DADOS_SENHA = 1;
+
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_CREDITO = 5;
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_CONSULTA_PARCELAS = 6;
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_CANCEL_CREDITO = 7;
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_ZENTRAVELA_SAQUE = 32;
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_CONSULTA_SALDO_CREDITO = 58;
+constexpr uint16_t INTPOS_TRANSACAO_HABILITADA_CANC_SAQUE_CREDITO = 63;
+
+}  // namespace zv

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+class Application;
+
+// What draws the forms and delivers the operator's input. Holds no rules.
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // Milliseconds on the backend's clock (virtual in headless runs).
+    virtual int64_t Now() const = 0;
+    // The loop is idle: nothing queued and no timer due. Draw, then deliver
+    // input (post events to the application) or advance the clock.
+    virtual void Idle(Application& app) = 0;
+    // A message box; returns IDOK, IDYES or IDNO.
+    virtual int MessageBox(Application& app, const std::string& text, const std::string& caption,
+                           uint32_t flags) = 0;
+    // Something changed that the operator should see now (ProcessMessages).
+    virtual void Repaint(Application& app) { (void)app; }
+};
+
+}  // namespace forms

@@ -1,0 +1,59 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "forms/Control.h"
+
+namespace forms {
+
+// Single-line edit. MaxLength limits typed input only; text set by the program
+// is taken whole. Modified is set by typing only.
+class Edit : public Control {
+public:
+    Edit(Form& form, Control* parent, std::string name);
+
+    bool IsFocusable() const override { return true; }
+    bool TakesCharacters() const override { return true; }
+
+    virtual std::string Text() const { return text_; }
+    // Program-set text: fires OnChange when the text differs, leaves Modified alone.
+    virtual void SetText(const std::string& text);
+    void Clear() { SetText(""); }
+
+    int MaxLength() const { return maxLength_; }  // 0 = no limit
+    virtual void SetMaxLength(int n) { maxLength_ = n; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool m) { modified_ = m; }
+    int SelStart() const { return selStart_; }  // caret position, 0-based
+    void SetSelStart(int pos);
+    CharCase GetCharCase() const { return charCase_; }
+    void SetCharCase(CharCase c) { charCase_ = c; }
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char c) { passwordChar_ = c; }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool r) { readOnly_ = r; }
+
+    // What the operator sees: the text, masked by the password character.
+    virtual std::string DisplayText() const;
+
+    std::function<void(Control& sender)> OnChange;
+
+    // Typing: a character inserts at the caret (case and MaxLength applied),
+    // Backspace deletes before the caret.
+    void DefaultKey(char key) override;
+
+protected:
+    // Sets the text as typing does: marks Modified and fires OnChange.
+    void TypedText(const std::string& text, int caret);
+    void FireChange();
+
+    std::string text_;
+    int maxLength_ = 0;
+    bool modified_ = false;
+    int selStart_ = 0;
+    CharCase charCase_ = CharCase::Normal;
+    char passwordChar_ = 0;
+    bool readOnly_ = false;
+};
+
+}  // namespace forms

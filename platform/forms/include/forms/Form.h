@@ -1,0 +1,120 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/Component.h"
+#include "forms/Control.h"
+#include "forms/Timer.h"
+#include "forms/Types.h"
+
+namespace forms {
+
+// A top-level window with its controls. Screens derive from it and build their
+// controls in their constructor; Application::Create runs OnCreate afterwards.
+class Form : public Component {
+public:
+    explicit Form(std::string name);
+    ~Form() override;
+
+    // Creates a control owned by this form, inside `parent` (nullptr = the form).
+    template <class T>
+    T& Add(std::string name, Control* parent = nullptr) {
+        auto owned = std::make_unique<T>(*this, parent, std::move(name));
+        T& ref = *owned;
+        Adopt(std::move(owned));
+        return ref;
+    }
+    Timer& AddTimer(std::string name);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string c) { caption_ = std::move(c); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetSize(int width, int height) { width_ = width; height_ = height; }
+    Color GetColor() const { return color_; }
+    void SetColor(Color c) { color_ = c; }
+    Font& GetFont() { return font_; }
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool k) { keyPreview_ = k; }
+    bool Borderless() const { return borderless_; }
+    void SetBorderless(bool b) { borderless_ = b; }
+    bool StayOnTop() const { return stayOnTop_; }
+    void SetStayOnTop(bool s) { stayOnTop_ = s; }
+
+    // The window: created on first use, running CreateParams once.
+    WindowHandle Handle();
+    bool HandleAllocated() const { return handle_ != 0; }
+    uint32_t ExStyle() const { return params_.exStyle; }
+    void SetExStyle(uint32_t ex) { params_.exStyle = ex; }
+    WindowHandle OwnerWindow() const { return params_.wndParent; }
+    virtual void CreateParams(CreateParamsRec& params) { (void)params; }
+
+    // Modal run: returns the modal result once it is non-zero.
+    int ShowModal();
+    bool Showing() const { return showing_; }
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r) { modalResult_ = r; }
+    void Close() { SetModalResult(mrCancel); }
+
+    // Focus.
+    Control* ActiveControl() const { return active_; }
+    // Moves the focus: old control's exit, then the new control's enter.
+    // Leaving a masked edit with a required position empty raises MaskError
+    // to the error handler and the focus stays.
+    void SetActiveControl(Control* c);
+    bool CanFocus() const { return true; }
+    void SetFocus();
+    void SelectFirst();
+    void SelectNext(bool forward, bool tabStopsOnly);
+    // The next control in tab order from `from` (the search wraps; nullptr when none qualifies).
+    Control* FindNextControl(Control* from, bool forward, bool tabStopsOnly) const;
+    // All controls in tab order, depth first through containers.
+    std::vector<Control*> TabList() const;
+
+    Component* FindComponent(const std::string& name) const;
+    Control* FindControl(const std::string& name) const;
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    const std::vector<Control*>& TopControls() const { return top_; }
+    const std::vector<std::unique_ptr<Timer>>& Timers() const { return timers_; }
+
+    // Events.
+    std::function<void(Form& sender)> OnCreate;
+    std::function<void(Form& sender)> OnShow;
+    std::function<void(Form& sender)> OnActivate;
+    std::function<void(Form& sender, char& key)> OnKeyPress;
+    std::function<void(Form& sender)> OnDestroy;
+
+    // Routing of one key to this form: key preview, the focused control's
+    // handler and default action, then buttons as accelerators.
+    void DispatchKey(char key);
+    void DispatchClick(Control& c);
+    void Activate();
+
+private:
+    friend class Application;
+    friend class Control;
+    void Adopt(std::unique_ptr<Control> c);
+    void ChildAdded(Control& c);
+    void ControlGone(Control& c);
+    bool OfferAccelerator(char key);
+
+    std::string caption_;
+    int width_ = 0, height_ = 0;
+    Color color_ = 0x00C0C0C0;
+    Font font_;
+    bool keyPreview_ = false;
+    bool borderless_ = false;
+    bool stayOnTop_ = false;
+    WindowHandle handle_ = 0;
+    CreateParamsRec params_;
+    bool showing_ = false;
+    int modalResult_ = mrNone;
+    Control* active_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> top_;
+    std::vector<std::unique_ptr<Timer>> timers_;
+};
+
+}  // namespace forms

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+class Form;
+
+// Whoever wants to know what the operator was shown (the stand-in client's journal).
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void FormCreated(Form& f) { (void)f; }
+    virtual void FormShown(Form& f) { (void)f; }
+    virtual void FormClosed(Form& f, int modalResult) { (void)f; (void)modalResult; }
+    virtual void FormDestroyed(Form& f) { (void)f; }
+    virtual void MessageBoxShown(const std::string& text, const std::string& caption, uint32_t flags,
+                                 int answer) {
+        (void)text; (void)caption; (void)flags; (void)answer;
+    }
+};
+
+}  // namespace forms

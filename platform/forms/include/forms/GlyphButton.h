@@ -1,0 +1,30 @@
+#pragma once
+#include "forms/Control.h"
+
+namespace forms {
+
+// Push button with a picture. "&x" in the caption marks its accelerator.
+class GlyphButton : public Control {
+public:
+    GlyphButton(Form& form, Control* parent, std::string name);
+
+    bool IsFocusable() const override { return true; }
+    // The accelerator character (upper-cased), 0 when the caption has none.
+    char Accelerator() const;
+    // The caption as shown: "&&" as "&", a single "&" removed.
+    std::string DisplayCaption() const;
+
+    bool Default() const { return default_; }  // Enter elsewhere presses it
+    void SetDefault(bool d) { default_ = d; }
+    bool Cancel() const { return cancel_; }  // Esc presses it
+    void SetCancel(bool c) { cancel_ = c; }
+
+    // Enter and Space press a focused button.
+    void DefaultKey(char key) override;
+
+private:
+    bool default_ = false;
+    bool cancel_ = false;
+};
+
+}  // namespace forms

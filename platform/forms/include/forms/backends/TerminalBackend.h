@@ -1,0 +1,31 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "forms/Backend.h"
+#include "forms/backends/HeadlessBackend.h"
+
+namespace forms {
+
+// Draws the active form with ncurses, each form's pixel layout scaled to
+// character cells, and takes the keyboard (characters, Enter, Backspace, Tab,
+// Esc). Texts are CP1252 inside and UTF-8 on the terminal. With a script it
+// plays the script visibly, one action every `stepMs`.
+class TerminalBackend : public Backend {
+public:
+    TerminalBackend();
+    explicit TerminalBackend(std::vector<ScriptAction> script, int stepMs = 400);
+    ~TerminalBackend() override;
+
+    int64_t Now() const override;
+    void Idle(Application& app) override;
+    int MessageBox(Application& app, const std::string& text, const std::string& caption,
+                   uint32_t flags) override;
+    void Repaint(Application& app) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace forms
