@@ -87,8 +87,12 @@ bool CriaExecutaForm(const std::string& classe, forms::Form* chamador, forms::Fo
 // A message box captioned TITULO_APLICACAO.
 int CaixaMensagem(const std::string& texto, uint32_t flags);
 
-// Unit initialisation and finalisation (run by Initialize / Finalize).
-void ZentravelaMain_Initialization();
-void ZentravelaMain_Finalization();
-
 }  // namespace zv
+
+// Unit initialisation and finalisation (run by Initialize / Finalize). Every
+// unit U of the package keeps its unit-level data in namespace zv::U and
+// declares zv::U::Initialization() and zv::U::Finalization().
+namespace zv::ZentravelaMain {
+void Initialization();
+void Finalization();
+}  // namespace zv::ZentravelaMain

@@ -53,6 +53,8 @@ public:
     void SetHandle(WindowHandle h) { handle_ = h; }
 
     int64_t Now() const;
+    // Full path of the running program (the folder the client's files live in).
+    std::string ExeName() const;
 
     // Creates a form: constructs it, then runs its OnCreate (escaping errors go
     // to the error handler) and tells the observers.
