@@ -1,0 +1,68 @@
+#pragma once
+// The model of every screen that captures one card transaction: amount entry,
+// Enter handling, automatic confirmation and the confirm sequence.
+#include <string>
+
+#include "ModeloZentravela.h"
+#include "forms/Component.h"
+#include "forms/Timer.h"
+
+namespace zv {
+
+class TFrmTrn_Mod : public TFrmMod {
+public:
+    explicit TFrmTrn_Mod(std::string name = "FrmTrn_Mod");
+
+    forms::Panel* pnCaptura = nullptr;
+    forms::Label* lbValor = nullptr;
+    forms::Edit* edValor = nullptr;
+    forms::Panel* pnBotoes = nullptr;
+    forms::GlyphButton* btConfirma = nullptr;
+    forms::GlyphButton* btRetorna = nullptr;
+    forms::Timer* TClique = nullptr;
+
+    bool bPermiteAlterarDados = false;
+    bool bSemValor = false;
+
+    // Slots of the base screen the model fills in.
+    bool GravaCamposFosdal() override;
+    void IniciaCamposForm() override;
+    // Slots added by the model, in order.
+    virtual bool ValidaCamposForm();
+    virtual bool VerificaAutorizaTransacao();
+    virtual bool VerificaSeCapturaDadosAdicionais();
+    virtual bool TrataRespostaTransacao();
+
+    // Event handlers. btConfirmaClick takes the button or the timer as sender.
+    virtual void btRetornaClick(forms::Control& sender);
+    virtual void btConfirmaClick(forms::Component& sender);
+    virtual void FormKeyPress(forms::Form& sender, char& key);
+    virtual void edValorKeyPress(forms::Control& sender, char& key);
+    virtual void btConfirmaEnter(forms::Control& sender);
+    virtual void edValorEnter(forms::Control& sender);
+    void FormShow(forms::Form& sender) override;
+    virtual void edValorChange(forms::Control& sender);
+    virtual void TCliqueTimer(forms::Timer& sender);
+    virtual void FormActivate(forms::Form& sender);
+
+    // The dynamic questions step of the confirm sequence.
+    bool VerificaTrataCamposPerguntas();
+    // Writes "0" to field 10172; true when stored.
+    bool DesabilitaProcessaCartao();
+};
+
+}  // namespace zv
+
+namespace zv::TrnModeloZentravela {
+constexpr int CA_LITROS_SIZE = 21;
+// The fuel litres text, zero-terminated; never more than 21 bytes.
+extern char caLitros[CA_LITROS_SIZE];
+// While true an Enter key the form sees moves the focus on.
+extern bool bControlaKeyPreview;
+
+// Keeps only the fuel-control fields the host asked for; builds caLitros.
+void TrataCamposFuelControl();
+
+void Initialization();
+void Finalization();
+}  // namespace zv::TrnModeloZentravela
