@@ -22,5 +22,7 @@ std::vector<std::string> GetPrivateProfileSectionNames(const std::string& path);
 std::vector<std::string> GetPrivateProfileSectionKeys(const std::string& section,
                                                       const std::string& path);
 bool HasKey(const std::string& section, const std::string& key, const std::string& path);
+// The integer reading rule of GetPrivateProfileInt, for values already read.
+int ParseProfileInt(const std::string& value, int defaultValue);
 
 }  // namespace profile
