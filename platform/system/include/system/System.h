@@ -1,0 +1,81 @@
+#pragma once
+// What the installer needs of Windows, behind one interface: a Win32
+// implementation and the portable one (PortableSystem) both fit it, and tests
+// put a double in its place. Paths are Windows paths ("C:\Client\Cliente.ini");
+// an implementation maps them onto its own file system.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zvsys {
+
+struct ProcessEntry {
+    uint32_t id = 0;
+    std::string exeFile;  // the executable's file name (as the snapshot reports it)
+};
+
+// A started program. Close it with CloseProcess once it is no longer needed.
+struct ProcessHandle {
+    uint64_t value = 0;
+};
+
+enum class WaitResult { Ended, Timeout, Failed };
+
+struct Date {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // Folders.
+    virtual std::string WindowsDirectory() = 0;
+    // Folder of the running program, without a trailing backslash.
+    virtual std::string ProgramFolder() = 0;
+
+    // Files and folders.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    // Copies a file; with failIfExists false an existing destination is replaced
+    // whole (never left half-copied).
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    // Renames a file; fails when the destination exists.
+    virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    // Whole-file read; nullopt when it cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // Replaces (or creates) a file whole: on failure the old content is untouched.
+    virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // The shell's folder copy (copy operation, the given flags); 0 on success.
+    virtual int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) = 0;
+
+    // Processes.
+    virtual std::optional<std::vector<ProcessEntry>> ProcessSnapshot() = 0;
+    virtual bool TerminateProcess(uint32_t id, uint32_t exitCode) = 0;
+    // Starts a command line (the program is its first word), minimised, with
+    // the caller's environment and current folder; nullopt when not started.
+    virtual std::optional<ProcessHandle> StartProcess(const std::string& commandLine) = 0;
+    virtual WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) = 0;
+    virtual void CloseProcess(ProcessHandle process) = 0;
+
+    // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall,
+    // read only: its subkey names (nullopt when the key cannot be opened) and a
+    // value of one subkey (nullopt when missing).
+    virtual std::optional<std::vector<std::string>> UninstallSubkeys() = 0;
+    virtual std::optional<std::string> UninstallValue(const std::string& subkey,
+                                                      const std::string& valueName) = 0;
+
+    // The folder-selection dialog starting at `root`, with a "new folder"
+    // button and the given help context; nullopt when cancelled.
+    virtual std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& root,
+                                                       uint32_t helpContext) = 0;
+
+    virtual void Sleep(uint32_t ms) = 0;
+    virtual Date Today() = 0;
+};
+
+}  // namespace zvsys
