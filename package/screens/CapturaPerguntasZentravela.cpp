@@ -1,0 +1,297 @@
+#include "CapturaPerguntasZentravela.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "TrnModeloZentravela.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
+#include "forms/Locale.h"
+
+namespace zv::CapturaPerguntasZentravela {
+bool bControlaKeyPreview = false;
+forms::Form* FrmCap_Perg = nullptr;
+}  // namespace zv::CapturaPerguntasZentravela
+
+namespace zv {
+
+namespace {
+
+constexpr forms::Color COR_PAINEL = 14671839;
+constexpr const char* MASCARA_SIM_NAO = "l;1;_";
+constexpr int TOPOS_ROTULO[TFrmCap_Perg::MAX_VISIVEIS] = {12, 54, 97, 140, 183};
+constexpr int TOPOS_EDIT[TFrmCap_Perg::MAX_VISIVEIS] = {27, 69, 112, 155, 198};
+
+using CapturaPerguntasZentravela::bControlaKeyPreview;
+
+// A text of a fixed-size, zero-filled record field, up to its first zero.
+template <size_t N>
+std::string TextoCampo(const char (&campo)[N]) {
+    return std::string(campo, strnlen(campo, N));
+}
+
+int QuantidadePerguntas() { return std::clamp(PerguntasGenerica.Count, 0, MAX_PERGUNTAS); }
+
+// The answer as the host wants it: trimmed and without display formatting.
+std::string Resposta(const forms::MaskEdit& edit) { return host::RemoveFormato(Trim(edit.Text())); }
+
+}  // namespace
+
+TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
+    SetKeyPreview(true);
+
+    pnCaptura = &Add<forms::Panel>("pnCaptura");
+    pnCaptura->SetBounds(20, 82, 580, 234);
+    pnCaptura->SetBevelInner(forms::Bevel::Lowered);
+    pnCaptura->SetColor(COR_PAINEL);
+    pnCaptura->SetTabOrder(1);
+
+    forms::Font arial;
+    arial.name = "Arial";
+    arial.size = -13;
+    for (int i = 0; i < MAX_EDITS; ++i) {
+        const std::string numero = std::to_string(i + 1);
+        const int coluna = i < MAX_VISIVEIS ? 18 : 303;
+        const int linha = i % MAX_VISIVEIS;
+
+        auto& lb = Add<forms::Label>("lbPergunta" + numero, pnCaptura);
+        lb.SetBounds(coluna, TOPOS_ROTULO[linha], 260, 15);
+        lb.SetCaption("Pergunta" + numero + "_DadosLivres:");
+        lb.Hide();
+        lbPergunta[i] = &lb;
+
+        auto& ed = Add<forms::MaskEdit>("edPergunta" + numero, pnCaptura);
+        ed.SetBounds(coluna, TOPOS_EDIT[linha], 260, 24);
+        ed.SetCharCase(forms::CharCase::Upper);
+        ed.SetFont(arial);
+        ed.SetTabStop(true);
+        ed.SetTabOrder(i);
+        ed.Hide();
+        ed.OnEnter = [this](forms::Control& s) { edPergunta1Enter(s); };
+        ed.OnKeyPress = [this](forms::Control& s, char& k) { edPergunta1KeyPress(s, k); };
+        edPergunta[i] = &ed;
+    }
+
+    pnBotoes = &Add<forms::Panel>("pnBotoes");
+    pnBotoes->SetBounds(111, 330, 400, 40);
+    pnBotoes->SetBevelInner(forms::Bevel::None);
+    pnBotoes->SetColor(COR_PAINEL);
+    pnBotoes->SetTabOrder(2);
+
+    btConfirma = &Add<forms::GlyphButton>("btConfirma", pnBotoes);
+    btConfirma->SetBounds(70, 8, 120, 25);
+    btConfirma->SetCaption("&1 - Confirma");
+    btConfirma->SetTabStop(true);
+    btConfirma->SetTabOrder(0);
+    btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
+    btConfirma->OnEnter = [this](forms::Control& s) { btConfirmaEnter(s); };
+
+    btRetorna = &Add<forms::GlyphButton>("btRetorna", pnBotoes);
+    btRetorna->SetBounds(210, 8, 120, 25);
+    btRetorna->SetCaption("&9 - Cancela");
+    btRetorna->SetTabStop(true);
+    btRetorna->SetTabOrder(1);
+    btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
+    btRetorna->OnEnter = [this](forms::Control& s) { btRetornaEnter(s); };
+
+    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
+}
+
+// ---- Preparing ------------------------------------------------------------------
+
+void TFrmCap_Perg::FormCreate(forms::Form& sender) {
+    TFrmMod::FormCreate(sender);
+    IniciaCamposForm();
+}
+
+void TFrmCap_Perg::IniciaCamposForm() {
+    TFrmMod::IniciaCamposForm();
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_PERGUNTAS));
+    btConfirma->SetCaption(host::Mensagem(MSG_BOTAO_CONFIRMA));
+    btRetorna->SetCaption(host::Mensagem(MSG_BOTAO_RETORNA));
+    PreparaCamposColetaPerguntas();
+}
+
+void TFrmCap_Perg::PreparaCamposColetaPerguntas() {
+    PerguntasGenerica.Count = static_cast<int32_t>(RespostasPerguntas.Lista1.size());
+    const int n = std::min(QuantidadePerguntas(), static_cast<int>(MAX_VISIVEIS));
+    for (int i = 0; i < n; ++i) {
+        const TPerguntaGenerica& p = PerguntasGenerica.Itens[i];
+        try {
+            lbPergunta[i]->SetCaption(Trim(TextoCampo(p.Pergunta)));
+            lbPergunta[i]->Show();
+            edPergunta[i]->Clear();
+            edPergunta[i]->Show();
+            edPergunta[i]->SetMaxLength(std::clamp(p.TamanhoMaximo, 0, CapturaPerguntasZentravela::RESPOSTAS_SIZE));
+            CapturaPerguntasZentravela::FormataMascara(p.Tipo, *edPergunta[i]);
+        } catch (...) {
+            // One badly defined question must not keep the others from the operator.
+        }
+    }
+}
+
+void TFrmCap_Perg::FormShow(forms::Form& sender) {
+    TFrmMod::FormShow(sender);
+    bControlaKeyPreview = true;
+    if (edPergunta[0]->CanFocus()) edPergunta[0]->SetFocus();
+}
+
+// ---- Prompts and keys ----------------------------------------------------------------
+
+void TFrmCap_Perg::edPergunta1Enter(forms::Control&) {
+    auto* edit = dynamic_cast<forms::MaskEdit*>(ActiveControl());
+    if (edit == nullptr) return;
+    const forms::Control* rotulo = FindControl("lb" + edit->Name().substr(2));
+    std::string texto = host::MensagemFormatada(MSG_PROMPT_PERGUNTA, {rotulo ? rotulo->Caption() : ""});
+    if (edit->EditMask() == MASCARA_SIM_NAO) texto += " " + host::Mensagem(MSG_SIM_NAO);
+    lbMensagem->SetCaption(texto);
+}
+
+void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) {
+    auto* edit = dynamic_cast<forms::MaskEdit*>(&sender);
+    if (edit == nullptr || edit->EditMask() != MASCARA_SIM_NAO) return;
+    if (key != 'S' && key != 'N' && key != 's' && key != 'n') key = 0;
+}
+
+void TFrmCap_Perg::FormKeyPress(forms::Form&, char& key) {
+    if (bControlaKeyPreview) {
+        char filtrada = key;
+        if (ValKeyBoard(&filtrada) == forms::VK_RETURN &&
+            dynamic_cast<forms::GlyphButton*>(ActiveControl()) == nullptr) {
+            SelectNext(true, true);
+            key = 0;
+        }
+    }
+    bControlaKeyPreview = true;
+}
+
+void TFrmCap_Perg::btConfirmaEnter(forms::Control&) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_CONFIRMA));
+}
+
+void TFrmCap_Perg::btRetornaEnter(forms::Control&) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_RETORNA_PERGUNTAS));
+}
+
+// ---- Confirming ------------------------------------------------------------------------
+
+void TFrmCap_Perg::btConfirmaClick(forms::Control&) {
+    bControlaKeyPreview = false;
+    auto habilita = [this](bool h) {
+        pnCaptura->SetEnabled(h);
+        btConfirma->SetEnabled(h);
+        btRetorna->SetEnabled(h);
+    };
+    habilita(false);
+    lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+    forms::Application::Instance().ProcessMessages();
+    // Enabled again also when an error escapes, so the operator can always go on.
+    struct Habilita {
+        decltype(habilita)& h;
+        ~Habilita() { h(true); }
+    } reabilita{habilita};
+    if (ValidaCamposForm() && GravaRespostasPerguntasDinamicas()) SetModalResult(forms::mrOk);
+}
+
+void TFrmCap_Perg::btRetornaClick(forms::Control&) { SetModalResult(forms::mrCancel); }
+
+bool TFrmCap_Perg::ValidaCamposForm() { return ValidaPerguntasDinamicas(); }
+
+bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
+    const int n = std::min(QuantidadePerguntas(), static_cast<int>(MAX_VISIVEIS));
+    for (int i = 0; i < n; ++i) {
+        const TPerguntaGenerica& p = PerguntasGenerica.Itens[i];
+        forms::MaskEdit& edit = *edPergunta[i];
+        const std::string texto = Trim(edit.Text());
+        const std::string resposta = host::RemoveFormato(texto);
+        if (edit.Tag() <= 0 && resposta.empty()) continue;
+        if (static_cast<int64_t>(resposta.size()) < p.TamanhoMinimo) {
+            CaixaMensagem(host::MensagemFormatada(MSG_RESPOSTA_CURTA, {Trim(TextoCampo(p.Pergunta)),
+                                                                        std::to_string(p.TamanhoMinimo)}),
+                          forms::MB_TOPMOST);
+            pnCaptura->SetEnabled(true);
+            edit.SetFocus();
+            return false;
+        }
+        if (p.Tipo % 100 == 3 && !ValidaDataPerguntaDinamica(edit.Name(), texto)) return false;
+    }
+    return true;
+}
+
+bool TFrmCap_Perg::ValidaDataPerguntaDinamica(const std::string& nomeEdit, const std::string& texto) {
+    int ano = 0, mes = 0, dia = 0;
+    if (texto.size() >= 10 && forms::TryStrToDate(texto, ano, mes, dia)) return true;
+    CaixaMensagem(host::Mensagem(MSG_DATA_INVALIDA), forms::MB_TOPMOST);
+    pnCaptura->SetEnabled(true);
+    if (forms::Control* edit = FindControl(nomeEdit)) edit->SetFocus();
+    return false;
+}
+
+bool TFrmCap_Perg::GravaRespostasPerguntasDinamicas() {
+    TrnModeloZentravela::TrataCamposFuelControl();
+
+    const int n = std::min(QuantidadePerguntas(), static_cast<int>(MAX_EDITS));
+    std::string lista;
+    for (int i = 0; i < n; ++i) {
+        const TPerguntaGenerica& p = PerguntasGenerica.Itens[i];
+        lista += "PERG:" + TextoCampo(p.Id) + "," + Resposta(*edPergunta[i]) + "," + std::to_string(p.Tipo) + ";";
+        lista.push_back('\0');
+    }
+    if (n == 0) {
+        host::EnviaErroPDV(MSG_SEM_PERGUNTAS);
+        SetModalResult(forms::mrOk);
+        return false;
+    }
+    // A list that does not fit the host's buffer would reach it cut short:
+    // reported as a failed write rather than stored incomplete.
+    const bool cabe = lista.size() <= static_cast<size_t>(CapturaPerguntasZentravela::RESPOSTAS_SIZE);
+    if (!cabe || host::GravaCampoBytes(CAMPO_RESPOSTAS_PERGUNTAS, 0, lista) != 0) {
+        host::EnviaErroPDV(MSG_ERRO_GRAVAR_RESPOSTAS);
+        SetModalResult(forms::mrOk);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zv
+
+namespace zv::CapturaPerguntasZentravela {
+
+void FormataMascara(int32_t tipo, forms::MaskEdit& edit) {
+    if (tipo < 10000 || tipo > 19999) return;
+    edit.SetEditMask("");
+    const int tamanho = std::clamp(edit.MaxLength(), 0, RESPOSTAS_SIZE);
+    switch (tipo % 100) {
+        case 1: edit.SetEditMask(std::string(static_cast<size_t>(tamanho), '9') + ";1;_"); break;
+        case 2: edit.SetEditMask(std::string(static_cast<size_t>(tamanho), 'a') + ";1;_"); break;
+        case 3: edit.SetEditMask("99/99/9999;1;_"); break;
+        case 4: edit.SetEditMask("l;1;_"); break;
+        case 5: edit.SetEditMask("9999999999.99;1;_"); break;
+        default: break;
+    }
+    edit.SetTag((tipo / 100) % 10);
+    edit.SetPasswordChar((tipo / 1000) % 10 == 1 ? '*' : '\0');
+}
+
+namespace {
+forms::Form* CriaTela() { return forms::Application::Instance().Create<TFrmCap_Perg>(); }
+}  // namespace
+
+void Initialization() {
+    bControlaKeyPreview = false;
+    FrmCap_Perg = nullptr;
+    RegistraClasseTela("TFrmCap_Perg", &CriaTela);
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmCap_Perg");
+    bControlaKeyPreview = false;
+    FrmCap_Perg = nullptr;
+}
+
+}  // namespace zv::CapturaPerguntasZentravela

@@ -1,0 +1,357 @@
+#include "TrnModeloZentravela.h"
+
+#include <cstring>
+
+#include "CapturaPerguntasZentravela.h"
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
+#include "forms/Locale.h"
+
+namespace zv::TrnModeloZentravela {
+char caLitros[CA_LITROS_SIZE] = {};
+bool bControlaKeyPreview = false;
+}  // namespace zv::TrnModeloZentravela
+
+namespace zv {
+
+namespace {
+
+constexpr forms::Color COR_PAINEL = 14671839;
+constexpr forms::Color AZUL_MARINHO = 0x00800000;
+
+using TrnModeloZentravela::bControlaKeyPreview;
+
+bool EhBotao(const forms::Control* c) { return dynamic_cast<const forms::GlyphButton*>(c) != nullptr; }
+
+forms::Font Arial12(bool negrito) {
+    forms::Font f;
+    f.name = "Arial";
+    f.size = 12;
+    f.bold = negrito;
+    f.color = negrito ? AZUL_MARINHO : 0;
+    return f;
+}
+
+}  // namespace
+
+TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
+    SetKeyPreview(true);
+    lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O PARA CAPTURA DE DADOS");
+
+    pnCaptura = &Add<forms::Panel>("pnCaptura");
+    pnCaptura->SetBounds(24, 106, 580, 210);
+    pnCaptura->SetBevelInner(forms::Bevel::Lowered);
+    pnCaptura->SetColor(COR_PAINEL);
+    pnCaptura->SetTabOrder(1);
+
+    lbValor = &Add<forms::Label>("lbValor", pnCaptura);
+    lbValor->SetBounds(16, 18, 160, 20);
+    lbValor->SetAlignment(forms::Alignment::Right);
+    lbValor->SetFont(Arial12(true));
+    lbValor->SetCaption("Valor:");
+
+    edValor = &Add<forms::Edit>("edValor", pnCaptura);
+    edValor->SetBounds(184, 14, 150, 26);
+    edValor->SetMaxLength(12);
+    edValor->SetFont(Arial12(false));
+    edValor->SetTabStop(true);
+    edValor->SetTabOrder(0);
+
+    pnBotoes = &Add<forms::Panel>("pnBotoes");
+    pnBotoes->SetBounds(111, 330, 400, 40);
+    pnBotoes->SetBevelInner(forms::Bevel::None);
+    pnBotoes->SetColor(COR_PAINEL);
+    pnBotoes->SetTabOrder(2);
+
+    btConfirma = &Add<forms::GlyphButton>("btConfirma", pnBotoes);
+    btConfirma->SetBounds(70, 8, 120, 25);
+    btConfirma->SetCaption("&1 - Confirma");
+    btConfirma->SetTabStop(true);
+    btConfirma->SetTabOrder(0);
+
+    btRetorna = &Add<forms::GlyphButton>("btRetorna", pnBotoes);
+    btRetorna->SetBounds(210, 8, 120, 25);
+    btRetorna->SetCaption("&9 - Cancela");
+    btRetorna->SetTabStop(true);
+    btRetorna->SetTabOrder(1);
+
+    TClique = &AddTimer("TClique");
+    TClique->SetInterval(10);
+    TClique->SetEnabled(false);
+
+    // The design-time active control, chosen before any handler is bound.
+    SetActiveControl(edValor);
+
+    OnActivate = [this](forms::Form& s) { FormActivate(s); };
+    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
+    edValor->OnChange = [this](forms::Control& s) { edValorChange(s); };
+    edValor->OnEnter = [this](forms::Control& s) { edValorEnter(s); };
+    edValor->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
+    btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
+    btConfirma->OnEnter = [this](forms::Control& s) { btConfirmaEnter(s); };
+    btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
+    TClique->OnTimer = [this](forms::Timer& s) { TCliqueTimer(s); };
+}
+
+// ---- Showing and preparing ---------------------------------------------------
+
+void TFrmTrn_Mod::FormShow(forms::Form& sender) {
+    bControlaKeyPreview = true;
+    IniciaCamposForm();
+    if (EhBotao(ActiveControl())) SelectNext(true, true);
+    TFrmMod::FormShow(sender);
+}
+
+void TFrmTrn_Mod::IniciaCamposForm() {
+    TFrmMod::IniciaCamposForm();
+    lbValor->SetCaption(host::Mensagem(MSG_ROTULO_VALOR));
+    btConfirma->SetCaption(host::Mensagem(MSG_BOTAO_CONFIRMA));
+    btRetorna->SetCaption(host::Mensagem(MSG_BOTAO_RETORNA));
+
+    bPermiteAlterarDados = PermiteAlterarDados() != 0;
+    bSemValor = false;
+
+    const std::string valor = host::LeCampo(CAMPO_VALOR_TRANSACAO);
+    if (!valor.empty()) {
+        edValor->SetText(host::Dollar(host::RemoveFormato(valor)));
+        edValor->SetEnabled(false);  // the host fixed the amount
+    } else {
+        edValor->SetEnabled(true);
+    }
+
+    SetTag(0);
+    host::GravaCampo(CAMPO_INICIO_TRANSACAO, "000");
+    std::memset(TrnModeloZentravela::caLitros, 0, sizeof TrnModeloZentravela::caLitros);
+    pnCaptura->SetEnabled(true);
+    btConfirma->SetEnabled(true);
+    btRetorna->SetEnabled(true);
+}
+
+// ---- Amount entry and keys ------------------------------------------------------
+
+void TFrmTrn_Mod::edValorKeyPress(forms::Control& sender, char& key) {
+    key = ValKeyBoard(&key);
+    const char separador = forms::Settings().decimalSeparator;
+    const bool digito = key >= '0' && key <= '9';
+    if (!digito && key != forms::VK_BACK && key != forms::VK_RETURN && key != ',' && key != '.') {
+        key = 0;
+        return;
+    }
+    if (key == ',' || key == '.') key = separador;
+    if (key == separador) {
+        auto* edit = dynamic_cast<forms::Edit*>(&sender);
+        if (edit != nullptr && edit->Text().find(separador) != std::string::npos) key = 0;
+    }
+}
+
+void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
+    auto* edit = dynamic_cast<forms::Edit*>(&sender);
+    if (edit == nullptr || edit->Text().empty()) return;
+    edit->SetText(host::Dollar(host::RemoveFormato(edit->Text())));
+    edit->SetSelStart(static_cast<int>(edit->Text().size()));
+}
+
+void TFrmTrn_Mod::edValorEnter(forms::Control&) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_VALOR));
+}
+
+void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_CONFIRMA));
+}
+
+void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
+    if (bControlaKeyPreview) {
+        char filtrada = key;  // the filter only decides; the key goes on unchanged
+        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && !EhBotao(ActiveControl())) {
+            SelectNext(true, true);
+            key = 0;
+        }
+    }
+    bControlaKeyPreview = true;
+}
+
+// ---- Automatic confirmation ----------------------------------------------------------
+
+void TFrmTrn_Mod::FormActivate(forms::Form&) {
+    if (ActiveControl() == btConfirma && btConfirma->Enabled()) TClique->SetEnabled(true);
+}
+
+void TFrmTrn_Mod::TCliqueTimer(forms::Timer& sender) {
+    TClique->SetEnabled(false);
+    forms::Application::Instance().ProcessMessages();
+    if (btConfirma->Enabled()) btConfirmaClick(sender);
+}
+
+// ---- Model hooks ----------------------------------------------------------------------
+
+bool TFrmTrn_Mod::ValidaCamposForm() {
+    if (bSemValor || !edValor->Text().empty() || !edValor->Enabled()) return true;
+    CaixaMensagem(host::Mensagem(MSG_PROMPT_VALOR), forms::MB_TOPMOST);
+    pnCaptura->SetEnabled(true);
+    if (edValor->Enabled()) {
+        edValor->Clear();
+        edValor->SetFocus();
+    }
+    return false;
+}
+
+bool TFrmTrn_Mod::GravaCamposFosdal() {
+    if (!bSemValor && host::GravaCampo(CAMPO_VALOR_TRANSACAO, host::RemoveFormato(edValor->Text())) != 0)
+        return false;
+    VerificaGravaCampoTratamentoEspecialPagamentoCarne();
+    return true;
+}
+
+bool TFrmTrn_Mod::VerificaAutorizaTransacao() { return AutorizaTransacao(Transacao, MensagemRef(), 1) != 0; }
+
+bool TFrmTrn_Mod::VerificaSeCapturaDadosAdicionais() {
+    const bool captura = VerificaServico5(TAG_DADOSADIC, '1') != 0;
+    if (captura)
+        host::GravaCampo(CAMPO_DADOS_ADICIONAIS, "1");
+    else
+        FosdalLimpaCampo(CAMPO_DADOS_ADICIONAIS);
+    return captura;
+}
+
+bool TFrmTrn_Mod::TrataRespostaTransacao() { return true; }
+
+bool TFrmTrn_Mod::DesabilitaProcessaCartao() { return host::GravaCampo(CAMPO_PROCESSA_CARTAO, "0") == 0; }
+
+// ---- Confirm sequence ----------------------------------------------------------------------
+
+void TFrmTrn_Mod::btRetornaClick(forms::Control&) { SetModalResult(forms::mrCancel); }
+
+void TFrmTrn_Mod::btConfirmaClick(forms::Component&) {
+    if (btConfirma->Tag() == 1) return;  // the sequence is already running
+
+    auto habilita = [this](bool h) {
+        pnCaptura->SetEnabled(h);
+        btConfirma->SetEnabled(h);
+        btRetorna->SetEnabled(h);
+    };
+    // An error escaping the sequence must not leave the screen locked for good.
+    struct Destrava {
+        TFrmTrn_Mod& tela;
+        decltype(habilita)& h;
+        bool ativo = true;
+        ~Destrava() {
+            if (!ativo || tela.ModalResult() != forms::mrNone) return;
+            h(true);
+            tela.btConfirma->SetTag(0);
+        }
+    } destrava{*this, habilita};
+
+    btConfirma->SetTag(1);
+    bControlaKeyPreview = false;
+    habilita(false);
+    lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+    forms::Application::Instance().ProcessMessages();
+
+    const bool ok = ValidaCamposForm() && GravaCamposFosdal() && VerificaTrataCamposPerguntas() &&
+                    VerificaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv();
+    if (!ok) {
+        // The operator may correct and confirm again, unless the host wants the screen closed.
+        if (host::LeCampo(CAMPO_FECHA_EM_FALHA) == "1") {
+            SetModalResult(forms::mrOk);
+        } else {
+            habilita(true);
+            btConfirma->SetTag(0);
+        }
+        destrava.ativo = false;
+        return;
+    }
+    destrava.ativo = false;
+
+    ExibeMsgPinpad(host::Mensagem(MSG_PINPAD_PROCESSANDO).c_str());
+    const int dpchip = ConverteInteiro(host::ServicoString(TAG_DPCHIP), 0);
+    const std::string status = host::LeCampoBytes(CAMPO_STATUS_OPERACAO, 0, 3);
+
+    AutorizaTransacao(Transacao, MensagemRef(), 0);
+
+    if (!status.empty() && status[0] == '0' && VerificaTrataTrnReferida(MensagemRef(), Transacao) == 0) {
+        SetModalResult(forms::mrOk);
+        return;
+    }
+
+    lbMensagem->SetCaption(Trim(host::LeCampo(CAMPO_TEXTO_RESPOSTA)));
+    forms::Application::Instance().ProcessMessages();
+
+    if (ConverteInteiro(host::LeCampo(CAMPO_CODIGO_RESPOSTA), 255) == 0) TrataServicoA();
+    TrataServicoEzinho(false);
+    TrataRespostaTransacao();
+    TrataServicoQ_010_ValorAprovado();
+    TrataServicoQ_008_ValorAprovado();
+
+    TrataMensagensCartaoCHIP(dpchip, MensagemRef(), AdviceCallback());
+    FosdalGravaArquivo();
+    FosdalLimpaCampo(CAMPO_VALOR_DISPONIVEL);
+    SetModalResult(forms::mrOk);
+}
+
+// ---- Dynamic questions step ---------------------------------------------------------------------
+
+bool TFrmTrn_Mod::VerificaTrataCamposPerguntas() {
+    const int a = ConverteInteiro(host::LeCampo(CAMPO_MODO_PERGUNTAS), 0);
+    const int b = ConverteInteiro(host::LeCampo(CAMPO_STATUS_OPERACAO), 0);
+    const std::string c = host::LeCampo(CAMPO_MANTEM_PERGUNTAS);
+    if ((c != "1" && a == 1) || (a == 4 && b == 7)) return true;
+
+    VerificaServico5PerguntasGenerico(struct_Perguntas, RespostasPerguntas);
+    if (VerificaServico5(TAG_PERG, 0) == 0) {
+        TrnModeloZentravela::TrataCamposFuelControl();
+        return true;
+    }
+    if (RespostasPerguntas.Lista1.empty()) return true;
+
+    auto& app = forms::Application::Instance();
+    forms::Form*& tela = CapturaPerguntasZentravela::FrmCap_Perg;
+    if (tela == nullptr) tela = app.Create<TFrmCap_Perg>();
+    // Freed whatever the outcome, also when an error escapes the modal run.
+    struct Libera {
+        forms::Form*& t;
+        ~Libera() {
+            if (t != nullptr) forms::Application::Instance().Destroy(t);
+            t = nullptr;
+        }
+    } libera{tela};
+    return tela->ShowModal() != forms::mrCancel;
+}
+
+}  // namespace zv
+
+namespace zv::TrnModeloZentravela {
+
+void TrataCamposFuelControl() {
+    if (VerificaServico5(TAG_KM, '1') == 0) FosdalLimpaCampo(CAMPO_FUEL_KM);
+    if (VerificaServico5(TAG_MATR, '1') == 0) FosdalLimpaCampo(CAMPO_FUEL_MATRICULA);
+    if (VerificaServico5(TAG_PLACA, '1') == 0) FosdalLimpaCampo(CAMPO_FUEL_PLACA);
+    if (VerificaServico5(TAG_LITR, '1') == 0) return;
+
+    const std::string litros = host::LeCampo(CAMPO_FUEL_LITROS_1);
+    const std::string valor = host::RemoveFormato(host::LeCampo(CAMPO_FUEL_LITROS_2));
+    if (litros.empty() || valor.empty()) {
+        FosdalLimpaCampo(CAMPO_FUEL_LITROS_1);
+        FosdalLimpaCampo(CAMPO_FUEL_LITROS_2);
+        return;
+    }
+    std::string texto = "LITR:" + litros + "," + valor;
+    // A text that does not fit the 20 characters of the buffer is cut to 19,
+    // the same cut a longer text gets.
+    if (texto.size() >= static_cast<size_t>(CA_LITROS_SIZE)) texto.resize(19);
+    std::memset(caLitros, 0, sizeof caLitros);
+    std::memcpy(caLitros, texto.data(), texto.size());
+}
+
+void Initialization() {
+    std::memset(caLitros, 0, sizeof caLitros);
+    bControlaKeyPreview = false;
+}
+
+void Finalization() { Initialization(); }
+
+}  // namespace zv::TrnModeloZentravela
