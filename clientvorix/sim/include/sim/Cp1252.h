@@ -1,0 +1,15 @@
+#pragma once
+// Host texts are Windows-1252 bytes; journals, scenarios and the catalogue
+// source are UTF-8. The conversion to UTF-8 is lossless: the five codes that
+// CP1252 leaves undefined map to the C1 controls of the same value, so a
+// journal shows exactly which bytes crossed the ABI.
+#include <string>
+#include <string_view>
+
+namespace sim {
+
+std::string Cp1252ToUtf8(std::string_view text);
+// Characters without a CP1252 code become '?'; malformed UTF-8 bytes too.
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace sim

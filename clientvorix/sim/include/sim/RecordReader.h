@@ -1,0 +1,16 @@
+#pragma once
+// Reads a transaction definition record the way the authorisation library
+// does: entries in order up to the first end marker, never past the 31st.
+#include <nlohmann/json.hpp>
+
+#include "TransactionRecord.h"
+#include "sim/FieldStore.h"
+
+namespace sim {
+
+// {"code":56,"flag":1,"entries":[{"field":1003,"value":".."},
+//  {"field":1048,"tag":"CICLOS:","value":".."},{"text":"CICLOS:07"}]};
+// null for a null record.
+nlohmann::json DescribeRecord(const ZvTrnRecord* record, const FieldStore& fields);
+
+}  // namespace sim
