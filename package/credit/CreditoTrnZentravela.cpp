@@ -1,0 +1,289 @@
+#include "CreditoTrnZentravela.h"
+
+#include <cstring>
+#include <ctime>
+
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "forms/Locale.h"
+#include "forms/Types.h"
+
+namespace zv::CreditoTrnZentravela {
+
+char CodigoAutorizacao[TAMANHO_TEXTO_SERVICO] = {};
+char Ciclos[TAMANHO_TEXTO_SERVICO] = {};
+char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_SERVICO] = {};
+
+namespace {
+using namespace zv::registro;
+// The purchase as the authorisation library reads it; the three service
+// texts travel as text entries, so the buffers' current content is sent.
+constexpr ZvTrnEntry ENTRADAS_COMPRA_CREDITO[] = {
+    Campo(CAMPO_CODIGO_SERVICO),
+    Campo(CAMPO_10171),
+    Campo(CAMPO_MODO_ENTRADA),
+    Campo(CAMPO_TIPO_VENDA),
+    Campo(CAMPO_LINHA_DOCUMENTO),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4),
+    Campo(CAMPO_NUMERO_PARCELAS),
+    Campo(CAMPO_TAXA_SERVICO),
+    Campo(CAMPO_10147),
+    Texto(""),
+    CampoAttr2(CAMPO_VALOR_ENTRADA, 4),
+    Campo(CAMPO_10146),
+    Campo(CAMPO_10149),
+    Texto(DataEmissaoCartaoOpcional),
+    Texto(Ciclos),
+    Texto(CodigoAutorizacao),
+    CampoAttr3(CAMPO_10174, 255),
+    CampoAttr3(CAMPO_10175, 255),
+    Campo(CAMPO_10294),
+    CampoAttr3(CAMPO_RESPOSTAS_PERGUNTAS, 255),
+    CampoAttr3(CAMPO_10176, 255),
+};
+}  // namespace
+
+alignas(4) const ZvTrnRecord TrnCompraCredito = Registro(56, 1, ENTRADAS_COMPRA_CREDITO);
+
+forms::Form* FrmCrd_Trn = nullptr;
+
+void Initialization() {
+    std::memset(CodigoAutorizacao, 0, sizeof CodigoAutorizacao);
+    std::memset(Ciclos, 0, sizeof Ciclos);
+    std::memset(DataEmissaoCartaoOpcional, 0, sizeof DataEmissaoCartaoOpcional);
+    FrmCrd_Trn = nullptr;
+}
+
+void Finalization() { Initialization(); }
+
+}  // namespace zv::CreditoTrnZentravela
+
+namespace zv {
+
+using namespace CreditoTrnZentravela;
+
+namespace {
+
+constexpr uint32_t FLAGS_VALIDACAO = forms::MB_TOPMOST | forms::MB_ICONEXCLAMATION;
+constexpr int LARGURA_CICLOS = 2;
+constexpr size_t DIGITOS_DATA_EMISSAO = 6;
+
+// Fills a service text with its tag and value, cut to the buffer.
+void PreencheTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO], const std::string& tag,
+                          const std::string& valor) {
+    CopiaTexto(texto, TAMANHO_TEXTO_SERVICO, tag + valor);
+}
+
+void ZeraTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO]) { std::memset(texto, 0, sizeof texto); }
+
+struct Hoje {
+    int ano;
+    int mes;
+    int dia;
+};
+
+Hoje DataDeHoje() {
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &agora);
+#else
+    localtime_r(&agora, &local);
+#endif
+    return Hoje{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+forms::Label& Rotulo(forms::Form& tela, forms::Control* painel, const char* nome, const char* legenda,
+                     int topo) {
+    auto& rotulo = tela.Add<forms::Label>(nome, painel);
+    rotulo.SetBounds(10, topo + 3, 250, 20);
+    rotulo.SetAlignment(forms::Alignment::Right);
+    rotulo.SetCaption(legenda);
+    return rotulo;
+}
+
+}  // namespace
+
+TFrmCrd_Trn::TFrmCrd_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
+    SetCaption(Name());
+    lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O PARA CAPTURA DE DADOS DE CART\xD5" "ES DE CR\xC9" "DITO");
+
+    lbTaxaServico = &Rotulo(*this, pnCaptura, "lbTaxaServico", "Taxa de Servi\xE7o:", 50);
+    edTaxaServico = &Add<forms::Edit>("edTaxaServico", pnCaptura);
+    edTaxaServico->SetBounds(270, 50, 150, 24);
+    edTaxaServico->SetTabStop(true);
+    edTaxaServico->SetTabOrder(1);
+    edTaxaServico->OnChange = [this](forms::Control& s) { edValorChange(s); };
+    edTaxaServico->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
+    edTaxaServico->OnEnter = [this](forms::Control& s) { edTaxaServicoEnter(s); };
+
+    lbCodAutorizacao =
+        &Rotulo(*this, pnCaptura, "lbCodAutorizacao", "C\xF3" "digo de Autoriza\xE7\xE3o:", 85);
+    edCodAutorizacao = &Add<forms::Edit>("edCodAutorizacao", pnCaptura);
+    edCodAutorizacao->SetBounds(270, 85, 90, 24);
+    edCodAutorizacao->SetMaxLength(6);
+    edCodAutorizacao->SetTabStop(true);
+    edCodAutorizacao->SetTabOrder(2);
+    edCodAutorizacao->SetEnabled(false);
+    edCodAutorizacao->OnEnter = [this](forms::Control& s) { edCodAutorizacaoEnter(s); };
+    edCodAutorizacao->OnKeyPress = [this](forms::Control& s, char& k) { edCodAutorizacaoKeyPress(s, k); };
+
+    lbDtemCart = &Rotulo(*this, pnCaptura, "lbDtemCart", "Data Emissao:", 120);
+    edDtemCart = &Add<forms::MaskEdit>("edDtemCart", pnCaptura);
+    edDtemCart->SetBounds(270, 120, 90, 24);
+    edDtemCart->SetEditMask("!99/9999;1;_");
+    edDtemCart->SetMaxLength(7);
+    edDtemCart->SetText("  /    ");
+    edDtemCart->SetTabStop(true);
+    edDtemCart->SetTabOrder(3);
+    edDtemCart->SetEnabled(false);
+    edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
+
+    lbCiclos = &Rotulo(*this, pnCaptura, "lbCiclos", "Ciclos:", 155);
+    edCiclos = &Add<forms::Edit>("edCiclos", pnCaptura);
+    edCiclos->SetBounds(270, 155, 40, 24);
+    edCiclos->SetMaxLength(2);
+    edCiclos->SetTabStop(true);
+    edCiclos->SetTabOrder(4);
+    edCiclos->SetEnabled(false);
+    edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
+    edCiclos->OnKeyPress = [this](forms::Control& s, char& k) { edCiclosKeyPress(s, k); };
+}
+
+void TFrmCrd_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Transacao = &TrnCompraCredito;
+
+    lbTaxaServico->SetCaption(host::Mensagem(MSG_ROTULO_TAXA_SERVICO));
+    // Only the host library knows whether a fee applies to this amount.
+    char naoUsado[256] = {};
+    const bool taxa = IniciaTaxaServico(edValor->Text().c_str(), naoUsado, sizeof naoUsado, TaxaServico) != 0;
+    edTaxaServico->SetEnabled(taxa);
+    lbTaxaServico->SetEnabled(taxa);
+    edTaxaServico->Clear();
+
+    for (forms::Control* c : {static_cast<forms::Control*>(lbDtemCart), static_cast<forms::Control*>(edDtemCart),
+                              static_cast<forms::Control*>(lbCiclos), static_cast<forms::Control*>(edCiclos),
+                              static_cast<forms::Control*>(lbCodAutorizacao),
+                              static_cast<forms::Control*>(edCodAutorizacao)}) {
+        c->SetEnabled(false);
+    }
+
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
+        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
+        lbDtemCart->SetEnabled(true);
+        edDtemCart->SetEnabled(true);
+        edDtemCart->Clear();
+    }
+    if (VerificaServico5(TAG_CPRE, '1') != 0) {
+        lbCodAutorizacao->SetCaption(host::Mensagem(MSG_ROTULO_COD_AUTORIZACAO));
+        lbCodAutorizacao->SetEnabled(true);
+        edCodAutorizacao->SetEnabled(true);
+        edCodAutorizacao->Clear();
+    }
+}
+
+void TFrmCrd_Trn::HabilitaCiclos(int32_t posicao) {
+    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', posicao) == 0) return;
+    lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
+    lbCiclos->SetEnabled(true);
+    edCiclos->SetEnabled(true);
+    edCiclos->Clear();
+}
+
+bool TFrmCrd_Trn::Recusa(int32_t mensagem, forms::Edit& campo) {
+    CaixaMensagem(host::Mensagem(mensagem), FLAGS_VALIDACAO);
+    pnCaptura->SetEnabled(true);
+    campo.Clear();
+    if (campo.CanFocus()) {
+        campo.SetFocus();
+    } else {
+        SelectFirst();
+    }
+    return false;
+}
+
+bool TFrmCrd_Trn::DataEmissaoValida() const {
+    const std::string digitos = Trim(host::RemoveFormato(edDtemCart->Text()));
+    if (digitos.size() < DIGITOS_DATA_EMISSAO) return false;
+    int ano = 0, mes = 0, dia = 0;
+    if (!forms::TryStrToDate("01/" + edDtemCart->Text(), ano, mes, dia)) return false;
+    // A card cannot have been issued after today; the first of this month is fine.
+    const Hoje hoje = DataDeHoje();
+    if (ano != hoje.ano) return ano < hoje.ano;
+    if (mes != hoje.mes) return mes < hoje.mes;
+    return dia <= hoje.dia;
+}
+
+bool TFrmCrd_Trn::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+
+    if (ValidaTaxaServico(edValor->Text().c_str(), edTaxaServico->Text().c_str(), TaxaServico) == 0) {
+        return Recusa(MSG_TAXA_SERVICO_INVALIDA, *edTaxaServico);
+    }
+    if (edCodAutorizacao->Enabled() && ConverteInteiro(edCodAutorizacao->Text(), 0) <= 0) {
+        return Recusa(MSG_COD_AUTORIZACAO_INVALIDO, *edCodAutorizacao);
+    }
+    if (edDtemCart->Enabled() && !DataEmissaoValida()) {
+        return Recusa(MSG_DATA_INVALIDA, *edDtemCart);
+    }
+    if (edCiclos->Enabled() && ConverteInteiro(edCiclos->Text(), 0) <= 0) {
+        return Recusa(MSG_CICLOS_INVALIDO, *edCiclos);
+    }
+    return true;
+}
+
+bool TFrmCrd_Trn::GravaCamposFosdal() {
+    if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
+
+    if (host::GravaCampo(CAMPO_TAXA_SERVICO, host::RemoveFormato(edTaxaServico->Text())) != 0) return false;
+
+    if (edCodAutorizacao->Enabled()) {
+        ZeraTextoServico(CodigoAutorizacao);
+        const std::string codigo = Trim(edCodAutorizacao->Text());
+        if (host::GravaCampo(CAMPO_CODIGO_PRE_AUTORIZACAO, codigo) != 0) return false;
+        PreencheTextoServico(CodigoAutorizacao, TAG_CAUT, codigo);
+    }
+    if (edCiclos->Enabled()) {
+        ZeraTextoServico(Ciclos);
+        if (!edCiclos->Text().empty()) {
+            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
+            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
+            PreencheTextoServico(Ciclos, TAG_CICLOS, ciclos);
+        }
+    }
+    if (edDtemCart->Enabled()) {
+        ZeraTextoServico(DataEmissaoCartaoOpcional);
+        const std::string data = host::RemoveFormato(edDtemCart->Text());
+        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
+        PreencheTextoServico(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
+    }
+    return true;
+}
+
+void TFrmCrd_Trn::MostraMensagem(int32_t numero) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(numero));
+}
+
+void TFrmCrd_Trn::edTaxaServicoEnter(forms::Control&) {
+    ZvBool taxa = 0;
+    ZvBool embarque = 0;
+    VerificaSeTaxaServicoEmbarqueHabilitadaDebitoCredito(&taxa, &embarque);
+    MostraMensagem(embarque != 0 ? MSG_PROMPT_TAXA_EMBARQUE : MSG_PROMPT_TAXA_SERVICO);
+}
+
+void TFrmCrd_Trn::edCiclosEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_CICLOS); }
+
+void TFrmCrd_Trn::edCiclosKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
+
+void TFrmCrd_Trn::edDtemCartEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_DATA_EMISSAO); }
+
+void TFrmCrd_Trn::edCodAutorizacaoEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_COD_AUTORIZACAO); }
+
+void TFrmCrd_Trn::edCodAutorizacaoKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
+
+}  // namespace zv
