@@ -75,7 +75,8 @@ public:
     // Waits for and dispatches one event (the modal loop's step).
     void HandleMessage();
 
-    // Error handler every dispatch hands escaping exceptions to.
+    // Error handler every dispatch hands escaping exceptions to. The message is
+    // what() of a std::exception, "Unknown error" otherwise.
     using ErrorHandler = std::function<void(std::exception_ptr error, const std::string& message)>;
     void SetOnException(ErrorHandler h) { onException_ = std::move(h); }
     const ErrorHandler& OnException() const { return onException_; }
@@ -115,6 +116,11 @@ public:
     // For tests: forget forms, queue, timers, handlers.
     void Reset();
 
+    // A new window's handle (used by Form::Handle).
+    WindowHandle NewWindowHandle() { return nextWindow_++; }
+    // A form is being deleted: nothing queued or stacked may point at it.
+    void FormGone(Form& f);
+
 private:
     Application() = default;
     void Created(Form& f);
@@ -127,6 +133,7 @@ private:
     std::vector<Form*> modal_;
     std::deque<Event> queue_;
     std::vector<Timer*> timers_;
+    WindowHandle nextWindow_ = 0x100;
 };
 
 }  // namespace forms

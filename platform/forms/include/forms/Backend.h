@@ -20,6 +20,9 @@ public:
                            uint32_t flags) = 0;
     // Something changed that the operator should see now (ProcessMessages).
     virtual void Repaint(Application& app) { (void)app; }
+    // Keys the operator typed that the backend holds but has not posted yet
+    // are thrown away (Application::EmptyKeyQueue).
+    virtual void FlushInput(Application& app) { (void)app; }
 };
 
 }  // namespace forms

@@ -7,7 +7,9 @@
 namespace forms {
 
 // Single-line edit. MaxLength limits typed input only; text set by the program
-// is taken whole. Modified is set by typing only.
+// is taken whole. Modified is set by typing only; text set by the program
+// clears it, as the platform's edit control does, so a change handler can tell
+// the operator's changes from its own.
 class Edit : public Control {
 public:
     Edit(Form& form, Control* parent, std::string name);
@@ -16,7 +18,8 @@ public:
     bool TakesCharacters() const override { return true; }
 
     virtual std::string Text() const { return text_; }
-    // Program-set text: fires OnChange when the text differs, leaves Modified alone.
+    // Program-set text: puts the caret at 0, clears Modified, then fires
+    // OnChange when the text differs.
     virtual void SetText(const std::string& text);
     void Clear() { SetText(""); }
 

@@ -62,7 +62,10 @@ public:
     Control* ActiveControl() const { return active_; }
     // Moves the focus: old control's exit, then the new control's enter.
     // Leaving a masked edit with a required position empty raises MaskError
-    // to the error handler and the focus stays.
+    // to the error handler and the focus stays. While the form is not showing
+    // only the name is recorded; the enter runs when the form is shown. A
+    // control that cannot take the focus is refused with an exception, as the
+    // platform refuses it.
     void SetActiveControl(Control* c);
     bool CanFocus() const { return true; }
     void SetFocus();
@@ -99,6 +102,9 @@ private:
     void ChildAdded(Control& c);
     void ControlGone(Control& c);
     bool OfferAccelerator(char key);
+    bool PressButton(bool defaultButton);
+    void MoveFocus(Control* c);
+    void FocusOnShow();
 
     std::string caption_;
     int width_ = 0, height_ = 0;
@@ -112,6 +118,8 @@ private:
     bool showing_ = false;
     int modalResult_ = mrNone;
     Control* active_ = nullptr;
+    Control* entered_ = nullptr;  // the control whose enter has run (exit is owed to it)
+    unsigned focusMoves_ = 0;     // tells a focus move that a handler moved the focus again
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Control*> top_;
     std::vector<std::unique_ptr<Timer>> timers_;

@@ -26,14 +26,19 @@ public:
     std::string Text() const override;
     void SetText(const std::string& text) override;
     std::string DisplayText() const override;
+    // With a mask: characters fill the mask, Backspace erases before the caret,
+    // Esc abandons the operator's changes.
     void DefaultKey(char key) override;
 
-    // Run by the form when the focus leaves: throws MaskError when a required
-    // position is empty (the form routes it to the error handler and keeps the focus here).
+    // Run by the form when the focus leaves: throws MaskError when the operator
+    // changed the text and a required position is empty (the form routes it to
+    // the error handler and keeps the focus here). Text nobody typed into is not
+    // checked, so clearing the edit (or Esc) always lets the operator leave.
     void ValidateEdit() const;
 
 private:
     MaskModel mask_;
+    std::string beforeEdit_;  // the text before the operator's changes, for Esc
 };
 
 }  // namespace forms

@@ -8,6 +8,8 @@
 
 namespace forms {
 
+class ScriptPlayer;
+
 // One line of an operator script.
 struct ScriptAction {
     enum class Kind { Type, Key, Click, Focus, Answer, Wait, ExpectScreen, ExpectFocus, ExpectText,
@@ -29,6 +31,12 @@ private:
     std::string m_;
 };
 
+// One action a line; blank lines and lines starting with '#' are skipped. The
+// text of `type` and `expect text` runs to the end of its line (so it may hold
+// '#'); the other actions take a trailing " # comment". Texts are UTF-8 in the
+// file and CP1252 in the actions. `key` takes Enter, Tab, Backspace, Esc,
+// Space or any single character. `expect text` compares with what the control
+// shows or holds (a memo's lines joined by '|').
 std::vector<ScriptAction> ParseOperatorScript(const std::string& text, const std::string& fileName);
 std::vector<ScriptAction> LoadOperatorScript(const std::string& path);  // throws ScriptError
 
@@ -40,6 +48,7 @@ std::vector<ScriptAction> LoadOperatorScript(const std::string& path);  // throw
 class HeadlessBackend : public Backend {
 public:
     explicit HeadlessBackend(std::vector<ScriptAction> script = {}, int64_t operatorDelayMs = 100);
+    ~HeadlessBackend() override;
 
     int64_t Now() const override { return now_; }
     void Idle(Application& app) override;
@@ -48,13 +57,18 @@ public:
 
     void Advance(int64_t ms) { now_ += ms; }
     void Append(std::vector<ScriptAction> more);
-    bool ScriptDone() const { return next_ >= script_.size(); }
-    size_t ActionsLeft() const { return script_.size() - next_; }
+    bool ScriptDone() const;
+    size_t ActionsLeft() const;
+
+    // After an OperatorAbort: its exit code and message (the abort is sticky).
+    bool Aborted() const;
+    int AbortCode() const;
+    std::string AbortMessage() const;
 
 private:
-    void Perform(Application& app, const ScriptAction& a);
-    std::vector<ScriptAction> script_;
-    size_t next_ = 0;
+    // Waits at the head of the script push the next action's time.
+    void TakeWaits();
+    std::unique_ptr<ScriptPlayer> player_;
     int64_t now_ = 0;
     int64_t delay_;
     int64_t nextActionAt_ = -1;

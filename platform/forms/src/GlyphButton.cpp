@@ -1,0 +1,45 @@
+#include "forms/GlyphButton.h"
+
+#include "forms/Cp1252.h"
+
+namespace forms {
+
+GlyphButton::GlyphButton(Form& form, Control* parent, std::string name)
+    : Control(form, parent, std::move(name)) {
+    SetTabStop(true);
+}
+
+char GlyphButton::Accelerator() const {
+    const std::string caption = Caption();
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;  // "&&" is a plain ampersand
+            continue;
+        }
+        return Cp1252Upper(caption[i + 1]);
+    }
+    return 0;
+}
+
+std::string GlyphButton::DisplayCaption() const {
+    const std::string caption = Caption();
+    std::string shown;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                shown += '&';
+                ++i;
+            }
+            continue;
+        }
+        shown += caption[i];
+    }
+    return shown;
+}
+
+void GlyphButton::DefaultKey(char key) {
+    if (key == VK_RETURN || key == ' ') Click();
+}
+
+}  // namespace forms

@@ -1,0 +1,151 @@
+#include "forms/backends/ScriptPlayer.h"
+
+#include "forms/Application.h"
+#include "forms/Cp1252.h"
+#include "forms/Edit.h"
+#include "forms/GlyphButton.h"
+#include "forms/Memo.h"
+
+namespace forms {
+
+namespace {
+
+std::string LinePrefix(const ScriptAction& a) { return "line " + std::to_string(a.line) + ": "; }
+
+std::string Quoted(const std::string& cp1252) { return "\"" + Cp1252ToUtf8(cp1252) + "\""; }
+
+std::string FormName(Application& app) {
+    Form* f = app.ActiveForm();
+    return f ? f->Name() : "no form";
+}
+
+// What the operator reads off a control: the first text is what it shows.
+std::vector<std::string> TextsOf(const Control& c) {
+    if (auto* e = dynamic_cast<const Edit*>(&c)) return {e->DisplayText(), e->Text()};
+    if (auto* b = dynamic_cast<const GlyphButton*>(&c)) return {b->DisplayCaption(), b->Caption()};
+    if (auto* m = dynamic_cast<const Memo*>(&c)) {
+        std::string joined;
+        for (size_t i = 0; i < m->Lines().size(); ++i) joined += (i ? "|" : "") + m->Lines()[i];
+        return {joined};
+    }
+    return {c.Caption()};
+}
+
+const char* KindName(ScriptAction::Kind k) {
+    using K = ScriptAction::Kind;
+    switch (k) {
+        case K::Type: return "type";
+        case K::Key: return "key";
+        case K::Click: return "click";
+        case K::Focus: return "focus";
+        case K::Answer: return "answer";
+        case K::Wait: return "wait";
+        default: return "expect";
+    }
+}
+
+}  // namespace
+
+ScriptPlayer::ScriptPlayer(std::vector<ScriptAction> script) : script_(std::move(script)) {}
+
+void ScriptPlayer::Append(std::vector<ScriptAction> more) {
+    script_.insert(script_.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+void ScriptPlayer::Abort(int code, std::string message) {
+    abortCode_ = code;
+    abortMessage_ = std::move(message);
+    throw OperatorAbort(abortCode_, abortMessage_);
+}
+
+void ScriptPlayer::ThrowIfAborted() const {
+    if (Aborted()) throw OperatorAbort(abortCode_, abortMessage_);
+}
+
+void ScriptPlayer::RanOut(Application& app) {
+    Abort(3, "script ran out while " + FormName(app) + " waited for input");
+}
+
+void ScriptPlayer::RanOutInBox(const std::string& text) {
+    Abort(3, "script ran out while the message box " + Quoted(text) + " waited for an answer");
+}
+
+Control* ScriptPlayer::Find(Application& app, const ScriptAction& a, const std::string& what) {
+    Form* f = app.ActiveForm();
+    if (!f) Abort(4, LinePrefix(a) + what + " " + a.arg + ": no form is waiting for input");
+    Control* c = f->FindControl(a.arg);
+    if (!c) Abort(4, LinePrefix(a) + what + " " + a.arg + ": " + f->Name() + " has no such control");
+    return c;
+}
+
+void ScriptPlayer::Perform(Application& app, const ScriptAction& a) {
+    using K = ScriptAction::Kind;
+    switch (a.kind) {
+        case K::Type:
+            for (char c : a.arg) app.PostKey(c);
+            break;
+        case K::Key:
+            if (!a.arg.empty()) app.PostKey(a.arg[0]);
+            break;
+        case K::Click:
+            Find(app, a, "click");
+            app.PostClick(a.arg);
+            break;
+        case K::Focus: {
+            Control* c = Find(app, a, "focus");
+            // The operator cannot put the focus where the platform would not take it.
+            if (c->CanFocus()) app.Guarded([c] { c->OwnerForm().SetActiveControl(c); });
+            break;
+        }
+        case K::Answer:
+            Abort(4, LinePrefix(a) + "answer " + a.arg + ", but no message box is waiting (" + FormName(app) +
+                         " waits for input)");
+        case K::Wait:
+            break;
+        default:
+            Expect(app, a);
+            break;
+    }
+}
+
+void ScriptPlayer::Expect(Application& app, const ScriptAction& a) {
+    using K = ScriptAction::Kind;
+    const std::string prefix = LinePrefix(a) + "expected ";
+    Form* f = app.ActiveForm();
+    if (a.kind == K::ExpectScreen) {
+        if (!f || f->Name() != a.arg) Abort(4, prefix + "screen " + a.arg + ", found " + FormName(app));
+        return;
+    }
+    if (!f) Abort(4, prefix + "a form waiting for input, found none");
+    if (a.kind == K::ExpectFocus) {
+        Control* c = f->ActiveControl();
+        if (!c || c->Name() != a.arg)
+            Abort(4, prefix + "focus on " + a.arg + ", found " + (c ? c->Name() : "no focused control"));
+        return;
+    }
+    Control* c = f->FindControl(a.arg);
+    if (!c) Abort(4, prefix + a.arg + ", found no such control on " + f->Name());
+    if (a.kind == K::ExpectText) {
+        const std::vector<std::string> texts = TextsOf(*c);
+        for (const std::string& t : texts)
+            if (t == a.arg2) return;
+        Abort(4, prefix + "text " + Quoted(a.arg2) + " in " + a.arg + ", found " + Quoted(texts.front()));
+    }
+    const bool enabled = c->EffectivelyEnabled();
+    if (a.kind == K::ExpectEnabled && !enabled) Abort(4, prefix + a.arg + " enabled, found it disabled");
+    if (a.kind == K::ExpectDisabled && enabled) Abort(4, prefix + a.arg + " disabled, found it enabled");
+}
+
+int ScriptPlayer::Answer(const ScriptAction& a, const std::string& text, uint32_t flags) {
+    if (a.kind != ScriptAction::Kind::Answer)
+        Abort(4, LinePrefix(a) + "the message box " + Quoted(text) + " waits for an answer, found " +
+                     KindName(a.kind));
+    const bool yesNo = (flags & 0xF) == MB_YESNO;
+    const int answer = a.arg == "yes" ? IDYES : a.arg == "no" ? IDNO : IDOK;
+    if (yesNo != (answer != IDOK))
+        Abort(4, LinePrefix(a) + "answer " + a.arg + " does not fit the message box " + Quoted(text) +
+                     (yesNo ? " (it asks yes or no)" : " (it has only OK)"));
+    return answer;
+}
+
+}  // namespace forms
