@@ -31,6 +31,7 @@ TEST(DriveMap, MapsDriveLettersUnderTheRootAndBack) {
     EXPECT_EQ(m.ToLocal("C:rel"), "/tmp/root/C/rel");
     EXPECT_EQ(m.ToLocal("/opt/inst\\Setup.ini"), "/opt/inst/Setup.ini");
     EXPECT_EQ(m.ToLocal("rel\\a"), "rel/a");
+    EXPECT_EQ(m.ToLocal("\\Cliente.ini"), "/tmp/root/C/Cliente.ini");
     EXPECT_EQ(m.ToWindows("/tmp/root/C/Instalador"), "C:\\Instalador");
     EXPECT_EQ(m.ToWindows("/tmp/root/C"), "C:\\");
     EXPECT_EQ(m.ToWindows("/tmp/root/CC/x"), "/tmp/root/CC/x");

@@ -24,6 +24,10 @@ DriveMap::DriveMap(std::string root) : root_(std::move(root)) {
 }
 
 std::string DriveMap::ToLocal(const std::string& windowsPath) const {
+    // "\x" is the root of the current drive, which for the installer is C.
+    if (windowsPath.size() >= 1 && windowsPath[0] == '\\' && windowsPath.compare(0, 2, "\\\\") != 0) {
+        return root_ + "/C" + Slashes(windowsPath);
+    }
     if (!HasDrive(windowsPath)) return Slashes(windowsPath);
     const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath[0])));
     std::string rest = Slashes(windowsPath.substr(2));

@@ -4,7 +4,8 @@
 namespace zvsys {
 
 // Maps Windows paths onto this machine: drive X is the folder <root>/X and
-// backslashes become slashes; a path without a drive letter keeps its place.
+// backslashes become slashes; "\x" (the current drive's root) is on drive C;
+// any other path without a drive letter keeps its place.
 class DriveMap {
 public:
     explicit DriveMap(std::string root);

@@ -1,0 +1,43 @@
+#pragma once
+// An ini file read whole through the system layer, changed in memory and
+// written back whole, so that a change of many keys is one replacement of
+// the file and a failure leaves the file as it was.
+#include <optional>
+#include <string>
+
+#include "profile/IniDocument.h"
+#include "system/System.h"
+
+namespace instala {
+
+class ArquivoIni {
+public:
+    // A missing file opens empty; nullopt when it exists but cannot be read.
+    static std::optional<ArquivoIni> Abre(zvsys::System& sistema, const std::string& caminho);
+
+    profile::IniDocument& Documento() { return documento_; }
+    const profile::IniDocument& Documento() const { return documento_; }
+    const std::string& Caminho() const { return caminho_; }
+    bool Alterado() const { return documento_.Serialize() != original_; }
+    // Writes only when something changed.
+    bool Grava(zvsys::System& sistema) const;
+    // Puts the content read at opening back (undoing a write that was part of a failed set).
+    bool Restaura(zvsys::System& sistema) const;
+
+private:
+    ArquivoIni(std::string caminho, std::string original, bool existia);
+    std::string caminho_;
+    std::string original_;
+    bool existia_;
+    profile::IniDocument documento_;
+};
+
+// One value as the profile functions read it: the default when the file,
+// section or key is missing or the file cannot be read.
+std::string LeValorIni(zvsys::System& sistema, const std::string& caminho, const std::string& secao,
+                       const std::string& chave, const std::string& padrao);
+
+// "<folder>\<name>" as the installer joins its paths.
+std::string Caminho(const std::string& pasta, const std::string& nome);
+
+}  // namespace instala

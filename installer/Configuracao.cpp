@@ -1,0 +1,286 @@
+#include "Configuracao.h"
+
+#include <optional>
+#include <vector>
+
+#include "ArquivoIni.h"
+#include "Textos.h"
+#include "profile/Profile.h"
+
+namespace instala {
+
+using textos::Latin;
+
+namespace {
+
+bool Entre(int c, int de, int ate) { return c >= de && c <= ate; }
+
+bool PertenceClasse(int c, ClasseCaracteres classe) {
+    switch (classe) {
+        case ClasseCaracteres::Digitos:
+            return Entre(c, 48, 57);
+        case ClasseCaracteres::Alfanumerico:
+            return Entre(c, 48, 57) || Entre(c, 65, 122);
+        case ClasseCaracteres::Endereco:
+            return c == 33 || Entre(c, 35, 59) || c == 61 || Entre(c, 63, 122) || c == 126;
+        case ClasseCaracteres::NomeArquivo:
+            return c == 33 || Entre(c, 35, 41) || c == 43 || c == 44 || c == 46 || Entre(c, 48, 57) ||
+                   c == 61 || Entre(c, 64, 123) || c == 125 || c == 126 || c == 145 || c == 150;
+        case ClasseCaracteres::NomePasta:
+            return PertenceClasse(c, ClasseCaracteres::NomeArquivo) || c == 47 || c == 58;
+        case ClasseCaracteres::TextoExibicao:
+            return Entre(c, 32, 126);
+    }
+    return false;
+}
+
+bool ZeroOuUm(const std::string& v) { return v[0] == '0' || v[0] == '1'; }
+
+bool EmpresaValida(const std::string& v) {
+    return v.size() == 8 && ValidaCaracteres(v, ClasseCaracteres::Alfanumerico);
+}
+
+bool TerminalValido(const std::string& v) {
+    if (v.size() != 8 || !ValidaCaracteres(v.substr(0, 2), ClasseCaracteres::Alfanumerico) ||
+        !ValidaCaracteres(v.substr(2), ClasseCaracteres::Digitos)) {
+        return false;
+    }
+    return std::stoi(v.substr(5, 3)) < 900;
+}
+
+bool PortaValida(const std::string& v) {
+    if (v == "AUTO_USB") return true;
+    size_t i = (v[0] == '+' || v[0] == '-') ? 1 : 0;
+    if (i >= v.size() || v.size() - i > 9 || !ValidaCaracteres(v.substr(i), ClasseCaracteres::Digitos)) return false;
+    const long n = std::stol(v.substr(i)) * (v[0] == '-' ? -1 : 1);
+    return n >= 1 && n <= 256;
+}
+
+bool EnderecoValido(const std::string& v) { return ValidaCaracteres(v, ClasseCaracteres::Endereco); }
+bool PastaValida(const std::string& v) { return ValidaCaracteres(v, ClasseCaracteres::NomePasta); }
+bool ArquivoValido(const std::string& v) { return ValidaCaracteres(v, ClasseCaracteres::NomeArquivo); }
+bool ExtensaoValida(const std::string& v) {
+    return v.size() >= 3 && v.size() <= 5 && ValidaCaracteres(v, ClasseCaracteres::Alfanumerico);
+}
+bool MensagemValida(const std::string& v) {
+    return v.size() <= 16 && ValidaCaracteres(v, ClasseCaracteres::TextoExibicao);
+}
+
+enum class Extra { Nenhum, TipoPin, LimpaIp };
+
+struct Item {
+    const char* chave;
+    bool (*valido)(const std::string&);
+    const char* mensagem;
+    const char* arquivo;
+    const char* secao;
+    const char* chaveIni;
+    Extra extra;
+};
+
+// In the order they are validated and written.
+const Item kItens[] = {
+    {"Empresa=", EmpresaValida, "Empresa Invalida", "Cliente.ini", "ClientVorix", "Empresa", Extra::Nenhum},
+    {"Terminal=", TerminalValido, "Terminal Invalido", "Cliente.ini", "ClientVorix", "Terminal", Extra::Nenhum},
+    {"PortaPinpad=", PortaValida, "Porta do Pinpad Invalida", "Cliente.ini", "ClientVorix", "PortaPin",
+     Extra::TipoPin},
+    {"IPVorix1=", EnderecoValido, "URL ou IP para o Vorix Único ou Vorix 1 Inválido", "Cliente.ini",
+     "ClientVorix", "End_TCP", Extra::LimpaIp},
+    {"IPVorix2=", EnderecoValido, "URL ou IP para o Vorix 2 Inválido", "Cliente.ini", "ClientVorix",
+     "End_TCP2", Extra::LimpaIp},
+    {"IPVorix3=", EnderecoValido, "URL ou IP para o Vorix 3 Inválido", "Cliente.ini", "ClientVorix",
+     "End_TCP3", Extra::LimpaIp},
+    {"DirLeitIntPos=", PastaValida, "Nome do Diretório de Leitura (Req) Inválido", "Cliente.ini",
+     "ClientVorix", "le", Extra::Nenhum},
+    {"DirGravIntPos=", PastaValida, "Nome do Diretório de Gravação (Resp) Inválido", "Cliente.ini",
+     "ClientVorix", "grava", Extra::Nenhum},
+    {"NomeArqIntPos=", ArquivoValido, "Nome do Arquivo Invalido", "Cliente.ini", "ClientVorix", "nome",
+     Extra::Nenhum},
+    {"ExtensArqIntPos=", ExtensaoValida, "Extensão de arquivo Invalida", "Cliente.ini", "ClientVorix", "ext",
+     Extra::Nenhum},
+    {"MensagemPadraoPinpad=", MensagemValida, "Mensagem para o pinpad Invalida", "Cliente.ini", "ClientVorix",
+     "MensagemPadrao", Extra::Nenhum},
+    {"PermiteCreditoDigitado=", ZeroOuUm, "Configuração para Crédito Digitado Invalida", "Cliente.ini",
+     "TODOS", "PermiteDigitarCartaoCredito", Extra::Nenhum},
+    {"CBVivo=", ZeroOuUm, "Configuração para Código de Barras Vivo Invalida", "ClienteTrn.ini",
+     "CodigoBarrasVivo", "TrnCredito", Extra::Nenhum},
+    {"CreditoHabilitaRoteamentoParcelas=", ZeroOuUm,
+     "Configuração para Habilitar Roteamento de Parcelas Credito Invalida", "Cliente.ini", "Credito",
+     "HabilitaRoteamentoParcela", Extra::Nenhum},
+};
+
+const char* const kArquivosClienteAntigo[] = {"ClientVorix.ini", "ClientDes.ini", "ClientCheque.ini"};
+
+}  // namespace
+
+bool ValidaCaracteres(const std::string& texto, ClasseCaracteres classe) {
+    for (char c : texto) {
+        if (!PertenceClasse(static_cast<unsigned char>(c), classe)) return false;
+    }
+    return true;
+}
+
+std::string ObtemParametro(const std::string& texto, const std::string& chave, char separador) {
+    if (chave.empty()) return {};
+    size_t at = texto.find(chave);
+    while (at != std::string::npos && at > 0 && texto[at - 1] != separador) at = texto.find(chave, at + 1);
+    if (at == std::string::npos) return {};
+    const size_t inicio = at + chave.size();
+    const size_t fim = texto.find(separador, inicio);
+    return texto.substr(inicio, fim == std::string::npos ? std::string::npos : fim - inicio);
+}
+
+ConversaoConfiguracao::ConversaoConfiguracao(zvsys::System& sistema, Operador& operador,
+                                             std::string diretorioCliente)
+    : sistema_(sistema), operador_(operador), diretorio_(std::move(diretorioCliente)) {}
+
+std::string ConversaoConfiguracao::Arquivo(const std::string& nome) const { return Caminho(diretorio_, nome); }
+
+bool ConversaoConfiguracao::Falha(const std::string& onde) {
+    ultimaFalha_ = onde;
+    return false;
+}
+
+ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std::string& configuracao) {
+    std::vector<std::pair<const Item*, std::string>> presentes;
+    for (const Item& item : kItens) {
+        std::string valor = ObtemParametro(configuracao, item.chave);
+        if (valor.empty()) continue;
+        // A line break could never be stored in an ini value: such a value is as invalid as a bad character.
+        if (!item.valido(valor) || valor.find_first_of("\r\n") != std::string::npos) {
+            operador_.MessageBox(Latin(item.mensagem), Latin(textos::kTituloValidacao),
+                                 kMbOk | kMbIconWarning | kMbTopmost);
+            return ResultadoAplicacao::Invalida;
+        }
+        presentes.emplace_back(&item, std::move(valor));
+    }
+    if (presentes.empty()) return ResultadoAplicacao::Aplicada;
+
+    auto cliente = ArquivoIni::Abre(sistema_, Arquivo("Cliente.ini"));
+    auto trn = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini"));
+    if (!cliente || !trn) {
+        Falha(!cliente ? Arquivo("Cliente.ini") : Arquivo("ClienteTrn.ini"));
+        return ResultadoAplicacao::FalhaGravacao;
+    }
+    for (const auto& [item, valor] : presentes) {
+        ArquivoIni& ini = std::string(item->arquivo) == "Cliente.ini" ? *cliente : *trn;
+        const bool limpa = item->extra == Extra::LimpaIp && valor == "[LIMPA_IP]";
+        ini.Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
+        if (item->extra == Extra::TipoPin) ini.Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
+    }
+    if (!cliente->Grava(sistema_)) {
+        Falha(cliente->Caminho());
+        return ResultadoAplicacao::FalhaGravacao;
+    }
+    if (!trn->Grava(sistema_)) {
+        // The two files change together or not at all.
+        if (cliente->Alterado()) cliente->Restaura(sistema_);
+        Falha(trn->Caminho());
+        return ResultadoAplicacao::FalhaGravacao;
+    }
+    return ResultadoAplicacao::Aplicada;
+}
+
+bool ConversaoConfiguracao::SolicitaFinalizacaoIntPos() {
+    const std::string tmp = Arquivo("Req\\IntPos.Tmp");
+    if (!sistema_.WriteFile(tmp, "000-000 = FINALIZA\r\n999-999 = 0\r\n")) return Falha(tmp);
+    // An earlier request still waiting keeps its place; this one is then not delivered.
+    sistema_.MoveFile(tmp, Arquivo("Req\\IntPos.001"));
+    sistema_.Sleep(500);
+    return true;
+}
+
+bool ConversaoConfiguracao::CopiaChavesIni(const std::string& origem, const std::string& destino,
+                                           const std::string& chave) {
+    if (!sistema_.FileExists(origem)) return true;
+    const auto fonte = ArquivoIni::Abre(sistema_, origem);
+    if (!fonte) return Falha(origem);
+    auto alvo = ArquivoIni::Abre(sistema_, destino);
+    if (!alvo) return Falha(destino);
+    const profile::IniDocument& doc = fonte->Documento();
+    for (const auto& secao : doc.SectionNames()) {
+        const auto chaves = doc.Keys(secao);
+        if (chaves.empty()) continue;
+        const std::vector<std::string> copiar = chave.empty() ? chaves : std::vector<std::string>{chave};
+        for (const auto& k : copiar) {
+            const std::string valor = doc.Get(secao, k).value_or("");
+            // An empty value never overwrites what the new file has.
+            if (!valor.empty()) alvo->Documento().Set(secao, k, valor);
+        }
+    }
+    return alvo->Grava(sistema_) || Falha(destino);
+}
+
+bool ConversaoConfiguracao::ConverteArquivosConfiguracao() {
+    bool ok = true;
+    bool convertido = false;
+    if (sistema_.FileExists(Arquivo("Cheque.ini_Atual"))) {
+        convertido = true;
+        if (sistema_.FileExists(Arquivo("Cheque.ini_New"))) sistema_.DeleteFile(Arquivo("Cheque.ini_New"));
+        ok = CopiaChavesIni(Arquivo("Cheque.ini_Atual"), Arquivo("Cheque.ini"), "Habilitado") && ok;
+    }
+    if (sistema_.FileExists(Arquivo("ClienteTrn.ini_Atual"))) {
+        convertido = true;
+        if (sistema_.FileExists(Arquivo("ClienteTrn.ini_New"))) sistema_.DeleteFile(Arquivo("ClienteTrn.ini_New"));
+        ok = CopiaChavesIni(Arquivo("ClienteTrn.ini_Atual"), Arquivo("ClienteTrn.ini"), "") && ok;
+    }
+    if (convertido || !sistema_.FileExists(Arquivo("Cheque.ini")) ||
+        !sistema_.FileExists(Arquivo("ClientCheque.ini"))) {
+        return ok;
+    }
+    const auto antigo = ArquivoIni::Abre(sistema_, Arquivo("ClientCheque.ini"));
+    auto cheque = ArquivoIni::Abre(sistema_, Arquivo("Cheque.ini"));
+    if (!antigo) return Falha(Arquivo("ClientCheque.ini"));
+    if (!cheque) return Falha(Arquivo("Cheque.ini"));
+    const profile::IniDocument& antigoDoc = antigo->Documento();
+    for (const auto& secao : antigoDoc.SectionNames()) {
+        if (!cheque->Documento().HasKey(secao, "Habilitado")) continue;
+        const bool habilitado = profile::ParseProfileInt(antigoDoc.Get(secao, "Habilitado").value_or(""), 0) != 0;
+        cheque->Documento().Set(secao, "Habilitado", habilitado ? "1" : "0");
+    }
+    // The old file is retired only once its values are safely in the new one.
+    if (!cheque->Grava(sistema_)) return Falha(cheque->Caminho());
+    if (sistema_.FileExists(Arquivo("ClientCheque.ini_Old"))) sistema_.DeleteFile(Arquivo("ClientCheque.ini_Old"));
+    sistema_.MoveFile(Arquivo("ClientCheque.ini"), Arquivo("ClientCheque.ini_Old"));
+    return true;
+}
+
+bool ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador) {
+    std::vector<std::string> copias;
+    for (const char* nome : kArquivosClienteAntigo) {
+        const std::string original = Arquivo(nome);
+        if (!sistema_.FileExists(original)) continue;
+        if (!sistema_.CopyFile(original, original + "_bkp", false)) {
+            // Without every copy the uninstaller must not run: it could take the only one.
+            for (const auto& c : copias) sistema_.DeleteFile(c);
+            return Falha(original + "_bkp");
+        }
+        copias.push_back(original + "_bkp");
+    }
+    if (!iniciaDesinstalador()) {
+        for (const auto& c : copias) sistema_.DeleteFile(c);
+        return false;
+    }
+    for (const char* nome : kArquivosClienteAntigo) {
+        if (sistema_.FileExists(Arquivo(nome))) sistema_.DeleteFile(Arquivo(nome));
+    }
+    for (const char* nome : kArquivosClienteAntigo) {
+        const std::string original = Arquivo(nome);
+        if (sistema_.FileExists(original + "_bkp")) sistema_.MoveFile(original + "_bkp", original);
+    }
+    return true;
+}
+
+bool ConversaoConfiguracao::SalvaArquivosAtuais() {
+    bool ok = true;
+    for (const char* nome : {"Cheque.ini", "ClienteTrn.ini"}) {
+        const std::string atual = Arquivo(nome);
+        if (!sistema_.FileExists(atual)) continue;
+        const std::string salvo = atual + "_Atual";
+        if (sistema_.FileExists(salvo)) sistema_.DeleteFile(salvo);
+        if (!sistema_.MoveFile(atual, salvo)) ok = Falha(atual);
+    }
+    return ok;
+}
+
+}  // namespace instala

@@ -1,0 +1,60 @@
+#pragma once
+// The client's configuration files: the configuration string a deployment
+// tool hands over, the finish request to a running client, and the carrying
+// of saved settings across a reinstallation. Every file is changed whole or
+// not at all; a step that cannot be done safely says so instead of going on.
+#include <functional>
+#include <string>
+
+#include "Operador.h"
+#include "system/System.h"
+
+namespace instala {
+
+enum class ClasseCaracteres { Digitos, Alfanumerico, Endereco, NomeArquivo, NomePasta, TextoExibicao };
+
+// True when every character (CP1252 code) belongs to the class; the empty text belongs to all.
+bool ValidaCaracteres(const std::string& texto, ClasseCaracteres classe);
+// The value of the item `chave` ("Empresa=") in a ";"-separated text, or empty.
+std::string ObtemParametro(const std::string& texto, const std::string& chave, char separador = ';');
+
+enum class ResultadoAplicacao {
+    Aplicada,       // every present item written (or none present)
+    Invalida,       // an item was refused and its message shown; nothing written
+    FalhaGravacao,  // the files could not be written; none of them changed
+};
+
+class ConversaoConfiguracao {
+public:
+    ConversaoConfiguracao(zvsys::System& sistema, Operador& operador, std::string diretorioCliente);
+
+    ResultadoAplicacao AplicaParametrosConfiguracao(const std::string& configuracao);
+    // False when the request could not be written (the rename to its final name may fail unreported).
+    bool SolicitaFinalizacaoIntPos();
+    // False when a saved setting could not be carried into its new file.
+    bool ConverteArquivosConfiguracao();
+    // `chave` empty: every key. False when a file could not be read or written.
+    bool CopiaChavesIni(const std::string& origem, const std::string& destino, const std::string& chave);
+
+    // Keeps the old client's three files as "_bkp" copies while `iniciaDesinstalador`
+    // starts its uninstaller, and puts them back afterwards. False when the
+    // uninstaller did not start, or when the copies could not be made (it is then not started).
+    bool DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
+    // "Cheque.ini" and "ClienteTrn.ini" to their "_Atual" names before earlier
+    // versions are removed. False when a file that exists could not be saved.
+    bool SalvaArquivosAtuais();
+
+    // Where the last failure happened (a file name), for the operator's message.
+    const std::string& UltimaFalha() const { return ultimaFalha_; }
+
+private:
+    std::string Arquivo(const std::string& nome) const;
+    bool Falha(const std::string& onde);
+
+    zvsys::System& sistema_;
+    Operador& operador_;
+    std::string diretorio_;
+    std::string ultimaFalha_;
+};
+
+}  // namespace instala

@@ -1,0 +1,83 @@
+#pragma once
+// The installer's start-up and installation sequence, apart from the window
+// so that every step runs the same attended, unattended and under test.
+#include <string>
+#include <vector>
+
+#include "Configuracao.h"
+#include "Operador.h"
+#include "system/System.h"
+
+namespace instala {
+
+// How a run ended; the program's exit status follows from it.
+enum class Desfecho {
+    EmAndamento,                // nothing decided yet (the window waits for the operator)
+    Concluida,                  // installed, or the configuration applied (run mode "2")
+    NaoConcluida,               // the installation did not finish
+    ConfiguracaoInvalida,       // an item of the configuration string was refused
+    PedidoFinalizacaoFalhou,    // the running client could not be asked to finish
+    GravacaoConfiguracaoFalhou, // the configuration could not be written
+    Cancelada,                  // the operator cancelled
+};
+int CodigoSaida(Desfecho desfecho);
+
+struct Argumentos {
+    std::string diretorio;     // first argument, unchanged
+    std::string modo = "0";    // "0", "1" or "2"
+    std::string configuracao;  // third argument
+};
+// The command-line arguments after the program name.
+Argumentos LeArgumentos(const std::vector<std::string>& argumentos);
+
+class Instalador {
+public:
+    Instalador(zvsys::System& sistema, Operador& operador);
+
+    // Start-up. True when the window is to be shown (run mode "0"); in the other
+    // modes everything has run by the time it returns.
+    bool FormCreate(const std::vector<std::string>& argumentos);
+    void btInstalaClick();
+    // The closing buttons.
+    void btCancelaClick();
+    void btOKClick() {}
+    void btEncerraClick() {}
+
+    bool ExecutaComando(const std::string& linhaComando, bool espera);
+    bool VerificaProcessoAtivo(const std::string& executavel, bool ofereceFinalizar);
+    void FazBackupAplicacao();
+    bool DesinstalaVersaoAntiga();
+    void DesinstalaVersoesModulares();
+    bool InstalaNovaVersao();
+    bool ProdutoInstalado(const std::string& produto, const std::string& codigoProduto);
+
+    // The command lines started.
+    std::string LinhaDesinstaladorAntigo() const;
+    static std::string LinhaVersoesModulares();
+    std::string LinhaInstalacao(bool produtoRegistrado, const std::string& pacote) const;
+
+    const std::string& DiretorioWindows() const { return diretorioWindows_; }
+    const std::string& DiretorioCliente() const { return diretorioCliente_; }
+    const std::string& ModoExecucao() const { return modo_; }
+    const std::string& StringConfiguracao() const { return configuracao_; }
+    // The installer folder: the program's folder with a trailing backslash.
+    std::string PastaInstalador() const;
+    Desfecho Resultado() const { return desfecho_; }
+
+private:
+    ConversaoConfiguracao Conversao() { return ConversaoConfiguracao(sistema_, operador_, diretorioCliente_); }
+    bool Pergunta(const std::string& texto, const std::string& titulo, uint32_t flags);
+    void Termina(const char* mensagem, EstadoJanela estado, Desfecho desfecho);
+    bool InstalacaoConfirmada();
+
+    zvsys::System& sistema_;
+    Operador& operador_;
+    std::string diretorioWindows_;
+    std::string diretorioCliente_;
+    std::string diretorioArgumento_;
+    std::string modo_ = "0";
+    std::string configuracao_;
+    Desfecho desfecho_ = Desfecho::EmAndamento;
+};
+
+}  // namespace instala

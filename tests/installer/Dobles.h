@@ -1,0 +1,134 @@
+#pragma once
+// Doubles for the installer's tests: a system over a scratch drive root whose
+// processes, clock, dialog and faults the test decides, and an operator that
+// answers from a list and remembers what it was shown.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Operador.h"
+#include "profile/FileIo.h"
+#include "system/PortableSystem.h"
+
+namespace instala::teste {
+
+enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia };
+
+class SistemaTeste : public zvsys::PortableSystem {
+public:
+    explicit SistemaTeste(const std::string& raiz) : PortableSystem(raiz), raiz_(raiz) {}
+
+    // Fault injection: the n-th call (1-based) of an operation fails.
+    void FalhaNa(Operacao op, int n) { falhas_[op] = n; }
+    int Chamadas(Operacao op) const { auto it = contagem_.find(op); return it == contagem_.end() ? 0 : it->second; }
+
+    std::vector<zvsys::ProcessEntry> processos;
+    std::vector<uint32_t> terminados;
+    bool terminarFalha = false;
+    std::vector<std::string> linhasIniciadas;
+    // What a started program does, by its first word; without an entry it cannot start.
+    std::map<std::string, std::function<void(const std::string& linha)>> programas;
+    std::optional<std::string> pastaEscolhida;
+    std::vector<std::string> dialogos;
+    std::string pastaPrograma = "C:\\Instalador";
+
+    std::string ProgramFolder() override { return pastaPrograma; }
+    bool CopyFile(const std::string& a, const std::string& b, bool f) override {
+        return !Falha(Operacao::Copia) && PortableSystem::CopyFile(a, b, f);
+    }
+    bool MoveFile(const std::string& a, const std::string& b) override {
+        return !Falha(Operacao::Renomeia) && PortableSystem::MoveFile(a, b);
+    }
+    bool DeleteFile(const std::string& p) override { return !Falha(Operacao::Apaga) && PortableSystem::DeleteFile(p); }
+    bool WriteFile(const std::string& p, const std::string& b) override {
+        return !Falha(Operacao::Grava) && PortableSystem::WriteFile(p, b);
+    }
+    std::optional<std::vector<zvsys::ProcessEntry>> ProcessSnapshot() override { return processos; }
+    bool TerminateProcess(uint32_t id, uint32_t) override {
+        if (terminarFalha) return false;
+        terminados.push_back(id);
+        return true;
+    }
+    std::optional<zvsys::ProcessHandle> StartProcess(const std::string& linha) override {
+        linhasIniciadas.push_back(linha);
+        const std::string programa = linha.substr(0, linha.find(' '));
+        auto it = programas.find(programa);
+        if (Falha(Operacao::Inicia) || it == programas.end()) return std::nullopt;
+        it->second(linha);
+        return zvsys::ProcessHandle{linhasIniciadas.size()};
+    }
+    zvsys::WaitResult WaitForProcess(zvsys::ProcessHandle, uint32_t) override { return zvsys::WaitResult::Ended; }
+    void CloseProcess(zvsys::ProcessHandle) override {}
+    std::optional<std::string> BrowseForFolder(const std::string& t, const std::string& r, uint32_t h) override {
+        dialogos.push_back(t + "|" + r + "|" + std::to_string(h));
+        return pastaEscolhida;
+    }
+    void Sleep(uint32_t) override {}
+    zvsys::Date Today() override { return {2024, 1, 31}; }
+
+    // Files of the scratch drive, by Windows path.
+    void Poe(const std::string& caminho, const std::string& conteudo) {
+        const std::filesystem::path p = Map().ToLocal(caminho);
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << conteudo;
+    }
+    std::string Le(const std::string& caminho) { return profile::LoadFile(Map().ToLocal(caminho)).value_or("<sem arquivo>"); }
+    bool Existe(const std::string& caminho) { return std::filesystem::exists(Map().ToLocal(caminho)); }
+
+private:
+    bool Falha(Operacao op) {
+        const int n = ++contagem_[op];
+        auto it = falhas_.find(op);
+        return it != falhas_.end() && it->second == n;
+    }
+    std::string raiz_;
+    std::map<Operacao, int> falhas_;
+    std::map<Operacao, int> contagem_;
+};
+
+struct Caixa {
+    std::string texto, titulo;
+    uint32_t flags;
+};
+
+class OperadorTeste : public Operador {
+public:
+    std::vector<int> respostas;  // taken in order; afterwards IDYES / IDOK
+    std::vector<Caixa> caixas;
+    std::vector<std::string> mensagens;
+    std::vector<EstadoJanela> estados;
+    int frente = 0;
+
+    int MessageBox(const std::string& t, const std::string& c, uint32_t f) override {
+        caixas.push_back({t, c, f});
+        if (!respostas.empty()) {
+            const int r = respostas.front();
+            respostas.erase(respostas.begin());
+            return r;
+        }
+        return (f & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    }
+    void MostraMensagem(const std::string& t) override { mensagens.push_back(t); }
+    void ProcessaMensagens() override {}
+    void DefineEstado(EstadoJanela e) override { estados.push_back(e); }
+    void TrazParaFrente() override { ++frente; }
+};
+
+// A scratch folder removed at the end of the test.
+class PastaTemporaria {
+public:
+    PastaTemporaria() {
+        std::string modelo = (std::filesystem::temp_directory_path() / "zvinstXXXXXX").string();
+        caminho_ = ::mkdtemp(modelo.data());
+    }
+    ~PastaTemporaria() { std::filesystem::remove_all(caminho_); }
+    const std::string& Caminho() const { return caminho_; }
+
+private:
+    std::string caminho_;
+};
+
+}  // namespace instala::teste
