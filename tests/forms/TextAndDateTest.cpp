@@ -1,0 +1,88 @@
+// Character sets, dates in the short date format, button captions and masked edits.
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "forms/Cp1252.h"
+#include "forms/Form.h"
+#include "forms/GlyphButton.h"
+#include "forms/Locale.h"
+#include "forms/MaskEdit.h"
+
+namespace formstest {
+
+TEST(Cp1252, RoundTripsPortugueseAndTheHighBlock) {
+    const std::string utf8 = "Opção Não \xE2\x82\xAC \xE2\x80\x9C" "aspas" "\xE2\x80\x9D";
+    const std::string cp = forms::Utf8ToCp1252(utf8);
+    EXPECT_EQ(cp, "Op\xE7\xE3o N\xE3o \x80 \x93" "aspas" "\x94");
+    EXPECT_EQ(forms::Cp1252ToUtf8(cp), utf8);
+    EXPECT_EQ(forms::Utf8ToCp1252("\xE4\xB8\xAD|\xC3|\x80"), "?|?|?");  // no code, cut short, stray byte
+    EXPECT_EQ(forms::Cp1252Upper('\xE7'), '\xC7');
+    EXPECT_EQ(forms::Cp1252Lower('\xC3'), '\xE3');
+    EXPECT_FALSE(forms::Cp1252IsLetter('\xF7'));
+}
+
+TEST(Dates, ShortDateFormatWithTheTwoDigitYearWindow) {
+    int y = 0, m = 0, d = 0;
+    EXPECT_TRUE(forms::TryStrToDate("12/05/2024", y, m, d));
+    EXPECT_EQ(y * 10000 + m * 100 + d, 20240512);
+    EXPECT_TRUE(forms::TryStrToDate("29/02/2024", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("29/02/2023", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("31/04/2024", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("  /  /    ", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("12/13/2024", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("12-05-2024", y, m, d));
+    EXPECT_FALSE(forms::TryStrToDate("1a/05/2024", y, m, d));
+
+    std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    const int current = parts.tm_year + 1900;
+    ASSERT_TRUE(forms::TryStrToDate("12/05/20", y, m, d));
+    EXPECT_EQ(y, 2020);
+    // The window keeps a two-digit year within 50 years before the current one.
+    const int yy = (current - 50) % 100;
+    ASSERT_TRUE(forms::TryStrToDate("01/01/" + std::to_string(yy / 10) + std::to_string(yy % 10), y, m, d));
+    EXPECT_EQ(y, current - 50);
+
+    forms::Settings().shortDateFormat = "mm-dd-yyyy";
+    forms::Settings().dateSeparator = '-';
+    EXPECT_TRUE(forms::TryStrToDate("05-12-2024", y, m, d));
+    EXPECT_EQ(m * 100 + d, 512);
+    forms::Settings() = forms::FormatSettings();
+}
+
+TEST(Captions, AcceleratorAndShownCaption) {
+    forms::Form f("FrmCaption");
+    auto& b = f.Add<forms::GlyphButton>("bt");
+    b.SetCaption("&9 - Sai && volta");
+    EXPECT_EQ(b.Accelerator(), '9');
+    EXPECT_EQ(b.DisplayCaption(), "9 - Sai & volta");
+    b.SetCaption("Fim && &s");
+    EXPECT_EQ(b.Accelerator(), 'S');
+    b.SetCaption("Sem atalho");
+    EXPECT_EQ(b.Accelerator(), 0);
+}
+
+TEST(MaskedEdit, ProgramTextMaskChangesAndPassword) {
+    forms::Form f("FrmMask");
+    auto& e = f.Add<forms::MaskEdit>("edPergunta1");
+    int changes = 0;
+    e.OnChange = [&](forms::Control&) { ++changes; };
+    e.SetEditMask("99/99/9999;1;_");
+    EXPECT_EQ(e.DisplayText(), "__/__/____");
+    e.SetText("12052024");
+    EXPECT_EQ(e.Text(), "12/05/2024");
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(e.Modified());
+    e.SetPasswordChar('*');
+    EXPECT_EQ(e.DisplayText(), "**********");
+    e.Clear();
+    e.SetEditMask("");  // an untouched mask leaves no blanks behind
+    EXPECT_EQ(e.Text(), "");
+    e.SetText("abc");
+    e.SetEditMask("lll;1;_");
+    EXPECT_EQ(e.Text(), "abc");
+}
+
+}  // namespace formstest
