@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include "Dobles.h"
+#include "Instalador.h"
+#include "Textos.h"
+
+using namespace instala;
+using namespace instala::teste;
+
+namespace {
+
+TEST(LeArgumentos, RunModeNeedsTwoArgumentsAndAKnownValue) {
+    EXPECT_EQ(LeArgumentos({}).modo, "0");
+    EXPECT_EQ(LeArgumentos({"C:\\Client"}).modo, "0");
+    EXPECT_EQ(LeArgumentos({"C:\\Client"}).diretorio, "");
+    EXPECT_EQ(LeArgumentos({"C:\\X", "7", "Empresa=1"}).modo, "0");
+    const Argumentos a = LeArgumentos({"C:\\X", "1", "Empresa=AB12CD34", "extra"});
+    EXPECT_EQ(a.diretorio, "C:\\X");
+    EXPECT_EQ(a.modo, "1");
+    EXPECT_EQ(a.configuracao, "Empresa=AB12CD34");
+    EXPECT_EQ(LeArgumentos({"C:\\X", "2"}).configuracao, "");
+}
+
+const std::string kUninstall = "registry/HKLM/SOFTWARE/Microsoft/Windows/CurrentVersion/Uninstall/";
+
+class Instalacao : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sistema.Poe("C:\\Instalador\\Setup.ini",
+                    "[Startup]\r\nPackageName=ClienteModular.msi\r\nProduct=Cliente Vorix Modular V2\r\n"
+                    "ProductCode={ABC}\r\n");
+        sistema.Poe("C:\\Instalador\\ClienteModular.msi", "msi");
+        sistema.Poe("C:\\Windows\\x", "");
+        sistema.programas["wmic"] = [](const std::string&) {};
+        // The package installs fresh files and says how it went.
+        sistema.programas["msiexec.exe"] = [this](const std::string&) {
+            sistema.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+            sistema.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+            sistema.Poe("C:\\Windows\\InstCliM.ini", std::string("[Instalacao]\r\nOK=") + (pacoteOk ? "1" : "0") + "\r\n");
+        };
+    }
+    void Registra(const std::string& subchave, const std::string& nome) {
+        std::filesystem::create_directories(raiz.Caminho() + "/" + kUninstall + subchave);
+        std::ofstream(raiz.Caminho() + "/" + kUninstall + subchave + "/values.ini") << "[values]\r\nDisplayName=" << nome << "\r\n";
+    }
+    bool Inicia(std::vector<std::string> args) { return instalador.FormCreate(args); }
+    std::vector<std::string> Textos() {
+        std::vector<std::string> out;
+        for (const auto& c : operador.caixas) out.push_back(textos::Utf8(c.texto));
+        return out;
+    }
+
+    PastaTemporaria raiz;
+    SistemaTeste sistema{raiz.Caminho()};
+    OperadorTeste operador;
+    Instalador instalador{sistema, operador};
+    bool pacoteOk = true;
+};
+
+TEST_F(Instalacao, CommandLinesAreBuiltExactly) {
+    sistema.Poe("C:\\Client\\x", "");
+    EXPECT_TRUE(Inicia({}));
+    EXPECT_EQ(instalador.DiretorioCliente(), "C:\\Client");
+    EXPECT_EQ(instalador.LinhaInstalacao(true, "p.msi"),
+              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL");
+    EXPECT_EQ(instalador.LinhaInstalacao(false, "p.msi"),
+              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
+    EXPECT_EQ(instalador.LinhaDesinstaladorAntigo(), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a");
+    EXPECT_EQ(Instalador::LinhaVersoesModulares(),
+              "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive");
+
+    std::filesystem::remove_all(raiz.Caminho() + "/C/Client");
+    Instalador atendido(sistema, operador);
+    atendido.FormCreate({"C:\\Outro"});
+    EXPECT_EQ(atendido.DiretorioCliente(), "");
+    EXPECT_EQ(atendido.LinhaInstalacao(false, "p.msi"), "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus");
+
+    Instalador desatendido(sistema, operador);
+    sistema.programas.clear();  // nothing may start here
+    desatendido.FormCreate({"C:\\Dir", "1"});
+    EXPECT_EQ(desatendido.LinhaInstalacao(true, "p.msi"),
+              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL /quiet");
+    EXPECT_EQ(desatendido.LinhaInstalacao(false, "p.msi"),
+              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Dir\\\" /quiet");
+}
+
+TEST_F(Instalacao, ProductCountsAsInstalledOnlyWithItsNameUnderItsCode) {
+    EXPECT_FALSE(instalador.ProdutoInstalado("Cliente Vorix Modular V2", "{ABC}"));
+    Registra("{XYZ}", "Cliente Vorix Modular V2");
+    Registra("{ABC}", "cliente vorix modular v2");
+    EXPECT_FALSE(instalador.ProdutoInstalado("Cliente Vorix Modular V2", "{ABC}"));
+    EXPECT_FALSE(instalador.ProdutoInstalado("Cliente Vorix Modular V2", "{abc}"));
+    Registra("{ABC}", "Cliente Vorix Modular V2");
+    EXPECT_TRUE(instalador.ProdutoInstalado("Cliente Vorix Modular V2", "{ABC}"));
+}
+
+TEST_F(Instalacao, OnlyTheFirstRunningClientInAnyLetterCaseIsOfferedAndEnded) {
+    sistema.processos = {{10, "init"}, {20, "C:\\X\\clientvorix.EXE"}, {30, "ClientVorix.exe"}};
+    Inicia({});
+    EXPECT_FALSE(instalador.VerificaProcessoAtivo("ClientVorix.exe", true));
+    EXPECT_EQ(sistema.terminados, std::vector<uint32_t>{20});
+    ASSERT_EQ(operador.caixas.size(), 1u);
+    EXPECT_EQ(Textos()[0], "Processo ClientVorix.exe está ativo. A aplicação\rpode ser finalizada antes da instalação iniciar?");
+    EXPECT_EQ(operador.caixas[0].titulo, "Cliente Vorix Modular");
+    EXPECT_EQ(operador.caixas[0].flags, 0x40004u);
+    // Declined, or the end failed: still running.
+    operador.respostas = {kIdNo};
+    EXPECT_TRUE(instalador.VerificaProcessoAtivo("ClientVorix.exe", true));
+    sistema.terminarFalha = true;
+    EXPECT_TRUE(instalador.VerificaProcessoAtivo("ClientVorix.exe", true));
+    EXPECT_TRUE(instalador.VerificaProcessoAtivo("CLIENTVORIX.EXE", false));
+    EXPECT_FALSE(instalador.VerificaProcessoAtivo("Outro.exe", true));
+    EXPECT_EQ(sistema.terminados.size(), 1u);
+}
+
+TEST_F(Instalacao, BackupGoesToTheDatedFolderOrAsksForOneInAttendedMode) {
+    sistema.Poe("C:\\Client\\a.ini", "A");
+    Inicia({});
+    instalador.FazBackupAplicacao();
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131\\a.ini"), "A");
+    EXPECT_EQ(textos::Utf8(operador.mensagens.back()), "Fazendo backup da aplicação (C:\\Client_20240131)");
+    EXPECT_EQ(Textos()[0], "Deseja fazer um backup da pasta da aplicação (Recomendado)?");
+    EXPECT_EQ(operador.caixas[0].titulo, "Client Vorix Modular");
+
+    std::filesystem::rename(raiz.Caminho() + "/C/Client", raiz.Caminho() + "/C/Loja");
+    Instalador semPadrao(sistema, operador);
+    semPadrao.FormCreate({});
+    operador.caixas.clear();
+    sistema.pastaEscolhida = "C:\\Loja";
+    semPadrao.FazBackupAplicacao();
+    EXPECT_EQ(Textos()[1], "Diretório padrão da aplicação não encontrado\rPor favor selecione a localização da mesma");
+    EXPECT_EQ(sistema.dialogos, std::vector<std::string>{"Client Vorix Modular|C:|1000"});
+    EXPECT_EQ(sistema.Le("C:\\Loja_20240131\\a.ini"), "A");
+    // The chosen folder is not the client folder.
+    EXPECT_EQ(semPadrao.DiretorioCliente(), "");
+    // Declined: no copy at all.
+    operador.respostas = {kIdNo};
+    sistema.pastaEscolhida = std::nullopt;
+    std::filesystem::remove_all(raiz.Caminho() + "/C/Loja_20240131");
+    semPadrao.FazBackupAplicacao();
+    EXPECT_FALSE(sistema.Existe("C:\\Loja_20240131"));
+}
+
+TEST_F(Instalacao, UnattendedRunInstallsKeepsAndCarriesTheSettings) {
+    sistema.Poe("C:\\Client\\Req\\x", "");
+    sistema.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=1\r\n");
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nvelho=2\r\n");
+    sistema.processos = {{42, "ClientVorix.exe"}};
+    EXPECT_FALSE(Inicia({"C:\\Client", "1", "Empresa=AB12CD34"}));
+    EXPECT_EQ(instalador.Resultado(), Desfecho::Concluida);
+    EXPECT_TRUE(operador.caixas.empty());
+    EXPECT_EQ(sistema.terminados, std::vector<uint32_t>{42});
+    EXPECT_EQ(sistema.linhasIniciadas,
+              (std::vector<std::string>{Instalador::LinhaVersoesModulares(),
+                                        "msiexec.exe /I \"C:\\Instalador\\ClienteModular.msi\" REINSTALLMODE=amus "
+                                        "INSTALLDIR=\"C:\\Client\\\" /quiet"}));
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_EQ(sistema.Le("C:\\Client\\ClienteTrn.ini"), "[T]\r\nnovo=1\r\nvelho=2\r\n");
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cliente.ini"), "[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
+    EXPECT_TRUE(sistema.Existe("C:\\Client_20240131\\Cheque.ini"));
+    EXPECT_FALSE(sistema.Existe("C:\\Windows\\InstCliM.ini"));
+    EXPECT_EQ(operador.estados.back(), EstadoJanela::SucessoSemOK);
+    EXPECT_EQ(textos::Utf8(operador.mensagens.back()), "Instalação Finalizada com Sucesso!!");
+    EXPECT_EQ(operador.frente, 1);
+}
+
+TEST_F(Instalacao, FailuresEndAsNotConcluded) {
+    sistema.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=1\r\n");
+    pacoteOk = false;
+    Inicia({"C:\\Client", "1"});
+    EXPECT_EQ(instalador.Resultado(), Desfecho::NaoConcluida);
+    EXPECT_EQ(operador.estados.back(), EstadoJanela::Falha);
+    EXPECT_EQ(textos::Utf8(operador.mensagens.back()), "A Instalação não foi Concluída");
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini_Atual"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_FALSE(sistema.Existe("C:\\Windows\\InstCliM.ini"));
+
+    // Attended, the package missing and then msiexec not starting are said in a box first.
+    Instalador atendido(sistema, operador);
+    atendido.FormCreate({});
+    std::filesystem::remove(raiz.Caminho() + "/C/Instalador/ClienteModular.msi");
+    operador.caixas.clear();
+    atendido.btInstalaClick();
+    EXPECT_EQ(Textos().back(), "Arquivo de instalação do Client Modular não encontrado");
+    EXPECT_EQ(atendido.Resultado(), Desfecho::NaoConcluida);
+    sistema.Poe("C:\\Instalador\\Cliente Vorix Modular V2", "msi");  // the product name as fallback
+    sistema.programas.erase("msiexec.exe");
+    atendido.btInstalaClick();
+    EXPECT_EQ(Textos().back(), "Erro ao executar o Instalador do Client Modular");
+    EXPECT_EQ(sistema.linhasIniciadas.back(),
+              "msiexec.exe /I \"C:\\Instalador\\Cliente Vorix Modular V2\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
+}
+
+TEST_F(Instalacao, UnattendedWithoutReqFolderStopsBeforeAnything) {
+    sistema.Poe("C:\\Client\\Cheque.ini", "C");
+    sistema.processos = {{7, "ClientVorix.exe"}};
+    sistema.terminarFalha = true;
+    Inicia({"C:\\Client", "1"});
+    EXPECT_EQ(instalador.Resultado(), Desfecho::PedidoFinalizacaoFalhou);
+    EXPECT_EQ(CodigoSaida(instalador.Resultado()), 4);
+    ASSERT_EQ(operador.caixas.size(), 1u);
+    EXPECT_TRUE(sistema.linhasIniciadas.empty());
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "C");
+    EXPECT_FALSE(sistema.Existe("C:\\Client_20240131"));
+}
+
+TEST_F(Instalacao, OldClientRemovalDeclinedReturnsToWaiting) {
+    sistema.Poe("C:\\Client\\ClienteVorix.exe", "");
+    sistema.Poe("C:\\Client\\DeIsL1.isu", "");
+    sistema.Poe("C:\\Windows\\uninst.exe", "");
+    Inicia({});
+    operador.respostas = {kIdNo, kIdNo};  // no backup, no removal
+    instalador.btInstalaClick();
+    EXPECT_EQ(Textos().back(), "Uma versão anterior do Cliente Vorix foi detectada.\rSerá realizada a desinstalação "
+                               "desta versão do computador.\rDeseja prosseguir ?");
+    EXPECT_EQ(operador.caixas.back().titulo, textos::Latin("Desinstalação Client Vorix versão antiga"));
+    EXPECT_EQ(operador.estados.back(), EstadoJanela::Aguardando);
+    EXPECT_EQ(instalador.Resultado(), Desfecho::EmAndamento);
+    EXPECT_TRUE(sistema.linhasIniciadas.empty());
+    instalador.btCancelaClick();
+    EXPECT_EQ(CodigoSaida(instalador.Resultado()), 6);
+}
+
+TEST_F(Instalacao, InvalidConfigurationRunsNothingInEitherMode) {
+    for (const char* modo : {"1", "2"}) {
+        Instalador i(sistema, operador);
+        EXPECT_FALSE(i.FormCreate({"C:\\Client", modo, "Terminal=XY000900"}));
+        EXPECT_EQ(CodigoSaida(i.Resultado()), 2);
+    }
+    EXPECT_TRUE(sistema.linhasIniciadas.empty());
+    // Attended runs never apply a configuration string.
+    EXPECT_TRUE(Inicia({"C:\\Client", "0", "Terminal=XY000900"}));
+    EXPECT_EQ(operador.caixas.size(), 2u);
+}
+
+// Every line of `linhas` is a line of `texto`.
+bool ContemLinhas(const std::string& texto, const std::string& linhas) {
+    size_t inicio = 0;
+    while (inicio < linhas.size()) {
+        const size_t fim = std::min(linhas.find("\r\n", inicio), linhas.size());
+        const std::string linha = linhas.substr(inicio, fim - inicio);
+        if (("\r\n" + texto + "\r\n").find("\r\n" + linha + "\r\n") == std::string::npos &&
+            texto != linha) {
+            return false;
+        }
+        inicio = fim + 2;
+    }
+    return true;
+}
+
+// Every step that touches a file or starts a program, made to fail once: the
+// settings files that were there before are still there, whole, under their own
+// name or a saved one.
+TEST_F(Instalacao, ASingleFailingStepNeverLosesASettingsFile) {
+    const std::map<std::string, std::string> antes = {
+        {"Cheque.ini", "[Banco1]\r\nHabilitado=1\r\n"}, {"ClienteTrn.ini", "[T]\r\nvelho=2\r\n"},
+        {"ClientVorix.ini", "V"}, {"ClientDes.ini", "D"}, {"ClientCheque.ini", "[Banco1]\r\nHabilitado=1\r\n"},
+        {"Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n"}};
+    for (Operacao op : {Operacao::Copia, Operacao::Renomeia, Operacao::Apaga, Operacao::Grava, Operacao::Inicia}) {
+        for (int n = 1; n <= 12; ++n) {
+            PastaTemporaria r;
+            SistemaTeste s(r.Caminho());
+            OperadorTeste o;
+            s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
+            s.Poe("C:\\Instalador\\c.msi", "");
+            s.Poe("C:\\Windows\\uninst.exe", "");
+            s.Poe("C:\\Client\\ClienteVorix.exe", "");
+            s.Poe("C:\\Client\\DeIsL1.isu", "");
+            s.Poe("C:\\Client\\Req\\x", "");
+            for (const auto& [nome, conteudo] : antes) s.Poe("C:\\Client\\" + nome, conteudo);
+            s.processos = {{5, "ClientVorix.exe"}};
+            s.terminarFalha = true;
+            s.programas["C:\\Windows\\uninst.exe"] = [](const std::string&) {};
+            s.programas["wmic"] = [&s](const std::string&) {
+                s.DeleteFile("C:\\Client\\Cheque.ini");
+                s.DeleteFile("C:\\Client\\ClienteTrn.ini");
+            };
+            s.programas["msiexec.exe"] = [&s](const std::string&) {
+                s.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+                s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+                s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n");
+            };
+            s.FalhaNa(op, n);
+            Instalador i(s, o);
+            i.FormCreate({"C:\\Client", "1", "Empresa=AB12CD34;CBVivo=1"});
+            const std::string onde = "op " + std::to_string(static_cast<int>(op)) + " n " + std::to_string(n);
+            // What the configuration string legitimately changes.
+            const std::map<std::string, std::string> configurado = {
+                {"Cliente.ini", "[ClientVorix]\r\nEmpresa=AB12CD34\r\n"},
+                {"ClienteTrn.ini", "[T]\r\nvelho=2\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n"}};
+            for (const auto& [nome, conteudo] : antes) {
+                const std::string base = "C:\\Client\\" + nome;
+                std::vector<std::string> lugares = {base, base + "_bkp", base + "_Atual", base + "_Old"};
+                // Carried settings count as kept: the new file holds the old values.
+                if (nome == "ClientCheque.ini") lugares.push_back("C:\\Client\\Cheque.ini");
+                std::vector<std::string> formas = {conteudo};
+                if (configurado.count(nome) != 0) formas.push_back(configurado.at(nome));
+                bool guardado = false;
+                for (const auto& lugar : lugares) {
+                    for (const auto& forma : formas) guardado = guardado || ContemLinhas(s.Le(lugar), forma);
+                }
+                EXPECT_TRUE(guardado) << nome << " lost at " << onde;
+            }
+            if (i.Resultado() == Desfecho::Concluida) {
+                EXPECT_NE(s.Le("C:\\Client\\Cheque.ini").find("Habilitado=1"), std::string::npos) << onde;
+            }
+        }
+    }
+}
+
+}  // namespace
