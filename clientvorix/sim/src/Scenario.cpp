@@ -240,7 +240,7 @@ Scenario ParseScenario(const std::string& tomlText, const std::string& fileName)
 
 Scenario LoadScenarioFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScenarioError(path + ":0: cannot read the scenario file");
+    if (!in) throw ScenarioError(path + ": cannot read the scenario file");
     std::ostringstream text;
     text << in.rdbuf();
     return ParseScenario(text.str(), path);

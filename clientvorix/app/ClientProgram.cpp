@@ -1,0 +1,139 @@
+#include "ClientProgram.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "ClientIni.h"
+#include "CommandLine.h"
+#include "DefaultScenario.h"
+#include "PackageLoader.h"
+#include "WatchedBackend.h"
+#include "forms/Application.h"
+#include "forms/backends/HeadlessBackend.h"
+#include "forms/backends/TerminalBackend.h"
+#include "sim/Cp1252.h"
+#include "sim/JournalFormObserver.h"
+#include "sim/Scenario.h"
+#include "sim/State.h"
+
+namespace clientvorix {
+namespace {
+
+// What one run ends with; printed only once the terminal is ours again.
+struct Outcome {
+    int status = kExitDone;
+    std::string message;
+};
+
+void PackageLine(const std::string& fn, nlohmann::json extra = nullptr) {
+    nlohmann::json line = {{"t", "package"}, {"fn", fn}};
+    if (extra.is_object()) line.update(extra);
+    sim::State::Instance().GetJournal().Add(std::move(line));
+}
+
+void JournalVersion(const Package& package) {
+    char first[64] = {};
+    char module[64] = {};
+    package.ObtemVersao()(first, sizeof first, module, sizeof module);
+    PackageLine("ObtemVersao", {{"result", {sim::Cp1252ToUtf8(first), sim::Cp1252ToUtf8(module)}}});
+}
+
+std::unique_ptr<forms::Backend> MakeBackend(const Options& o, std::vector<forms::ScriptAction> script) {
+    if (RunsHeadless(o)) return std::make_unique<forms::HeadlessBackend>(std::move(script));
+#ifdef ZV_NO_TERMINAL_BACKEND
+    throw UsageError("this build has no terminal interface; give --script with --ui headless");
+#else
+    if (o.script) return std::make_unique<forms::TerminalBackend>(std::move(script));
+    return std::make_unique<forms::TerminalBackend>();
+#endif
+}
+
+// Loads the package, calls Initialize, the scenario's entry point and
+// Finalize under the given backend.
+Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend& backend) {
+    std::optional<Package> package;
+    try {
+        package.emplace(o.package ? *o.package : DefaultPackagePath());
+    } catch (const PackageError& e) {
+        return {kExitNoPackage, e.what()};
+    }
+    WatchedBackend watched(backend);
+    sim::JournalFormObserver observer;
+    forms::Application& app = forms::Application::Instance();
+    app.SetBackend(&watched);
+    app.AddObserver(&observer);
+
+    Outcome out;
+    try {
+        package->Initialize();
+        PackageLine("Initialize");
+        JournalVersion(*package);
+        PackageLine(scenario.entry, {{"args", {kHostWindow, scenario.function}}});
+        package->EntryPoint(scenario.entry)(kHostWindow, scenario.function);
+        JournalVersion(*package);
+        package->Finalize();
+        PackageLine("Finalize");
+    } catch (const forms::OperatorAbort& a) {
+        watched.Record(a);
+    } catch (const std::exception& e) {
+        out = {kExitEscaped, std::string("the package let an error escape: ") + e.what()};
+    }
+    if (watched.Aborted()) out = {watched.AbortCode(), watched.AbortMessage()};
+    app.RemoveObserver(&observer);
+    app.SetBackend(nullptr);
+    return out;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args) {
+    Options o;
+    sim::Scenario scenario;
+    std::vector<forms::ScriptAction> script;
+    try {
+        o = ParseCommandLine(args);
+        if (o.help) {
+            std::cout << Usage();
+            return kExitDone;
+        }
+        scenario = o.scenario ? sim::LoadScenarioFile(*o.scenario)
+                              : sim::ParseScenario(kDefaultScenario, "default.toml");
+        if (o.script) script = forms::LoadOperatorScript(*o.script);
+    } catch (const UsageError& e) {
+        std::cerr << "clientvorix: " << e.what() << "\n" << Usage();
+        return kExitBadInput;
+    } catch (const sim::ScenarioError& e) {
+        std::cerr << "clientvorix: " << e.what() << "\n";
+        return kExitBadInput;
+    } catch (const forms::ScriptError& e) {
+        std::cerr << "clientvorix: " << e.what() << "\n";
+        return kExitBadInput;
+    }
+
+    sim::State& state = sim::State::Instance();
+    state.Reset();
+    if (o.journal && !state.JournalTo(*o.journal)) {
+        std::cerr << "clientvorix: cannot write the journal " << *o.journal << "\n";
+        return kExitBadInput;
+    }
+    if (o.journal) state.SetResultFilePath(*o.journal + ".result");
+    state.Apply(scenario);
+
+    Outcome out;
+    try {
+        std::optional<ClientIni> ini;
+        if (scenario.host.versaoCliente) ini.emplace(ProgramFolder(), *scenario.host.versaoCliente);
+        std::unique_ptr<forms::Backend> backend = MakeBackend(o, std::move(script));
+        out = Operate(o, scenario, *backend);
+    } catch (const std::exception& e) {
+        out = {kExitBadInput, e.what()};
+    }
+    state.WriteFieldsLine();
+    state.JournalTo("");
+    if (!out.message.empty()) std::cerr << "clientvorix: " << out.message << "\n";
+    return out.status;
+}
+
+}  // namespace clientvorix

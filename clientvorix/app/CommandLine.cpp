@@ -1,0 +1,50 @@
+#include "CommandLine.h"
+
+namespace clientvorix {
+
+const char* Usage() {
+    return "usage: clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless]\n"
+           "                   [--journal OUT.jsonl] [--package PATH]\n"
+           "exit status: 0 done, 2 bad command line, scenario or script, 3 script ran out,\n"
+           "             4 expectation failed, 5 package cannot be loaded\n";
+}
+
+Options ParseCommandLine(const std::vector<std::string>& args) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](const char* name) -> std::string {
+            if (i + 1 >= args.size()) throw UsageError(std::string(name) + " needs a value");
+            return args[++i];
+        };
+        if (a == "--script") {
+            o.script = value("--script");
+        } else if (a == "--journal") {
+            o.journal = value("--journal");
+        } else if (a == "--package") {
+            o.package = value("--package");
+        } else if (a == "--ui") {
+            const std::string ui = value("--ui");
+            if (ui == "terminal") o.ui = Ui::Terminal;
+            else if (ui == "headless") o.ui = Ui::Headless;
+            else throw UsageError("--ui takes terminal or headless, not '" + ui + "'");
+        } else if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (!a.empty() && a[0] == '-') {
+            throw UsageError("unknown option '" + a + "'");
+        } else if (o.scenario) {
+            throw UsageError("only one scenario may be given ('" + *o.scenario + "' and '" + a + "')");
+        } else {
+            o.scenario = a;
+        }
+    }
+    return o;
+}
+
+bool RunsHeadless(const Options& o) {
+    if (o.ui == Ui::Headless) return true;
+    if (o.ui == Ui::Terminal) return false;
+    return o.script.has_value();
+}
+
+}  // namespace clientvorix

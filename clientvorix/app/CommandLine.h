@@ -1,0 +1,34 @@
+#pragma once
+// clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless]
+//             [--journal OUT.jsonl] [--package PATH]
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace clientvorix {
+
+enum class Ui { Default, Terminal, Headless };
+
+struct Options {
+    std::optional<std::string> scenario;  // none = the built-in default scenario
+    std::optional<std::string> script;
+    Ui ui = Ui::Default;
+    std::optional<std::string> journal;
+    std::optional<std::string> package;   // none = Zentravela.so beside the program
+    bool help = false;
+};
+
+// A command line we cannot follow (exit status 2).
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Options ParseCommandLine(const std::vector<std::string>& args);
+const char* Usage();
+
+// With a script and no --ui the run is headless; without a script, terminal.
+bool RunsHeadless(const Options& o);
+
+}  // namespace clientvorix
