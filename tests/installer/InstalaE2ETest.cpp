@@ -1,0 +1,143 @@
+// Instala run as a program in a scratch drive root, with the stand-in programs
+// in C:\Windows and a stand-in client process running.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "profile/FileIo.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InstalaPrograma : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string modelo = (fs::temp_directory_path() / "zve2eXXXXXX").string();
+        raiz_ = ::mkdtemp(modelo.data());
+        // The installer folder holds the program (and its libraries), Setup.ini and the package.
+        const fs::path bin = fs::path(ZV_INSTALA_BIN).parent_path();
+        fs::create_directories(raiz_ + "/C/Instalador");
+        for (const char* f : {"Instala", "libprofile.so", "libforms.so"}) {
+            if (fs::exists(bin / f)) fs::copy_file(bin / f, raiz_ + "/C/Instalador/" + f);
+        }
+        Poe("C/Instalador/Setup.ini", "[Startup]\r\nPackageName=ClienteModular.msi\r\nProduct=Cliente Vorix Modular\r\n"
+                                      "ProductCode={0A1B}\r\n");
+        Poe("C/Instalador/ClienteModular.msi", "pacote");
+        fs::create_directories(raiz_ + "/C/Windows/System32");
+        fs::copy_file(std::string(ZV_STANDINS) + "/msiexec.exe", raiz_ + "/C/Windows/System32/msiexec.exe");
+        fs::copy_file(std::string(ZV_STANDINS) + "/wmic", raiz_ + "/C/Windows/System32/wmic");
+        fs::copy_file(std::string(ZV_STANDINS) + "/uninst.exe", raiz_ + "/C/Windows/uninst.exe");
+        // What the package installs.
+        Poe("pacote/Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+        Poe("pacote/ClienteTrn.ini", "[Credito]\r\nNovo=1\r\n");
+        // The installed client.
+        Poe("C/Client/Cheque.ini", "[Banco1]\r\nHabilitado=1\r\n");
+        Poe("C/Client/ClienteTrn.ini", "[Credito]\r\nParcelas=12\r\n");
+        Poe("C/Client/Cheque.ini_Atual", "anterior");
+        Poe("C/Client/ClientVorix.ini", "[Antigo]\r\nx=1\r\n");
+        Poe("C/Client/ClienteVorix.exe", "");
+        Poe("C/Client/DeIsL1.isu", "");
+        Poe("C/Client/Req/.keep", "");
+    }
+    void TearDown() override {
+        if (cliente_ > 0) {
+            ::kill(cliente_, SIGKILL);
+            ::waitpid(cliente_, nullptr, 0);
+        }
+        fs::remove_all(raiz_);
+    }
+    void Poe(const std::string& rel, const std::string& conteudo) {
+        fs::create_directories((fs::path(raiz_) / rel).parent_path());
+        std::ofstream(fs::path(raiz_) / rel, std::ios::binary) << conteudo;
+    }
+    std::string Le(const std::string& rel) { return profile::LoadFile(raiz_ + "/" + rel).value_or("<sem arquivo>"); }
+    bool Existe(const std::string& rel) { return fs::exists(raiz_ + "/" + rel); }
+
+    void IniciaCliente() {
+        std::string sleep = fs::exists("/bin/sleep") ? "/bin/sleep" : "/usr/bin/sleep";
+        const std::string exe = raiz_ + "/C/Client/ClientVorix.exe";
+        fs::copy_file(sleep, exe);
+        cliente_ = ::fork();
+        if (cliente_ == 0) {
+            ::execl(exe.c_str(), exe.c_str(), "120", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        // Wait until the child runs the copied program (a snapshot would see the forked test otherwise).
+        while (fs::read_symlink("/proc/" + std::to_string(cliente_) + "/exe").filename() != "ClientVorix.exe") {
+        }
+    }
+    // Runs the installer with no standard input, as a deployment tool does.
+    int Executa(const std::string& argumentos, const std::string& ambiente = "") {
+        const std::string comando = "cd " + raiz_ + " && env ZV_DRIVE_ROOT=" + raiz_ + " ZV_MSIEXEC_FILES=" + raiz_ +
+                                    "/pacote " + ambiente + " C/Instalador/Instala " + argumentos + " </dev/null >" +
+                                    raiz_ + "/saida.txt 2>&1";
+        const int r = std::system(comando.c_str());
+        return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    }
+
+    std::string raiz_;
+    pid_t cliente_ = -1;
+};
+
+TEST_F(InstalaPrograma, UnattendedRunEndsTheClientInstallsAndCarriesTheSettings) {
+    IniciaCliente();
+    EXPECT_EQ(Executa("'C:\\Client' 1 'Empresa=AB12CD34;Terminal=XY000123;CBVivo=1'"), 0) << Le("saida.txt");
+    int status = 0;
+    ASSERT_EQ(::waitpid(cliente_, &status, 0), cliente_);
+    cliente_ = -1;
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_FALSE(Existe("C/Client/Req/IntPos.001"));
+
+    // Dated backup of the folder as it was (this test's date comes from the program's own clock).
+    bool backup = false;
+    for (const auto& e : fs::directory_iterator(raiz_ + "/C")) {
+        const std::string nome = e.path().filename().string();
+        if (nome.rfind("Client_", 0) == 0 && nome.size() == 15) {
+            backup = profile::LoadFile(e.path().string() + "/Cheque.ini") == "[Banco1]\r\nHabilitado=1\r\n";
+        }
+    }
+    EXPECT_TRUE(backup);
+    EXPECT_EQ(Le("uninst.log"), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a\n");
+    EXPECT_EQ(Le("C/Client/ClientVorix.ini"), "[Antigo]\r\nx=1\r\n");
+    EXPECT_FALSE(Existe("C/Client/ClientVorix.ini_bkp"));
+    EXPECT_EQ(Le("wmic.log"), "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive\n");
+    EXPECT_EQ(Le("msiexec.log"),
+              "msiexec.exe /I \"C:\\Instalador\\ClienteModular.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\" /quiet\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini_Atual"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Le("C/Client/Cliente.ini"), "[ClientVorix]\r\nEmpresa=AB12CD34\r\nTerminal=XY000123\r\n");
+    EXPECT_FALSE(Existe("C/Windows/InstCliM.ini"));
+}
+
+TEST_F(InstalaPrograma, PackageFailureOrRefusalLeavesTheSavedFilesForALaterRun) {
+    EXPECT_EQ(Executa("'C:\\Client' 1", "ZV_MSIEXEC_OK=none ZV_MSIEXEC_EXIT=1603"), 1) << Le("saida.txt");
+    EXPECT_EQ(Le("C/Client/Cheque.ini_Atual"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=0\r\n");
+    EXPECT_NE(Le("saida.txt").find("A Instalação não foi Concluída"), std::string::npos);
+
+    EXPECT_EQ(Executa("'C:\\Client' 1", "ZV_MSIEXEC_OK=0"), 1);
+    EXPECT_FALSE(Existe("C/Windows/InstCliM.ini"));
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nNovo=1\r\n");
+}
+
+TEST_F(InstalaPrograma, ConfigurationOnlyInvalidItemsAndAttendedWithoutTerminal) {
+    EXPECT_EQ(Executa("'C:\\Client' 2 'PortaPinpad=AUTO_USB'"), 0);
+    EXPECT_EQ(Le("C/Client/Cliente.ini"), "[ClientVorix]\r\nPortaPin=AUTO_USB\r\nTipoPIN=Pinpad EMV\r\n");
+    EXPECT_FALSE(Existe("msiexec.log"));
+    EXPECT_EQ(Executa("'C:\\Client' 1 'Empresa=AB12CD34;Terminal=XY000900'"), 2);
+    EXPECT_NE(Le("saida.txt").find("[Validacao instalacao] Terminal Invalido"), std::string::npos);
+    EXPECT_EQ(Le("C/Client/Cliente.ini"), "[ClientVorix]\r\nPortaPin=AUTO_USB\r\nTipoPIN=Pinpad EMV\r\n");
+    EXPECT_FALSE(Existe("msiexec.log"));
+    EXPECT_EQ(Executa(""), 3);
+    EXPECT_EQ(Executa("'C:\\Client' 7 'Empresa=AB12CD34'"), 3);
+    EXPECT_FALSE(Existe("msiexec.log"));
+}
+
+}  // namespace
