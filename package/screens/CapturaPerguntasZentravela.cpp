@@ -209,10 +209,14 @@ bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
         forms::MaskEdit& edit = *edPergunta[i];
         const std::string texto = Trim(edit.Text());
         const std::string resposta = host::RemoveFormato(texto);
-        if (edit.Tag() <= 0 && resposta.empty()) continue;
-        if (static_cast<int64_t>(resposta.size()) < p.TamanhoMinimo) {
-            CaixaMensagem(host::MensagemFormatada(MSG_RESPOSTA_CURTA, {Trim(TextoCampo(p.Pergunta)),
-                                                                        std::to_string(p.TamanhoMinimo)}),
+        const bool obrigatoria = edit.Tag() > 0;
+        if (!obrigatoria && resposta.empty()) continue;
+        // A required question left blank is refused even when the host gave no minimum.
+        const bool emBranco = obrigatoria && texto.empty();
+        const int32_t minimo = emBranco ? std::max<int32_t>(p.TamanhoMinimo, 1) : p.TamanhoMinimo;
+        if (emBranco || static_cast<int64_t>(resposta.size()) < minimo) {
+            CaixaMensagem(host::MensagemFormatada(MSG_RESPOSTA_CURTA,
+                                                  {Trim(TextoCampo(p.Pergunta)), std::to_string(minimo)}),
                           forms::MB_TOPMOST);
             pnCaptura->SetEnabled(true);
             edit.SetFocus();
