@@ -10,7 +10,8 @@ namespace forms {
 // Draws the active form with ncurses, each form's pixel layout scaled to
 // character cells, and takes the keyboard (characters, Enter, Backspace, Tab,
 // Esc). Texts are CP1252 inside and UTF-8 on the terminal. With a script it
-// plays the script visibly, one action every `stepMs`.
+// plays the script visibly, one action every `stepMs`. Construction fails
+// (std::runtime_error) when there is no terminal to draw on.
 class TerminalBackend : public Backend {
 public:
     TerminalBackend();
@@ -22,6 +23,12 @@ public:
     int MessageBox(Application& app, const std::string& text, const std::string& caption,
                    uint32_t flags) override;
     void Repaint(Application& app) override;
+    void FlushInput(Application& app) override;
+
+    // After an OperatorAbort of a played script: its exit code and message.
+    bool Aborted() const;
+    int AbortCode() const;
+    std::string AbortMessage() const;
 
 private:
     struct Impl;
