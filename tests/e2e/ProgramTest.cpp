@@ -1,0 +1,77 @@
+// The program's own contract: exit statuses, messages and the journal's frame.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "ClientRun.h"
+
+namespace e2e {
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(Program, BrokenScenarioOrScriptNamesFileLineAndProblem) {
+    const auto scenario = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"99x\" = \"1\"\n", "");
+    EXPECT_EQ(scenario.ExitStatus(), 2);
+    EXPECT_TRUE(Contains(scenario.Stderr(), "scenario.toml:3: bad field number '99x'")) << scenario.Stderr();
+
+    const auto script = ClientRun::Execute("entry = \"ExecutaVenda\"\n", "type 12\n\nleap 3\n");
+    EXPECT_EQ(script.ExitStatus(), 2);
+    EXPECT_TRUE(Contains(script.Stderr(), "operator.txt:3:")) << script.Stderr();
+    EXPECT_TRUE(Contains(script.Stderr(), "leap")) << script.Stderr();
+
+    const auto usage = ClientRun::WithArgs({"--ui", "window"});
+    EXPECT_EQ(usage.ExitStatus(), 2);
+    EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal or headless")) << usage.Stderr();
+}
+
+TEST(Program, ScriptThatRunsOutNamesTheWaitingScreenAndStillEndsWithTheFields) {
+    const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n", "");
+    EXPECT_EQ(run.ExitStatus(), 3);
+    EXPECT_TRUE(Contains(run.Stderr(), "FrmVis_Crd")) << run.Stderr();
+    EXPECT_EQ(run.FinalFields()["10107"], "0");
+}
+
+TEST(Program, FailedExpectationStopsWithStatus4) {
+    const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n",
+                                        "expect screen FrmCred_Mnu\n");
+    EXPECT_EQ(run.ExitStatus(), 4);
+    EXPECT_TRUE(Contains(run.Stderr(), "FrmCred_Mnu")) << run.Stderr();
+}
+
+TEST(Program, MissingPackageIsSaidPlainly) {
+    const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n", "", {"--package", "/nowhere/Zentravela.so"});
+    EXPECT_EQ(run.ExitStatus(), 5);
+    EXPECT_TRUE(Contains(run.Stderr(), "/nowhere/Zentravela.so")) << run.Stderr();
+}
+
+TEST(Program, JournalTellsTheWholeRunInOrder) {
+    const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n",
+                                        "click btRetorna\n");
+    ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
+    std::vector<std::string> order;
+    for (const auto& l : run.Lines()) {
+        const std::string t = l["t"];
+        if (t == "form") order.push_back(l["event"].get<std::string>() + " " + l["name"].get<std::string>());
+        if (t == "audit") order.push_back("audit " + l["text"].get<std::string>());
+    }
+    const std::vector<std::string> expected = {"audit Criou: FrmVis_Crd", "create FrmVis_Crd", "show FrmVis_Crd",
+                                               "close FrmVis_Crd", "audit Destruiu: FrmVis_Crd", "destroy FrmVis_Crd"};
+    EXPECT_EQ(order, expected);
+    for (const auto& l : run.Lines()) {
+        if (l["t"] == "form" && l["event"] == "close") {
+            EXPECT_EQ(l["modal_result"], 2);
+        }
+    }
+    EXPECT_EQ(run.Lines().back()["t"], "fields");
+    // The result file holds the store as it was when the screen was cancelled.
+    std::ifstream result(run.Folder() + "/journal.jsonl.result");
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(result, l);) lines.push_back(l);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "01017-000 = 1"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "10107-000 = 0"), lines.end());
+}
+
+}  // namespace
+}  // namespace e2e
