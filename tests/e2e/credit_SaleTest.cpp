@@ -1,0 +1,227 @@
+// Credit sales and the credit menu through the clientvorix program: the
+// shipped scenarios and the ones under credit/, each with its operator script.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ClientRun.h"
+
+namespace e2e {
+namespace {
+
+const std::filesystem::path kCredito = std::filesystem::path(__FILE__).parent_path() / "credit";
+const std::filesystem::path kCenarios =
+    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "clientvorix" / "scenarios";
+
+std::string Le(const std::filesystem::path& arquivo) {
+    std::ifstream in(arquivo, std::ios::binary);
+    EXPECT_TRUE(in.good()) << arquivo;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A shipped scenario (clientvorix/scenarios/NAME.toml) or one of ours (credit/NAME.toml).
+std::string Cenario(const std::string& nome) {
+    const auto enviado = kCenarios / (nome + ".toml");
+    return Le(std::filesystem::exists(enviado) ? enviado : kCredito / (nome + ".toml"));
+}
+std::string Roteiro(const std::string& nome) { return Le(kCredito / (nome + ".txt")); }
+
+ClientRun Roda(const std::string& cenario, const std::string& roteiro) {
+    ClientRun run = ClientRun::Execute(Cenario(cenario), Roteiro(roteiro));
+    EXPECT_EQ(run.ExitStatus(), 0) << cenario << " + " << roteiro << ": " << run.Stderr();
+    return run;
+}
+
+std::string Campo(const ClientRun& run, const char* campo) {
+    const auto campos = run.FinalFields();
+    return campos.contains(campo) ? campos[campo].get<std::string>() : std::string("(absent)");
+}
+
+std::vector<std::string> TextosDoRegistro(const nlohmann::json& chamada) {
+    std::vector<std::string> textos;
+    for (const auto& e : chamada["record"]["entries"]) {
+        if (e.contains("text")) textos.push_back(e["text"].get<std::string>());
+    }
+    return textos;
+}
+
+bool Contem(const std::vector<std::string>& lista, const std::string& item) {
+    return std::find(lista.begin(), lista.end(), item) != lista.end();
+}
+
+int ResultadoModal(const ClientRun& run, const std::string& tela) {
+    for (const auto& l : run.Lines()) {
+        if (l.value("t", "") == "form" && l.value("event", "") == "close" && l.value("name", "") == tela) {
+            return l.value("modal_result", -1);
+        }
+    }
+    return -1;
+}
+
+std::vector<std::string> TextosDasCaixas(const ClientRun& run) {
+    std::vector<std::string> textos;
+    for (const auto& b : run.Boxes()) textos.push_back(b.value("text", ""));
+    return textos;
+}
+
+// MMYYYY, `meses` months from now.
+std::string MesAno(int meses) {
+    const std::time_t agora = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&agora, &t);
+    const int total = t.tm_mon + meses;
+    char texto[8];
+    std::snprintf(texto, sizeof texto, "%02d%04d", total % 12 + 1, t.tm_year + 1900 + total / 12);
+    return texto;
+}
+
+TEST(CreditSale, AtSightSaleTypedByTheOperator) {
+    const auto run = Roda("credito_a_vista", "a_vista");
+    EXPECT_EQ(Campo(run, "1003"), "15000");
+    EXPECT_EQ(Campo(run, "10156"), "4");
+    EXPECT_EQ(Campo(run, "1016"), "0");
+    EXPECT_EQ(Campo(run, "1017"), "1");
+    EXPECT_EQ(Campo(run, "10151"), "");
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_EQ(autoriza[0]["record"]["code"], 56);
+    EXPECT_EQ(autoriza[0]["record"]["flag"], 1);
+    EXPECT_EQ(autoriza[0]["result"], true);
+    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
+    EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
+    EXPECT_TRUE(run.Boxes().empty());
+}
+
+TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
+    const auto run = Roda("credito_recusada", "a_vista");
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_EQ(autoriza[0]["result"], false);
+    EXPECT_EQ(Campo(run, "1009"), "51");
+    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
+    EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
+}
+
+TEST(CreditSale, HostSuppliedAmountAndInstalmentsAreLockedAndWrittenBackUnchanged) {
+    const auto run = Roda("valores_do_host", "valores_do_host");
+    EXPECT_EQ(Campo(run, "1003"), "250000");
+    EXPECT_EQ(Campo(run, "1017"), "04");
+    EXPECT_EQ(Campo(run, "10156"), "3");
+    EXPECT_EQ(Campo(run, "1019"), "0");
+}
+
+struct CasoParcelado {
+    const char* cenario;
+    const char* roteiro;
+    const char* tipo;
+    const char* entrada;
+};
+
+class CreditInstalments : public ::testing::TestWithParam<CasoParcelado> {};
+
+TEST_P(CreditInstalments, SaleKindFollowsTheFinancerAndTheDownPayment) {
+    const auto& caso = GetParam();
+    const auto run = Roda(caso.cenario, caso.roteiro);
+    EXPECT_EQ(Campo(run, "10156"), caso.tipo);
+    EXPECT_EQ(Campo(run, "1016"), caso.tipo);
+    EXPECT_EQ(Campo(run, "1017"), "3");
+    EXPECT_EQ(Campo(run, "1019"), caso.entrada);
+    EXPECT_EQ(Campo(run, "1003"), "100000");
+    EXPECT_EQ(run.Calls("AutorizaTransacao").size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, CreditInstalments,
+    ::testing::Values(CasoParcelado{"credito_parcelado_loja_entrada", "parcelado_com_entrada", "7", "10000"},
+                      CasoParcelado{"credito_parcelado_loja_entrada", "parcelado_sem_entrada", "4", "0"},
+                      CasoParcelado{"credito_parcelado_loja", "parcelado_sem_entrada", "4", "0"},
+                      CasoParcelado{"credito_parcelado_adm", "parcelado_com_entrada", "6", "10000"},
+                      CasoParcelado{"credito_parcelado_adm", "parcelado_sem_entrada", "3", "0"}));
+
+TEST(CreditSale, InstalmentsOutsideTheLimitsAreRefused) {
+    const auto run = Roda("limites_parcelas", "limites_parcelas");
+    const auto caixas = TextosDasCaixas(run);
+    ASSERT_EQ(caixas.size(), 2u);
+    std::string minimo = Message(319);
+    for (const char* limite : {"3", "12"}) minimo.replace(minimo.find("%s"), 2, limite);
+    EXPECT_EQ(caixas[0], minimo);
+    EXPECT_EQ(caixas[1], Message(320));
+    EXPECT_EQ(Campo(run, "1017"), "12");
+}
+
+TEST(CreditSale, CyclesTypedAsSevenTravelAsTwoDigits) {
+    const auto run = Roda("ciclos", "ciclos");
+    EXPECT_EQ(Campo(run, "1048"), "07");
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "CICLOS:07"));
+}
+
+TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
+    const std::string atual = MesAno(0);
+    const std::string roteiro = "type 15000\nkey Enter\nexpect focus edDtemCart\ntype " + MesAno(1) +
+                                "\nclick btConfirma\nanswer ok\nexpect focus edDtemCart\ntype " + atual +
+                                "\nclick btConfirma\n";
+    const auto run = ClientRun::Execute(Cenario("data_emissao"), roteiro);
+    ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
+    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(787)});
+    EXPECT_EQ(Campo(run, "1208"), atual);
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "DTEMCART:" + atual));
+}
+
+TEST(CreditSale, PreAuthorisationCodeOfZerosIsRefused) {
+    const auto run = Roda("credito_pre_autorizacao", "pre_autorizacao");
+    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(279)});
+    EXPECT_EQ(Campo(run, "1064"), "123456");
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "CAUT:123456"));
+}
+
+TEST(CreditMenu, DefaultScenarioIsASaleThroughTheCreditMenu) {
+    const auto run = Roda("default", "menu_a_vista");
+    EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
+    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
+    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 1);
+    EXPECT_EQ(Campo(run, "10156"), "4");
+    EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
+}
+
+TEST(CreditMenu, OnlyOptionOpensByItselfAndCancelGivesTheMenuBack) {
+    const auto run = Roda("menu_volta", "menu_volta");
+    EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmEst_CrdPar"}));
+    EXPECT_EQ(ResultadoModal(run, "FrmEst_CrdPar"), 2);
+    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 2);
+    EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
+    // Only the menu's cancel, at the top, hands the data over.
+    EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
+}
+
+TEST(CreditMenu, DigitTypedWhileAnOptionOpensIsDropped) {
+    const auto run = Roda("default", "menu_digito");
+    EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
+}
+
+TEST(CreditMenu, SixInstalmentsOfferOnlyTheInstalmentOptions) {
+    const auto run = Roda("menu_parcelas", "menu_parcelas");
+    EXPECT_EQ(run.Forms("create"), std::vector<std::string>{"FrmCred_Mnu"});
+}
+
+TEST(CreditMenu, MenuWithoutOptionsReportsToTheHostAndCloses) {
+    const auto run = ClientRun::Execute(Cenario("menu_sem_opcao"), "wait 50\n");
+    ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
+    EXPECT_EQ(run.ErrorReports(), std::vector<std::string>{Message(993)});
+    EXPECT_EQ(run.Forms("create"), std::vector<std::string>{"FrmCred_Mnu"});
+    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 1);
+}
+
+}  // namespace
+}  // namespace e2e
