@@ -87,6 +87,23 @@ bool CriaExecutaForm(const std::string& classe, forms::Form* chamador, forms::Fo
 // A message box captioned TITULO_APLICACAO.
 int CaixaMensagem(const std::string& texto, uint32_t flags);
 
+// Message 802 with the form name, for a screen the form runner could not
+// create (credit screens add the exclamation icon, menus do not).
+void MostraFalhaCriacaoTela(const std::string& nomeForm, uint32_t flags);
+
+// ---- Entry points (the exports of unit Zentravela land here) -----------------
+// The version the package reports for itself, besides VERSAO_DO_MODULO.
+constexpr const char* VERSAO_PACOTE = "1.0.0.0";
+constexpr const char* ARQUIVO_PACOTE = "Zentravela.bpl";
+
+void ProcessaVenda(uint32_t janela);
+void ProcessaFuncaoADM(uint32_t janela, uint32_t funcao);
+void ProcessaGenerico(uint32_t janela, uint32_t funcao);
+// ExecutaConsultaCheque and ExecutaPreAutorizacao: served by neither.
+void ProcessaNaoDisponivel();
+// VERSAO of section CLIENTVORIX in Cliente.ini beside the running program.
+std::string VersaoModuloPrincipalIni();
+
 }  // namespace zv
 
 // Unit initialisation and finalisation (run by Initialize / Finalize). Every
