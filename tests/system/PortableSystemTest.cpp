@@ -135,7 +135,9 @@ TEST_F(Portable, SnapshotShowsTheExecutableNameAndTerminateEndsIt) {
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
     EXPECT_TRUE(WIFSIGNALED(status));
-    for (const auto& p : *sys_->ProcessSnapshot()) EXPECT_NE(p.id, static_cast<uint32_t>(pid));
+    const auto after = sys_->ProcessSnapshot();
+    ASSERT_TRUE(after.has_value());
+    for (const auto& p : *after) EXPECT_NE(p.id, static_cast<uint32_t>(pid));
 }
 
 TEST_F(Portable, FolderDialogAsksThePromptAndCancelsWithoutOne) {
