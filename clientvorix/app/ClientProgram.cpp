@@ -42,12 +42,8 @@ void JournalVersion(const Package& package) {
 
 std::unique_ptr<forms::Backend> MakeBackend(const Options& o, std::vector<forms::ScriptAction> script) {
     if (RunsHeadless(o)) return std::make_unique<forms::HeadlessBackend>(std::move(script));
-#ifdef ZV_NO_TERMINAL_BACKEND
-    throw UsageError("this build has no terminal interface; give --script with --ui headless");
-#else
     if (o.script) return std::make_unique<forms::TerminalBackend>(std::move(script));
     return std::make_unique<forms::TerminalBackend>();
-#endif
 }
 
 // Loads the package, calls Initialize, the scenario's entry point and

@@ -75,3 +75,40 @@ TEST(Program, JournalTellsTheWholeRunInOrder) {
 
 }  // namespace
 }  // namespace e2e
+
+#include <filesystem>
+#include <set>
+
+namespace e2e {
+namespace {
+
+std::string ReadText(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Every shipped scenario runs: to its end with its script, or until the first
+// screen waits when it has none; together they call every entry point.
+TEST(Program, ShippedScenariosRunAndCoverEveryEntryPoint) {
+    std::set<std::string> entries;
+    int count = 0;
+    for (const auto& f : std::filesystem::directory_iterator(ZV_SCENARIOS_DIR)) {
+        if (f.path().extension() != ".toml") continue;
+        ++count;
+        auto script = f.path();
+        script.replace_extension(".txt");
+        const bool scripted = std::filesystem::exists(script);
+        const auto run = ClientRun::Execute(ReadText(f.path()), scripted ? ReadText(script) : "");
+        if (scripted) EXPECT_EQ(run.ExitStatus(), 0) << f.path() << run.Stderr();
+        else EXPECT_TRUE(run.ExitStatus() == 0 || run.ExitStatus() == 3) << f.path() << run.Stderr();
+        for (const auto& l : run.Lines()) {
+            if (l["t"] == "package" && l.contains("args")) entries.insert(l["fn"].get<std::string>());
+        }
+    }
+    EXPECT_GE(count, 5);
+    EXPECT_EQ(entries, (std::set<std::string>{"ExecutaVenda", "ExecutaFuncaoADM", "ExecutaGenerico",
+                                              "ExecutaConsultaCheque", "ExecutaPreAutorizacao"}));
+}
+
+}  // namespace
+}  // namespace e2e
