@@ -10,8 +10,10 @@
 namespace sim {
 
 State& State::Instance() {
-    static State state;
-    return state;
+    // Never destroyed: screens torn down while the process exits still
+    // write their audit lines, whatever order the libraries unload in.
+    static State* state = new State;
+    return *state;
 }
 
 void State::Reset() {
