@@ -33,7 +33,11 @@ std::string TextoCampo(const char (&campo)[N]) {
     return std::string(campo, strnlen(campo, N));
 }
 
-int QuantidadePerguntas() { return std::clamp(PerguntasGenerica.Count, 0, MAX_PERGUNTAS); }
+// Members of the packed tables are copied before use: a reference to one may be misaligned.
+int QuantidadePerguntas() {
+    const int32_t n = PerguntasGenerica.Count;
+    return std::clamp<int32_t>(n, 0, MAX_PERGUNTAS);
+}
 
 // The answer as the host wants it: trimmed and without display formatting.
 std::string Resposta(const forms::MaskEdit& edit) { return host::RemoveFormato(Trim(edit.Text())); }
@@ -125,7 +129,8 @@ void TFrmCap_Perg::PreparaCamposColetaPerguntas() {
             lbPergunta[i]->Show();
             edPergunta[i]->Clear();
             edPergunta[i]->Show();
-            edPergunta[i]->SetMaxLength(std::clamp(p.TamanhoMaximo, 0, CapturaPerguntasZentravela::RESPOSTAS_SIZE));
+            const int32_t maximo = p.TamanhoMaximo;
+            edPergunta[i]->SetMaxLength(std::clamp<int32_t>(maximo, 0, CapturaPerguntasZentravela::RESPOSTAS_SIZE));
             CapturaPerguntasZentravela::FormataMascara(p.Tipo, *edPergunta[i]);
         } catch (...) {
             // One badly defined question must not keep the others from the operator.
@@ -213,7 +218,8 @@ bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
         if (!obrigatoria && resposta.empty()) continue;
         // A required question left blank is refused even when the host gave no minimum.
         const bool emBranco = obrigatoria && texto.empty();
-        const int32_t minimo = emBranco ? std::max<int32_t>(p.TamanhoMinimo, 1) : p.TamanhoMinimo;
+        const int32_t minimoHost = p.TamanhoMinimo;
+        const int32_t minimo = emBranco ? std::max<int32_t>(minimoHost, 1) : minimoHost;
         if (emBranco || static_cast<int64_t>(resposta.size()) < minimo) {
             CaixaMensagem(host::MensagemFormatada(MSG_RESPOSTA_CURTA,
                                                   {Trim(TextoCampo(p.Pergunta)), std::to_string(minimo)}),
