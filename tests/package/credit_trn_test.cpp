@@ -1,5 +1,6 @@
 // The credit purchase screen (through the at-sight sale, its simplest shown
 // form): fee, pre-authorisation code, issue date, cycles, and the record.
+#include <cstddef>
 #include <cstring>
 #include <ctime>
 
@@ -27,6 +28,24 @@ std::string MesAno(int meses) {
     return texto;
 }
 
+// An entry copied out of the packed record, as the host library reads it.
+struct Lida {
+    uint32_t campo;
+    uint16_t attr1;
+    uint16_t attr2;
+    uint8_t attr3;
+    const char* texto;
+};
+Lida Le(const ZvTrnEntry& e) {
+    Lida l{};
+    std::memcpy(&l.campo, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, field), sizeof l.campo);
+    std::memcpy(&l.attr1, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr1), sizeof l.attr1);
+    std::memcpy(&l.attr2, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr2), sizeof l.attr2);
+    std::memcpy(&l.attr3, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr3), sizeof l.attr3);
+    std::memcpy(&l.texto, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, text), sizeof l.texto);
+    return l;
+}
+
 class CreditoTrn : public AmbienteCredito {
 protected:
     void SetUp() override {
@@ -36,9 +55,12 @@ protected:
 };
 
 TEST(TrnCompraCredito, LaysOutTheCreditPurchaseEntriesAndEndsTheList) {
-    EXPECT_EQ(TrnCompraCredito.code, 56);
-    EXPECT_EQ(TrnCompraCredito.flag, 1);
-    EXPECT_EQ(TrnCompraCredito.reserved, 0);
+    const uint16_t codigo = TrnCompraCredito.code;
+    const uint8_t financeiro = TrnCompraCredito.flag;
+    const uint8_t reservado = TrnCompraCredito.reserved;
+    EXPECT_EQ(codigo, 56);
+    EXPECT_EQ(financeiro, 1);
+    EXPECT_EQ(reservado, 0);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(&TrnCompraCredito) % 4, 0u);
 
     struct Esperada {
@@ -58,26 +80,26 @@ TEST(TrnCompraCredito, LaysOutTheCreditPurchaseEntriesAndEndsTheList) {
     };
     constexpr size_t n = std::size(esperadas);
     for (size_t i = 0; i < n; ++i) {
-        const ZvTrnEntry& e = TrnCompraCredito.entries[i];
+        const Lida e = Le(TrnCompraCredito.entries[i]);
         SCOPED_TRACE(i);
-        EXPECT_EQ(e.field, esperadas[i].campo);
+        EXPECT_EQ(e.campo, esperadas[i].campo);
         EXPECT_EQ(e.attr1, 0);
         EXPECT_EQ(e.attr2, esperadas[i].attr2);
         EXPECT_EQ(e.attr3, esperadas[i].attr3);
         if (esperadas[i].texto == nullptr || esperadas[i].texto[0] == '\0') {
-            EXPECT_TRUE(e.text == nullptr || e.text[0] == '\0');
+            EXPECT_TRUE(e.texto == nullptr || e.texto[0] == '\0');
         } else {
             // The service texts are sent from their buffers, not copies.
-            EXPECT_EQ(e.text, esperadas[i].texto);
+            EXPECT_EQ(e.texto, esperadas[i].texto);
         }
     }
-    EXPECT_EQ(TrnCompraCredito.entries[n].field, ZV_TRN_END_OF_LIST);
+    EXPECT_EQ(Le(TrnCompraCredito.entries[n]).campo, ZV_TRN_END_OF_LIST);
     for (size_t i = n + 1; i < ZV_TRN_ENTRIES; ++i) {
-        const ZvTrnEntry& e = TrnCompraCredito.entries[i];
-        EXPECT_EQ(e.field, 0u);
+        const Lida e = Le(TrnCompraCredito.entries[i]);
+        EXPECT_EQ(e.campo, 0u);
         EXPECT_EQ(e.attr2, 0);
         EXPECT_EQ(e.attr3, 0);
-        EXPECT_STREQ(e.text, "");
+        EXPECT_STREQ(e.texto, "");
     }
 }
 
