@@ -70,10 +70,22 @@ TEST_F(FormsTest, ModifiedIsSetByTypingOnlyAndChangeFiresForBoth) {
     EXPECT_FALSE(f.edNome->Modified());
     Run(f, "focus edNome\ntype d\nclick btRetorna\n");
     EXPECT_TRUE(f.edNome->Modified());
-    EXPECT_EQ(f.edNome->Text(), "dabc");  // program text leaves the caret at the start
+    EXPECT_EQ(f.edNome->Text(), "d");  // entering selected the program's text; typing replaced it
     f.edNome->SetText("");
     EXPECT_FALSE(f.edNome->Modified());
     EXPECT_EQ(modifiedInChange, (std::vector<bool>{false, true, false}));
+}
+
+TEST_F(FormsTest, EnteringAnEditSelectsItsTextSoTypingReplacesIt) {
+    CaptureForm f;
+    f.edNome->SetMaxLength(2);
+    f.edNome->SetText("10");  // a default the operator may type over, at its length limit
+    Run(f, "focus edNome\ntype 3\ntype 5\nkey Backspace\nclick btRetorna\n");
+    EXPECT_EQ(f.edNome->Text(), "3");
+    f.edNome->SetText("45");
+    f.edNome->SelectAll();
+    f.edNome->DefaultKey(forms::VK_BACK);  // Backspace over a selection erases just the selection
+    EXPECT_EQ(f.edNome->Text(), "");
 }
 
 TEST_F(FormsTest, DisabledAndReadOnlyControlsIgnoreInput) {

@@ -20,11 +20,28 @@ void Edit::SetText(const std::string& text) {
     const bool changed = text != text_;
     text_ = text;
     selStart_ = 0;
+    selLength_ = 0;
     modified_ = false;
     if (changed) FireChange();
 }
 
-void Edit::SetSelStart(int pos) { selStart_ = std::clamp(pos, 0, static_cast<int>(Text().size())); }
+void Edit::SetSelStart(int pos) {
+    selStart_ = std::clamp(pos, 0, static_cast<int>(Text().size()));
+    selLength_ = 0;
+}
+
+void Edit::SetSelLength(int n) {
+    selLength_ = std::clamp(n, 0, static_cast<int>(Text().size()) - selStart_);
+}
+
+void Edit::SelectAll() {
+    selStart_ = 0;
+    selLength_ = static_cast<int>(Text().size());
+}
+
+void Edit::FocusReceived() {
+    if (autoSelect_) SelectAll();
+}
 
 std::string Edit::DisplayText() const {
     const std::string text = Text();
@@ -34,19 +51,26 @@ std::string Edit::DisplayText() const {
 
 void Edit::DefaultKey(char key) {
     if (readOnly_) return;
-    const int caret = std::clamp(selStart_, 0, static_cast<int>(text_.size()));
+    int caret = std::clamp(selStart_, 0, static_cast<int>(text_.size()));
+    const int selected = std::clamp(selLength_, 0, static_cast<int>(text_.size()) - caret);
+    std::string text = text_;
     if (key == VK_BACK) {
+        if (selected > 0) {
+            text.erase(static_cast<size_t>(caret), static_cast<size_t>(selected));
+            TypedText(text, caret);
+            return;
+        }
         if (caret == 0) return;
-        std::string text = text_;
         text.erase(static_cast<size_t>(caret) - 1, 1);
         TypedText(text, caret - 1);
         return;
     }
     if (!Printable(key)) return;
-    if (maxLength_ > 0 && static_cast<int>(text_.size()) >= maxLength_) return;
+    // Typing over a selection replaces it, so the length limit counts what stays.
+    text.erase(static_cast<size_t>(caret), static_cast<size_t>(selected));
+    if (maxLength_ > 0 && static_cast<int>(text.size()) >= maxLength_) return;
     if (charCase_ == CharCase::Upper) key = Cp1252Upper(key);
     if (charCase_ == CharCase::Lower) key = Cp1252Lower(key);
-    std::string text = text_;
     text.insert(static_cast<size_t>(caret), 1, key);
     TypedText(text, caret + 1);
 }
@@ -54,6 +78,7 @@ void Edit::DefaultKey(char key) {
 void Edit::TypedText(const std::string& text, int caret) {
     text_ = text;
     selStart_ = caret;
+    selLength_ = 0;
     modified_ = true;
     FireChange();
 }

@@ -158,6 +158,7 @@ void Form::MoveFocus(Control* c) {
         if (x == c) {
             entered_ = c;
             if (Contains(oldChain, x)) break;
+            c->FocusReceived();
         }
         if (x->OnEnter) x->OnEnter(*x);
         if (focusMoves_ != move) return;

@@ -70,6 +70,8 @@ public:
 
     // What the control does with a key nobody discarded.
     virtual void DefaultKey(char key) { (void)key; }
+    // The focus has just arrived here (before OnEnter runs).
+    virtual void FocusReceived() {}
     // A click: runs OnClick (a disabled control ignores it at dispatch).
     virtual void Click();
 

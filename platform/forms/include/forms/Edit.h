@@ -28,7 +28,14 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool m) { modified_ = m; }
     int SelStart() const { return selStart_; }  // caret position, 0-based
-    void SetSelStart(int pos);
+    void SetSelStart(int pos);  // also drops the selection
+    int SelLength() const { return selLength_; }
+    void SetSelLength(int n);
+    void SelectAll();
+    // Entering the edit selects its whole text, so what the operator types replaces it.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool a) { autoSelect_ = a; }
+    void FocusReceived() override;
     CharCase GetCharCase() const { return charCase_; }
     void SetCharCase(CharCase c) { charCase_ = c; }
     char PasswordChar() const { return passwordChar_; }
@@ -54,6 +61,8 @@ protected:
     int maxLength_ = 0;
     bool modified_ = false;
     int selStart_ = 0;
+    int selLength_ = 0;
+    bool autoSelect_ = true;
     CharCase charCase_ = CharCase::Normal;
     char passwordChar_ = 0;
     bool readOnly_ = false;

@@ -29,6 +29,8 @@ public:
     // With a mask: characters fill the mask, Backspace erases before the caret,
     // Esc abandons the operator's changes.
     void DefaultKey(char key) override;
+    // A masked edit keeps its caret where it was: typing fills the mask in place.
+    void FocusReceived() override {}
 
     // Run by the form when the focus leaves: throws MaskError when the operator
     // changed the text and a required position is empty (the form routes it to
