@@ -6,6 +6,10 @@
 
 #include "Conversoes.h"
 #include "ZentravelaMain.h"
+#include "screens/CapturaPerguntasZentravela.h"
+#include "screens/MenuModeloZentravela.h"
+#include "screens/ModeloZentravela.h"
+#include "screens/TrnModeloZentravela.h"
 #include "credit/CreditoTrnZentravela.h"
 #include "credit/CreditoVistaZentravela.h"
 #include "credit/CreditoParceladoZentravela.h"
@@ -35,6 +39,10 @@ namespace {
 // Dependency order: a unit comes after every unit it builds on.
 constexpr ZvPackageUnit UNIDADES[] = {
     // Screen framework (package/screens) goes first, ModeloZentravela at the top.
+    ZV_UNIDADE(ModeloZentravela),
+    ZV_UNIDADE(TrnModeloZentravela),
+    ZV_UNIDADE(CapturaPerguntasZentravela),
+    ZV_UNIDADE(MenuModeloZentravela),
     // Credit and menus (package/credit).
     ZV_UNIDADE(CreditoTrnZentravela),
     ZV_UNIDADE(CreditoVistaZentravela),
