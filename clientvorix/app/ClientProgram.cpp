@@ -40,6 +40,13 @@ void JournalVersion(const Package& package) {
     PackageLine("ObtemVersao", {{"result", {sim::Cp1252ToUtf8(first), sim::Cp1252ToUtf8(module)}}});
 }
 
+void JournalClientVersion(const Package& package) {
+    if (!package.ObtemVersaoModuloPrincipalIni()) return;
+    char version[256] = {};
+    package.ObtemVersaoModuloPrincipalIni()(version, sizeof version);
+    PackageLine("ObtemVersaoModuloPrincipalIni", {{"result", sim::Cp1252ToUtf8(version)}});
+}
+
 std::unique_ptr<forms::Backend> MakeBackend(const Options& o, std::vector<forms::ScriptAction> script) {
     if (RunsHeadless(o)) return std::make_unique<forms::HeadlessBackend>(std::move(script));
     if (o.script) return std::make_unique<forms::TerminalBackend>(std::move(script));
@@ -66,6 +73,7 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
         package->Initialize();
         PackageLine("Initialize");
         JournalVersion(*package);
+        JournalClientVersion(*package);
         PackageLine(scenario.entry, {{"args", {kHostWindow, scenario.function}}});
         package->EntryPoint(scenario.entry)(kHostWindow, scenario.function);
         JournalVersion(*package);

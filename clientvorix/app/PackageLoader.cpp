@@ -19,6 +19,7 @@ Package::Package(const std::string& path) : path_(path) {
         finalize_ = reinterpret_cast<void (*)()>(Symbol("Finalize"));
         Symbol("GetPackageInfoTable");
         version_ = reinterpret_cast<Version>(Symbol("ObtemVersao"));
+        clientVersion_ = reinterpret_cast<ClientVersion>(::dlsym(handle_, "ObtemVersaoModuloPrincipalIni"));
         for (const char* name : {"ExecutaVenda", "ExecutaFuncaoADM", "ExecutaGenerico", "ExecutaConsultaCheque",
                                  "ExecutaPreAutorizacao"}) {
             entries_[name] = reinterpret_cast<Entry>(Symbol(name));

@@ -30,6 +30,10 @@ public:
     void Finalize() const { finalize_(); }
     Entry EntryPoint(const std::string& name) const;
     Version ObtemVersao() const { return version_; }
+    // The client version the package reads from Cliente.ini; null when the
+    // package does not export it.
+    using ClientVersion = void (*)(char* version, int32_t capacity);
+    ClientVersion ObtemVersaoModuloPrincipalIni() const { return clientVersion_; }
 
 private:
     void* Symbol(const char* name) const;
@@ -38,6 +42,7 @@ private:
     void (*initialize_)() = nullptr;
     void (*finalize_)() = nullptr;
     Version version_ = nullptr;
+    ClientVersion clientVersion_ = nullptr;
     std::map<std::string, Entry> entries_;
 };
 

@@ -112,3 +112,32 @@ TEST(Program, ShippedScenariosRunAndCoverEveryEntryPoint) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// The only test that writes Cliente.ini beside the program; it must put back
+// what was there.
+TEST(Program, ClientVersionIsWrittenForTheRunAndTheOldFileRestored) {
+    const std::string ini = std::filesystem::path(ZV_CLIENTVORIX_DIR) / "Cliente.ini";
+    const std::string before = "[OUTRA]\r\nX=1\r\n";
+    {
+        std::ofstream out(ini, std::ios::binary);
+        out << before;
+    }
+    const auto run = ClientRun::Execute("entry = \"ExecutaConsultaCheque\"\n[host]\nversao_cliente = \"3.1.4\"\n", "");
+    EXPECT_EQ(run.ExitStatus(), 0) << run.Stderr();
+    bool seen = false;
+    for (const auto& l : run.Lines()) {
+        if (l["t"] == "package" && l["fn"] == "ObtemVersaoModuloPrincipalIni") {
+            EXPECT_EQ(l["result"], "3.1.4");
+            seen = true;
+        }
+    }
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(ReadText(ini), before);
+    std::filesystem::remove(ini);
+}
+
+}  // namespace
+}  // namespace e2e
