@@ -100,8 +100,10 @@ TEST_F(Lifecycle, FinalizeThenInitializeLeavesNoStateBehind) {
     EXPECT_STREQ(zv::ServicoA_AdicionaisVenda, "");
     EXPECT_TRUE(zv::struct_Perguntas.empty());
     EXPECT_TRUE(zv::RespostasPerguntas.Lista1.empty());
-    EXPECT_EQ(zv::PerguntasGenerica.Count, 0);
-    EXPECT_EQ(zv::PerguntasGenerica.Itens[99].Tipo, 0);
+    const int32_t contagem = zv::PerguntasGenerica.Count;  // packed: copied before the check
+    const int32_t tipo = zv::PerguntasGenerica.Itens[99].Tipo;
+    EXPECT_EQ(contagem, 0);
+    EXPECT_EQ(tipo, 0);
     EXPECT_STREQ(zv::FinanceiroTrnZentravela::Ciclos, "");
     EXPECT_STREQ(zv::ConsSaqueZentravela::TransacaodeSaque, "");
     EXPECT_STREQ(zv::PagamentoFaturaZentravela::TipoEntradaDocumento, "");

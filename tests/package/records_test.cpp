@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CreditoTrnZentravela.h"
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "consult/ConsCreditoZentravela.h"
@@ -60,6 +61,11 @@ struct Caso {
 std::vector<Caso> Casos() {
     using namespace zv;
     return {
+        {"TrnCompraCredito", &CreditoTrnZentravela::TrnCompraCredito, 56, 1,
+         {F(10112), F(10171), F(10134), F(10156), F(10104), F2(1003, 4), F(1017), F(10151), F(10147), T(""),
+          F2(1019, 4), F(10146), F(10149), B(CreditoTrnZentravela::DataEmissaoCartaoOpcional),
+          B(CreditoTrnZentravela::Ciclos), B(CreditoTrnZentravela::CodigoAutorizacao), F3(10174, 255),
+          F3(10175, 255), F(10294), F3(10278, 255), F3(10176, 255)}},
         {"ConsCredito.TrnConsultaCredito", &ConsCreditoZentravela::TrnConsultaCredito, 63, 0,
          {F(10112), F(10171), F(10134), F2(1003, 4), F(10104), F(1017), F(10147), F(10146), F(10151),
           F2(1019, 4), F(10149), F3(10174, 255), F3(10175, 255), FT(1048, "CICLOS:"), FT(10341, "CPF:"),
