@@ -1,5 +1,7 @@
 // The form runner: creation through the registry, the modal run, what a
 // closed screen does to its caller or to the client's result file.
+#include <stdexcept>
+
 #include "entry_fixture.h"
 #include "entry_telas.h"
 
@@ -32,6 +34,19 @@ TEST_F(FormRunner, ClassNotRegisteredCreatesNothing) {
     EXPECT_EQ(tela, nullptr);
     EXPECT_TRUE(TelasVistas().empty());
     EXPECT_EQ(ArquivosGravados(), 0u);
+}
+
+TEST_F(FormRunner, ScreenWhoseConstructionFailsCountsAsNotCreated) {
+    zv::RegistraClasseTela("TFrmFalha", []() -> forms::Form* { throw std::runtime_error("sem recursos"); });
+    forms::Form* tela = nullptr;
+    EXPECT_FALSE(zv::CriaExecutaForm("TFrmFalha", nullptr, tela));
+    EXPECT_EQ(tela, nullptr);
+
+    // Through an entry point it becomes message 802; nothing escapes to the client.
+    zv::RegistraClasseTela("TFrmPag_Trn", []() -> forms::Form* { throw std::runtime_error("sem recursos"); });
+    NovoOperador("answer ok\n");
+    ExecutaGenerico(1, 12);
+    EXPECT_EQ(Caixas().size(), 1u);
 }
 
 TEST_F(FormRunner, TopLevelScreenCancelledWritesTheResultFileOnce) {
