@@ -1,5 +1,8 @@
 #include "ClientProgram.h"
 
+#include <sys/resource.h>
+
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -53,10 +56,35 @@ std::unique_ptr<forms::Backend> MakeBackend(const Options& o, std::vector<forms:
     return std::make_unique<forms::TerminalBackend>();
 }
 
+// What the benchmark reads: where the time of one run goes.
+class RunClock : public forms::FormObserver {
+public:
+    using Clock = std::chrono::steady_clock;
+    void Mark(Clock::time_point& at) { at = Clock::now(); }
+    void FormShown(forms::Form&) override {
+        if (firstShown == Clock::time_point{}) firstShown = Clock::now();
+    }
+    static long long Micros(Clock::time_point from, Clock::time_point to) {
+        if (from == Clock::time_point{} || to == Clock::time_point{}) return -1;
+        return std::chrono::duration_cast<std::chrono::microseconds>(to - from).count();
+    }
+    void Print() const {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::cerr << "{\"load_initialize_us\":" << Micros(start, initialized)
+                  << ",\"entry_to_first_screen_us\":" << Micros(entryCalled, firstShown)
+                  << ",\"entry_call_us\":" << Micros(entryCalled, entryReturned)
+                  << ",\"peak_rss_kb\":" << usage.ru_maxrss << "}\n";
+    }
+    Clock::time_point start, initialized, entryCalled, firstShown, entryReturned;
+};
+
 // Loads the package, calls Initialize, the scenario's entry point and
 // Finalize under the given backend.
 Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend& backend) {
     std::optional<Package> package;
+    RunClock clock;
+    clock.Mark(clock.start);
     try {
         package.emplace(o.package ? *o.package : DefaultPackagePath());
     } catch (const PackageError& e) {
@@ -67,15 +95,19 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
     forms::Application& app = forms::Application::Instance();
     app.SetBackend(&watched);
     app.AddObserver(&observer);
+    app.AddObserver(&clock);
 
     Outcome out;
     try {
         package->Initialize();
+        clock.Mark(clock.initialized);
         PackageLine("Initialize");
         JournalVersion(*package);
         JournalClientVersion(*package);
         PackageLine(scenario.entry, {{"args", {kHostWindow, scenario.function}}});
+        clock.Mark(clock.entryCalled);
         package->EntryPoint(scenario.entry)(kHostWindow, scenario.function);
+        clock.Mark(clock.entryReturned);
         JournalVersion(*package);
         package->Finalize();
         PackageLine("Finalize");
@@ -85,9 +117,24 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
         out = {kExitEscaped, std::string("the package let an error escape: ") + e.what()};
     }
     if (watched.Aborted()) out = {watched.AbortCode(), watched.AbortMessage()};
+    app.RemoveObserver(&clock);
     app.RemoveObserver(&observer);
     app.SetBackend(nullptr);
+    if (o.timings) clock.Print();
     return out;
+}
+
+// The screens close as soon as the answer is applied, so an operator at the
+// terminal reads how the operation ended here, once the screen is restored.
+void PrintOutcome(const sim::Scenario& scenario, const Options& o) {
+    const sim::State& state = sim::State::Instance();
+    std::cout << "clientvorix: " << scenario.entry << " ended\n";
+    for (const sim::ErrorReport& e : state.ErrorReports())
+        std::cout << "  reported to the client (" << e.code << "): " << sim::Cp1252ToUtf8(e.text) << "\n";
+    if (state.HasField(1009)) std::cout << "  answer code (1009): " << sim::Cp1252ToUtf8(state.Field(1009)) << "\n";
+    if (state.HasField(1027)) std::cout << "  answer text (1027): " << sim::Cp1252ToUtf8(state.Field(1027)) << "\n";
+    std::cout << "  result file written " << state.ResultFileWrites() << " time(s)\n";
+    if (o.journal) std::cout << "  journal: " << *o.journal << "\n";
 }
 
 }  // namespace
@@ -136,6 +183,7 @@ int Run(const std::vector<std::string>& args) {
     }
     state.WriteFieldsLine();
     state.JournalTo("");
+    if (!RunsHeadless(o) && out.status == kExitDone) PrintOutcome(scenario, o);
     if (!out.message.empty()) std::cerr << "clientvorix: " << out.message << "\n";
     return out.status;
 }

@@ -4,7 +4,7 @@ namespace clientvorix {
 
 const char* Usage() {
     return "usage: clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless]\n"
-           "                   [--journal OUT.jsonl] [--package PATH]\n"
+           "                   [--journal OUT.jsonl] [--package PATH] [--timings]\n"
            "exit status: 0 done, 2 bad command line, scenario or script, 3 script ran out,\n"
            "             4 expectation failed, 5 package cannot be loaded\n";
 }
@@ -28,6 +28,8 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
             if (ui == "terminal") o.ui = Ui::Terminal;
             else if (ui == "headless") o.ui = Ui::Headless;
             else throw UsageError("--ui takes terminal or headless, not '" + ui + "'");
+        } else if (a == "--timings") {
+            o.timings = true;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (!a.empty() && a[0] == '-') {
