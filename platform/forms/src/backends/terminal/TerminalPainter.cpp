@@ -150,7 +150,8 @@ void TerminalPainter::PaintForm(Form& f) {
             const std::string text = "[ " + button->DisplayCaption() + " ]";
             const int x = r.x + std::max(0, (r.w - static_cast<int>(text.size())) / 2);
             const int attr = (focused ? focus | A_BOLD : normal) | dim;
-            Put(r.y, x, text, attr);
+            // A caption wider than its button keeps to the button's cells.
+            Put(r.y, x, text, attr, r.w);
             const int at = AcceleratorIndex(c.Caption());
             if (at >= 0)
                 Put(r.y, x + 2 + at, std::string(1, button->DisplayCaption()[static_cast<size_t>(at)]),
