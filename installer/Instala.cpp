@@ -15,6 +15,7 @@
 #include "Instalador.h"
 #include "Main.h"
 #include "OperadorSemTerminal.h"
+#include "SelecionaPasta.h"
 #include "system/PortableSystem.h"
 
 int main(int argc, char** argv) {
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
                              "Use o modo 1 ou 2 para execucao sem operador.\n");
                 return 3;
             }
+            sistema.SetFolderPrompt(instala::SelecionaPasta);
             return instala::ExecutaJanela(sistema, argumentos);
         }
         // Run modes "1" and "2" never show the window; their few boxes go to standard error.
