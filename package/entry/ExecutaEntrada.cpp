@@ -104,7 +104,10 @@ void ProcessaVenda(uint32_t janela) {
     TRN_PCAPPA = false;
     const bool preAutorizacao = VerificaServico5(TAG_CPRE, '1') != 0;
     if (preAutorizacao) DefineFlagsPreAutorizacao();
+    DespachaVenda(preAutorizacao);
+}
 
+void DespachaVenda(bool preAutorizacao) {
     const int32_t parcelas = ConverteInteiro(host::LeCampo(CAMPO_NUMERO_PARCELAS), -1);
     const bool somenteAVista =
         Habilitada(FOSDAL_TRANSACAO_HABILITADA_CARTAO_AVISTA, INTPOS_TRANSACAO_HABILITADA_CREDITO) &&

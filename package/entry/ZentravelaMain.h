@@ -97,6 +97,9 @@ constexpr const char* VERSAO_PACOTE = "1.0.0.0";
 constexpr const char* ARQUIVO_PACOTE = "Zentravela.bpl";
 
 void ProcessaVenda(uint32_t janela);
+// The sale's choice of its first screen once the pre-authorisation flags are
+// set: a kind whose flag is off is refused with 1214, 1215 or 1216.
+void DespachaVenda(bool preAutorizacao);
 void ProcessaFuncaoADM(uint32_t janela, uint32_t funcao);
 void ProcessaGenerico(uint32_t janela, uint32_t funcao);
 // ExecutaConsultaCheque and ExecutaPreAutorizacao: served by neither.

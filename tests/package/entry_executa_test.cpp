@@ -241,5 +241,40 @@ TEST_F(EntryPoints, ScreenThatCannotBeCreatedShowsMessage802WithItsFormName) {
     }
 }
 
+// Pre-authorisation mode turns every flag on, so the refusals only show when
+// a flag is off at dispatch.
+TEST_F(EntryPoints, PreAuthorisationKindWhoseFlagIsOffIsReportedAndOpensNothing) {
+    struct Caso {
+        const char* parcelas;
+        const char* tipo;
+        bool* flag;
+        int mensagem;
+    };
+    const Caso casos[] = {{"1", nullptr, &zv::TRN_PCAPV, zv::MSG_PRE_AUT_VISTA_NAO_PERMITIDA},
+                          {"4", "0", &zv::TRN_PCAPPL, zv::MSG_PRE_AUT_PARC_LOJA_NAO_PERMITIDA},
+                          {"4", "1", &zv::TRN_PCAPPA, zv::MSG_PRE_AUT_PARC_ADM_NAO_PERMITIDA}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensagem);
+        Cliente().Reset();
+        LimpaTelas();
+        Comportamento().resultado = forms::mrOk;
+        Campo(zv::CAMPO_NUMERO_PARCELAS, c.parcelas);
+        if (c.tipo) Campo(zv::CAMPO_TIPO_PARCELAMENTO, c.tipo);
+        zv::TRN_PCAPV = zv::TRN_PCAPPL = zv::TRN_PCAPPA = true;
+        *c.flag = false;
+        zv::DespachaVenda(true);
+        EXPECT_EQ(Relatados(), Relato(c.mensagem));
+        EXPECT_TRUE(Abertas().empty());
+        // The same kind outside pre-authorisation mode opens its screen.
+        Cliente().GetJournal().Clear();
+        Cliente().Reset();
+        Campo(zv::CAMPO_NUMERO_PARCELAS, c.parcelas);
+        if (c.tipo) Campo(zv::CAMPO_TIPO_PARCELAMENTO, c.tipo);
+        zv::DespachaVenda(false);
+        EXPECT_TRUE(Relatados().empty());
+        EXPECT_EQ(Abertas().size(), 1u);
+    }
+}
+
 }  // namespace
 }  // namespace zvtest
