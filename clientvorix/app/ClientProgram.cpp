@@ -12,7 +12,6 @@
 #include "CommandLine.h"
 #include "DefaultScenario.h"
 #include "PackageLoader.h"
-#include "WatchedBackend.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "forms/backends/TerminalBackend.h"
@@ -90,10 +89,9 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
     } catch (const PackageError& e) {
         return {kExitNoPackage, e.what()};
     }
-    WatchedBackend watched(backend);
     sim::JournalFormObserver observer;
     forms::Application& app = forms::Application::Instance();
-    app.SetBackend(&watched);
+    app.SetBackend(&backend);
     app.AddObserver(&observer);
     app.AddObserver(&clock);
 
@@ -111,12 +109,13 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
         JournalVersion(*package);
         package->Finalize();
         PackageLine("Finalize");
-    } catch (const forms::OperatorAbort& a) {
-        watched.Record(a);
+    } catch (const forms::OperatorAbort&) {
+        // The backend keeps the abort; read below.
     } catch (const std::exception& e) {
         out = {kExitEscaped, std::string("the package let an error escape: ") + e.what()};
     }
-    if (watched.Aborted()) out = {watched.AbortCode(), watched.AbortMessage()};
+    // The package swallows what escapes its entry points; the backend still knows.
+    if (backend.Aborted()) out = {backend.AbortCode(), backend.AbortMessage()};
     app.RemoveObserver(&clock);
     app.RemoveObserver(&observer);
     app.SetBackend(nullptr);

@@ -23,6 +23,13 @@ public:
     // Keys the operator typed that the backend holds but has not posted yet
     // are thrown away (Application::EmptyKeyQueue).
     virtual void FlushInput(Application& app) { (void)app; }
+
+    // An operator script that ran out or failed an expectation aborts the run;
+    // the abort is sticky, so whoever called into the screens can read it
+    // after the unwinding, even when something on the way swallowed it.
+    virtual bool Aborted() const { return false; }
+    virtual int AbortCode() const { return 0; }
+    virtual std::string AbortMessage() const { return ""; }
 };
 
 }  // namespace forms

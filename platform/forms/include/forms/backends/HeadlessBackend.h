@@ -61,9 +61,9 @@ public:
     size_t ActionsLeft() const;
 
     // After an OperatorAbort: its exit code and message (the abort is sticky).
-    bool Aborted() const;
-    int AbortCode() const;
-    std::string AbortMessage() const;
+    bool Aborted() const override;
+    int AbortCode() const override;
+    std::string AbortMessage() const override;
 
 private:
     // Waits at the head of the script push the next action's time.

@@ -26,9 +26,9 @@ public:
     void FlushInput(Application& app) override;
 
     // After an OperatorAbort of a played script: its exit code and message.
-    bool Aborted() const;
-    int AbortCode() const;
-    std::string AbortMessage() const;
+    bool Aborted() const override;
+    int AbortCode() const override;
+    std::string AbortMessage() const override;
 
 private:
     struct Impl;
