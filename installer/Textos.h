@@ -5,9 +5,9 @@
 
 namespace instala::textos {
 
-// UTF-8 (characters up to U+00FF) to CP1252.
+// UTF-8 to CP1252 (a character without a CP1252 code becomes '?').
 std::string Latin(const char* utf8);
-// CP1252 to UTF-8 for logs; the codes 0x80 to 0x9F show as '?'.
+// CP1252 to UTF-8, for standard error and the tests.
 std::string Utf8(const std::string& cp1252);
 
 inline constexpr const char* kTitulo = "Instalação - Cliente Vorix Modular";

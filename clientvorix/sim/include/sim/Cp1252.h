@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "forms/Cp1252.h"
+
 namespace sim {
 
-std::string Cp1252ToUtf8(std::string_view text);
+inline std::string Cp1252ToUtf8(std::string_view text) { return forms::Cp1252ToUtf8(std::string(text)); }
 // Characters without a CP1252 code become '?'; malformed UTF-8 bytes too.
-std::string Utf8ToCp1252(std::string_view text);
+inline std::string Utf8ToCp1252(std::string_view text) { return forms::Utf8ToCp1252(std::string(text)); }
 
 }  // namespace sim
