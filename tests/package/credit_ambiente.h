@@ -9,33 +9,16 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Zentravela.h"
 #include "ZentravelaMain.h"
-#include "forms/Application.h"
-#include "forms/backends/HeadlessBackend.h"
-#include "sim/Catalogue.h"
+#include "entry_fixture.h"
 #include "sim/Cp1252.h"
-#include "sim/JournalFormObserver.h"
-#include "sim/State.h"
 
 namespace credit_teste {
 
-class AmbienteCredito : public ::testing::Test {
+class AmbienteCredito : public zvtest::PacoteCarregado {
 protected:
-    void SetUp() override {
-        sim::State::Instance().Reset();
-        auto& app = forms::Application::Instance();
-        app.Reset();
-        app.AddObserver(&observador_);
-        Initialize();
-    }
-
     void TearDown() override {
-        Finalize();
-        auto& app = forms::Application::Instance();
-        app.RemoveObserver(&observador_);
-        app.SetBackend(nullptr);
-        app.Reset();
+        zvtest::PacoteCarregado::TearDown();
         sim::State::Instance().Reset();
     }
 
@@ -44,17 +27,14 @@ protected:
     std::string Campo(int campo) { return Host().Field(campo); }
 
     // The operator's next actions, one a line in the script language.
-    void Operador(const std::string& roteiro) {
-        backend_ = std::make_unique<forms::HeadlessBackend>(forms::ParseOperatorScript(roteiro, "teste"));
-        forms::Application::Instance().SetBackend(backend_.get());
-    }
+    void Operador(const std::string& roteiro) { NovoOperador(roteiro); }
 
     // Runs a screen as an entry point does, with the operator's script.
     bool Roda(const std::string& classe, forms::Form*& tela, const std::string& roteiro) {
         Operador(roteiro);
         return zv::CriaExecutaForm(classe, nullptr, tela);
     }
-    bool RoteiroAcabou() const { return backend_ && backend_->ScriptDone(); }
+    bool RoteiroAcabou() const { return operador_ && operador_->ScriptDone(); }
 
     // Journal lines of a kind, and the texts of the message boxes shown.
     std::vector<nlohmann::json> Linhas(const std::string& tipo) { return Host().GetJournal().OfType(tipo); }
@@ -93,10 +73,6 @@ protected:
         }
         return false;
     }
-
-private:
-    sim::JournalFormObserver observador_;
-    std::unique_ptr<forms::HeadlessBackend> backend_;
 };
 
 }  // namespace credit_teste
