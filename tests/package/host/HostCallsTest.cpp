@@ -1,6 +1,6 @@
 // The package's C++ view of the host libraries: formatting of catalogue
 // texts and reads that never go past their buffers.
-#include "entry_fixture.h"
+#include "PacoteCarregado.h"
 
 #include "HostCalls.h"
 

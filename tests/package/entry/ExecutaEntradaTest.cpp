@@ -1,7 +1,7 @@
 // The entry points: which first screen an operation opens, which message
 // refuses it, and that the host window owns everything for the call.
-#include "entry_fixture.h"
-#include "entry_telas.h"
+#include "PacoteCarregado.h"
+#include "TelasTeste.h"
 
 #include "Catalogo.h"
 #include "TelasEntrada.h"

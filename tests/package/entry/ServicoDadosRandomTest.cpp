@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "entry_fixture.h"
+#include "PacoteCarregado.h"
 
 #include "Catalogo.h"
 #include "HostCalls.h"

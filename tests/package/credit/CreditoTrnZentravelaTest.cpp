@@ -7,7 +7,7 @@
 #include "Catalogo.h"
 #include "CreditoTrnZentravela.h"
 #include "CreditoVistaZentravela.h"
-#include "credit_ambiente.h"
+#include "AmbienteCredito.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The menu model through a small concrete menu whose options open a test screen.
-#include "screens_Ambiente.h"
+#include "AmbienteTelas.h"
 
 #include "Catalogo.h"
 #include "HostCalls.h"

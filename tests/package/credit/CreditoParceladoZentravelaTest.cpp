@@ -5,7 +5,7 @@
 #include "CreditoParcEstZentravela.h"
 #include "HostCalls.h"
 #include "ZentravelaMain.h"
-#include "credit_ambiente.h"
+#include "AmbienteCredito.h"
 #include "sim/HostCall.h"
 
 namespace {

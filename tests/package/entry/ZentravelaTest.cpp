@@ -3,8 +3,8 @@
 #include <cstring>
 #include <set>
 
-#include "entry_fixture.h"
-#include "entry_telas.h"
+#include "PacoteCarregado.h"
+#include "TelasTeste.h"
 
 #include "ZentravelaMain.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"

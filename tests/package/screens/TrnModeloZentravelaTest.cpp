@@ -1,5 +1,5 @@
 // The confirm sequence of the transaction model, read back from the journal.
-#include "screens_Ambiente.h"
+#include "AmbienteTelas.h"
 
 #include "Catalogo.h"
 #include "HostCalls.h"

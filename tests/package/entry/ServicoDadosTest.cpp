@@ -1,6 +1,6 @@
 // Service data of an authorisation answer: service A into fields, service e
 // onto the PIN pad, the approved amount of service Q.
-#include "entry_fixture.h"
+#include "PacoteCarregado.h"
 
 #include "Catalogo.h"
 #include "ZentravelaMain.h"

@@ -2,8 +2,8 @@
 // closed screen does to its caller or to the client's result file.
 #include <stdexcept>
 
-#include "entry_fixture.h"
-#include "entry_telas.h"
+#include "PacoteCarregado.h"
+#include "TelasTeste.h"
 
 namespace zvtest {
 namespace {

@@ -1,5 +1,5 @@
 // The host's dynamic questions cut out of the service-data records.
-#include "entry_fixture.h"
+#include "PacoteCarregado.h"
 
 #include "Catalogo.h"
 #include "ZentravelaMain.h"

@@ -7,7 +7,7 @@
 #include "MenuPreAutorizacaoZentravela.h"
 #include "HostCalls.h"
 #include "ZentravelaMain.h"
-#include "credit_ambiente.h"
+#include "AmbienteCredito.h"
 
 namespace {
 

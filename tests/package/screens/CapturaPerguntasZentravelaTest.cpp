@@ -1,5 +1,5 @@
 // The dynamic questions screen, the questions step and the fuel-control fields.
-#include "screens_Ambiente.h"
+#include "AmbienteTelas.h"
 
 #include <cstring>
 

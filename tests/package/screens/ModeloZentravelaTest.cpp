@@ -1,6 +1,6 @@
 // The base screen and the transaction model's own rules outside the confirm
 // sequence: creation, PIN prompt, instalment limits, error handler, keys.
-#include "screens_Ambiente.h"
+#include "AmbienteTelas.h"
 
 #include <cstring>
 

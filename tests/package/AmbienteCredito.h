@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ZentravelaMain.h"
-#include "entry_fixture.h"
+#include "PacoteCarregado.h"
 #include "sim/Cp1252.h"
 
 namespace credit_teste {
