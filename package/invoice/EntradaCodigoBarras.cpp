@@ -86,6 +86,7 @@ TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarr
 void TEntradaCodigoBarras::LimpaBlocoCB(int modo) {
     switch (modo) {
         case LIMPA_BLOCOS:
+            linhaValidada_.clear();
             for (forms::Edit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3, ed_bloco4_12, ed_bloco4_14, ed_digito})
                 bloco->Clear();
             break;
@@ -144,9 +145,14 @@ bool TEntradaCodigoBarras::ValidaCodigoBarrasDigitado() {
     }
     LimpaBlocoCB(MOSTRA_LINHA);
     EdDoc->SetText(exibida);
+    linhaValidada_ = exibida;
     // A validated line is changed by typing it again, never in EdDoc itself.
     EdDoc->SetEnabled(false);
     return true;
+}
+
+bool TEntradaCodigoBarras::LinhaValidada() const {
+    return EdDoc->Visible() && !linhaValidada_.empty() && EdDoc->Text() == linhaValidada_;
 }
 
 // A block typed short or with a wrong check digit would shift or spoil the

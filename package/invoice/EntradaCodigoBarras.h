@@ -16,6 +16,7 @@
 // The box handlers (block completion, kind choice, digit filters, prompts,
 // the fourth blocks' exit) are bound here; the screen keeps the entry type.
 #include <cstdint>
+#include <string>
 
 #include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
@@ -55,6 +56,8 @@ public:
     // and shows the line arrangement; when wrong, tells the operator and puts
     // them back on the blocks.
     bool ValidaCodigoBarrasDigitado();
+    // EdDoc shows the line that the last validation accepted, unchanged.
+    bool LinhaValidada() const;
 
     void ed_bloco1Change(forms::Control& sender);
     void ed_bloco2Change(forms::Control& sender);
@@ -89,6 +92,7 @@ private:
 
     TFrmTrn_Mod& tela_;
     TBuffersCodigoBarras buffers_;
+    std::string linhaValidada_;
 };
 
 }  // namespace zv

@@ -106,6 +106,7 @@ TFrmPag_Trn::TFrmPag_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     edTpEntrada->OnEnter = [this](forms::Control& s) { edTpEntradaEnter(s); };
     edTpEntrada->OnExit = [this](forms::Control& s) { edTpEntradaExit(s); };
     edTpEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edTpEntradaKeyPress(s, k); };
+    edTpEntrada->OnChange = [this](forms::Control& s) { edTpEntradaChange(s); };
 
     CodigoBarras = std::make_unique<TEntradaCodigoBarras>(
         *this, TBuffersCodigoBarras{CodigoBarrasDigitado, CodigoBarrasLido}, TEntradaCodigoBarras::Posicao{110, 96, 2});
@@ -188,11 +189,7 @@ void TFrmPag_Trn::edTpEntradaExit(forms::Control&) {
             btConfirma->SetFocus();
             break;
         case TIPO_DIGITADO:
-            LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
-            LimpaBlocoCB(TEntradaCodigoBarras::LIMPA_BLOCOS);
-            bControlaKeyPreview = false;
-            pnCaptura->SetEnabled(true);
-            ed_bloco1->SetFocus();
+            MostraBlocos();
             break;
         case TIPO_LEITOR:
             LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
@@ -209,6 +206,20 @@ void TFrmPag_Trn::edTpEntradaExit(forms::Control&) {
         default:
             break;
     }
+}
+
+// A document type typed after a card opens the document box again, so the
+// Enter that leaves the type reaches the document instead of the confirmation.
+void TFrmPag_Trn::edTpEntradaChange(forms::Control&) {
+    if (edTpEntrada->Modified() && TipoEntrada() > TIPO_CARTAO && !bDocumentoDoHost) EdDoc->SetEnabled(true);
+}
+
+void TFrmPag_Trn::MostraBlocos() {
+    LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
+    LimpaBlocoCB(TEntradaCodigoBarras::LIMPA_BLOCOS);
+    bControlaKeyPreview = false;
+    pnCaptura->SetEnabled(true);
+    ed_bloco1->SetFocus();
 }
 
 bool TFrmPag_Trn::RecusaTipo() {
@@ -236,6 +247,13 @@ bool TFrmPag_Trn::ValidaCamposForm() {
     if (!EdDoc->Visible() && !ValidaCodigoBarrasDigitado()) return false;
     const int tipo = TipoEntrada();
     if (tipo == 0) return RecusaTipo();
+    // A typed line goes through the blocks, never straight through EdDoc (the
+    // type may have been changed on the way to the confirmation).
+    if (tipo == TIPO_DIGITADO && !bDocumentoDoHost && !CodigoBarras->LinhaValidada()) {
+        Avisa(MSG_DOCUMENTO_VAZIO);
+        MostraBlocos();
+        return false;
+    }
     if (tipo > TIPO_CARTAO && Trim(EdDoc->Text()).empty()) return RecusaDocumento();
     return true;
 }

@@ -41,6 +41,7 @@ public:
     virtual void edTpEntradaEnter(forms::Control& sender);
     virtual void edTpEntradaExit(forms::Control& sender);
     virtual void edTpEntradaKeyPress(forms::Control& sender, char& key);
+    virtual void edTpEntradaChange(forms::Control& sender);
 
     void LimpaBlocoCB(int modo) { CodigoBarras->LimpaBlocoCB(modo); }
     bool ValidaCodigoBarrasDigitado() { return CodigoBarras->ValidaCodigoBarrasDigitado(); }
@@ -51,6 +52,7 @@ private:
     int TipoEntrada() const;
     bool RecusaTipo();
     bool RecusaDocumento();
+    void MostraBlocos();
 
     std::unique_ptr<TEntradaCodigoBarras> CodigoBarras;
     // The host gave the document (field 1041): its box stays locked.
