@@ -1,15 +1,20 @@
 #include "invoice/ValidacaoCodigoBarras.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace zv {
 
 namespace {
 
-bool EhDigito(char c) { return c >= '0' && c <= '9'; }
+bool EhDigito(char c) { return static_cast<unsigned char>(c - '0') <= 9; }
 
-bool SoDigitos(std::string_view texto) { return std::all_of(texto.begin(), texto.end(), EhDigito); }
+bool SoDigitos(std::string_view texto) {
+    bool todos = true;
+    for (char c : texto) todos &= EhDigito(c);  // no early exit: lines are short and mostly right
+    return todos;
+}
 
 // Where each part of the typed título line goes in its barcode (0-based):
 // the field check digits at 9, 20 and 31 have no place there.
@@ -29,10 +34,61 @@ constexpr Trecho TRECHOS_TITULO[] = {
     {21, 34, 10},  // free field, part 3
 };
 
-// The four 11-digit code parts of a convênio line; the 12th digit of each
-// block is that block's own check digit.
+// A convênio line is four blocks of 11 code digits and the block's own check digit.
 constexpr int BLOCO_CONVENIO = 12;
-constexpr int CODIGO_BLOCO_CONVENIO = 11;
+constexpr int POSICAO_DIGITO_TITULO = 4;    // 0-based, in the barcode
+constexpr int POSICAO_DIGITO_CONVENIO = 3;  // 0-based, in the barcode and in the line
+
+// Modulo-11 weights of the título barcode, 2 to 9 from the right over the 43
+// digits around the check digit (which weighs nothing).
+constexpr auto PESOS_TITULO = [] {
+    std::array<int, TAMANHO_CODIGO_BARRAS> pesos{};
+    int peso = 2;
+    for (int i = TAMANHO_CODIGO_BARRAS - 1; i >= 0; --i) {
+        if (i == POSICAO_DIGITO_TITULO) continue;
+        pesos[static_cast<size_t>(i)] = peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    return pesos;
+}();
+
+// Modulo-10 contribution of each digit value: weight 1, or weight 2 with the
+// product's digits added.
+constexpr int SIMPLES[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr int DOBRADO[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
+constexpr int NADA[10] = {};
+
+// What each character of a typed convênio line weighs toward the general
+// check digit: the block check digits and the general digit itself nothing,
+// the 43 code digits 2, 1, 2 ... from the right.
+constexpr auto PESOS_CONVENIO = [] {
+    std::array<const int*, TAMANHO_LINHA_CONVENIO> pesos{};
+    bool dobra = true;
+    for (int i = TAMANHO_LINHA_CONVENIO - 1; i >= 0; --i) {
+        const bool digitoBloco = i % BLOCO_CONVENIO == BLOCO_CONVENIO - 1;
+        if (digitoBloco || i == POSICAO_DIGITO_CONVENIO) {
+            pesos[static_cast<size_t>(i)] = NADA;
+            continue;
+        }
+        pesos[static_cast<size_t>(i)] = dobra ? DOBRADO : SIMPLES;
+        dobra = !dobra;
+    }
+    return pesos;
+}();
+
+int DigitoModulo10(int total) { return (10 - total % 10) % 10; }
+
+int DigitoModulo11(int total) {
+    const int resultado = 11 - total % 11;
+    return resultado >= 10 ? 1 : resultado;
+}
+
+// The título barcode's general check digit holds; the digits are known good.
+bool DigitoTituloConfere(const char* lido) {
+    int total = 0;
+    for (size_t i = 0; i < TAMANHO_CODIGO_BARRAS; ++i) total += (lido[i] - '0') * PESOS_TITULO[i];
+    return DigitoModulo11(total) == lido[POSICAO_DIGITO_TITULO] - '0';
+}
 
 }  // namespace
 
@@ -44,15 +100,13 @@ bool ValidaModulo10(std::string_view texto, int tamanho, int posicao) {
     const size_t posicaoDigito = static_cast<size_t>(posicao) - 1;
     // Weights 2, 1, 2, 1 ... from the right, skipping the check digit itself.
     int total = 0;
-    int peso = 2;
+    bool dobra = true;
     for (size_t i = parte.size(); i-- > 0;) {
         if (i == posicaoDigito) continue;
-        const int produto = (parte[i] - '0') * peso;
-        total += produto / 10 + produto % 10;
-        peso = 3 - peso;
+        total += (dobra ? DOBRADO : SIMPLES)[parte[i] - '0'];
+        dobra = !dobra;
     }
-    const int calculado = (10 - total % 10) % 10;
-    return calculado == parte[posicaoDigito] - '0';
+    return DigitoModulo10(total) == parte[posicaoDigito] - '0';
 }
 
 int CalculaModulo11(std::string_view texto, int tamanho) {
@@ -64,16 +118,11 @@ int CalculaModulo11(std::string_view texto, int tamanho) {
         total += (texto[i] - '0') * peso;
         peso = peso == 9 ? 2 : peso + 1;
     }
-    const int resultado = 11 - total % 11;
-    return resultado >= 10 ? 1 : resultado;
+    return DigitoModulo11(total);
 }
 
 bool ValidaCodigoBarrasLidoTitulo(std::string_view lido) {
-    if (lido.size() != TAMANHO_CODIGO_BARRAS || !SoDigitos(lido)) return false;
-    char semDigito[TAMANHO_CODIGO_BARRAS - 1];
-    std::memcpy(semDigito, lido.data(), 4);
-    std::memcpy(semDigito + 4, lido.data() + 5, TAMANHO_CODIGO_BARRAS - 5);
-    return CalculaModulo11(std::string_view(semDigito, sizeof semDigito), sizeof semDigito) == lido[4] - '0';
+    return lido.size() == TAMANHO_CODIGO_BARRAS && SoDigitos(lido) && DigitoTituloConfere(lido.data());
 }
 
 void ConverteCodigoBarrasDigitadoLido(TBuffersCodigoBarras buffers) {
@@ -91,8 +140,7 @@ bool ValidaCodigoBarrasCompletoTitulo(std::string_view linha, TBuffersCodigoBarr
     ConverteCodigoBarrasDigitadoLido(buffers);
     // The buffers are refilled either way; a line that is longer than a
     // título or holds a non-digit (the field check digits included) is not one.
-    if (linha.size() > TAMANHO_LINHA_TITULO || !SoDigitos(linha)) return false;
-    return ValidaCodigoBarrasLidoTitulo(std::string_view(buffers.CodigoBarrasLido, TAMANHO_CODIGO_BARRAS));
+    return linha.size() <= TAMANHO_LINHA_TITULO && SoDigitos(linha) && DigitoTituloConfere(buffers.CodigoBarrasLido);
 }
 
 bool ValidaCodigoBarrasLidoConvenio(std::string_view codigo) {
@@ -101,12 +149,10 @@ bool ValidaCodigoBarrasLidoConvenio(std::string_view codigo) {
 
 bool ValidaCodigoBarrasCompletoConvenio(std::string_view linha) {
     if (linha.size() != TAMANHO_LINHA_CONVENIO || !SoDigitos(linha)) return false;
-    char codigo[TAMANHO_CODIGO_BARRAS];
-    for (int bloco = 0; bloco < 4; ++bloco) {
-        std::memcpy(codigo + bloco * CODIGO_BLOCO_CONVENIO, linha.data() + bloco * BLOCO_CONVENIO,
-                    CODIGO_BLOCO_CONVENIO);
-    }
-    return ValidaCodigoBarrasLidoConvenio(std::string_view(codigo, sizeof codigo));
+    // Straight from the line: the same sum as over the code without the block digits.
+    int total = 0;
+    for (size_t i = 0; i < TAMANHO_LINHA_CONVENIO; ++i) total += PESOS_CONVENIO[i][linha[i] - '0'];
+    return DigitoModulo10(total) == linha[POSICAO_DIGITO_CONVENIO] - '0';
 }
 
 }  // namespace zv
