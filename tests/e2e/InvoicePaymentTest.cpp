@@ -31,25 +31,6 @@ ClientRun Roda(const std::string& nome) {
     return run;
 }
 
-std::string Campo(const ClientRun& run, const char* campo) {
-    const auto campos = run.FinalFields();
-    return campos.contains(campo) ? campos[campo].get<std::string>() : std::string("(absent)");
-}
-
-std::vector<std::string> TextosDoRegistro(const nlohmann::json& chamada) {
-    std::vector<std::string> textos;
-    for (const auto& e : chamada["record"]["entries"]) {
-        if (e.contains("text")) textos.push_back(e["text"].get<std::string>());
-    }
-    return textos;
-}
-
-std::vector<std::string> TextosDasCaixas(const ClientRun& run) {
-    std::vector<std::string> textos;
-    for (const auto& b : run.Boxes()) textos.push_back(b.value("text", ""));
-    return textos;
-}
-
 bool Gravou(const ClientRun& run, int campo) {
     for (const auto& c : run.Calls("GravaCampoString")) {
         if (c["args"][0] == campo) return true;
@@ -70,13 +51,13 @@ TEST_P(TypedLine, ReachesTheDocumentFieldsAndTravelsAsTypedEntry) {
     const auto run = Roda(caso.cenario);
     std::vector<std::string> esperadas;
     for (int m : caso.mensagens) esperadas.push_back(Message(m));
-    EXPECT_EQ(TextosDasCaixas(run), esperadas);
-    EXPECT_EQ(Campo(run, "1041"), caso.documento);
-    EXPECT_EQ(Campo(run, "10104"), caso.documento);
+    EXPECT_EQ(run.BoxTexts(), esperadas);
+    EXPECT_EQ(run.FinalField("1041"), caso.documento);
+    EXPECT_EQ(run.FinalField("10104"), caso.documento);
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], 64);
-    EXPECT_EQ(TextosDoRegistro(autoriza[0]), (std::vector<std::string>{"115", "4"}));
+    EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "4"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,21 +72,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InvoicePayment, WrongGeneralDigitAuthorisesNothing) {
     const auto run = Roda("pagamento-fatura-digito-geral-errado");
-    EXPECT_EQ(TextosDasCaixas(run), (std::vector<std::string>{Message(1081), Message(1081)}));
+    EXPECT_EQ(run.BoxTexts(), (std::vector<std::string>{Message(1081), Message(1081)}));
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
-    EXPECT_EQ(Campo(run, "1041"), "(absent)");
+    EXPECT_EQ(run.FinalField("1041"), "(absent)");
     EXPECT_EQ(run.Forms("close"), std::vector<std::string>{"FrmPag_Trn"});
 }
 
 TEST(InvoicePayment, HostReadBarcodeIsAcceptedUnchangedAndNotWrittenAgain) {
     const auto run = Roda("pagamento-fatura-barras-lido");
     EXPECT_TRUE(run.Boxes().empty());
-    EXPECT_EQ(Campo(run, "1041"), "00198100000000015001234567890123456789012340");
+    EXPECT_EQ(run.FinalField("1041"), "00198100000000015001234567890123456789012340");
     EXPECT_FALSE(Gravou(run, 1041));
-    EXPECT_FALSE(Gravou(run, 10104) && Campo(run, "10104") != "");
+    EXPECT_FALSE(Gravou(run, 10104) && run.FinalField("10104") != "");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
-    EXPECT_EQ(TextosDoRegistro(autoriza[0]), (std::vector<std::string>{"115", "3"}));
+    EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "3"}));
 }
 
 TEST(InvoicePayment, CardReadAgainTwiceThenAuthorisedAsInvoicePayment) {
@@ -115,18 +96,18 @@ TEST(InvoicePayment, CardReadAgainTwiceThenAuthorisedAsInvoicePayment) {
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], 64);
     // The entry mode that card reading left in field 10134.
-    EXPECT_EQ(TextosDoRegistro(autoriza[0]), (std::vector<std::string>{"115", "5"}));
-    EXPECT_EQ(Campo(run, "1009"), "00");
-    EXPECT_EQ(Campo(run, "1041"), "(absent)");
+    EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "5"}));
+    EXPECT_EQ(run.FinalField("1009"), "00");
+    EXPECT_EQ(run.FinalField("1041"), "(absent)");
 }
 
 TEST(InvoicePayment, RefusedCardAuthorisesNothingAndLeavesTheTransactionNotDone) {
     const auto run = Roda("cartao_recusado");
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.Calls("RemoveCartao").size(), 1u);
-    EXPECT_EQ(Campo(run, "1009"), "FF");
-    EXPECT_EQ(Campo(run, "1027"), Message(801));
-    EXPECT_EQ(Campo(run, "1003"), "(absent)");
+    EXPECT_EQ(run.FinalField("1009"), "FF");
+    EXPECT_EQ(run.FinalField("1027"), Message(801));
+    EXPECT_EQ(run.FinalField("1003"), "(absent)");
 }
 
 }  // namespace
