@@ -27,23 +27,25 @@ alignas(4) constinit const ZvTrnRecord TrnPagamentoFatura = Registro(64, 1, {
 
 forms::Form* FrmPag_Trn = nullptr;
 
-void Initialization() {
+namespace {
+void ZeraUnidade() {
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
     std::memset(CodigoBarrasDigitado, 0, sizeof CodigoBarrasDigitado);
     std::memset(CodigoBarrasLido, 0, sizeof CodigoBarrasLido);
     FrmPag_Trn = nullptr;
+}
+}  // namespace
+
+void Initialization() {
+    ZeraUnidade();
     RegistraClasseTela("TFrmPag_Trn",
                        []() -> forms::Form* { return forms::Application::Instance().Create<TFrmPag_Trn>(); });
 }
 
 void Finalization() {
     RemoveClasseTela("TFrmPag_Trn");
-    std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
-    std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
-    std::memset(CodigoBarrasDigitado, 0, sizeof CodigoBarrasDigitado);
-    std::memset(CodigoBarrasLido, 0, sizeof CodigoBarrasLido);
-    FrmPag_Trn = nullptr;
+    ZeraUnidade();
 }
 
 }  // namespace zv::PagamentoFaturaZentravela
