@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/Form.h"
+#include "forms/Label.h"
 
 namespace zv {
 
@@ -90,6 +91,16 @@ int CaixaMensagem(const std::string& texto, uint32_t flags);
 // Message 802 with the form name, for a screen the form runner could not
 // create (credit screens add the exclamation icon, menus do not).
 void MostraFalhaCriacaoTela(const std::string& nomeForm, uint32_t flags);
+
+// ---- Card capture with BIN query -----------------------------------------------
+// Reads a card on the PIN pad, runs the BIN query and lets the PIN pad library
+// judge the card, reading again while it asks for that; progress goes to
+// `rotulo`. True when a card was read and accepted. Fields 1009 "FF" and 1027
+// (message 801) are left for the authorisation to overwrite.
+bool CapturaCartao(forms::Label& rotulo);
+// One BIN query and verdict for the card just read; `repetir` tells the
+// caller to read a card again.
+bool FazConsultaBinsConsulta(bool& repetir, forms::Label& rotulo);
 
 // ---- Entry points (the exports of unit Zentravela land here) -----------------
 // The version the package reports for itself, besides VERSAO_DO_MODULO.

@@ -125,6 +125,12 @@ std::vector<nlohmann::json> ClientRun::Boxes() const {
     return out;
 }
 
+std::vector<std::string> ClientRun::BoxTexts() const {
+    std::vector<std::string> out;
+    for (const auto& b : Boxes()) out.push_back(b.value("text", ""));
+    return out;
+}
+
 std::vector<std::string> ClientRun::ErrorReports() const {
     std::vector<std::string> out;
     for (const auto& c : Calls("EnviaArquivoErroPDV")) out.push_back(c["args"][1].get<std::string>());
@@ -134,6 +140,19 @@ std::vector<std::string> ClientRun::ErrorReports() const {
 nlohmann::json ClientRun::FinalFields() const {
     if (lines_.empty() || lines_.back().value("t", "") != "fields") return nlohmann::json::object();
     return lines_.back()["fields"];
+}
+
+std::string ClientRun::FinalField(const std::string& field) const {
+    const auto fields = FinalFields();
+    return fields.contains(field) && fields[field].is_string() ? fields[field].get<std::string>() : "(absent)";
+}
+
+std::vector<std::string> RecordTexts(const nlohmann::json& call) {
+    std::vector<std::string> out;
+    for (const auto& e : call["record"]["entries"]) {
+        if (e.contains("text")) out.push_back(e["text"].get<std::string>());
+    }
+    return out;
 }
 
 std::vector<nlohmann::json> ClientRun::Versions() const {

@@ -34,10 +34,14 @@ public:
     // Names of the forms with that event ("create", "show", "close"), in order.
     std::vector<std::string> Forms(const std::string& event) const;
     std::vector<nlohmann::json> Boxes() const;
+    // The texts of the message boxes shown, in order.
+    std::vector<std::string> BoxTexts() const;
     // Texts handed to EnviaArquivoErroPDV.
     std::vector<std::string> ErrorReports() const;
     // The final field store (the journal's last line), empty when missing.
     nlohmann::json FinalFields() const;
+    // One field of the final store; "(absent)" when the client does not hold it.
+    std::string FinalField(const std::string& field) const;
     // What the package answered to ObtemVersao, in order.
     std::vector<nlohmann::json> Versions() const;
 
@@ -47,6 +51,9 @@ private:
     std::string folder_;
     std::vector<nlohmann::json> lines_;
 };
+
+// The text entries of the transaction record a call carried, in order.
+std::vector<std::string> RecordTexts(const nlohmann::json& call);
 
 // A catalogue text as the journal shows it (UTF-8).
 std::string Message(int number);

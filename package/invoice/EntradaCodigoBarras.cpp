@@ -1,0 +1,268 @@
+#include "invoice/EntradaCodigoBarras.h"
+
+#include <string>
+
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "ZentravelaMain.h"
+#include "forms/GlyphButton.h"
+
+namespace zv {
+
+namespace {
+
+// Block lengths of each kind of slip (the boxes' MaxLength).
+constexpr int BLOCO_CONVENIO = 12;
+constexpr int BLOCO1_TITULO = 10;
+constexpr int BLOCO_TITULO = 11;
+constexpr int BLOCO4_TITULO = 14;
+
+forms::Font Courier13() {
+    forms::Font f;
+    f.name = "Courier New";
+    f.size = 13;
+    return f;
+}
+
+forms::Edit& Caixa(TFrmTrn_Mod& tela, const char* nome, int esquerda, int topo, int largura, int tamanhoMaximo,
+                   int ordemTab, bool visivel) {
+    auto& caixa = tela.Add<forms::Edit>(nome, tela.pnCaptura);
+    caixa.SetBounds(esquerda, topo, largura, 24);
+    caixa.SetFont(Courier13());
+    caixa.SetMaxLength(tamanhoMaximo);
+    caixa.SetTabOrder(ordemTab);
+    caixa.SetVisible(visivel);
+    return caixa;
+}
+
+bool FiltraDigito(char& key) {
+    key = ValKeyBoard(&key);
+    if (key != forms::VK_BACK && key != forms::VK_RETURN && (key < '0' || key > '9')) key = 0;
+    return key != 0;
+}
+
+std::string ZerosEsquerda(const std::string& texto, size_t largura) {
+    return texto.size() >= largura ? texto : std::string(largura - texto.size(), '0') + texto;
+}
+
+void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
+
+}  // namespace
+
+TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarras buffers, Posicao p)
+    : tela_(tela), buffers_(buffers) {
+    // One row: the blocks of either kind, or EdDoc over the same place.
+    const int x = p.esquerda, y = p.topo, o = p.ordemTab;
+    ed_bloco1    = &Caixa(tela, "ed_bloco1",    x,       y, 104, BLOCO_CONVENIO, o,     false);
+    ed_bloco2    = &Caixa(tela, "ed_bloco2",    x + 108, y, 104, BLOCO_CONVENIO, o + 1, false);
+    ed_bloco3    = &Caixa(tela, "ed_bloco3",    x + 216, y, 104, BLOCO_CONVENIO, o + 2, false);
+    ed_bloco4_12 = &Caixa(tela, "ed_bloco4_12", x + 324, y, 104, BLOCO_CONVENIO, o + 3, false);
+    ed_digito    = &Caixa(tela, "ed_digito",    x + 324, y, 16,  1,              o + 4, false);
+    ed_bloco4_14 = &Caixa(tela, "ed_bloco4_14", x + 344, y, 115, BLOCO4_TITULO,  o + 5, false);
+    EdDoc        = &Caixa(tela, "EdDoc",        x,       y, 459, 48,             o + 6, true);
+
+    ed_bloco1->OnChange = [this](forms::Control& s) { ed_bloco1Change(s); };
+    ed_bloco2->OnChange = [this](forms::Control& s) { ed_bloco2Change(s); };
+    ed_bloco3->OnChange = [this](forms::Control& s) { ed_bloco3Change(s); };
+    ed_bloco1->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco1KeyPress(s, k); };
+    ed_bloco2->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco2KeyPress(s, k); };
+    ed_bloco3->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco3KeyPress(s, k); };
+    ed_bloco4_12->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco4_12KeyPress(s, k); };
+    ed_bloco4_14->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco4_14KeyPress(s, k); };
+    ed_digito->OnKeyPress = [this](forms::Control& s, char& k) { ed_digitoKeyPress(s, k); };
+    ed_bloco1->OnEnter = [this](forms::Control& s) { ed_bloco1Enter(s); };
+    ed_bloco2->OnEnter = [this](forms::Control& s) { ed_bloco2Enter(s); };
+    ed_bloco3->OnEnter = [this](forms::Control& s) { ed_bloco3Enter(s); };
+    ed_digito->OnEnter = [this](forms::Control& s) { ed_digitoEnter(s); };
+    ed_bloco4_12->OnEnter = [this](forms::Control& s) { ed_bloco4_12Enter(s); };
+    ed_bloco4_14->OnEnter = [this](forms::Control& s) { ed_bloco4_14Enter(s); };
+    ed_bloco4_12->OnExit = [this](forms::Control& s) { ed_bloco4_12Exit(s); };
+    ed_bloco4_14->OnExit = [this](forms::Control& s) { ed_bloco4_14Exit(s); };
+}
+
+// ---- Arrangement ---------------------------------------------------------------
+
+void TEntradaCodigoBarras::LimpaBlocoCB(int modo) {
+    switch (modo) {
+        case LIMPA_BLOCOS:
+            linhaValidada_.clear();
+            for (forms::Edit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3, ed_bloco4_12, ed_bloco4_14, ed_digito})
+                bloco->Clear();
+            break;
+        case MOSTRA_LINHA:
+            EdDoc->Show();
+            for (forms::Edit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3, ed_bloco4_12, ed_digito, ed_bloco4_14})
+                bloco->Hide();
+            break;
+        case MOSTRA_BLOCOS_TITULO:
+            EdDoc->Hide();
+            for (forms::Edit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3, ed_digito, ed_bloco4_14}) bloco->Show();
+            ed_bloco4_12->Hide();
+            break;
+        default:
+            break;
+    }
+}
+
+// The first digit of block 1 tells the kind of slip; what is already typed stays.
+void TEntradaCodigoBarras::EscolheTipo(bool convenio) {
+    if (convenio) {
+        for (forms::Edit* bloco : {ed_bloco1, ed_bloco2, ed_bloco3, ed_bloco4_12}) bloco->SetMaxLength(BLOCO_CONVENIO);
+    } else {
+        ed_bloco1->SetMaxLength(BLOCO1_TITULO);
+        ed_bloco2->SetMaxLength(BLOCO_TITULO);
+        ed_bloco3->SetMaxLength(BLOCO_TITULO);
+        ed_bloco4_14->SetMaxLength(BLOCO4_TITULO);
+    }
+    ed_bloco4_14->SetVisible(!convenio);
+    ed_digito->SetVisible(!convenio);
+    ed_bloco4_12->SetVisible(convenio);
+}
+
+// ---- Validation of the whole line -------------------------------------------------
+
+bool TEntradaCodigoBarras::ValidaCodigoBarrasDigitado() {
+    const bool convenio = EhConvenio();
+    if (convenio && ed_bloco1->Text().starts_with('8') && ed_bloco4_12->Text().size() < BLOCO_CONVENIO)
+        return RecusaBloco(*ed_bloco4_12, MSG_BLOCO4_CONVENIO_CURTO);
+    if (!BlocosCorretos()) return false;
+
+    std::string linha = ed_bloco1->Text() + ed_bloco2->Text() + ed_bloco3->Text();
+    std::string exibida = linha;
+    if (convenio) {
+        linha += ed_bloco4_12->Text();
+        if (!ValidaCodigoBarrasCompletoConvenio(linha)) return RecusaDigitoGeral();
+        exibida = linha;
+    } else {
+        // A short amount block counts as if typed with its leading zeros; the
+        // operator sees it as typed.
+        const std::string bloco4 = Trim(ed_bloco4_14->Text());
+        const std::string digito = ed_digito->Text();
+        linha += digito + (bloco4.empty() ? bloco4 : ZerosEsquerda(bloco4, BLOCO4_TITULO));
+        exibida += digito + bloco4;
+        if (digito.size() != 1 || !ValidaCodigoBarrasCompletoTitulo(linha, buffers_)) return RecusaDigitoGeral();
+    }
+    LimpaBlocoCB(MOSTRA_LINHA);
+    EdDoc->SetText(exibida);
+    linhaValidada_ = exibida;
+    // A validated line is changed by typing it again, never in EdDoc itself.
+    EdDoc->SetEnabled(false);
+    return true;
+}
+
+bool TEntradaCodigoBarras::LinhaValidada() const {
+    return EdDoc->Visible() && !linhaValidada_.empty() && EdDoc->Text() == linhaValidada_;
+}
+
+// A block typed short or with a wrong check digit would shift or spoil the
+// line that the general check digit is then tried on.
+bool TEntradaCodigoBarras::BlocosCorretos() {
+    const bool convenio = EhConvenio();
+    struct Bloco {
+        forms::Edit* caixa;
+        int tamanhoTitulo;
+        int32_t mensagem;
+    };
+    const Bloco blocos[] = {{ed_bloco1, BLOCO1_TITULO, MSG_BLOCO1_INVALIDO},
+                            {ed_bloco2, BLOCO_TITULO, MSG_BLOCO2_INVALIDO},
+                            {ed_bloco3, BLOCO_TITULO, MSG_BLOCO3_INVALIDO}};
+    for (const Bloco& b : blocos) {
+        const int tamanho = convenio ? BLOCO_CONVENIO : b.tamanhoTitulo;
+        const std::string texto = b.caixa->Text();
+        if (static_cast<int>(texto.size()) != tamanho || !ValidaModulo10(texto, tamanho, tamanho))
+            return RecusaBloco(*b.caixa, b.mensagem);
+    }
+    if (convenio && !ValidaModulo10(ed_bloco4_12->Text(), BLOCO_CONVENIO, BLOCO_CONVENIO))
+        return RecusaBloco(*ed_bloco4_12, MSG_BLOCO4_CONVENIO_CURTO);
+    return true;
+}
+
+bool TEntradaCodigoBarras::RecusaBloco(forms::Edit& bloco, int32_t mensagem) {
+    Avisa(mensagem);
+    tela_.pnCaptura->SetEnabled(true);
+    bloco.Clear();
+    bloco.SetFocus();
+    return false;
+}
+
+// The blocks come back as a título, contents kept, until block 1 chooses again.
+bool TEntradaCodigoBarras::RecusaDigitoGeral() {
+    Avisa(MSG_DIGITO_GERAL_INVALIDO);
+    LimpaBlocoCB(MOSTRA_BLOCOS_TITULO);
+    tela_.pnCaptura->SetEnabled(true);
+    tela_.btConfirma->SetEnabled(true);
+    tela_.btRetorna->SetEnabled(true);
+    ed_bloco1->SetFocus();
+    return false;
+}
+
+// ---- Block completion --------------------------------------------------------------
+
+void TEntradaCodigoBarras::BlocoCompleto(forms::Edit& bloco, int32_t mensagem, forms::Edit& proximo) {
+    // Only what the operator typed, and only once the block is full.
+    const std::string texto = bloco.Text();
+    if (!bloco.Modified() || static_cast<int>(texto.size()) != bloco.MaxLength()) return;
+    const int tamanho = static_cast<int>(texto.size());
+    if (ValidaModulo10(texto, tamanho, tamanho)) {
+        proximo.SetFocus();
+    } else {
+        RecusaBloco(bloco, mensagem);
+    }
+}
+
+void TEntradaCodigoBarras::ed_bloco1Change(forms::Control&) {
+    BlocoCompleto(*ed_bloco1, MSG_BLOCO1_INVALIDO, *ed_bloco2);
+}
+
+void TEntradaCodigoBarras::ed_bloco2Change(forms::Control&) {
+    BlocoCompleto(*ed_bloco2, MSG_BLOCO2_INVALIDO, *ed_bloco3);
+}
+
+void TEntradaCodigoBarras::ed_bloco3Change(forms::Control&) {
+    BlocoCompleto(*ed_bloco3, MSG_BLOCO3_INVALIDO, ed_bloco4_12->Visible() ? *ed_bloco4_12 : *ed_digito);
+}
+
+// ---- Keys --------------------------------------------------------------------------
+
+void TEntradaCodigoBarras::ed_bloco1KeyPress(forms::Control&, char& key) {
+    // Only a digit that becomes the first character chooses the kind: a
+    // discarded key or Enter leaves the arrangement as it is.
+    if (FiltraDigito(key) && key >= '0' && key <= '9' && ed_bloco1->SelStart() == 0) EscolheTipo(key == '8');
+}
+
+void TEntradaCodigoBarras::ed_bloco2KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
+void TEntradaCodigoBarras::ed_bloco3KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
+void TEntradaCodigoBarras::ed_bloco4_12KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
+void TEntradaCodigoBarras::ed_bloco4_14KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
+
+// One key in the general check digit box, and on to the amount block.
+void TEntradaCodigoBarras::ed_digitoKeyPress(forms::Control&, char& key) {
+    if (FiltraDigito(key)) ed_bloco4_14->SetFocus();
+}
+
+// ---- Prompts and the way out -------------------------------------------------------
+
+void TEntradaCodigoBarras::Prompt() {
+    tela_.lbMensagem->SetVisible(true);
+    tela_.lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_BLOCO_CODIGO_BARRAS));
+}
+
+void TEntradaCodigoBarras::ed_bloco1Enter(forms::Control&) { Prompt(); }
+void TEntradaCodigoBarras::ed_bloco2Enter(forms::Control&) { Prompt(); }
+void TEntradaCodigoBarras::ed_bloco3Enter(forms::Control&) { Prompt(); }
+void TEntradaCodigoBarras::ed_digitoEnter(forms::Control&) { Prompt(); }
+void TEntradaCodigoBarras::ed_bloco4_12Enter(forms::Control&) { Prompt(); }
+void TEntradaCodigoBarras::ed_bloco4_14Enter(forms::Control&) { Prompt(); }
+
+// On the way to the confirmation the operator learns at once whether the line
+// is right (the confirmation checks it again). Going to the return button
+// checks nothing: a wrong line must not keep the operator from leaving.
+void TEntradaCodigoBarras::QuartoBlocoSaindo() {
+    if (tela_.ActiveControl() == tela_.btConfirma) ValidaCodigoBarrasDigitado();
+}
+
+void TEntradaCodigoBarras::ed_bloco4_12Exit(forms::Control&) { QuartoBlocoSaindo(); }
+void TEntradaCodigoBarras::ed_bloco4_14Exit(forms::Control&) { QuartoBlocoSaindo(); }
+
+}  // namespace zv
