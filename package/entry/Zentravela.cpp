@@ -31,6 +31,9 @@
 #include "withdrawal/ConsSaqueZentravela.h"
 #include "withdrawal/FinanceiroTrnZentravela.h"
 #include "withdrawal/MenuSaqueZentravela.h"
+#include "withdrawal/SaqueFinParceladoZentravela.h"
+#include "withdrawal/SaqueFinRotativoZentravela.h"
+#include "withdrawal/SaqueFinanceiroZentravela.h"
 
 namespace {
 
@@ -55,6 +58,9 @@ constexpr ZvPackageUnit UNIDADES[] = {
     ZV_UNIDADE(MenuCreditoAdmZentravela),
     // Withdrawal, invoice, cancellation and consultation units.
     ZV_UNIDADE(FinanceiroTrnZentravela),
+    ZV_UNIDADE(SaqueFinanceiroZentravela),
+    ZV_UNIDADE(SaqueFinRotativoZentravela),
+    ZV_UNIDADE(SaqueFinParceladoZentravela),
     ZV_UNIDADE(ConsSaqueZentravela),
     ZV_UNIDADE(MenuSaqueZentravela),
     ZV_UNIDADE(PagamentoFaturaZentravela),

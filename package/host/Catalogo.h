@@ -192,6 +192,7 @@ constexpr int32_t MSG_ROTULO_CICLOS = 1190;
 constexpr int32_t MSG_PROMPT_CICLOS = 1193;
 constexpr int32_t MSG_OPCAO_CANC_FATURA = 1194;
 constexpr int32_t MSG_PASSE_CARTAO = 1195;
+constexpr int32_t MSG_TITULO_MENU_SAQUE = 1195;  // the same text titles the withdrawal menu
 constexpr int32_t MSG_LEGENDA_TIPO_ENTRADA_FATURA = 1197;
 constexpr int32_t MSG_PRE_AUT_VISTA_NAO_PERMITIDA = 1214;
 constexpr int32_t MSG_PRE_AUT_PARC_LOJA_NAO_PERMITIDA = 1215;
