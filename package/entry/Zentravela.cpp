@@ -19,6 +19,7 @@
 #include "credit/MenuCreditoZentravela.h"
 #include "credit/MenuPreAutorizacaoZentravela.h"
 #include "credit/MenuCreditoAdmZentravela.h"
+#include "cancel/CancelamentoTrnZentravela.h"
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "cancel/MenuCancelamentoZentravela.h"
@@ -63,6 +64,7 @@ constexpr ZvPackageUnit UNIDADES[] = {
     ZV_UNIDADE(SaqueFinParceladoZentravela),
     ZV_UNIDADE(ConsSaqueZentravela),
     ZV_UNIDADE(MenuSaqueZentravela),
+    ZV_UNIDADE(CancelamentoTrnZentravela),
     ZV_UNIDADE(PagamentoFaturaZentravela),
     ZV_UNIDADE(CancPagamentoFaturaZentravela),
     ZV_UNIDADE(CancCreditoZentravela),

@@ -137,6 +137,8 @@ constexpr int32_t MSG_PARCELAS_ABAIXO_MINIMO = 319;
 constexpr int32_t MSG_PARCELAS_ACIMA_MAXIMO = 320;
 constexpr int32_t MSG_TAXA_SERVICO_INVALIDA = 321;
 constexpr int32_t MSG_STATUS_OPERACAO_INVALIDO = 327;
+// The same text refuses a cancellation the package has no request for.
+constexpr int32_t MSG_TRANSACAO_NAO_PERMITIDA = 327;
 constexpr int32_t MSG_ENCERRA = 330;
 constexpr int32_t MSG_OPCAO_PARC_ESTAB = 337;
 constexpr int32_t MSG_OPCAO_PARC_ADM = 338;
