@@ -46,7 +46,9 @@ TEST(Withdrawal, InstalmentWithdrawalKeepsToTheLimitsAndCapturesThePin) {
     std::string minimo = Message(319);
     for (const char* limite : {"3", "12"}) minimo.replace(minimo.find("%s"), 2, limite);
     EXPECT_EQ(run.BoxTexts(), (std::vector<std::string>{minimo, Message(320)}));
-    EXPECT_EQ(run.Field("1017"), "5");
+    ASSERT_EQ(run.Boxes().size(), 2u);
+    EXPECT_EQ(run.Boxes()[0]["flags"], 0x40000);  // below the minimum: no icon
+    EXPECT_EQ(run.Boxes()[1]["flags"], 0x40030);    EXPECT_EQ(run.Field("1017"), "5");
     EXPECT_EQ(run.Field("10148"), "1000");
     EXPECT_EQ(run.Calls("LerSenha").size(), 1u);
     ASSERT_EQ(run.Calls("AutorizaTransacao").size(), 1u);

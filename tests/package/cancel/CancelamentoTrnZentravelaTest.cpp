@@ -31,21 +31,6 @@ protected:
     }
 };
 
-TEST_F(CancelamentoTrn, HostSuppliedDateAndDocumentAreShownLockedAndWrittenBack) {
-    Campo(1020, "05032024");
-    Campo(1013, "123456");
-    ASSERT_TRUE(Roda("TFrmFin_Cnc", FrmFin_Cnc,
-                     "expect text lbTitulo " + Msg(465) + " Saque Zentravela\n"
-                     "expect text edDtTransacao 05/03/2024\nexpect disabled edDtTransacao\n"
-                     "expect text edNumDocumento 123456\nexpect disabled edNumDocumento\n"
-                     "type 10000\nkey Enter\nexpect focus btConfirma\nkey Enter\n"));
-    EXPECT_EQ(UltimoRegistro()["code"], 74);
-    EXPECT_EQ(Campo(1020), "05032024");
-    EXPECT_EQ(Campo(1013), "123456");
-    EXPECT_EQ(Campo(1003), "10000");
-    EXPECT_TRUE(Caixas().empty());
-}
-
 TEST_F(CancelamentoTrn, TypedDateAndDocumentShowTheirPromptsAndAreWritten) {
     ASSERT_TRUE(Roda("TFrmFin_Cnc", FrmFin_Cnc,
                      "expect enabled edDtTransacao\nexpect text edDtTransacao   /  /    \n"

@@ -49,28 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Casos, OpcoesSaque,
                                            CasoOpcoes{{"14", "15", "16"}, "tres", "111"},
                                            CasoOpcoes{{"15"}, "1", "000"}, CasoOpcoes{{"14", "16"}, "", "101"}));
 
-TEST_F(MenuSaque, TitleAndCaptionsComeFromTheCatalogue) {
-    auto* menu = forms::Application::Instance().Create<zv::TFrmSaqueCredito_Mnu>();
-    menu->IniciaFormularioMenu();
-    EXPECT_EQ(menu->lbTitulo->Caption(), sim::MessageText(1195));
-    EXPECT_EQ(menu->spOpcao1->Caption(), "&1 - " + sim::MessageText(376));
-    EXPECT_EQ(menu->spOpcao2->Caption(), "&2 - " + sim::MessageText(379));
-    EXPECT_EQ(menu->spOpcao3->Caption(), "&3 - " + sim::MessageText(374));
-    EXPECT_EQ(menu->spEncerra->Caption(), sim::MessageText(330));
-    forms::Application::Instance().Destroy(menu);
-}
-
-TEST_F(MenuSaque, HostsInstalmentsOpenTheInstalmentWithdrawalByItselfWithTheNumberLocked) {
-    Host().Service().codes = {"14", "15"};  // no consultation
-    Campo(1017, "3");
-    ASSERT_TRUE(Roda("TFrmSaqueCredito_Mnu", FrmSaqueCredito_Mnu,
-                     "expect screen FrmPar_Saq\nexpect disabled edNumParcelas\nexpect text edNumParcelas 3\n"
-                     "type 50000\nkey Enter\nkey Enter\n"));
-    EXPECT_EQ(TelasCriadas(), (std::vector<std::string>{"FrmSaqueCredito_Mnu", "FrmPar_Saq"}));
-    EXPECT_EQ(Campo(1017), "3");
-    EXPECT_EQ(FrmSaqueCredito_Mnu, nullptr);
-}
-
 TEST_F(MenuSaque, ConsultationNotBuiltYetIsNamedWithTheReceiptFlagSet) {
     zv::MenuModeloZentravela::ImprimeCupom = false;
     ASSERT_TRUE(Roda("TFrmSaqueCredito_Mnu", FrmSaqueCredito_Mnu,

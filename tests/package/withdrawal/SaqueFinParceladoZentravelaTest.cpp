@@ -1,5 +1,6 @@
 // The instalment withdrawal: the limits from "NPSAQ:" or the host's fields,
-// the refusals 319 and 320, and the number written as typed.
+// the order of the checks, and the number written as typed (the refusals 319
+// and 320 are tested end to end).
 #include "AmbienteCredito.h"
 #include "Catalogo.h"
 #include "HostCalls.h"
@@ -49,26 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Casos, LimitesSaque,
                                            CasoLimites{nullptr, "5", "20", 5, 20},
                                            CasoLimites{nullptr, "0", "dez", 2, 99},
                                            CasoLimites{"", "6", "", 6, 99}));
-
-TEST_F(SaqueParcelado, NumbersOutsideTheLimitsAreRefusedAndTheNumberIsWrittenAsTyped) {
-    Host().SetServiceTag("NPSAQ:", "0312");
-    ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq,
-                     "type 50000\nkey Enter\n"
-                     "expect focus edNumParcelas\nexpect text lbMensagem " + Msg(23) + "\n"
-                     "type 2\nkey Enter\nkey Enter\nanswer ok\n"
-                     "expect focus edNumParcelas\nexpect text edNumParcelas \n"
-                     "type 13\nkey Enter\nkey Enter\nanswer ok\n"
-                     "expect focus edNumParcelas\n"
-                     "type x5.\nexpect text edNumParcelas 5\nkey Enter\nkey Enter\n"));
-    const auto caixas = Linhas("box");
-    ASSERT_EQ(caixas.size(), 2u);
-    EXPECT_EQ(caixas[0]["text"], Msg319("3", "12"));
-    EXPECT_EQ(caixas[0]["flags"], 0x40000);
-    EXPECT_EQ(caixas[1]["text"], Msg(320));
-    EXPECT_EQ(caixas[1]["flags"], 0x40030);
-    EXPECT_EQ(Campo(1017), "5");
-    EXPECT_EQ(UltimoRegistro()["code"], 73);
-}
 
 TEST_F(SaqueParcelado, NumberIsCheckedBeforeTheIssueDate) {
     Host().SetServiceTag("DTEMCART:", "1");

@@ -36,9 +36,7 @@ TEST_P(SenhaSaque, PinIsCapturedOnlyWhenTheHostAsksAndTheCollectionModeSaysSo) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, SenhaSaque,
     ::testing::Values(CasoSenha{"SemTag", nullptr, "0000", "0000", false, false},
-                      CasoSenha{"TagZero", "0", "0000", "0000", false, false},
                       CasoSenha{"ZeroViraUm", "1", "0000", "1000", true, true},
-                      CasoSenha{"JaUm", "1", "1000", "1000", true, true},
                       CasoSenha{"OutroModo", "1", "2000", "2000", true, true},
                       // An empty read leaves nothing to change: the field stays absent.
                       CasoSenha{"CampoAusente", "1", nullptr, nullptr, false, true}),
