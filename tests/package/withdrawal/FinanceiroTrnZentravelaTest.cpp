@@ -1,8 +1,6 @@
 // The financial screen, through the revolving withdrawal (its simplest shown
 // form): cycles and issue date when the host asks for them, and the texts the
 // financial record sends. The issue date's refusal is tested end to end.
-#include <algorithm>
-
 #include "AmbienteCredito.h"
 #include "Catalogo.h"
 #include "DatasTeste.h"
