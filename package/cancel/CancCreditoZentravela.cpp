@@ -1,6 +1,11 @@
 #include "cancel/CancCreditoZentravela.h"
 
+#include "Catalogo.h"
+#include "HostCalls.h"
 #include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
+#include "forms/Types.h"
 
 namespace zv::CancCreditoZentravela {
 
@@ -21,7 +26,47 @@ alignas(4) constinit const ZvTrnRecord TrnCancelamentoCredMag =
 alignas(4) constinit const ZvTrnRecord TrnCancelamentoCredDig =
     Registro(55, 1, ENTRADAS_CANCELAMENTO, FimLista());
 
-void Initialization() {}
-void Finalization() {}
+forms::Form* FrmCrd_Cnc = nullptr;
+
+void Initialization() {
+    FrmCrd_Cnc = nullptr;
+    RegistraClasseTela("TFrmCrd_Cnc",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCrd_Cnc>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmCrd_Cnc");
+    FrmCrd_Cnc = nullptr;
+}
 
 }  // namespace zv::CancCreditoZentravela
+
+namespace zv {
+
+using namespace CancCreditoZentravela;
+
+TFrmCrd_Cnc::TFrmCrd_Cnc(std::string name) : TFrmCnc_Trn(std::move(name)) { SetCaption(Name()); }
+
+void TFrmCrd_Cnc::IniciaCamposForm() {
+    TFrmCnc_Trn::IniciaCamposForm();
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CANC_CREDITO));
+    const std::string modoEntrada = host::LeCampo(CAMPO_MODO_ENTRADA);
+    if (modoEntrada == "1") {
+        Transacao = &TrnCancelamentoCredMag;
+    } else if (modoEntrada == "2") {
+        Transacao = &TrnCancelamentoCredDig;
+    } else {
+        Transacao = nullptr;
+    }
+}
+
+bool TFrmCrd_Cnc::ValidaCamposForm() {
+    if (!TFrmCnc_Trn::ValidaCamposForm()) return false;
+    if (Transacao != nullptr) return true;
+    // Without a record the host would be asked to authorise nothing.
+    host::Audit("Cancelamento sem definicao de transacao: modo de entrada '" + host::LeCampo(CAMPO_MODO_ENTRADA) +
+                "'");
+    return Recusa(host::Mensagem(MSG_TRANSACAO_NAO_PERMITIDA), MB_VALIDACAO);
+}
+
+}  // namespace zv

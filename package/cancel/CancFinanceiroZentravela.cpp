@@ -1,6 +1,10 @@
 #include "cancel/CancFinanceiroZentravela.h"
 
+#include "Catalogo.h"
+#include "HostCalls.h"
 #include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
 
 namespace zv::CancFinanceiroZentravela {
 
@@ -12,7 +16,29 @@ alignas(4) constinit const ZvTrnRecord TrnCancFinanceiro = Registro(74, 1, {
     CampoAttr3(10176, 255),
 });
 
-void Initialization() {}
-void Finalization() {}
+forms::Form* FrmFin_Cnc = nullptr;
+
+void Initialization() {
+    FrmFin_Cnc = nullptr;
+    RegistraClasseTela("TFrmFin_Cnc",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmFin_Cnc>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmFin_Cnc");
+    FrmFin_Cnc = nullptr;
+}
 
 }  // namespace zv::CancFinanceiroZentravela
+
+namespace zv {
+
+TFrmFin_Cnc::TFrmFin_Cnc(std::string name) : TFrmCnc_Trn(std::move(name)) { SetCaption(Name()); }
+
+void TFrmFin_Cnc::IniciaCamposForm() {
+    TFrmCnc_Trn::IniciaCamposForm();
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_MENU_CANCELAMENTO) + " Saque Zentravela");
+    Transacao = &CancFinanceiroZentravela::TrnCancFinanceiro;
+}
+
+}  // namespace zv

@@ -1,10 +1,76 @@
 #include "cancel/MenuCancelamentoZentravela.h"
 
+#include "Catalogo.h"
+#include "Lumar.h"
+#include "MenuCreditoZentravela.h"
+#include "TransacoesHabilitadas.h"
+#include "ZentravelaMain.h"
+#include "cancel/CancCreditoZentravela.h"
+#include "cancel/CancFinanceiroZentravela.h"
+#include "forms/Application.h"
+#include "invoice/CancPagamentoFaturaZentravela.h"
+
 namespace zv::MenuCancelamentoZentravela {
 
 forms::Form* FrmCnc_Mnu = nullptr;
 
-void Initialization() { FrmCnc_Mnu = nullptr; }
-void Finalization() { FrmCnc_Mnu = nullptr; }
+void Initialization() {
+    FrmCnc_Mnu = nullptr;
+    RegistraClasseTela("TFrmCnc_Mnu",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCnc_Mnu>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmCnc_Mnu");
+    FrmCnc_Mnu = nullptr;
+}
 
 }  // namespace zv::MenuCancelamentoZentravela
+
+namespace zv {
+
+using namespace MenuCancelamentoZentravela;
+
+TFrmCnc_Mnu::TFrmCnc_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
+    SetCaption(Name());
+    MenuCreditoZentravela::DimensionaMenu(*this, 174, 172);
+    pnMenu->SetBounds(pnMenu->Left(), 114, pnMenu->Width(), pnMenu->Height());
+    spOpcao1->SetCaption("&1 - Venda");
+    spOpcao2->SetCaption("&2 - Pagamento da Fatura");
+    spOpcao3->SetCaption("&3 - Saque");
+    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
+    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
+    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
+}
+
+void TFrmCnc_Mnu::IniciaFormularioMenu() {
+    MenuCreditoZentravela::MontaOpcoes(*this, MSG_TITULO_MENU_CANCELAMENTO,
+                                       {MSG_OPCAO_CANC_CREDITO, MSG_OPCAO_CANC_FATURA, MSG_OPCAO_SAQUE});
+}
+
+void TFrmCnc_Mnu::VerificaOpcoesHabilitadas() {
+    spOpcao1->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_CANCEL,
+                                               INTPOS_TRANSACAO_HABILITADA_CANCEL_CREDITO) != 0);
+    spOpcao2->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_CANCEL_FATURA, 0) != 0);
+    // The host's withdrawal cancellation service is asked only when the table allows it.
+    spOpcao3->SetEnabled(TransacoesHabilitadas(0, INTPOS_TRANSACAO_HABILITADA_CANC_SAQUE_CREDITO) != 0 &&
+                         VerificaServico4(SERVICO4_CANC_SAQUE) != 0);
+}
+
+void TFrmCnc_Mnu::spOpcao1Click(forms::Control&) {
+    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmCrd_Cnc", CancCreditoZentravela::FrmCrd_Cnc,
+                                        "FrmCrd_Cnc");
+}
+
+void TFrmCnc_Mnu::spOpcao2Click(forms::Control&) {
+    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmFat_Cnc", CancPagamentoFaturaZentravela::FrmFat_Cnc,
+                                        "FrmFat_Cnc");
+}
+
+void TFrmCnc_Mnu::spOpcao3Click(forms::Control&) {
+    // The name the operator is told differs from the screen's own.
+    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmFin_Cnc", CancFinanceiroZentravela::FrmFin_Cnc,
+                                        "FrmSaque_Cnc");
+}
+
+}  // namespace zv

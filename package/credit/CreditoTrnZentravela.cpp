@@ -1,14 +1,13 @@
 #include "CreditoTrnZentravela.h"
 
 #include <cstring>
-#include <ctime>
 
 #include "Catalogo.h"
 #include "Conversoes.h"
+#include "Datas.h"
 #include "HostCalls.h"
 #include "RegistroTransacao.h"
 #include "ZentravelaMain.h"
-#include "forms/Locale.h"
 #include "forms/Types.h"
 
 namespace zv::CreditoTrnZentravela {
@@ -69,7 +68,6 @@ namespace {
 
 constexpr uint32_t FLAGS_VALIDACAO = forms::MB_TOPMOST | forms::MB_ICONEXCLAMATION;
 constexpr int LARGURA_CICLOS = 2;
-constexpr size_t DIGITOS_DATA_EMISSAO = 6;
 
 // Fills a service text with its tag and value, cut to the buffer.
 void PreencheTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO], const std::string& tag,
@@ -78,23 +76,6 @@ void PreencheTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO], const std::strin
 }
 
 void ZeraTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO]) { std::memset(texto, 0, sizeof texto); }
-
-struct Hoje {
-    int ano;
-    int mes;
-    int dia;
-};
-
-Hoje DataDeHoje() {
-    const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &agora);
-#else
-    localtime_r(&agora, &local);
-#endif
-    return Hoje{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
 
 forms::Label& Rotulo(forms::Form& tela, forms::Control* painel, const char* nome, const char* legenda,
                      int topo) {
@@ -206,17 +187,7 @@ bool TFrmCrd_Trn::Recusa(int32_t mensagem, forms::Edit& campo) {
     return false;
 }
 
-bool TFrmCrd_Trn::DataEmissaoValida() const {
-    const std::string digitos = Trim(host::RemoveFormato(edDtemCart->Text()));
-    if (digitos.size() < DIGITOS_DATA_EMISSAO) return false;
-    int ano = 0, mes = 0, dia = 0;
-    if (!forms::TryStrToDate("01/" + edDtemCart->Text(), ano, mes, dia)) return false;
-    // A card cannot have been issued after today; the first of this month is fine.
-    const Hoje hoje = DataDeHoje();
-    if (ano != hoje.ano) return ano < hoje.ano;
-    if (mes != hoje.mes) return mes < hoje.mes;
-    return dia <= hoje.dia;
-}
+bool TFrmCrd_Trn::DataEmissaoValida() const { return DataEmissaoCartaoValida(edDtemCart->Text()); }
 
 bool TFrmCrd_Trn::ValidaCamposForm() {
     if (!TFrmTrn_Mod::ValidaCamposForm()) return false;

@@ -25,7 +25,10 @@ std::string Trim(std::string_view texto) {
     return std::string(texto.substr(inicio, fim - inicio));
 }
 
-int32_t ConverteInteiro(std::string_view texto, int32_t padrao) {
+namespace {
+
+template <class Inteiro>
+Inteiro ConverteInteiroDe(std::string_view texto, Inteiro padrao) {
     const std::string t = Trim(texto);
     if (t.empty()) return padrao;
     const char* inicio = t.data();
@@ -33,11 +36,17 @@ int32_t ConverteInteiro(std::string_view texto, int32_t padrao) {
     // from_chars takes '-' but not '+'; the host may send either.
     if (*inicio == '+') ++inicio;
     if (inicio == fim || (*inicio != '-' && !EhDigito(*inicio))) return padrao;
-    int32_t valor = 0;
+    Inteiro valor = 0;
     const auto [ptr, ec] = std::from_chars(inicio, fim, valor, 10);
     if (ec != std::errc() || ptr != fim) return padrao;
     return valor;
 }
+
+}  // namespace
+
+int32_t ConverteInteiro(std::string_view texto, int32_t padrao) { return ConverteInteiroDe(texto, padrao); }
+
+int64_t ConverteInteiro64(std::string_view texto, int64_t padrao) { return ConverteInteiroDe(texto, padrao); }
 
 double ConverteDecimal(std::string_view texto, double padrao) {
     const std::string t = Trim(texto);

@@ -13,6 +13,8 @@ std::string Trim(std::string_view texto);
 // A whole number in 32 bits: blanks around it, an optional sign, digits.
 // Anything else (empty text, letters, out of range) gives `padrao`.
 int32_t ConverteInteiro(std::string_view texto, int32_t padrao);
+// The same in 64 bits, for numbers of up to 18 digits (document numbers).
+int64_t ConverteInteiro64(std::string_view texto, int64_t padrao);
 
 // A decimal number written with the locale's decimal separator (an optional
 // sign, digits with at most one separator, an optional exponent); blanks around

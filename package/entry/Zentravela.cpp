@@ -19,6 +19,7 @@
 #include "credit/MenuCreditoZentravela.h"
 #include "credit/MenuPreAutorizacaoZentravela.h"
 #include "credit/MenuCreditoAdmZentravela.h"
+#include "cancel/CancelamentoTrnZentravela.h"
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "cancel/MenuCancelamentoZentravela.h"
@@ -31,6 +32,9 @@
 #include "withdrawal/ConsSaqueZentravela.h"
 #include "withdrawal/FinanceiroTrnZentravela.h"
 #include "withdrawal/MenuSaqueZentravela.h"
+#include "withdrawal/SaqueFinParceladoZentravela.h"
+#include "withdrawal/SaqueFinRotativoZentravela.h"
+#include "withdrawal/SaqueFinanceiroZentravela.h"
 
 namespace {
 
@@ -55,8 +59,12 @@ constexpr ZvPackageUnit UNIDADES[] = {
     ZV_UNIDADE(MenuCreditoAdmZentravela),
     // Withdrawal, invoice, cancellation and consultation units.
     ZV_UNIDADE(FinanceiroTrnZentravela),
+    ZV_UNIDADE(SaqueFinanceiroZentravela),
+    ZV_UNIDADE(SaqueFinRotativoZentravela),
+    ZV_UNIDADE(SaqueFinParceladoZentravela),
     ZV_UNIDADE(ConsSaqueZentravela),
     ZV_UNIDADE(MenuSaqueZentravela),
+    ZV_UNIDADE(CancelamentoTrnZentravela),
     ZV_UNIDADE(PagamentoFaturaZentravela),
     ZV_UNIDADE(CancPagamentoFaturaZentravela),
     ZV_UNIDADE(CancCreditoZentravela),

@@ -137,6 +137,8 @@ constexpr int32_t MSG_PARCELAS_ABAIXO_MINIMO = 319;
 constexpr int32_t MSG_PARCELAS_ACIMA_MAXIMO = 320;
 constexpr int32_t MSG_TAXA_SERVICO_INVALIDA = 321;
 constexpr int32_t MSG_STATUS_OPERACAO_INVALIDO = 327;
+// The same text refuses a cancellation the package has no request for.
+constexpr int32_t MSG_TRANSACAO_NAO_PERMITIDA = 327;
 constexpr int32_t MSG_ENCERRA = 330;
 constexpr int32_t MSG_OPCAO_PARC_ESTAB = 337;
 constexpr int32_t MSG_OPCAO_PARC_ADM = 338;
@@ -192,6 +194,7 @@ constexpr int32_t MSG_ROTULO_CICLOS = 1190;
 constexpr int32_t MSG_PROMPT_CICLOS = 1193;
 constexpr int32_t MSG_OPCAO_CANC_FATURA = 1194;
 constexpr int32_t MSG_PASSE_CARTAO = 1195;
+constexpr int32_t MSG_TITULO_MENU_SAQUE = 1195;  // the same text titles the withdrawal menu
 constexpr int32_t MSG_LEGENDA_TIPO_ENTRADA_FATURA = 1197;
 constexpr int32_t MSG_PRE_AUT_VISTA_NAO_PERMITIDA = 1214;
 constexpr int32_t MSG_PRE_AUT_PARC_LOJA_NAO_PERMITIDA = 1215;

@@ -18,7 +18,10 @@ alignas(4) constinit const ZvTrnRecord TrnCancPagamentoFatura = Registro(65, 1, 
     CampoAttr3(10176, 255), Campo(10294),
 });
 
+forms::Form* FrmFat_Cnc = nullptr;
+
 void Initialization() {
+    FrmFat_Cnc = nullptr;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
     std::memset(TipoDocumento, 0, sizeof TipoDocumento);

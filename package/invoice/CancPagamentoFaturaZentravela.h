@@ -1,6 +1,7 @@
 #pragma once
 // Invoice payment cancellation: its request record and the texts it sends.
 #include "TransactionRecord.h"
+#include "forms/Form.h"
 
 namespace zv::CancPagamentoFaturaZentravela {
 
@@ -12,6 +13,8 @@ extern char TipoEntradaCheque[TAMANHO_TIPO_ENTRADA];
 extern char TipoDocumento[TAMANHO_TIPO_DOCUMENTO];
 
 alignas(4) extern const ZvTrnRecord TrnCancPagamentoFatura;
+// The cancellation screen's variable; the cancellation menu opens it.
+extern forms::Form* FrmFat_Cnc;
 
 void Initialization();
 void Finalization();

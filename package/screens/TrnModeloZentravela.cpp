@@ -154,15 +154,9 @@ void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
     edit->SetSelStart(static_cast<int>(edit->Text().size()));
 }
 
-void TFrmTrn_Mod::edValorEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_VALOR));
-}
+void TFrmTrn_Mod::edValorEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_VALOR); }
 
-void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_CONFIRMA));
-}
+void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
 
 void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
     if (bControlaKeyPreview) {
@@ -173,6 +167,17 @@ void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
         }
     }
     bControlaKeyPreview = true;
+}
+
+void TFrmTrn_Mod::MostraPrompt(int32_t mensagem) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(mensagem));
+}
+
+void TFrmTrn_Mod::SomenteDigitos(char& key) {
+    const char c = ValKeyBoard(&key);
+    const bool aceita = c == forms::VK_BACK || c == forms::VK_RETURN || (c >= '0' && c <= '9');
+    if (!aceita) key = 0;
 }
 
 // ---- Automatic confirmation ----------------------------------------------------------
@@ -196,6 +201,18 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
     if (edValor->Enabled()) {
         edValor->Clear();
         edValor->SetFocus();
+    }
+    return false;
+}
+
+bool TFrmTrn_Mod::Recusa(const std::string& texto, uint32_t flags, forms::Edit* campo) {
+    CaixaMensagem(texto, flags);
+    pnCaptura->SetEnabled(true);
+    if (campo != nullptr && campo->Enabled()) campo->Clear();
+    if (campo != nullptr && campo->CanFocus()) {
+        campo->SetFocus();
+    } else {
+        SelectFirst();
     }
     return false;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The model of every screen that captures one card transaction: amount entry,
 // Enter handling, automatic confirmation and the confirm sequence.
+#include <cstdint>
 #include <string>
 
 #include "ModeloZentravela.h"
 #include "forms/Component.h"
 #include "forms/Timer.h"
+#include "forms/Types.h"
 
 namespace zv {
 
@@ -49,6 +51,22 @@ public:
     bool VerificaTrataCamposPerguntas();
     // Writes "0" to field 10172; true when stored.
     bool DesabilitaProcessaCartao();
+
+protected:
+    // The box of a refused input: topmost, exclamation icon.
+    static constexpr uint32_t MB_VALIDACAO = forms::MB_TOPMOST | forms::MB_ICONEXCLAMATION;
+
+    // Shows a catalogue prompt in the message line.
+    void MostraPrompt(int32_t mensagem);
+    // Tells the operator why the confirmation was refused (a box captioned
+    // with the application title) and puts them back: the capture panel
+    // enabled, the offending box emptied and focused while it is enabled,
+    // else the first control focused. Always false, the answer of the check
+    // that failed.
+    bool Recusa(const std::string& texto, uint32_t flags, forms::Edit* campo = nullptr);
+    // Key filter of the number boxes: after ValKeyBoard only the digits,
+    // Backspace and Enter pass.
+    static void SomenteDigitos(char& key);
 };
 
 }  // namespace zv

@@ -16,7 +16,12 @@ alignas(4) constinit const ZvTrnRecord TrnConsultaCredito = Registro(63, 0, {
     CampoAttr3(10174, 255), CampoAttr3(10175, 255), CampoAttr3(10176, 255),
 });
 
-void Initialization() { std::memset(TransacaodeSaque, 0, sizeof TransacaodeSaque); }
+forms::Form* FrmCon_AdmSaque = nullptr;
+
+void Initialization() {
+    std::memset(TransacaodeSaque, 0, sizeof TransacaodeSaque);
+    FrmCon_AdmSaque = nullptr;
+}
 void Finalization() { Initialization(); }
 
 }  // namespace zv::ConsSaqueZentravela

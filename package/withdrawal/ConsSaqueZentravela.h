@@ -2,6 +2,7 @@
 // Withdrawal consultation: its own request record (code 63, like the
 // instalment consultation's, with other entries) and its selector text.
 #include "TransactionRecord.h"
+#include "forms/Form.h"
 
 namespace zv::ConsSaqueZentravela {
 
@@ -10,6 +11,8 @@ constexpr int TAMANHO_TRANSACAO_SAQUE = 6;
 extern char TransacaodeSaque[TAMANHO_TRANSACAO_SAQUE];
 
 alignas(4) extern const ZvTrnRecord TrnConsultaCredito;
+// The consultation screen's variable; the withdrawal menu opens it.
+extern forms::Form* FrmCon_AdmSaque;
 
 void Initialization();
 void Finalization();

@@ -1,8 +1,15 @@
 #include "withdrawal/FinanceiroTrnZentravela.h"
 
 #include <cstring>
+#include <initializer_list>
 
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "Datas.h"
+#include "HostCalls.h"
+#include "LayoutTela.h"
 #include "RegistroTransacao.h"
+#include "forms/Types.h"
 
 namespace zv::FinanceiroTrnZentravela {
 
@@ -17,13 +24,114 @@ alignas(4) constinit const ZvTrnRecord TrnFinanceiro = Registro(73, 1, {
     CampoAttr3(10175, 255), CampoAttr3(10176, 255),
 });
 
-// The buffers are empty at load and then keep the last transaction's text
-// for as long as the package stays loaded.
-void Initialization() {
+forms::Form* FrmFin_Trn = nullptr;
+
+namespace {
+void ZeraTextos() {
     std::memset(DataEmissaoCartaoOpcional, 0, sizeof DataEmissaoCartaoOpcional);
     std::memset(Ciclos, 0, sizeof Ciclos);
+}
+}  // namespace
+
+// Only its descendants are ever shown, so no class is registered here.
+void Initialization() {
+    ZeraTextos();
+    FrmFin_Trn = nullptr;
 }
 
 void Finalization() { Initialization(); }
 
 }  // namespace zv::FinanceiroTrnZentravela
+
+namespace zv {
+
+using namespace FinanceiroTrnZentravela;
+
+namespace {
+
+constexpr int LARGURA_CICLOS = 2;
+// This screen's flag in the host's "CICLOS:" service value.
+constexpr int32_t POSICAO_CICLOS = 4;
+
+// A service text: its tag and value, cut to the buffer.
+void PreencheTexto(char (&texto)[TAMANHO_TEXTO_OPCIONAL], const char* tag, const std::string& valor) {
+    CopiaTexto(texto, TAMANHO_TEXTO_OPCIONAL, tag + valor);
+}
+
+}  // namespace
+
+TFrmFin_Trn::TFrmFin_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
+    SetCaption(Name());
+    using namespace layout;
+    Coloca(*lbValor, 8, lbValor->Top(), 136);
+    Coloca(*edValor, 152, edValor->Top(), edValor->Width());
+    lbDtemCart = &Rotulo(*this, pnCaptura, "lbDtemCart", {8, 123, 136, 20}, "Data Emissao:");
+    edDtemCart = &EdicaoMascara(*this, pnCaptura, "edDtemCart", {152, 118, 90, 24},
+                                {.tabOrder = 1, .maxLength = 7, .habilitado = false, .mascara = "!99/9999;1;_",
+                                 .texto = "  /    "});
+    lbCiclos = &Rotulo(*this, pnCaptura, "lbCiclos", {99, 165, 45, 20}, "Ciclos:");
+    edCiclos = &Edicao(*this, pnCaptura, "edCiclos", {152, 160, 40, 24},
+                       {.tabOrder = 2, .maxLength = 2, .habilitado = false});
+
+    edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
+    edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
+    edCiclos->OnKeyPress = [this](forms::Control& s, char& k) { edCiclosKeyPress(s, k); };
+}
+
+void TFrmFin_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Transacao = &TrnFinanceiro;
+    // A text left by an earlier withdrawal must not travel with this one.
+    ZeraTextos();
+
+    for (forms::Control* c : std::initializer_list<forms::Control*>{lbDtemCart, edDtemCart, lbCiclos, edCiclos}) {
+        c->SetEnabled(false);
+    }
+    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', POSICAO_CICLOS) != 0) {
+        lbCiclos->SetEnabled(true);
+        lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
+        edCiclos->SetEnabled(true);
+        edCiclos->Clear();
+    }
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
+        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
+        lbDtemCart->SetEnabled(true);
+        edDtemCart->SetEnabled(true);
+        edDtemCart->Clear();
+    }
+}
+
+bool TFrmFin_Trn::ValidaCamposForm() {
+    if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
+    // The number of cycles is the host's to judge.
+    if (!edDtemCart->Enabled() || DataEmissaoCartaoValida(edDtemCart->Text())) return true;
+    return Recusa(host::Mensagem(MSG_DATA_INVALIDA), MB_VALIDACAO, edDtemCart);
+}
+
+bool TFrmFin_Trn::GravaCamposFosdal() {
+    if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
+
+    if (edCiclos->Enabled()) {
+        std::memset(Ciclos, 0, sizeof Ciclos);
+        if (!edCiclos->Text().empty()) {
+            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
+            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
+            PreencheTexto(Ciclos, TAG_CICLOS, ciclos);
+        }
+    }
+    if (edDtemCart->Enabled()) {
+        std::memset(DataEmissaoCartaoOpcional, 0, sizeof DataEmissaoCartaoOpcional);
+        const std::string data = host::RemoveFormato(edDtemCart->Text());
+        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
+        PreencheTexto(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
+    }
+    return true;
+}
+
+void TFrmFin_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }
+
+void TFrmFin_Trn::edCiclosEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CICLOS); }
+
+void TFrmFin_Trn::edCiclosKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
+
+}  // namespace zv

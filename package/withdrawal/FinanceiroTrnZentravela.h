@@ -1,7 +1,34 @@
 #pragma once
-// Financial (withdrawal) transactions: the request record and the text
-// buffers it sends, filled by the withdrawal screens before authorisation.
+// The model of the withdrawal screens: amount, card issue date and cycles
+// (the last two only when the host's service data ask for them), and the
+// financial transaction record that the authorisation sends.
 #include "TransactionRecord.h"
+#include "TrnModeloZentravela.h"
+#include "forms/Edit.h"
+#include "forms/Label.h"
+#include "forms/MaskEdit.h"
+
+namespace zv {
+
+class TFrmFin_Trn : public TFrmTrn_Mod {
+public:
+    explicit TFrmFin_Trn(std::string name = "FrmFin_Trn");
+
+    forms::Label* lbDtemCart = nullptr;
+    forms::MaskEdit* edDtemCart = nullptr;
+    forms::Label* lbCiclos = nullptr;
+    forms::Edit* edCiclos = nullptr;
+
+    void IniciaCamposForm() override;
+    bool ValidaCamposForm() override;
+    bool GravaCamposFosdal() override;
+
+    virtual void edDtemCartEnter(forms::Control& sender);
+    virtual void edCiclosEnter(forms::Control& sender);
+    virtual void edCiclosKeyPress(forms::Control& sender, char& key);
+};
+
+}  // namespace zv
 
 namespace zv::FinanceiroTrnZentravela {
 
@@ -12,6 +39,7 @@ extern char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_OPCIONAL];
 extern char Ciclos[TAMANHO_TEXTO_OPCIONAL];
 
 alignas(4) extern const ZvTrnRecord TrnFinanceiro;
+extern forms::Form* FrmFin_Trn;
 
 void Initialization();
 void Finalization();

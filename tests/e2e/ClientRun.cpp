@@ -31,13 +31,6 @@ void WriteFile(const std::string& path, const std::string& text) {
     out << text;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Runs the program with stdout and stderr into files of the folder.
 int Spawn(const std::vector<std::string>& args, const std::string& folder) {
     std::vector<std::string> all = {ZV_CLIENTVORIX_PATH};
@@ -85,8 +78,8 @@ ClientRun ClientRun::Execute(const std::string& scenarioToml, const std::string&
                                      "--journal", run.folder_ + "/journal.jsonl"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     run.status_ = Spawn(args, run.folder_);
-    run.stderr_ = ReadFile(run.folder_ + "/stderr");
-    std::istringstream journal(ReadFile(run.folder_ + "/journal.jsonl"));
+    run.stderr_ = ReadText(run.folder_ + "/stderr");
+    std::istringstream journal(ReadText(run.folder_ + "/journal.jsonl"));
     for (std::string line; std::getline(journal, line);) {
         if (!line.empty()) run.lines_.push_back(nlohmann::json::parse(line));
     }
@@ -97,7 +90,7 @@ ClientRun ClientRun::WithArgs(const std::vector<std::string>& args) {
     ClientRun run;
     run.folder_ = NewFolder();
     run.status_ = Spawn(args, run.folder_);
-    run.stderr_ = ReadFile(run.folder_ + "/stderr");
+    run.stderr_ = ReadText(run.folder_ + "/stderr");
     return run;
 }
 
@@ -142,17 +135,26 @@ nlohmann::json ClientRun::FinalFields() const {
     return lines_.back()["fields"];
 }
 
-std::string ClientRun::FinalField(const std::string& field) const {
-    const auto fields = FinalFields();
-    return fields.contains(field) && fields[field].is_string() ? fields[field].get<std::string>() : "(absent)";
-}
-
 std::vector<std::string> RecordTexts(const nlohmann::json& call) {
     std::vector<std::string> out;
     for (const auto& e : call["record"]["entries"]) {
         if (e.contains("text")) out.push_back(e["text"].get<std::string>());
     }
     return out;
+}
+
+std::string ClientRun::Field(const std::string& number) const {
+    const auto fields = FinalFields();
+    return fields.contains(number) && fields[number].is_string() ? fields[number].get<std::string>() : "(absent)";
+}
+
+int ClientRun::ModalResult(const std::string& form) const {
+    for (const auto& l : lines_) {
+        if (l.value("t", "") == "form" && l.value("event", "") == "close" && l.value("name", "") == form) {
+            return l.value("modal_result", -1);
+        }
+    }
+    return -1;
 }
 
 std::vector<nlohmann::json> ClientRun::Versions() const {
@@ -164,5 +166,12 @@ std::vector<nlohmann::json> ClientRun::Versions() const {
 }
 
 std::string Message(int number) { return sim::Cp1252ToUtf8(sim::MessageText(number)); }
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 }  // namespace e2e

@@ -34,14 +34,16 @@ public:
     // Names of the forms with that event ("create", "show", "close"), in order.
     std::vector<std::string> Forms(const std::string& event) const;
     std::vector<nlohmann::json> Boxes() const;
-    // The texts of the message boxes shown, in order.
+    // The texts of the message boxes, in order.
     std::vector<std::string> BoxTexts() const;
     // Texts handed to EnviaArquivoErroPDV.
     std::vector<std::string> ErrorReports() const;
     // The final field store (the journal's last line), empty when missing.
     nlohmann::json FinalFields() const;
-    // One field of the final store; "(absent)" when the client does not hold it.
-    std::string FinalField(const std::string& field) const;
+    // One field of the final store as text; "(absent)" when the store lacks it.
+    std::string Field(const std::string& number) const;
+    // The modal result the form closed with; -1 when it never closed.
+    int ModalResult(const std::string& form) const;
     // What the package answered to ObtemVersao, in order.
     std::vector<nlohmann::json> Versions() const;
 
@@ -57,5 +59,7 @@ std::vector<std::string> RecordTexts(const nlohmann::json& call);
 
 // A catalogue text as the journal shows it (UTF-8).
 std::string Message(int number);
+// A file's whole content ("" when it cannot be read).
+std::string ReadText(const std::string& path);
 
 }  // namespace e2e

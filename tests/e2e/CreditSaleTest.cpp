@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "../package/DatasTeste.h"
 #include "ClientRun.h"
 
 namespace e2e {
@@ -68,17 +68,6 @@ std::vector<std::string> TextosDasCaixas(const ClientRun& run) {
     std::vector<std::string> textos;
     for (const auto& b : run.Boxes()) textos.push_back(b.value("text", ""));
     return textos;
-}
-
-// MMYYYY, `meses` months from now.
-std::string MesAno(int meses) {
-    const std::time_t agora = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&agora, &t);
-    const int total = t.tm_mon + meses;
-    char texto[8];
-    std::snprintf(texto, sizeof texto, "%02d%04d", total % 12 + 1, t.tm_year + 1900 + total / 12);
-    return texto;
 }
 
 TEST(CreditSale, AtSightSaleTypedByTheOperator) {
@@ -164,8 +153,8 @@ TEST(CreditSale, CyclesTypedAsSevenTravelAsTwoDigits) {
 }
 
 TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
-    const std::string atual = MesAno(0);
-    const std::string roteiro = "type 15000\nkey Enter\nexpect focus edDtemCart\ntype " + MesAno(1) +
+    const std::string atual = zvtest::MesAno(0);
+    const std::string roteiro = "type 15000\nkey Enter\nexpect focus edDtemCart\ntype " + zvtest::MesAno(1) +
                                 "\nclick btConfirma\nanswer ok\nexpect focus edDtemCart\ntype " + atual +
                                 "\nclick btConfirma\n";
     const auto run = ClientRun::Execute(Cenario("data_emissao"), roteiro);

@@ -52,8 +52,8 @@ TEST_P(TypedLine, ReachesTheDocumentFieldsAndTravelsAsTypedEntry) {
     std::vector<std::string> esperadas;
     for (int m : caso.mensagens) esperadas.push_back(Message(m));
     EXPECT_EQ(run.BoxTexts(), esperadas);
-    EXPECT_EQ(run.FinalField("1041"), caso.documento);
-    EXPECT_EQ(run.FinalField("10104"), caso.documento);
+    EXPECT_EQ(run.Field("1041"), caso.documento);
+    EXPECT_EQ(run.Field("10104"), caso.documento);
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], 64);
@@ -74,16 +74,16 @@ TEST(InvoicePayment, WrongGeneralDigitAuthorisesNothing) {
     const auto run = Roda("pagamento-fatura-digito-geral-errado");
     EXPECT_EQ(run.BoxTexts(), (std::vector<std::string>{Message(1081), Message(1081)}));
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
-    EXPECT_EQ(run.FinalField("1041"), "(absent)");
+    EXPECT_EQ(run.Field("1041"), "(absent)");
     EXPECT_EQ(run.Forms("close"), std::vector<std::string>{"FrmPag_Trn"});
 }
 
 TEST(InvoicePayment, HostReadBarcodeIsAcceptedUnchangedAndNotWrittenAgain) {
     const auto run = Roda("pagamento-fatura-barras-lido");
     EXPECT_TRUE(run.Boxes().empty());
-    EXPECT_EQ(run.FinalField("1041"), "00198100000000015001234567890123456789012340");
+    EXPECT_EQ(run.Field("1041"), "00198100000000015001234567890123456789012340");
     EXPECT_FALSE(Gravou(run, 1041));
-    EXPECT_FALSE(Gravou(run, 10104) && run.FinalField("10104") != "");
+    EXPECT_FALSE(Gravou(run, 10104) && run.Field("10104") != "");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "3"}));
@@ -97,17 +97,17 @@ TEST(InvoicePayment, CardReadAgainTwiceThenAuthorisedAsInvoicePayment) {
     EXPECT_EQ(autoriza[0]["record"]["code"], 64);
     // The entry mode that card reading left in field 10134.
     EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "5"}));
-    EXPECT_EQ(run.FinalField("1009"), "00");
-    EXPECT_EQ(run.FinalField("1041"), "(absent)");
+    EXPECT_EQ(run.Field("1009"), "00");
+    EXPECT_EQ(run.Field("1041"), "(absent)");
 }
 
 TEST(InvoicePayment, RefusedCardAuthorisesNothingAndLeavesTheTransactionNotDone) {
     const auto run = Roda("cartao_recusado");
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.Calls("RemoveCartao").size(), 1u);
-    EXPECT_EQ(run.FinalField("1009"), "FF");
-    EXPECT_EQ(run.FinalField("1027"), Message(801));
-    EXPECT_EQ(run.FinalField("1003"), "(absent)");
+    EXPECT_EQ(run.Field("1009"), "FF");
+    EXPECT_EQ(run.Field("1027"), Message(801));
+    EXPECT_EQ(run.Field("1003"), "(absent)");
 }
 
 }  // namespace

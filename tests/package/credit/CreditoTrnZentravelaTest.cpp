@@ -2,31 +2,19 @@
 // form): fee, pre-authorisation code, issue date, cycles, and the record.
 #include <cstddef>
 #include <cstring>
-#include <ctime>
 
 #include "Catalogo.h"
 #include "CreditoTrnZentravela.h"
 #include "CreditoVistaZentravela.h"
 #include "AmbienteCredito.h"
+#include "DatasTeste.h"
 
 namespace {
 
 using credit_teste::AmbienteCredito;
+using zvtest::MesAno;
 using zv::CreditoTrnZentravela::TrnCompraCredito;
 using zv::CreditoVistaZentravela::FrmVis_Crd;
-
-// Month and year as the issue-date box takes them, `meses` months from now.
-std::string MesAno(int meses) {
-    const std::time_t agora = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&agora, &t);
-    int mes = t.tm_mon + meses;
-    int ano = t.tm_year + 1900 + mes / 12;
-    mes %= 12;
-    char texto[8];
-    std::snprintf(texto, sizeof texto, "%02d%04d", mes + 1, ano);
-    return texto;
-}
 
 // An entry copied out of the packed record, as the host library reads it.
 struct Lida {

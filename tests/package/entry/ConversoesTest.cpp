@@ -17,6 +17,9 @@ TEST(Conversoes, IntegersTakeTheDefaultForAnythingButAWholeNumber) {
     for (const char* ruim : {"", " ", "1a", "a1", "1 2", "--1", "+", "-", "2147483648", "1.0", "0x10"}) {
         EXPECT_EQ(ConverteInteiro(ruim, -99), -99) << ruim;
     }
+    // Twelve-digit document numbers need the 64-bit reading.
+    EXPECT_EQ(zv::ConverteInteiro64(" +999999999999 ", -1), 999999999999);
+    EXPECT_EQ(zv::ConverteInteiro64("9223372036854775808", -1), -1);
 }
 
 TEST(Conversoes, DecimalsFollowTheLocaleSeparator) {

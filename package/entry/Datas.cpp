@@ -1,0 +1,67 @@
+#include "Datas.h"
+
+#include <charconv>
+#include <chrono>
+#include <ctime>
+
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "forms/Locale.h"
+
+namespace zv {
+
+namespace {
+
+constexpr size_t DIGITOS_DATA_EMISSAO = 6;
+
+// A part of a date: `minimo` to `maximo` digits and nothing else.
+bool LeParte(std::string_view texto, size_t minimo, size_t maximo, int& valor) {
+    if (texto.size() < minimo || texto.size() > maximo) return false;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    return erro == std::errc() && fim == texto.data() + texto.size();
+}
+
+bool DataValida(const Data& d) {
+    using namespace std::chrono;
+    return year_month_day{year{d.ano}, month{static_cast<unsigned>(d.mes)}, day{static_cast<unsigned>(d.dia)}}
+        .ok();
+}
+
+}  // namespace
+
+Data Hoje() {
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &agora);
+#else
+    localtime_r(&agora, &local);
+#endif
+    return Data{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+bool LeDataDiaMesAno(std::string_view texto, Data& data) {
+    const std::string t = Trim(texto);
+    const size_t barra1 = t.find('/');
+    const size_t barra2 = barra1 == std::string::npos ? barra1 : t.find('/', barra1 + 1);
+    if (barra2 == std::string::npos) return false;
+    const std::string_view s(t);
+    Data lida;
+    if (!LeParte(s.substr(0, barra1), 1, 2, lida.dia) ||
+        !LeParte(s.substr(barra1 + 1, barra2 - barra1 - 1), 1, 2, lida.mes) ||
+        !LeParte(s.substr(barra2 + 1), 4, 4, lida.ano) || !DataValida(lida)) {
+        return false;
+    }
+    data = lida;
+    return true;
+}
+
+bool DataEmissaoCartaoValida(const std::string& mesAno) {
+    if (Trim(host::RemoveFormato(mesAno)).size() < DIGITOS_DATA_EMISSAO) return false;
+    Data primeiro;
+    if (!forms::TryStrToDate("01/" + mesAno, primeiro.ano, primeiro.mes, primeiro.dia)) return false;
+    // A card cannot have been issued after today; the first of this month is fine.
+    return primeiro <= Hoje();
+}
+
+}  // namespace zv

@@ -1,0 +1,33 @@
+#include "withdrawal/SaqueFinRotativoZentravela.h"
+
+#include "Catalogo.h"
+#include "HostCalls.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
+
+namespace zv {
+
+TFrmRot_Saq::TFrmRot_Saq(std::string name) : TFrmSaq_Fin(std::move(name)) { SetCaption(Name()); }
+
+bool TFrmRot_Saq::GravaCamposFosdal() {
+    return TFrmSaq_Fin::GravaCamposFosdal() && host::GravaCampo(CAMPO_NUMERO_PARCELAS, "1") == 0;
+}
+
+}  // namespace zv
+
+namespace zv::SaqueFinRotativoZentravela {
+
+forms::Form* FrmRot_Saq = nullptr;
+
+void Initialization() {
+    FrmRot_Saq = nullptr;
+    RegistraClasseTela("TFrmRot_Saq",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmRot_Saq>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmRot_Saq");
+    FrmRot_Saq = nullptr;
+}
+
+}  // namespace zv::SaqueFinRotativoZentravela

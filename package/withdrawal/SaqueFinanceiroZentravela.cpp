@@ -1,0 +1,60 @@
+#include "withdrawal/SaqueFinanceiroZentravela.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Catalogo.h"
+#include "HostCalls.h"
+#include "LayoutTela.h"
+#include "TransacoesHabilitadas.h"
+
+namespace zv {
+
+namespace {
+constexpr int TAMANHO_MODO_COLETA = 32;
+}  // namespace
+
+TFrmSaq_Fin::TFrmSaq_Fin(std::string name) : TFrmFin_Trn(std::move(name)) {
+    SetCaption(Name());
+    using layout::Coloca;
+    Coloca(*lbValor, 25, lbValor->Top(), 132);
+    Coloca(*lbDtemCart, 25, lbDtemCart->Top(), 132);
+    Coloca(*lbCiclos, 25, lbCiclos->Top(), 132);
+    Coloca(*edValor, 165, edValor->Top(), edValor->Width());
+    Coloca(*edDtemCart, 165, edDtemCart->Top(), edDtemCart->Width());
+    Coloca(*edCiclos, 165, edCiclos->Top(), edCiclos->Width());
+}
+
+void TFrmSaq_Fin::btConfirmaClick(forms::Component& sender) {
+    // A press while the sequence runs is the sequence's to ignore.
+    if (btConfirma->Tag() != 1) SetaCapturaSenha();
+    TFrmFin_Trn::btConfirmaClick(sender);
+}
+
+void TFrmSaq_Fin::SetaCapturaSenha() {
+    bCapturaSenha = VerificaServico5(TAG_SENHASAQ, '1') != 0;
+    if (!bCapturaSenha) return;
+
+    std::array<char, TAMANHO_MODO_COLETA> modo{};
+    uint16_t tamanho = 0;
+    const ZvStatus lido = FosdalLeCampo(CAMPO_MODO_COLETA, 0, modo.data(), &tamanho, TAMANHO_MODO_COLETA);
+    // A failed or empty read leaves no value to change, and its length means
+    // nothing: the field is left as it is.
+    if (lido != 0 || tamanho == 0) return;
+    const size_t n = std::min<size_t>(tamanho, modo.size());
+    char& senha = modo[FOSDAL_MODO_COLETA_DADOS_SENHA - 1];
+    if (senha == '0') senha = '1';
+    FosdalGravaCampo(CAMPO_MODO_COLETA, 0, modo.data(), static_cast<int32_t>(n));
+}
+
+}  // namespace zv
+
+namespace zv::SaqueFinanceiroZentravela {
+
+forms::Form* FrmSaq_Fin = nullptr;
+
+// Only the revolving and instalment withdrawals are shown; nothing to register.
+void Initialization() { FrmSaq_Fin = nullptr; }
+void Finalization() { FrmSaq_Fin = nullptr; }
+
+}  // namespace zv::SaqueFinanceiroZentravela

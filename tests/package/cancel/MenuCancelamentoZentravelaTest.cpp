@@ -1,0 +1,60 @@
+// The cancellation menu: its options from the enabled tables and the
+// withdrawal cancellation service, and the screens not built yet.
+#include "AmbienteCredito.h"
+#include "Catalogo.h"
+#include "HostCalls.h"
+#include "cancel/MenuCancelamentoZentravela.h"
+
+namespace {
+
+using credit_teste::AmbienteCredito;
+using zv::MenuCancelamentoZentravela::FrmCnc_Mnu;
+
+class MenuCancelamento : public AmbienteCredito {
+protected:
+    void SetUp() override {
+        AmbienteCredito::SetUp();
+        Campo(zv::CAMPO_STATUS_OPERACAO, "0");
+        Host().Service().codes = {"17"};
+    }
+    std::string Habilitadas() {
+        auto* menu = forms::Application::Instance().Create<zv::TFrmCnc_Mnu>();
+        menu->IniciaFormularioMenu();
+        menu->VerificaOpcoesHabilitadas();
+        std::string estado;
+        for (auto* sp : menu->Opcoes()) estado += sp->Visible() ? (sp->Enabled() ? '1' : '0') : '-';
+        forms::Application::Instance().Destroy(menu);
+        return estado;
+    }
+    std::string Falha802(const char* nome) {
+        return sim::Cp1252ToUtf8(zv::host::MensagemFormatada(802, {nome}));
+    }
+};
+
+TEST_F(MenuCancelamento, TablesAndTheServiceChooseTheOptions) {
+    EXPECT_EQ(Habilitadas(), "111-----");
+    Host().Enabled().terminal = std::set<int>{6};
+    Host().Service().codes.clear();
+    EXPECT_EQ(Habilitadas(), "100-----");
+    Host().Enabled().terminal = std::set<int>{21};
+    Host().Enabled().intpos = std::set<int>{7};
+    Host().Service().codes = {"17"};
+    Host().ClearJournal();
+    EXPECT_EQ(Habilitadas(), "010-----");
+    // Without code 63 the host's service is not asked at all.
+    EXPECT_TRUE(Host().Calls("VerificaServico4").empty());
+}
+
+TEST_F(MenuCancelamento, ScreensThatCannotBeCreatedAreNamedAndTheMenuStays) {
+    zv::RemoveClasseTela("TFrmFin_Cnc");
+    ASSERT_TRUE(Roda("TFrmCnc_Mnu", FrmCnc_Mnu,
+                     "type 2\nanswer ok\nexpect screen FrmCnc_Mnu\n"
+                     "type 3\nanswer ok\nexpect enabled spEncerra\nclick spEncerra\n"));
+    const auto caixas = Linhas("box");
+    ASSERT_EQ(caixas.size(), 2u);
+    EXPECT_EQ(caixas[0]["text"], Falha802("FrmFat_Cnc"));
+    EXPECT_EQ(caixas[1]["text"], Falha802("FrmSaque_Cnc"));
+    EXPECT_EQ(caixas[1]["flags"], 0x40000);
+}
+
+}  // namespace
