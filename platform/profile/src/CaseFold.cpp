@@ -25,4 +25,10 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
+std::string FoldName(const std::string& name) {
+    std::string folded(name);
+    for (char& c : folded) c = FoldCase(c);
+    return folded;
+}
+
 }  // namespace profile
