@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "GravacaoConjunta.h"
 #include "Operador.h"
 #include "system/System.h"
 
@@ -41,8 +42,16 @@ public:
     // uninstaller did not start, or when the copies could not be made (it is then not started).
     bool DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
     // "Cheque.ini" and "ClienteTrn.ini" to their "_Atual" names before earlier
-    // versions are removed. False when a file that exists could not be saved.
+    // versions are removed; saved files of an unfinished run are kept instead.
+    // False when a file that exists could not be saved (nothing is then renamed).
     bool SalvaArquivosAtuais();
+    // Saved files back to their own names where nothing took their place (a
+    // stop before the package ran). False when one could not go back.
+    bool DevolveArquivosSalvos();
+    // At start: puts right what an interrupted earlier run left (temporaries, a
+    // half-done change of the configuration files, files under saved names).
+    // Each thing done or left goes to the log.
+    void RetomaExecucaoInterrompida();
 
     // Where the last failure happened (a file name), for the operator's message.
     const std::string& UltimaFalha() const { return ultimaFalha_; }
@@ -50,6 +59,7 @@ public:
 private:
     std::string Arquivo(const std::string& nome) const;
     bool Falha(const std::string& onde);
+    GravacaoConjunta Gravacao() const;
 
     zvsys::System& sistema_;
     Operador& operador_;

@@ -137,12 +137,13 @@ TEST_F(Configuracao, AnInvalidItemShowsItsMessageAndNothingAtAllIsWritten) {
 
 TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
     sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
-    sistema.FalhaNa(Operacao::Grava, 2);
+    sistema.FalhaNa(Operacao::Grava, 3);  // the intent, Cliente.ini, ClienteTrn.ini
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
     EXPECT_EQ(c.UltimaFalha(), "C:\\Client\\ClienteTrn.ini");
     EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
 }
 
 TEST_F(Configuracao, CopiaChavesIniNeverCopiesEmptyValues) {
@@ -241,17 +242,31 @@ TEST_F(Configuracao, OldClientsFilesSurviveItsUninstallerUnderTheirOwnNames) {
 
 TEST_F(Configuracao, SavingBeforeRemovalReplacesEarlierSavedCopies) {
     sistema.Poe("C:\\Client\\Cheque.ini", "novo");
-    sistema.Poe("C:\\Client\\Cheque.ini_Atual", "velho");
+    sistema.Poe("C:\\Client\\Cheque.ini_Atual", "velho");  // of a run that finished
     sistema.Poe("C:\\Client\\ClienteTrn.ini", "trn");
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     EXPECT_TRUE(c.SalvaArquivosAtuais());
     EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini_Atual"), "novo");
     EXPECT_EQ(sistema.Le("C:\\Client\\ClienteTrn.ini_Atual"), "trn");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Cheque.ini"));
-    sistema.Poe("C:\\Client\\Cheque.ini", "outro");
-    sistema.FalhaNa(Operacao::Renomeia, sistema.Chamadas(Operacao::Renomeia) + 1);
+    // Until they are carried over, the saved files are the till's settings: a
+    // second save keeps them and leaves what a failed package installed.
+    sistema.Poe("C:\\Client\\Cheque.ini", "padrao");
+    EXPECT_TRUE(c.SalvaArquivosAtuais());
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini_Atual"), "novo");
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "padrao");
+    EXPECT_EQ(operador.registro.size(), 2u);
+    // Carried over: the next save replaces them again.
+    EXPECT_TRUE(c.ConverteArquivosConfiguracao());
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.pendente"));
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", "trn2");
+    sistema.FalhaNa(Operacao::Renomeia, sistema.Chamadas(Operacao::Renomeia) + 2);
     EXPECT_FALSE(c.SalvaArquivosAtuais());
-    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "outro");
+    EXPECT_EQ(c.UltimaFalha(), "C:\\Client\\ClienteTrn.ini");
+    // The first file saved by the failed call is back under its own name.
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "padrao");
+    EXPECT_EQ(sistema.Le("C:\\Client\\ClienteTrn.ini"), "trn2");
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Cheque.ini_Atual"));
 }
 
 }  // namespace

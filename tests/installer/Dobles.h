@@ -15,7 +15,7 @@
 
 namespace instala::teste {
 
-enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia };
+enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia, CopiaPasta };
 
 class SistemaTeste : public zvsys::PortableSystem {
 public:
@@ -46,6 +46,9 @@ public:
     bool WriteFile(const std::string& p, const std::string& b) override {
         return !Falha(Operacao::Grava) && PortableSystem::WriteFile(p, b);
     }
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
+        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f);
+    }
     std::optional<std::vector<zvsys::ProcessEntry>> ProcessSnapshot() override { return processos; }
     bool TerminateProcess(uint32_t id, uint32_t) override {
         if (terminarFalha) return false;
@@ -60,6 +63,7 @@ public:
         it->second(linha);
         return zvsys::ProcessHandle{linhasIniciadas.size()};
     }
+    bool CanStart(const std::string& linha) override { return programas.count(linha.substr(0, linha.find(' '))) != 0; }
     zvsys::WaitResult WaitForProcess(zvsys::ProcessHandle, uint32_t) override { return zvsys::WaitResult::Ended; }
     void CloseProcess(zvsys::ProcessHandle) override {}
     std::optional<std::string> BrowseForFolder(const std::string& t, const std::string& r, uint32_t h) override {
@@ -100,6 +104,7 @@ public:
     std::vector<Caixa> caixas;
     std::vector<std::string> mensagens;
     std::vector<EstadoJanela> estados;
+    std::vector<std::string> registro;
     int frente = 0;
 
     int MessageBox(const std::string& t, const std::string& c, uint32_t f) override {
@@ -115,6 +120,7 @@ public:
     void ProcessaMensagens() override {}
     void DefineEstado(EstadoJanela e) override { estados.push_back(e); }
     void TrazParaFrente() override { ++frente; }
+    void Registra(const std::string& t) override { registro.push_back(t); }
 };
 
 // A scratch folder removed at the end of the test.

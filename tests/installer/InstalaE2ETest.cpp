@@ -122,9 +122,15 @@ TEST_F(InstalaPrograma, PackageFailureOrRefusalLeavesTheSavedFilesForALaterRun) 
     EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=0\r\n");
     EXPECT_NE(Le("saida.txt").find("A Instalação não foi Concluída"), std::string::npos);
 
+    // A retry keeps the till's saved settings, not what the failed package left.
     EXPECT_EQ(Executa("'C:\\Client' 1", "ZV_MSIEXEC_OK=0"), 1);
     EXPECT_FALSE(Existe("C/Windows/InstCliM.ini"));
-    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nNovo=1\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nParcelas=12\r\n");
+    EXPECT_NE(Le("saida.txt").find("O pacote não confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1)"),
+              std::string::npos) << Le("saida.txt");
+    EXPECT_EQ(Executa("'C:\\Client' 1"), 0) << Le("saida.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
 }
 
 TEST_F(InstalaPrograma, ConfigurationOnlyInvalidItemsAndAttendedWithoutTerminal) {

@@ -183,7 +183,7 @@ TEST_F(Instalacao, FailuresEndAsNotConcluded) {
     EXPECT_EQ(Textos().back(), "Arquivo de instalação do Client Modular não encontrado");
     EXPECT_EQ(atendido.Resultado(), Desfecho::NaoConcluida);
     sistema.Poe("C:\\Instalador\\Cliente Vorix Modular V2", "msi");  // the product name as fallback
-    sistema.programas.erase("msiexec.exe");
+    sistema.FalhaNa(Operacao::Inicia, sistema.Chamadas(Operacao::Inicia) + 2);  // wmic starts, msiexec does not
     atendido.btInstalaClick();
     EXPECT_EQ(Textos().back(), "Erro ao executar o Instalador do Client Modular");
     EXPECT_EQ(sistema.linhasIniciadas.back(),

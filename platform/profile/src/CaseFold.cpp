@@ -1,4 +1,4 @@
-#include "CaseFold.h"
+#include "profile/CaseFold.h"
 
 namespace profile {
 

@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "CaseFold.h"
+#include "profile/CaseFold.h"
 
 namespace profile {
 
