@@ -22,15 +22,18 @@ bool ArquivosSalvos::Falhou(const std::string& onde) {
     return false;
 }
 
-std::set<std::string> ArquivosSalvos::Pendentes() {
+std::set<std::string> ArquivosSalvos::Anotados() {
     std::set<std::string> nomes;
     const auto texto = sistema_.FileExists(Registro()) ? sistema_.ReadFile(Registro()) : std::nullopt;
-    if (!texto) return nomes;
     for (const char* nome : kNomes) {
-        if (texto->find(std::string(nome) + "\r\n") != std::string::npos && sistema_.FileExists(Salvo(nome))) {
-            nomes.insert(nome);
-        }
+        if (texto && texto->find(std::string(nome) + "\r\n") != std::string::npos) nomes.insert(nome);
     }
+    return nomes;
+}
+
+std::set<std::string> ArquivosSalvos::Pendentes() {
+    std::set<std::string> nomes = Anotados();
+    std::erase_if(nomes, [this](const std::string& nome) { return !sistema_.FileExists(Salvo(nome)); });
     return nomes;
 }
 
@@ -70,19 +73,18 @@ bool ArquivosSalvos::Salva() {
 bool ArquivosSalvos::Conclui() { return Anota({}) || Falhou(Registro()); }
 
 bool ArquivosSalvos::Devolve() {
+    const std::set<std::string> anotados = Anotados();
     std::set<std::string> pendentes = Pendentes();
     bool ok = true;
-    bool devolvido = false;
     for (const char* nome : kNomes) {
         if (pendentes.count(nome) == 0 || sistema_.FileExists(Arquivo(nome))) continue;
         if (sistema_.MoveFile(Salvo(nome), Arquivo(nome))) {
             pendentes.erase(nome);
-            devolvido = true;
         } else {
             ok = Falhou(Salvo(nome));
         }
     }
-    if (devolvido && !Anota(pendentes)) ok = Falhou(Registro());
+    if (pendentes != anotados && !Anota(pendentes)) ok = Falhou(Registro());
     return ok;
 }
 

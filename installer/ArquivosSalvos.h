@@ -33,6 +33,7 @@ public:
 private:
     std::string Arquivo(const std::string& nome) const;
     std::string Salvo(const std::string& nome) const { return Arquivo(nome) + "_Atual"; }
+    std::set<std::string> Anotados();
     // The names on the record whose saved file is there.
     std::set<std::string> Pendentes();
     bool Anota(const std::set<std::string>& nomes);

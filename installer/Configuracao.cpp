@@ -267,7 +267,7 @@ bool ConversaoConfiguracao::ConverteArquivosConfiguracao() {
     return true;
 }
 
-bool ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador) {
+Desinstalacao ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador) {
     std::vector<std::string> copias;
     for (const char* nome : kArquivosClienteAntigo) {
         const std::string original = Arquivo(nome);
@@ -275,25 +275,30 @@ bool ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool(
         if (!sistema_.CopyFile(original, original + "_bkp", false)) {
             // Without every copy the uninstaller must not run: it could take the only one.
             for (const auto& c : copias) sistema_.DeleteFile(c);
-            return Falha(original + "_bkp");
+            Falha(original + "_bkp");
+            return Desinstalacao::NaoIniciada;
         }
         copias.push_back(original + "_bkp");
     }
     if (!iniciaDesinstalador()) {
         for (const auto& c : copias) sistema_.DeleteFile(c);
-        return false;
+        return Desinstalacao::NaoIniciada;
     }
     for (const char* nome : kArquivosClienteAntigo) {
         if (sistema_.FileExists(Arquivo(nome))) sistema_.DeleteFile(Arquivo(nome));
     }
-    // A copy that cannot go back stays under its "_bkp" name; the next start puts it back.
-    for (const char* nome : kArquivosClienteAntigo) {
-        const std::string original = Arquivo(nome);
-        if (sistema_.FileExists(original + "_bkp") && !sistema_.MoveFile(original + "_bkp", original)) {
-            operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), original + "_bkp"));
-        }
-    }
-    return true;
+    bool devolvidas = true;
+    for (const char* nome : kArquivosClienteAntigo) devolvidas = DevolveCopia(nome) && devolvidas;
+    return devolvidas ? Desinstalacao::Iniciada : Desinstalacao::CopiaNaoDevolvida;
+}
+
+bool ConversaoConfiguracao::DevolveCopia(const std::string& nome) {
+    const std::string original = Arquivo(nome);
+    const std::string copia = original + "_bkp";
+    if (!sistema_.FileExists(copia)) return true;
+    if (!sistema_.FileExists(original)) return sistema_.MoveFile(copia, original) || Falha(copia);
+    // The original stayed (its removal failed, or a run stopped before it): the copy goes when it is the same.
+    return (sistema_.ReadFile(original) == sistema_.ReadFile(copia) && sistema_.DeleteFile(copia)) || Falha(copia);
 }
 
 bool ConversaoConfiguracao::SalvaArquivosAtuais() {
@@ -329,13 +334,7 @@ void ConversaoConfiguracao::RetomaExecucaoInterrompida() {
     if (!DevolveArquivosSalvos()) operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), ultimaFalha_));
     // The old client's files, when its removal was cut short while they were under their "_bkp" names.
     for (const char* nome : kArquivosClienteAntigo) {
-        const std::string original = Arquivo(nome);
-        const std::string copia = original + "_bkp";
-        if (!sistema_.FileExists(copia)) continue;
-        const bool devolvida = sistema_.FileExists(original)
-                                   ? sistema_.ReadFile(original) == sistema_.ReadFile(copia) && sistema_.DeleteFile(copia)
-                                   : sistema_.MoveFile(copia, original);
-        if (!devolvida) operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), copia));
+        if (!DevolveCopia(nome)) operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), ultimaFalha_));
     }
 }
 

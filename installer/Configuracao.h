@@ -19,6 +19,12 @@ bool ValidaCaracteres(const std::string& texto, ClasseCaracteres classe);
 // The value of the item `chave` ("Empresa=") in a ";"-separated text, or empty.
 std::string ObtemParametro(const std::string& texto, const std::string& chave, char separador = ';');
 
+enum class Desinstalacao {
+    Iniciada,           // the old client's files are back under their names
+    NaoIniciada,        // the uninstaller did not start; the files are as they were
+    CopiaNaoDevolvida,  // started, but a copy could not go back (UltimaFalha() names it)
+};
+
 enum class ResultadoAplicacao {
     Aplicada,       // every present item written (or none present)
     Invalida,       // an item was refused and its message shown; nothing written
@@ -38,9 +44,9 @@ public:
     bool CopiaChavesIni(const std::string& origem, const std::string& destino, const std::string& chave);
 
     // Keeps the old client's three files as "_bkp" copies while `iniciaDesinstalador`
-    // starts its uninstaller, and puts them back afterwards. False when the
-    // uninstaller did not start, or when the copies could not be made (it is then not started).
-    bool DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
+    // starts its uninstaller, and puts them back afterwards. Not started also when
+    // the copies could not be made (UltimaFalha() names the copy then).
+    Desinstalacao DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
     // "Cheque.ini" and "ClienteTrn.ini" to their "_Atual" names before earlier
     // versions are removed; saved files of an unfinished run are kept instead.
     // False when a file that exists could not be saved (nothing is then renamed).
@@ -60,6 +66,9 @@ private:
     std::string Arquivo(const std::string& nome) const;
     bool Falha(const std::string& onde);
     GravacaoConjunta Gravacao() const;
+    // The "_bkp" copy of an old client's file back under its name (or gone when the
+    // file is still there, the same). False when it could not be.
+    bool DevolveCopia(const std::string& nome);
 
     zvsys::System& sistema_;
     Operador& operador_;

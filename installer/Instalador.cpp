@@ -316,11 +316,18 @@ bool Instalador::DesinstalaVersaoAntiga() {
         return false;
     }
     ConversaoConfiguracao conversao = Conversao();
-    if (conversao.DesinstalaMantendoArquivos([this] { return ExecutaComando(LinhaDesinstaladorAntigo(), false); })) {
-        return true;
+    switch (conversao.DesinstalaMantendoArquivos([this] { return ExecutaComando(LinhaDesinstaladorAntigo(), false); })) {
+        case Desinstalacao::Iniciada:
+            return true;
+        case Desinstalacao::NaoIniciada:
+            Avisa(Formata(Latin(textos::kDesinstaladorAntigo),
+                          conversao.UltimaFalha().empty() ? LinhaDesinstaladorAntigo() : conversao.UltimaFalha()));
+            return false;
+        case Desinstalacao::CopiaNaoDevolvida:
+            // Safe under its copy's name, but the client would miss it: no installation on top of that.
+            Avisa(Formata(Latin(textos::kCopiaNaoDevolvida), conversao.UltimaFalha()));
+            return false;
     }
-    const std::string falha = conversao.UltimaFalha().empty() ? LinhaDesinstaladorAntigo() : conversao.UltimaFalha();
-    Avisa(Formata(Latin(textos::kDesinstaladorAntigo), falha));
     return false;
 }
 

@@ -219,23 +219,23 @@ TEST_F(Configuracao, OldClientsFilesSurviveItsUninstallerUnderTheirOwnNames) {
     sistema.Poe("C:\\Client\\ClientCheque.ini", "C");
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     bool iniciado = false;
-    EXPECT_TRUE(c.DesinstalaMantendoArquivos([&] {
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([&] {
         iniciado = sistema.Existe("C:\\Client\\ClientVorix.ini_bkp") && sistema.Existe("C:\\Client\\ClientCheque.ini_bkp");
         return true;
-    }));
+    }), Desinstalacao::Iniciada);
     EXPECT_TRUE(iniciado);
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientVorix.ini"), "V");
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientCheque.ini"), "C");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientDes.ini"));
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
     // Not started: the copies go, the files stay.
-    EXPECT_FALSE(c.DesinstalaMantendoArquivos([] { return false; }));
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([] { return false; }), Desinstalacao::NaoIniciada);
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientVorix.ini"), "V");
     // A copy that fails keeps the uninstaller from starting at all.
     sistema.FalhaNa(Operacao::Copia, sistema.Chamadas(Operacao::Copia) + 2);
     bool chamado = false;
-    EXPECT_FALSE(c.DesinstalaMantendoArquivos([&] { return chamado = true; }));
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([&] { return chamado = true; }), Desinstalacao::NaoIniciada);
     EXPECT_FALSE(chamado);
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Operador.h"
+#include "Rascunho.h"
 #include "profile/FileIo.h"
 #include "system/PortableSystem.h"
 
@@ -126,10 +127,7 @@ public:
 // A scratch folder removed at the end of the test.
 class PastaTemporaria {
 public:
-    PastaTemporaria() {
-        std::string modelo = (std::filesystem::temp_directory_path() / "zvinstXXXXXX").string();
-        caminho_ = ::mkdtemp(modelo.data());
-    }
+    PastaTemporaria() : caminho_(NovaPastaRascunho("zvinst")) {}
     ~PastaTemporaria() { std::filesystem::remove_all(caminho_); }
     const std::string& Caminho() const { return caminho_; }
 

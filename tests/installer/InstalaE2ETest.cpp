@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Rascunho.h"
 #include "profile/FileIo.h"
 
 namespace fs = std::filesystem;
@@ -17,8 +18,7 @@ namespace {
 class InstalaPrograma : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string modelo = (fs::temp_directory_path() / "zve2eXXXXXX").string();
-        raiz_ = ::mkdtemp(modelo.data());
+        raiz_ = instala::teste::NovaPastaRascunho("zve2e");
         // The installer folder holds the program (and its libraries), Setup.ini and the package.
         const fs::path bin = fs::path(ZV_INSTALA_BIN).parent_path();
         fs::create_directories(raiz_ + "/C/Instalador");
