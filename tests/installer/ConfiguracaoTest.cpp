@@ -146,6 +146,28 @@ TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
 }
 
+// The files as tills have them: a byte-order mark keeps its section; a read-only
+// file is refused and then neither file changes.
+TEST_F(Configuracao, ConfigurationFilesAsTillsHaveThem) {
+    sistema.Poe("C:\\Client\\Cliente.ini", "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+    EXPECT_EQ(Aplica("Empresa=AB12CD34"), ResultadoAplicacao::Aplicada);
+    EXPECT_EQ(Cliente(), "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
+
+    for (const char* somenteLeitura : {"Cliente.ini", "ClienteTrn.ini"}) {
+        sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+        sistema.Poe("C:\\Client\\ClienteTrn.ini", "[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
+        const std::string local = sistema.Map().ToLocal(std::string("C:\\Client\\") + somenteLeitura);
+        std::filesystem::permissions(local, std::filesystem::perms::owner_read);
+        ConversaoConfiguracao c(sistema, operador, "C:\\Client");
+        EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
+        EXPECT_EQ(c.UltimaFalha(), std::string("C:\\Client\\") + somenteLeitura);
+        EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << somenteLeitura;
+        EXPECT_EQ(Trn(), "[CodigoBarrasVivo]\r\nTrnCredito=0\r\n") << somenteLeitura;
+        EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
+        std::filesystem::permissions(local, std::filesystem::perms::owner_all);
+    }
+}
+
 TEST_F(Configuracao, CopiaChavesIniNeverCopiesEmptyValues) {
     sistema.Poe("C:\\C\\orig.ini", "[A]\r\nx=1\r\ny=\r\nHabilitado=0\r\n[Vazia]\r\n[B]\r\nz=3\r\n");
     sistema.Poe("C:\\C\\dest.ini", "[A]\r\ny=manter\r\n; nota\r\n");

@@ -18,12 +18,17 @@ namespace instala::teste {
 
 enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia, CopiaPasta };
 
+// Thrown where the process would have been killed: nothing after it runs.
+struct Interrupcao {};
+
 class SistemaTeste : public zvsys::PortableSystem {
 public:
     explicit SistemaTeste(const std::string& raiz) : PortableSystem(raiz), raiz_(raiz) {}
 
     // Fault injection: the n-th call (1-based) of an operation fails.
     void FalhaNa(Operacao op, int n) { falhas_[op] = n; }
+    // A kill: the n-th call of any operation that changes something throws Interrupcao instead.
+    void InterrompeNa(int n) { interrompeNa_ = n; }
     int Chamadas(Operacao op) const { auto it = contagem_.find(op); return it == contagem_.end() ? 0 : it->second; }
 
     std::vector<zvsys::ProcessEntry> processos;
@@ -85,6 +90,7 @@ public:
 
 private:
     bool Falha(Operacao op) {
+        if (++mudancas_ == interrompeNa_) throw Interrupcao{};
         const int n = ++contagem_[op];
         auto it = falhas_.find(op);
         return it != falhas_.end() && it->second == n;
@@ -92,6 +98,8 @@ private:
     std::string raiz_;
     std::map<Operacao, int> falhas_;
     std::map<Operacao, int> contagem_;
+    int interrompeNa_ = 0;
+    int mudancas_ = 0;
 };
 
 struct Caixa {

@@ -450,3 +450,26 @@ TEST(Repeticao, APackageThatFailsIsRetriedWithTheTillsSettings) {
         }
     }
 }
+
+// However the client folder is written, the backup is the dated folder beside it.
+TEST(Repeticao, EveryWayOfWritingTheFolderGivesTheSameBackup) {
+    for (const char* pasta : {"C:\\Client", "C:\\Client\\", "C:\\\\Client", "c:\\Client", "C:/Client/."}) {
+        Loja loja;
+        SistemaTeste s(loja.raiz.Caminho());
+        OperadorTeste o;
+        s.programas["wmic"] = [](const std::string&) {};
+        s.programas["C:\\Windows\\uninst.exe"] = [](const std::string&) {};
+        s.programas["msiexec.exe"] = [&s](const std::string&) { s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n"); };
+        Instalador i(s, o);
+        i.FormCreate({pasta, "1"});
+        EXPECT_EQ(i.Resultado(), Desfecho::Concluida) << pasta;
+        EXPECT_EQ(s.Le("C:\\Client_20240131\\Cliente.ini"), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << pasta;
+        size_t copias = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(loja.raiz.Caminho() + "/C")) {
+            copias += e.path().filename() == "Cliente.ini" ? 1 : 0;
+        }
+        EXPECT_EQ(copias, 2u) << pasta;
+        EXPECT_EQ(s.linhasIniciadas.back(),
+                  "msiexec.exe /I \"C:\\Instalador\\c.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\" /quiet");
+    }
+}
