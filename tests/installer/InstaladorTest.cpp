@@ -232,6 +232,15 @@ TEST_F(Instalacao, InvalidConfigurationRunsNothingInEitherMode) {
     EXPECT_EQ(operador.caixas.size(), 2u);
 }
 
+// The installer folder with its package, and an old client to be removed.
+void PoeInstaladorEClienteAntigo(SistemaTeste& s) {
+    s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
+    s.Poe("C:\\Instalador\\c.msi", "");
+    s.Poe("C:\\Windows\\uninst.exe", "");
+    s.Poe("C:\\Client\\ClienteVorix.exe", "");
+    s.Poe("C:\\Client\\DeIsL1.isu", "");
+}
+
 // Every line of `linhas` is a line of `texto`.
 bool ContemLinhas(const std::string& texto, const std::string& linhas) {
     size_t inicio = 0;
@@ -260,11 +269,7 @@ TEST_F(Instalacao, ASingleFailingStepNeverLosesASettingsFile) {
             PastaTemporaria r;
             SistemaTeste s(r.Caminho());
             OperadorTeste o;
-            s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
-            s.Poe("C:\\Instalador\\c.msi", "");
-            s.Poe("C:\\Windows\\uninst.exe", "");
-            s.Poe("C:\\Client\\ClienteVorix.exe", "");
-            s.Poe("C:\\Client\\DeIsL1.isu", "");
+            PoeInstaladorEClienteAntigo(s);
             s.Poe("C:\\Client\\Req\\x", "");
             for (const auto& [nome, conteudo] : antes) s.Poe("C:\\Client\\" + nome, conteudo);
             s.processos = {{5, "ClientVorix.exe"}};
@@ -316,11 +321,7 @@ class Loja {
 public:
     Loja() {
         SistemaTeste s(raiz.Caminho());
-        s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
-        s.Poe("C:\\Instalador\\c.msi", "");
-        s.Poe("C:\\Windows\\uninst.exe", "");
-        s.Poe("C:\\Client\\ClienteVorix.exe", "");
-        s.Poe("C:\\Client\\DeIsL1.isu", "");
+        PoeInstaladorEClienteAntigo(s);
         s.Poe("C:\\Client\\ClientVorix.ini", "V");
         s.Poe("C:\\Client\\ClientDes.ini", "D");
         s.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
