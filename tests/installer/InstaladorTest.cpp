@@ -329,7 +329,8 @@ public:
         s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nvelho=2\r\n");
     }
     // One run; `prepara` may change the programs or plant a fault before it starts.
-    Desfecho Executa(const std::string& modo, const std::function<void(SistemaTeste&)>& prepara = {}) {
+    Desfecho Executa(const std::string& modo, const std::function<void(SistemaTeste&)>& prepara = {},
+                     const std::string& configuracao = "Empresa=AB12CD34;CBVivo=1") {
         SistemaTeste s(raiz.Caminho());
         OperadorTeste o;
         s.programas["C:\\Windows\\uninst.exe"] = [](const std::string&) {};
@@ -347,7 +348,7 @@ public:
         if (modo == "0") {
             if (i.FormCreate({})) i.btInstalaClick();
         } else {
-            i.FormCreate({"C:\\Client", modo, "Empresa=AB12CD34;CBVivo=1"});
+            i.FormCreate({"C:\\Client", modo, configuracao});
         }
         chamadas = {};
         for (Operacao op : kOperacoes) chamadas[op] = s.Chamadas(op);
@@ -450,6 +451,12 @@ TEST(Repeticao, APackageThatFailsIsRetriedWithTheTillsSettings) {
             EXPECT_EQ(loja.Defeitos(modo), "") << modo << " " << nome;
         }
     }
+    // The retry's own configuration string is the latest word over the kept settings.
+    Loja loja;
+    loja.Executa("1", falhas[0].second);
+    EXPECT_EQ(loja.Executa("1", {}, "CBVivo=0"), Desfecho::Concluida);
+    SistemaTeste s(loja.raiz.Caminho());
+    EXPECT_EQ(s.Le("C:\\Client\\ClienteTrn.ini"), "[T]\r\nnovo=1\r\nvelho=2\r\n[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
 }
 
 // However the client folder is written, the backup is the dated folder beside it.
