@@ -170,6 +170,12 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
     }
     if (presentes.empty()) return ResultadoAplicacao::Aplicada;
 
+    // An interrupted write is settled first; one that cannot be must not be overwritten by a new one.
+    GravacaoConjunta gravacao = Gravacao();
+    if (gravacao.Retoma() == GravacaoConjunta::Retomada::Falhou) {
+        Falha(gravacao.Falha());
+        return ResultadoAplicacao::FalhaGravacao;
+    }
     auto cliente = ArquivoIni::Abre(sistema_, Arquivo("Cliente.ini"));
     auto trn = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini"));
     if (!cliente || !trn) {
@@ -186,12 +192,6 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
     std::vector<GravacaoConjunta::Arquivo> alterados;
     for (const ArquivoIni* ini : {&*cliente, &*trn}) {
         if (ini->Alterado()) alterados.push_back({ini->Caminho(), ini->Original(), ini->Documento().Serialize()});
-    }
-    GravacaoConjunta gravacao = Gravacao();
-    // An interrupted write not yet resolved must not be overwritten by a new one.
-    if (sistema_.FileExists(gravacao.Intencao())) {
-        Falha(gravacao.Intencao());
-        return ResultadoAplicacao::FalhaGravacao;
     }
     if (!gravacao.Grava(alterados)) {
         Falha(gravacao.Falha());
