@@ -29,9 +29,4 @@ bool ArquivoIni::Grava(zvsys::System& sistema) const {
     return sistema.WriteFile(caminho_, documento_.Serialize());
 }
 
-bool ArquivoIni::Restaura(zvsys::System& sistema) const {
-    if (!existia_) return !sistema.FileExists(caminho_) || sistema.DeleteFile(caminho_);
-    return sistema.WriteFile(caminho_, original_);
-}
-
 }  // namespace instala

@@ -19,10 +19,10 @@ public:
     const profile::IniDocument& Documento() const { return documento_; }
     const std::string& Caminho() const { return caminho_; }
     bool Alterado() const { return documento_.Serialize() != original_; }
+    // The content read at opening; none when the file did not exist.
+    std::optional<std::string> Original() const { return existia_ ? std::optional(original_) : std::nullopt; }
     // Writes only when something changed.
     bool Grava(zvsys::System& sistema) const;
-    // Puts the content read at opening back (undoing a write that was part of a failed set).
-    bool Restaura(zvsys::System& sistema) const;
 
 private:
     ArquivoIni(std::string caminho, std::string original, bool existia);

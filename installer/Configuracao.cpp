@@ -1,14 +1,19 @@
 #include "Configuracao.h"
 
+#include <map>
 #include <optional>
 #include <vector>
 
 #include "ArquivoIni.h"
+#include "ArquivosSalvos.h"
+#include "GravacaoConjunta.h"
 #include "Textos.h"
+#include "profile/CaseFold.h"
 #include "profile/Profile.h"
 
 namespace instala {
 
+using textos::Formata;
 using textos::Latin;
 
 namespace {
@@ -111,6 +116,15 @@ const Item kItens[] = {
 
 const char* const kArquivosClienteAntigo[] = {"ClientVorix.ini", "ClientDes.ini", "ClientCheque.ini"};
 
+// The "Habilitado" value of every section that has one, by folded section name.
+std::map<std::string, std::string> Habilitados(const profile::IniDocument& doc) {
+    std::map<std::string, std::string> valores;
+    for (const auto& e : doc.Entries()) {
+        if (profile::EqualsNoCase(e.key, "Habilitado")) valores.emplace(profile::FoldName(e.section), e.value);
+    }
+    return valores;
+}
+
 }  // namespace
 
 bool ValidaCaracteres(const std::string& texto, ClasseCaracteres classe) {
@@ -156,6 +170,12 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
     }
     if (presentes.empty()) return ResultadoAplicacao::Aplicada;
 
+    // An interrupted write is settled first; one that cannot be must not be overwritten by a new one.
+    GravacaoConjunta gravacao = Gravacao();
+    if (gravacao.Retoma() == GravacaoConjunta::Retomada::Falhou) {
+        Falha(gravacao.Falha());
+        return ResultadoAplicacao::FalhaGravacao;
+    }
     auto cliente = ArquivoIni::Abre(sistema_, Arquivo("Cliente.ini"));
     auto trn = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini"));
     if (!cliente || !trn) {
@@ -168,14 +188,13 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
         ini.Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
         if (item->extra == Extra::TipoPin) ini.Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
     }
-    if (!cliente->Grava(sistema_)) {
-        Falha(cliente->Caminho());
-        return ResultadoAplicacao::FalhaGravacao;
+    // The two files change together or not at all, also when the process is killed between them.
+    std::vector<GravacaoConjunta::Arquivo> alterados;
+    for (const ArquivoIni* ini : {&*cliente, &*trn}) {
+        if (ini->Alterado()) alterados.push_back({ini->Caminho(), ini->Original(), ini->Documento().Serialize()});
     }
-    if (!trn->Grava(sistema_)) {
-        // The two files change together or not at all.
-        if (cliente->Alterado()) cliente->Restaura(sistema_);
-        Falha(trn->Caminho());
+    if (!gravacao.Grava(alterados)) {
+        Falha(gravacao.Falha());
         return ResultadoAplicacao::FalhaGravacao;
     }
     return ResultadoAplicacao::Aplicada;
@@ -197,17 +216,17 @@ bool ConversaoConfiguracao::CopiaChavesIni(const std::string& origem, const std:
     if (!fonte) return Falha(origem);
     auto alvo = ArquivoIni::Abre(sistema_, destino);
     if (!alvo) return Falha(destino);
-    const profile::IniDocument& doc = fonte->Documento();
-    for (const auto& secao : doc.SectionNames()) {
-        const auto chaves = doc.Keys(secao);
-        if (chaves.empty()) continue;
-        const std::vector<std::string> copiar = chave.empty() ? chaves : std::vector<std::string>{chave};
-        for (const auto& k : copiar) {
-            const std::string valor = doc.Get(secao, k).value_or("");
-            // An empty value never overwrites what the new file has.
-            if (!valor.empty()) alvo->Documento().Set(secao, k, valor);
+    // In one pass over each file: a till's file may hold thousands of keys.
+    std::vector<profile::IniDocument::Entry> copiar;
+    for (auto& e : fonte->Documento().Entries()) {
+        if (!chave.empty()) {
+            if (!profile::EqualsNoCase(e.key, chave)) continue;
+            e.key = chave;
         }
+        // An empty value never overwrites what the new file has.
+        if (!e.value.empty()) copiar.push_back(std::move(e));
     }
+    alvo->Documento().SetAll(copiar);
     return alvo->Grava(sistema_) || Falha(destino);
 }
 
@@ -224,20 +243,23 @@ bool ConversaoConfiguracao::ConverteArquivosConfiguracao() {
         if (sistema_.FileExists(Arquivo("ClienteTrn.ini_New"))) sistema_.DeleteFile(Arquivo("ClienteTrn.ini_New"));
         ok = CopiaChavesIni(Arquivo("ClienteTrn.ini_Atual"), Arquivo("ClienteTrn.ini"), "") && ok;
     }
-    if (convertido || !sistema_.FileExists(Arquivo("Cheque.ini")) ||
-        !sistema_.FileExists(Arquivo("ClientCheque.ini"))) {
-        return ok;
-    }
+    // Once the saved files reached the new ones, no later run keeps them in place of newer settings.
+    if (convertido) return ok && (ArquivosSalvos(sistema_, diretorio_).Conclui() || Falha(Arquivo("Instala.pendente")));
+    if (!sistema_.FileExists(Arquivo("Cheque.ini")) || !sistema_.FileExists(Arquivo("ClientCheque.ini"))) return ok;
     const auto antigo = ArquivoIni::Abre(sistema_, Arquivo("ClientCheque.ini"));
     auto cheque = ArquivoIni::Abre(sistema_, Arquivo("Cheque.ini"));
     if (!antigo) return Falha(Arquivo("ClientCheque.ini"));
     if (!cheque) return Falha(Arquivo("Cheque.ini"));
-    const profile::IniDocument& antigoDoc = antigo->Documento();
-    for (const auto& secao : antigoDoc.SectionNames()) {
-        if (!cheque->Documento().HasKey(secao, "Habilitado")) continue;
-        const bool habilitado = profile::ParseProfileInt(antigoDoc.Get(secao, "Habilitado").value_or(""), 0) != 0;
-        cheque->Documento().Set(secao, "Habilitado", habilitado ? "1" : "0");
+    const auto comHabilitado = Habilitados(cheque->Documento());
+    const auto antigos = Habilitados(antigo->Documento());
+    std::vector<profile::IniDocument::Entry> habilitados;
+    for (const auto& secao : antigo->Documento().SectionNames()) {
+        if (comHabilitado.count(profile::FoldName(secao)) == 0) continue;
+        const auto valor = antigos.find(profile::FoldName(secao));
+        const bool sim = valor != antigos.end() && profile::ParseProfileInt(valor->second, 0) != 0;
+        habilitados.push_back({secao, "Habilitado", sim ? "1" : "0"});
     }
+    cheque->Documento().SetAll(habilitados);
     // The old file is retired only once its values are safely in the new one.
     if (!cheque->Grava(sistema_)) return Falha(cheque->Caminho());
     if (sistema_.FileExists(Arquivo("ClientCheque.ini_Old"))) sistema_.DeleteFile(Arquivo("ClientCheque.ini_Old"));
@@ -245,7 +267,7 @@ bool ConversaoConfiguracao::ConverteArquivosConfiguracao() {
     return true;
 }
 
-bool ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador) {
+Desinstalacao ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador) {
     std::vector<std::string> copias;
     for (const char* nome : kArquivosClienteAntigo) {
         const std::string original = Arquivo(nome);
@@ -253,34 +275,71 @@ bool ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::function<bool(
         if (!sistema_.CopyFile(original, original + "_bkp", false)) {
             // Without every copy the uninstaller must not run: it could take the only one.
             for (const auto& c : copias) sistema_.DeleteFile(c);
-            return Falha(original + "_bkp");
+            Falha(original + "_bkp");
+            return Desinstalacao::NaoIniciada;
         }
         copias.push_back(original + "_bkp");
     }
     if (!iniciaDesinstalador()) {
         for (const auto& c : copias) sistema_.DeleteFile(c);
-        return false;
+        return Desinstalacao::NaoIniciada;
     }
     for (const char* nome : kArquivosClienteAntigo) {
         if (sistema_.FileExists(Arquivo(nome))) sistema_.DeleteFile(Arquivo(nome));
     }
-    for (const char* nome : kArquivosClienteAntigo) {
-        const std::string original = Arquivo(nome);
-        if (sistema_.FileExists(original + "_bkp")) sistema_.MoveFile(original + "_bkp", original);
-    }
-    return true;
+    bool devolvidas = true;
+    for (const char* nome : kArquivosClienteAntigo) devolvidas = DevolveCopia(nome) && devolvidas;
+    return devolvidas ? Desinstalacao::Iniciada : Desinstalacao::CopiaNaoDevolvida;
+}
+
+bool ConversaoConfiguracao::DevolveCopia(const std::string& nome) {
+    const std::string original = Arquivo(nome);
+    const std::string copia = original + "_bkp";
+    if (!sistema_.FileExists(copia)) return true;
+    if (!sistema_.FileExists(original)) return sistema_.MoveFile(copia, original) || Falha(copia);
+    // The original stayed (its removal failed, or a run stopped before it): the copy goes when it is the same.
+    return (sistema_.ReadFile(original) == sistema_.ReadFile(copia) && sistema_.DeleteFile(copia)) || Falha(copia);
 }
 
 bool ConversaoConfiguracao::SalvaArquivosAtuais() {
-    bool ok = true;
-    for (const char* nome : {"Cheque.ini", "ClienteTrn.ini"}) {
-        const std::string atual = Arquivo(nome);
-        if (!sistema_.FileExists(atual)) continue;
-        const std::string salvo = atual + "_Atual";
-        if (sistema_.FileExists(salvo)) sistema_.DeleteFile(salvo);
-        if (!sistema_.MoveFile(atual, salvo)) ok = Falha(atual);
+    ArquivosSalvos salvos(sistema_, diretorio_);
+    if (!salvos.Salva()) return Falha(salvos.Falha());
+    for (const auto& mantido : salvos.Mantidos()) operador_.Registra(Formata(Latin(textos::kSalvoMantido), mantido));
+    return true;
+}
+
+bool ConversaoConfiguracao::DevolveArquivosSalvos() {
+    ArquivosSalvos salvos(sistema_, diretorio_);
+    return salvos.Devolve() || Falha(salvos.Falha());
+}
+
+void ConversaoConfiguracao::RetomaExecucaoInterrompida() {
+    for (const char* pasta : {"", "Req"}) {
+        const int removidos = sistema_.RemoveStrayTemporaries(*pasta ? Arquivo(pasta) : diretorio_);
+        if (removidos > 0) operador_.Registra(Formata(Latin(textos::kTemporariosRemovidos), std::to_string(removidos)));
     }
-    return ok;
+    GravacaoConjunta gravacao = Gravacao();
+    switch (gravacao.Retoma()) {
+        case GravacaoConjunta::Retomada::NadaPendente: break;
+        case GravacaoConjunta::Retomada::Concluida:
+            operador_.Registra(Formata(Latin(textos::kGravacaoConcluida), gravacao.Intencao()));
+            break;
+        case GravacaoConjunta::Retomada::Desfeita:
+            operador_.Registra(Formata(Latin(textos::kGravacaoDesfeita), gravacao.Intencao()));
+            break;
+        case GravacaoConjunta::Retomada::Falhou:
+            operador_.Registra(Formata(Latin(textos::kGravacaoPendente), gravacao.Falha()));
+            break;
+    }
+    if (!DevolveArquivosSalvos()) operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), ultimaFalha_));
+    // The old client's files, when its removal was cut short while they were under their "_bkp" names.
+    for (const char* nome : kArquivosClienteAntigo) {
+        if (!DevolveCopia(nome)) operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), ultimaFalha_));
+    }
+}
+
+GravacaoConjunta ConversaoConfiguracao::Gravacao() const {
+    return GravacaoConjunta(sistema_, Arquivo("Instala.gravacao"));
 }
 
 }  // namespace instala

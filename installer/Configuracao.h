@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "GravacaoConjunta.h"
 #include "Operador.h"
 #include "system/System.h"
 
@@ -17,6 +18,12 @@ enum class ClasseCaracteres { Digitos, Alfanumerico, Endereco, NomeArquivo, Nome
 bool ValidaCaracteres(const std::string& texto, ClasseCaracteres classe);
 // The value of the item `chave` ("Empresa=") in a ";"-separated text, or empty.
 std::string ObtemParametro(const std::string& texto, const std::string& chave, char separador = ';');
+
+enum class Desinstalacao {
+    Iniciada,           // the old client's files are back under their names
+    NaoIniciada,        // the uninstaller did not start; the files are as they were
+    CopiaNaoDevolvida,  // started, but a copy could not go back (UltimaFalha() names it)
+};
 
 enum class ResultadoAplicacao {
     Aplicada,       // every present item written (or none present)
@@ -37,12 +44,20 @@ public:
     bool CopiaChavesIni(const std::string& origem, const std::string& destino, const std::string& chave);
 
     // Keeps the old client's three files as "_bkp" copies while `iniciaDesinstalador`
-    // starts its uninstaller, and puts them back afterwards. False when the
-    // uninstaller did not start, or when the copies could not be made (it is then not started).
-    bool DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
+    // starts its uninstaller, and puts them back afterwards. Not started also when
+    // the copies could not be made (UltimaFalha() names the copy then).
+    Desinstalacao DesinstalaMantendoArquivos(const std::function<bool()>& iniciaDesinstalador);
     // "Cheque.ini" and "ClienteTrn.ini" to their "_Atual" names before earlier
-    // versions are removed. False when a file that exists could not be saved.
+    // versions are removed; saved files of an unfinished run are kept instead.
+    // False when a file that exists could not be saved (nothing is then renamed).
     bool SalvaArquivosAtuais();
+    // Saved files back to their own names where nothing took their place (a
+    // stop before the package ran). False when one could not go back.
+    bool DevolveArquivosSalvos();
+    // At start: puts right what an interrupted earlier run left (temporaries, a
+    // half-done change of the configuration files, files under saved names).
+    // Each thing done or left goes to the log.
+    void RetomaExecucaoInterrompida();
 
     // Where the last failure happened (a file name), for the operator's message.
     const std::string& UltimaFalha() const { return ultimaFalha_; }
@@ -50,6 +65,10 @@ public:
 private:
     std::string Arquivo(const std::string& nome) const;
     bool Falha(const std::string& onde);
+    GravacaoConjunta Gravacao() const;
+    // The "_bkp" copy of an old client's file back under its name (or gone when the
+    // file is still there, the same). False when it could not be.
+    bool DevolveCopia(const std::string& nome);
 
     zvsys::System& sistema_;
     Operador& operador_;

@@ -4,47 +4,9 @@
 // item, 3 attended run without a terminal, 4 the running client could not be
 // asked to finish, 5 the configuration could not be written, 6 cancelled by
 // the operator, 7 ZV_DRIVE_ROOT not set.
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <exception>
-#include <string>
-#include <vector>
-
-#include "Instalador.h"
-#include "Main.h"
-#include "OperadorSemTerminal.h"
-#include "SelecionaPasta.h"
-#include "system/PortableSystem.h"
+#include "Programa.h"
 
 int main(int argc, char** argv) {
-    try {
-        const std::vector<std::string> argumentos(argv + 1, argv + argc);
-        const char* raiz = std::getenv("ZV_DRIVE_ROOT");
-        if (raiz == nullptr || *raiz == '\0') {
-            std::fprintf(stderr, "Instala: ZV_DRIVE_ROOT must name the folder that holds the drives (C is $ZV_DRIVE_ROOT/C)\n");
-            return 7;
-        }
-        zvsys::PortableSystem sistema(raiz);
-        const bool terminal = ::isatty(0) != 0 && ::isatty(1) != 0;
-        if (instala::LeArgumentos(argumentos).modo == "0") {
-            if (!terminal) {
-                std::fprintf(stderr,
-                             "Instala: o modo 0 (assistido) precisa de um operador no terminal; nada foi feito. "
-                             "Use o modo 1 ou 2 para execucao sem operador.\n");
-                return 3;
-            }
-            sistema.SetFolderPrompt(instala::SelecionaPasta);
-            return instala::ExecutaJanela(sistema, argumentos);
-        }
-        // Run modes "1" and "2" never show the window; their few boxes go to standard error.
-        instala::OperadorSemTerminal operador;
-        instala::Instalador instalador(sistema, operador);
-        instalador.FormCreate(argumentos);
-        return instala::CodigoSaida(instalador.Resultado());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "Instala: %s\n", e.what());
-        return 1;
-    }
+    return instala::ExecutaPrograma(
+        argc, argv, [](const std::string& raiz) { return std::make_unique<zvsys::PortableSystem>(raiz); });
 }

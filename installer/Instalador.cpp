@@ -5,6 +5,7 @@
 #include "ArquivoIni.h"
 #include "Textos.h"
 #include "profile/Profile.h"
+#include "system/WindowsPath.h"
 
 namespace instala {
 
@@ -13,7 +14,6 @@ using textos::Latin;
 
 namespace {
 
-constexpr uint32_t kMbIconError = 0x10;
 constexpr uint32_t kFofCopiaBackup = 0x150;  // simple progress, allow undo, no confirmation
 constexpr uint32_t kHelpContextPasta = 1000;
 
@@ -53,7 +53,7 @@ Argumentos LeArgumentos(const std::vector<std::string>& argumentos) {
 Instalador::Instalador(zvsys::System& sistema, Operador& operador) : sistema_(sistema), operador_(operador) {}
 
 bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
-    diretorioWindows_ = sistema_.WindowsDirectory().substr(0, 255);
+    diretorioWindows_ = zvsys::NormalizeFolder(sistema_.WindowsDirectory().substr(0, 255));
     const auto doisPontos = diretorioWindows_.find(':');
     const std::string drive = doisPontos == std::string::npos ? "" : diretorioWindows_.substr(0, doisPontos + 1);
     const std::string padrao = sistema_.DirectoryExists(drive + "\\Client") ? drive + "\\Client" : "";
@@ -63,32 +63,36 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
     diretorioArgumento_ = a.diretorio;
     modo_ = a.modo;
     configuracao_ = a.configuracao;
-    if (modo_ == "0") {
-        diretorioCliente_ = padrao;
-        return true;
+    // "C:\Client\", "c:\Client" and "C:\\Client" are one folder: a backup beside it, never inside.
+    diretorioCliente_ = zvsys::NormalizeFolder(modo_ == "0" ? padrao : diretorioArgumento_);
+    if (!diretorioCliente_.empty() && sistema_.DirectoryExists(diretorioCliente_)) {
+        Conversao().RetomaExecucaoInterrompida();
     }
-    diretorioCliente_ = diretorioArgumento_;
-    if (!configuracao_.empty()) {
-        ConversaoConfiguracao conversao = Conversao();
-        switch (conversao.AplicaParametrosConfiguracao(configuracao_)) {
-            case ResultadoAplicacao::Invalida:
-                desfecho_ = Desfecho::ConfiguracaoInvalida;
-                return false;
-            case ResultadoAplicacao::FalhaGravacao:
-                operador_.MessageBox(Formata(Latin(textos::kErroGravacaoConfiguracao), conversao.UltimaFalha()),
-                                     Latin(textos::kTituloValidacao), kMbOk | kMbIconError | kMbTopmost);
-                desfecho_ = Desfecho::GravacaoConfiguracaoFalhou;
-                return false;
-            case ResultadoAplicacao::Aplicada:
-                break;
-        }
-    }
+    if (modo_ == "0") return true;
+    if (!configuracao_.empty() && !GravaConfiguracao()) return false;
     if (modo_ == "1") {
         btInstalaClick();
     } else {
         desfecho_ = Desfecho::Concluida;
     }
     return false;
+}
+
+bool Instalador::GravaConfiguracao() {
+    ConversaoConfiguracao conversao = Conversao();
+    switch (conversao.AplicaParametrosConfiguracao(configuracao_)) {
+        case ResultadoAplicacao::Invalida:
+            desfecho_ = Desfecho::ConfiguracaoInvalida;
+            return false;
+        case ResultadoAplicacao::FalhaGravacao:
+            operador_.MessageBox(Formata(Latin(textos::kErroGravacaoConfiguracao), conversao.UltimaFalha()),
+                                 Latin(textos::kTituloValidacao), kMbOk | kMbIconError | kMbTopmost);
+            desfecho_ = Desfecho::GravacaoConfiguracaoFalhou;
+            return false;
+        case ResultadoAplicacao::Aplicada:
+            break;
+    }
+    return true;
 }
 
 void Instalador::btCancelaClick() {
@@ -107,9 +111,26 @@ void Instalador::Termina(const char* mensagem, EstadoJanela estado, Desfecho des
     operador_.ProcessaMensagens();
 }
 
+void Instalador::Avisa(const std::string& motivo, const std::string& caixa) {
+    if (modo_ == "0") {
+        operador_.MessageBox(caixa.empty() ? motivo : caixa, Latin(textos::kTitulo),
+                             caixa.empty() ? kMbOk | kMbIconError : kMbOk);
+    }
+    operador_.Registra(motivo);
+}
+
+void Instalador::Interrompe(const std::string& motivo, const std::string& caixa) {
+    Avisa(motivo, caixa);
+    Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
+}
+
 void Instalador::btInstalaClick() {
     desfecho_ = Desfecho::EmAndamento;
     operador_.DefineEstado(EstadoJanela::Executando);
+
+    // Nothing is ended, removed or renamed for an installation that cannot happen.
+    const std::optional<Pacote> pacote = VerificaRequisitos();
+    if (!pacote) return;
 
     if (VerificaProcessoAtivo("ClientVorix.exe", true)) {
         if (modo_ == "0") {
@@ -118,8 +139,8 @@ void Instalador::btInstalaClick() {
         } else if (modo_ == "1") {
             ConversaoConfiguracao conversao = Conversao();
             if (!conversao.SolicitaFinalizacaoIntPos()) {
-                operador_.MessageBox(Formata(Latin(textos::kErroPedidoFinalizacao), conversao.UltimaFalha()),
-                                     Latin(textos::kClienteVorixModular), kMbOk | kMbIconError);
+                const std::string motivo = Formata(Latin(textos::kErroPedidoFinalizacao), conversao.UltimaFalha());
+                operador_.MessageBox(motivo, Latin(textos::kClienteVorixModular), kMbOk | kMbIconError);
                 desfecho_ = Desfecho::PedidoFinalizacaoFalhou;
                 return;
             }
@@ -139,8 +160,9 @@ void Instalador::btInstalaClick() {
     }
 
     // Removing earlier versions takes these files with them unless they are saved first.
-    if (!Conversao().SalvaArquivosAtuais()) {
-        Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
+    ConversaoConfiguracao salvos = Conversao();
+    if (!salvos.SalvaArquivosAtuais()) {
+        Interrompe(Formata(Latin(textos::kErroSalvar), salvos.UltimaFalha()));
         return;
     }
 
@@ -150,30 +172,39 @@ void Instalador::btInstalaClick() {
 
     operador_.MostraMensagem(Latin(textos::kInstalandoNova));
     operador_.ProcessaMensagens();
-    if (!InstalaNovaVersao()) {
+    if (!InstalaNovaVersao(*pacote)) {
+        // The package did not run: the saved files go back where they were.
+        if (!salvos.DevolveArquivosSalvos()) {
+            operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), salvos.UltimaFalha()));
+        }
         Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
         return;
     }
-    if (InstalacaoConfirmada()) {
-        ConversaoConfiguracao conversao = Conversao();
-        if (conversao.ConverteArquivosConfiguracao()) {
-            Termina(textos::kSucesso, modo_ == "1" ? EstadoJanela::SucessoSemOK : EstadoJanela::Sucesso,
-                    Desfecho::Concluida);
-        } else {
-            // Success would hide settings that did not reach the new files.
-            operador_.MessageBox(Formata(Latin(textos::kErroConversao), conversao.UltimaFalha()),
-                                 Latin(textos::kClienteVorixModular), kMbOk | kMbIconError);
-            Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
-        }
-    } else {
+    if (!InstalacaoConfirmada()) {
+        // The saved files stay for a later run, which carries them over.
+        Interrompe(Formata(Latin(textos::kNaoConfirmada), ArquivoResultado()));
+    } else if (ConversaoConfiguracao conversao = Conversao(); !conversao.ConverteArquivosConfiguracao()) {
+        // Success would hide settings that did not reach the new files.
+        Interrompe(Formata(Latin(textos::kErroConversao), conversao.UltimaFalha()));
+    } else if (!configuracao_.empty() && modo_ == "1" && !GravaConfiguracao()) {
+        // Written again over what was carried: this run's configuration is the latest word.
         Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
+    } else {
+        Termina(textos::kSucesso, modo_ == "1" ? EstadoJanela::SucessoSemOK : EstadoJanela::Sucesso,
+                Desfecho::Concluida);
     }
-    sistema_.DeleteFile(Caminho(diretorioWindows_, "InstCliM.ini"));
+    if (!RemoveResultadoAnterior()) operador_.Registra(Formata(Latin(textos::kResultadoAnterior), ArquivoResultado()));
     operador_.ProcessaMensagens();
 }
 
+std::string Instalador::ArquivoResultado() const { return Caminho(diretorioWindows_, "InstCliM.ini"); }
+
+bool Instalador::RemoveResultadoAnterior() {
+    return !sistema_.FileExists(ArquivoResultado()) || sistema_.DeleteFile(ArquivoResultado());
+}
+
 bool Instalador::InstalacaoConfirmada() {
-    const std::string ok = LeValorIni(sistema_, Caminho(diretorioWindows_, "InstCliM.ini"), "Instalacao", "OK", "");
+    const std::string ok = LeValorIni(sistema_, ArquivoResultado(), "Instalacao", "OK", "");
     return profile::ParseProfileInt(ok, 0) != 0;
 }
 
@@ -231,16 +262,24 @@ void Instalador::FazBackupAplicacao() {
         const auto escolhida =
             sistema_.BrowseForFolder(Latin(textos::kClientVorixModular), drive, kHelpContextPasta);
         if (!escolhida || escolhida->empty()) return;
-        origem = *escolhida;
+        origem = zvsys::NormalizeFolder(*escolhida);
     }
     const zvsys::Date hoje = sistema_.Today();
     char data[16];
     std::snprintf(data, sizeof data, "%04d%02d%02d", hoje.year % 10000, hoje.month % 100, hoje.day % 100);
     const std::string destino = origem + "_" + data;
+    // A drive's root ("C:\") would be copied into itself.
+    if (zvsys::IsSameOrInside(destino, origem)) {
+        operador_.Registra(Formata(Latin(textos::kBackupDentro), destino));
+        return;
+    }
     operador_.MostraMensagem(Formata(Latin(textos::kFazendoBackup), destino));
     operador_.ProcessaMensagens();
-    // A backup that fails does not stop the installation.
-    sistema_.ShellCopyFolder(origem, destino, kFofCopiaBackup);
+    // A backup that fails does not stop the installation, but it is said.
+    const int erro = sistema_.ShellCopyFolder(origem, destino, kFofCopiaBackup);
+    if (erro != 0) {
+        operador_.Registra(Formata(Latin(textos::kBackupFalhou), origem + " -> " + destino + ", " + std::to_string(erro)));
+    }
 }
 
 std::string Instalador::LinhaDesinstaladorAntigo() const {
@@ -276,34 +315,67 @@ bool Instalador::DesinstalaVersaoAntiga() {
     if (!Pergunta(Latin(textos::kVersaoAntiga), Latin(textos::kTituloVersaoAntiga), kMbYesNo | kMbTopmost)) {
         return false;
     }
-    return Conversao().DesinstalaMantendoArquivos(
-        [this] { return ExecutaComando(LinhaDesinstaladorAntigo(), false); });
+    ConversaoConfiguracao conversao = Conversao();
+    switch (conversao.DesinstalaMantendoArquivos([this] { return ExecutaComando(LinhaDesinstaladorAntigo(), false); })) {
+        case Desinstalacao::Iniciada:
+            return true;
+        case Desinstalacao::NaoIniciada:
+            Avisa(Formata(Latin(textos::kDesinstaladorAntigo),
+                          conversao.UltimaFalha().empty() ? LinhaDesinstaladorAntigo() : conversao.UltimaFalha()));
+            return false;
+        case Desinstalacao::CopiaNaoDevolvida:
+            // Safe under its copy's name, but the client would miss it: no installation on top of that.
+            Avisa(Formata(Latin(textos::kCopiaNaoDevolvida), conversao.UltimaFalha()));
+            return false;
+    }
+    return false;
 }
 
 void Instalador::DesinstalaVersoesModulares() { ExecutaComando(LinhaVersoesModulares(), true); }
 
-bool Instalador::InstalaNovaVersao() {
+std::optional<Pacote> Instalador::VerificaRequisitos() {
     const std::string pasta = PastaInstalador();
     const std::string setup = pasta + "Setup.ini";
-    std::string pacote = LeValorIni(sistema_, setup, "Startup", "PackageName", "");
-    const std::string produto = LeValorIni(sistema_, setup, "Startup", "Product", "");
-    const std::string codigo = LeValorIni(sistema_, setup, "Startup", "ProductCode", "");
-    if (pacote.empty() || !sistema_.FileExists(pasta + pacote)) {
-        if (!produto.empty() && sistema_.FileExists(pasta + produto)) {
-            pacote = produto;
-        } else {
-            if (modo_ == "0") {
-                operador_.MessageBox(Latin(textos::kPacoteNaoEncontrado), Latin(textos::kTitulo), kMbOk);
-            }
-            return false;
-        }
+    const auto ini = sistema_.FileExists(setup) ? ArquivoIni::Abre(sistema_, setup) : std::nullopt;
+    if (!ini) {
+        Interrompe(Formata(Latin(textos::kSetupNaoEncontrado), setup));
+        return std::nullopt;
     }
-    const std::string linha = LinhaInstalacao(ProdutoInstalado(produto, codigo), pacote);
+    const profile::IniDocument& doc = ini->Documento();
+    Pacote pacote{doc.Get("Startup", "PackageName").value_or(""), doc.Get("Startup", "Product").value_or(""),
+                  doc.Get("Startup", "ProductCode").value_or("")};
+    if (pacote.arquivo.empty() || !sistema_.FileExists(pasta + pacote.arquivo)) {
+        if (pacote.produto.empty() || !sistema_.FileExists(pasta + pacote.produto)) {
+            const std::string procurado = pasta + (pacote.arquivo.empty() ? pacote.produto : pacote.arquivo);
+            Interrompe(Latin(textos::kPacoteNaoEncontrado) + " (" + procurado + ")", Latin(textos::kPacoteNaoEncontrado));
+            return std::nullopt;
+        }
+        pacote.arquivo = pacote.produto;
+    }
+    if (!sistema_.CanStart("msiexec.exe")) {
+        Interrompe(Latin(textos::kErroInstalador) + " (" + Formata(Latin(textos::kProgramaNaoEncontrado), "msiexec.exe") + ")",
+                   Latin(textos::kErroInstalador));
+        return std::nullopt;
+    }
+    // Only a result the package writes during this run may count as its answer.
+    if (!RemoveResultadoAnterior()) {
+        Interrompe(Formata(Latin(textos::kResultadoAnterior), ArquivoResultado()));
+        return std::nullopt;
+    }
+    return pacote;
+}
+
+bool Instalador::InstalaNovaVersao(const Pacote& pacote) {
+    const std::string linha = LinhaInstalacao(ProdutoInstalado(pacote.produto, pacote.codigo), pacote.arquivo);
+    if (!RemoveResultadoAnterior()) {
+        Avisa(Formata(Latin(textos::kResultadoAnterior), ArquivoResultado()));
+        return false;
+    }
     if (ExecutaComando(linha, true)) {
         operador_.TrazParaFrente();
         return true;
     }
-    if (modo_ == "0") operador_.MessageBox(Latin(textos::kErroInstalador), Latin(textos::kTitulo), kMbOk);
+    Avisa(Latin(textos::kErroInstalador) + " (" + linha + ")", Latin(textos::kErroInstalador));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The installer's start-up and installation sequence, apart from the window
 // so that every step runs the same attended, unattended and under test.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,13 @@ enum class Desfecho {
     Cancelada,                  // the operator cancelled
 };
 int CodigoSaida(Desfecho desfecho);
+
+// What "Setup.ini" says of the package, with the package file found.
+struct Pacote {
+    std::string arquivo;  // file name in the installer folder
+    std::string produto;
+    std::string codigo;
+};
 
 struct Argumentos {
     std::string diretorio;     // first argument, unchanged
@@ -48,7 +56,11 @@ public:
     void FazBackupAplicacao();
     bool DesinstalaVersaoAntiga();
     void DesinstalaVersoesModulares();
-    bool InstalaNovaVersao();
+    // Everything the installation needs (Setup.ini, the package file, the
+    // package runner, no result file of an earlier run), checked before anything
+    // is ended, removed or renamed; none when something is missing (it is reported).
+    std::optional<Pacote> VerificaRequisitos();
+    bool InstalaNovaVersao(const Pacote& pacote);
     bool ProdutoInstalado(const std::string& produto, const std::string& codigoProduto);
 
     // The command lines started.
@@ -68,6 +80,15 @@ private:
     ConversaoConfiguracao Conversao() { return ConversaoConfiguracao(sistema_, operador_, diretorioCliente_); }
     bool Pergunta(const std::string& texto, const std::string& titulo, uint32_t flags);
     void Termina(const char* mensagem, EstadoJanela estado, Desfecho desfecho);
+    // Says what failed: in a box when an operator is there (`caixa` instead of
+    // `motivo` where the box has its own text), and always in the log.
+    void Avisa(const std::string& motivo, const std::string& caixa = "");
+    // Stops the run as not concluded, saying why.
+    void Interrompe(const std::string& motivo, const std::string& caixa = "");
+    // The configuration string written; false (its failure shown) when it could not be.
+    bool GravaConfiguracao();
+    bool RemoveResultadoAnterior();
+    std::string ArquivoResultado() const;
     bool InstalacaoConfirmada();
 
     zvsys::System& sistema_;

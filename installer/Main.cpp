@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "OperadorSemTerminal.h"
 #include "Textos.h"
 #include "forms/Application.h"
 #include "forms/backends/TerminalBackend.h"
@@ -106,22 +107,29 @@ void TFrmPrincipal::TrazParaFrente() {
 }
 
 int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argumentos) {
-    forms::TerminalBackend terminal;
-    forms::Application& app = forms::Application::Instance();
-    app.SetBackend(&terminal);
-    auto* janela = app.Create<TFrmPrincipal>(sistema, argumentos);
-    FrmPrincipal = janela;
     int status = 0;
-    if (janela->FormCreate()) {
-        janela->ShowModal();
-        const Desfecho d = janela->Instalacao().Resultado();
-        status = CodigoSaida(d == Desfecho::EmAndamento ? Desfecho::Cancelada : d);
-    } else {
-        status = CodigoSaida(janela->Instalacao().Resultado());
+    std::vector<std::string> registro;
+    {
+        forms::TerminalBackend terminal;
+        forms::Application& app = forms::Application::Instance();
+        app.SetBackend(&terminal);
+        auto* janela = app.Create<TFrmPrincipal>(sistema, argumentos);
+        FrmPrincipal = janela;
+        if (janela->FormCreate()) {
+            janela->ShowModal();
+            const Desfecho d = janela->Instalacao().Resultado();
+            status = CodigoSaida(d == Desfecho::EmAndamento ? Desfecho::Cancelada : d);
+        } else {
+            status = CodigoSaida(janela->Instalacao().Resultado());
+        }
+        registro = janela->Registro();
+        app.Destroy(janela);
+        FrmPrincipal = nullptr;
+        app.SetBackend(nullptr);
     }
-    app.Destroy(janela);
-    FrmPrincipal = nullptr;
-    app.SetBackend(nullptr);
+    // The terminal is the shell's again: the log can be read there.
+    OperadorSemTerminal saida;
+    for (const auto& linha : registro) saida.Registra(linha);
     return status;
 }
 

@@ -33,6 +33,9 @@ public:
     void ProcessaMensagens() override;
     void DefineEstado(EstadoJanela estado) override;
     void TrazParaFrente() override;
+    // Kept while the window owns the terminal; written to standard error once it has closed.
+    void Registra(const std::string& text) override { registro_.push_back(text); }
+    const std::vector<std::string>& Registro() const { return registro_; }
 
 private:
     void btInstalaClick(forms::Control& sender);
@@ -42,6 +45,7 @@ private:
 
     Instalador instalador_;
     std::vector<std::string> argumentos_;
+    std::vector<std::string> registro_;
 };
 
 // The single instance while the window runs.

@@ -27,11 +27,15 @@ public:
     virtual void ProcessaMensagens() = 0;
     virtual void DefineEstado(EstadoJanela estado) = 0;
     virtual void TrazParaFrente() = 0;
+    // A line of the installation's log: why a step failed, or a problem that
+    // did not stop the run (a backup that could not be made).
+    virtual void Registra(const std::string& text) = 0;
 };
 
 // Message box flags and answers the installer uses.
 inline constexpr uint32_t kMbOk = 0x0;
 inline constexpr uint32_t kMbYesNo = 0x4;
+inline constexpr uint32_t kMbIconError = 0x10;
 inline constexpr uint32_t kMbIconWarning = 0x30;
 inline constexpr uint32_t kMbIconInformation = 0x40;
 inline constexpr uint32_t kMbTopmost = 0x40000;

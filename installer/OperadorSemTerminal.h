@@ -2,7 +2,7 @@
 // The operator when nobody is there (a deployment tool or CI started the
 // installer without a terminal): every message box and message line goes to
 // standard error, and a box is answered with its default button, OK or Yes,
-// so that an unattended run never waits.
+// so that an unattended run never waits. Log lines go there too.
 #include <cstdio>
 
 #include "Operador.h"
@@ -17,6 +17,7 @@ public:
     void ProcessaMensagens() override {}
     void DefineEstado(EstadoJanela) override {}
     void TrazParaFrente() override {}
+    void Registra(const std::string& text) override { MostraMensagem(text); }
 
 private:
     std::FILE* saida_;

@@ -42,6 +42,29 @@ inline constexpr const char* kErroGravacaoConfiguracao =
     "Não foi possível gravar a configuração (%s).\rNenhum arquivo foi alterado.";
 inline constexpr const char* kErroConversao =
     "Não foi possível levar as configurações salvas para os novos arquivos (%s).";
+// Why a run stopped: each names the file, program or step that failed.
+inline constexpr const char* kSetupNaoEncontrado = "Arquivo Setup.ini não encontrado ou ilegível (%s)";
+inline constexpr const char* kProgramaNaoEncontrado = "Programa não encontrado: %s";
+inline constexpr const char* kResultadoAnterior =
+    "Não foi possível apagar o resultado de uma instalação anterior (%s)";
+inline constexpr const char* kErroSalvar = "Não foi possível salvar as configurações atuais (%s)";
+inline constexpr const char* kNaoConfirmada = "O pacote não confirmou a instalação (%s sem OK=1)";
+inline constexpr const char* kDesinstaladorAntigo =
+    "A desinstalação da versão antiga não pôde ser iniciada (%s)";
+// Log lines of problems that do not stop the run, and of what a start put right.
+inline constexpr const char* kBackupFalhou = "O backup da pasta da aplicação falhou (%s); a instalação continua";
+inline constexpr const char* kBackupDentro =
+    "O backup %s ficaria dentro da pasta copiada e não foi feito; a instalação continua";
+inline constexpr const char* kSalvoMantido =
+    "Mantidas as configurações salvas por uma instalação não concluída (%s)";
+inline constexpr const char* kSalvoNaoDevolvido = "Não foi possível devolver um arquivo salvo ao seu nome (%s)";
+inline constexpr const char* kCopiaNaoDevolvida =
+    "Não foi possível devolver %s ao seu nome; a próxima execução tenta de novo";
+inline constexpr const char* kTemporariosRemovidos = "Removidos %s arquivos temporários de uma execução interrompida";
+inline constexpr const char* kGravacaoConcluida = "Concluída a gravação da configuração interrompida (%s)";
+inline constexpr const char* kGravacaoDesfeita = "Desfeita a gravação da configuração interrompida (%s)";
+inline constexpr const char* kGravacaoPendente =
+    "A gravação interrompida da configuração não pôde ser resolvida (%s); nenhuma configuração nova é gravada";
 
 // Formats a text with one "%s".
 std::string Formata(const std::string& formato, const std::string& valor);

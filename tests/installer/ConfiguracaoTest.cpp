@@ -137,12 +137,35 @@ TEST_F(Configuracao, AnInvalidItemShowsItsMessageAndNothingAtAllIsWritten) {
 
 TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
     sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
-    sistema.FalhaNa(Operacao::Grava, 2);
+    sistema.FalhaNa(Operacao::Grava, 3);  // the intent, Cliente.ini, ClienteTrn.ini
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
     EXPECT_EQ(c.UltimaFalha(), "C:\\Client\\ClienteTrn.ini");
     EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
+}
+
+// The files as tills have them: a byte-order mark keeps its section; a read-only
+// file is refused and then neither file changes.
+TEST_F(Configuracao, ConfigurationFilesAsTillsHaveThem) {
+    sistema.Poe("C:\\Client\\Cliente.ini", "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+    EXPECT_EQ(Aplica("Empresa=AB12CD34"), ResultadoAplicacao::Aplicada);
+    EXPECT_EQ(Cliente(), "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
+
+    for (const char* somenteLeitura : {"Cliente.ini", "ClienteTrn.ini"}) {
+        sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+        sistema.Poe("C:\\Client\\ClienteTrn.ini", "[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
+        const std::string local = sistema.Map().ToLocal(std::string("C:\\Client\\") + somenteLeitura);
+        std::filesystem::permissions(local, std::filesystem::perms::owner_read);
+        ConversaoConfiguracao c(sistema, operador, "C:\\Client");
+        EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
+        EXPECT_EQ(c.UltimaFalha(), std::string("C:\\Client\\") + somenteLeitura);
+        EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << somenteLeitura;
+        EXPECT_EQ(Trn(), "[CodigoBarrasVivo]\r\nTrnCredito=0\r\n") << somenteLeitura;
+        EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
+        std::filesystem::permissions(local, std::filesystem::perms::owner_all);
+    }
 }
 
 TEST_F(Configuracao, CopiaChavesIniNeverCopiesEmptyValues) {
@@ -218,40 +241,54 @@ TEST_F(Configuracao, OldClientsFilesSurviveItsUninstallerUnderTheirOwnNames) {
     sistema.Poe("C:\\Client\\ClientCheque.ini", "C");
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     bool iniciado = false;
-    EXPECT_TRUE(c.DesinstalaMantendoArquivos([&] {
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([&] {
         iniciado = sistema.Existe("C:\\Client\\ClientVorix.ini_bkp") && sistema.Existe("C:\\Client\\ClientCheque.ini_bkp");
         return true;
-    }));
+    }), Desinstalacao::Iniciada);
     EXPECT_TRUE(iniciado);
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientVorix.ini"), "V");
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientCheque.ini"), "C");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientDes.ini"));
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
     // Not started: the copies go, the files stay.
-    EXPECT_FALSE(c.DesinstalaMantendoArquivos([] { return false; }));
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([] { return false; }), Desinstalacao::NaoIniciada);
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
     EXPECT_EQ(sistema.Le("C:\\Client\\ClientVorix.ini"), "V");
     // A copy that fails keeps the uninstaller from starting at all.
     sistema.FalhaNa(Operacao::Copia, sistema.Chamadas(Operacao::Copia) + 2);
     bool chamado = false;
-    EXPECT_FALSE(c.DesinstalaMantendoArquivos([&] { return chamado = true; }));
+    EXPECT_EQ(c.DesinstalaMantendoArquivos([&] { return chamado = true; }), Desinstalacao::NaoIniciada);
     EXPECT_FALSE(chamado);
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClientVorix.ini_bkp"));
 }
 
 TEST_F(Configuracao, SavingBeforeRemovalReplacesEarlierSavedCopies) {
     sistema.Poe("C:\\Client\\Cheque.ini", "novo");
-    sistema.Poe("C:\\Client\\Cheque.ini_Atual", "velho");
+    sistema.Poe("C:\\Client\\Cheque.ini_Atual", "velho");  // of a run that finished
     sistema.Poe("C:\\Client\\ClienteTrn.ini", "trn");
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     EXPECT_TRUE(c.SalvaArquivosAtuais());
     EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini_Atual"), "novo");
     EXPECT_EQ(sistema.Le("C:\\Client\\ClienteTrn.ini_Atual"), "trn");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Cheque.ini"));
-    sistema.Poe("C:\\Client\\Cheque.ini", "outro");
-    sistema.FalhaNa(Operacao::Renomeia, sistema.Chamadas(Operacao::Renomeia) + 1);
+    // Until they are carried over, the saved files are the till's settings: a
+    // second save keeps them and leaves what a failed package installed.
+    sistema.Poe("C:\\Client\\Cheque.ini", "padrao");
+    EXPECT_TRUE(c.SalvaArquivosAtuais());
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini_Atual"), "novo");
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "padrao");
+    EXPECT_EQ(operador.registro.size(), 2u);
+    // Carried over: the next save replaces them again.
+    EXPECT_TRUE(c.ConverteArquivosConfiguracao());
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.pendente"));
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", "trn2");
+    sistema.FalhaNa(Operacao::Renomeia, sistema.Chamadas(Operacao::Renomeia) + 2);
     EXPECT_FALSE(c.SalvaArquivosAtuais());
-    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "outro");
+    EXPECT_EQ(c.UltimaFalha(), "C:\\Client\\ClienteTrn.ini");
+    // The first file saved by the failed call is back under its own name.
+    EXPECT_EQ(sistema.Le("C:\\Client\\Cheque.ini"), "padrao");
+    EXPECT_EQ(sistema.Le("C:\\Client\\ClienteTrn.ini"), "trn2");
+    EXPECT_FALSE(sistema.Existe("C:\\Client\\Cheque.ini_Atual"));
 }
 
 }  // namespace

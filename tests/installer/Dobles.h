@@ -10,12 +10,16 @@
 #include <vector>
 
 #include "Operador.h"
+#include "Rascunho.h"
 #include "profile/FileIo.h"
 #include "system/PortableSystem.h"
 
 namespace instala::teste {
 
-enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia };
+enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia, CopiaPasta };
+
+// Thrown where the process would have been killed: nothing after it runs.
+struct Interrupcao {};
 
 class SistemaTeste : public zvsys::PortableSystem {
 public:
@@ -23,6 +27,8 @@ public:
 
     // Fault injection: the n-th call (1-based) of an operation fails.
     void FalhaNa(Operacao op, int n) { falhas_[op] = n; }
+    // A kill: the n-th call of any operation that changes something throws Interrupcao instead.
+    void InterrompeNa(int n) { interrompeNa_ = n; }
     int Chamadas(Operacao op) const { auto it = contagem_.find(op); return it == contagem_.end() ? 0 : it->second; }
 
     std::vector<zvsys::ProcessEntry> processos;
@@ -46,6 +52,9 @@ public:
     bool WriteFile(const std::string& p, const std::string& b) override {
         return !Falha(Operacao::Grava) && PortableSystem::WriteFile(p, b);
     }
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
+        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f);
+    }
     std::optional<std::vector<zvsys::ProcessEntry>> ProcessSnapshot() override { return processos; }
     bool TerminateProcess(uint32_t id, uint32_t) override {
         if (terminarFalha) return false;
@@ -60,6 +69,7 @@ public:
         it->second(linha);
         return zvsys::ProcessHandle{linhasIniciadas.size()};
     }
+    bool CanStart(const std::string& linha) override { return programas.count(linha.substr(0, linha.find(' '))) != 0; }
     zvsys::WaitResult WaitForProcess(zvsys::ProcessHandle, uint32_t) override { return zvsys::WaitResult::Ended; }
     void CloseProcess(zvsys::ProcessHandle) override {}
     std::optional<std::string> BrowseForFolder(const std::string& t, const std::string& r, uint32_t h) override {
@@ -80,6 +90,7 @@ public:
 
 private:
     bool Falha(Operacao op) {
+        if (++mudancas_ == interrompeNa_) throw Interrupcao{};
         const int n = ++contagem_[op];
         auto it = falhas_.find(op);
         return it != falhas_.end() && it->second == n;
@@ -87,6 +98,8 @@ private:
     std::string raiz_;
     std::map<Operacao, int> falhas_;
     std::map<Operacao, int> contagem_;
+    int interrompeNa_ = 0;
+    int mudancas_ = 0;
 };
 
 struct Caixa {
@@ -100,6 +113,7 @@ public:
     std::vector<Caixa> caixas;
     std::vector<std::string> mensagens;
     std::vector<EstadoJanela> estados;
+    std::vector<std::string> registro;
     int frente = 0;
 
     int MessageBox(const std::string& t, const std::string& c, uint32_t f) override {
@@ -115,15 +129,13 @@ public:
     void ProcessaMensagens() override {}
     void DefineEstado(EstadoJanela e) override { estados.push_back(e); }
     void TrazParaFrente() override { ++frente; }
+    void Registra(const std::string& t) override { registro.push_back(t); }
 };
 
 // A scratch folder removed at the end of the test.
 class PastaTemporaria {
 public:
-    PastaTemporaria() {
-        std::string modelo = (std::filesystem::temp_directory_path() / "zvinstXXXXXX").string();
-        caminho_ = ::mkdtemp(modelo.data());
-    }
+    PastaTemporaria() : caminho_(NovaPastaRascunho("zvinst")) {}
     ~PastaTemporaria() { std::filesystem::remove_all(caminho_); }
     const std::string& Caminho() const { return caminho_; }
 

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Rascunho.h"
 #include "profile/FileIo.h"
+#include "profile/Profile.h"
 
 namespace fs = std::filesystem;
 
@@ -17,12 +19,11 @@ namespace {
 class InstalaPrograma : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string modelo = (fs::temp_directory_path() / "zve2eXXXXXX").string();
-        raiz_ = ::mkdtemp(modelo.data());
+        raiz_ = instala::teste::NovaPastaRascunho("zve2e");
         // The installer folder holds the program (and its libraries), Setup.ini and the package.
         const fs::path bin = fs::path(ZV_INSTALA_BIN).parent_path();
         fs::create_directories(raiz_ + "/C/Instalador");
-        for (const char* f : {"Instala", "libprofile.so", "libforms.so"}) {
+        for (const char* f : {"Instala", "instala_interrompido", "libprofile.so", "libforms.so"}) {
             if (fs::exists(bin / f)) fs::copy_file(bin / f, raiz_ + "/C/Instalador/" + f);
         }
         Poe("C/Instalador/Setup.ini", "[Startup]\r\nPackageName=ClienteModular.msi\r\nProduct=Cliente Vorix Modular\r\n"
@@ -72,10 +73,11 @@ protected:
         }
     }
     // Runs the installer with no standard input, as a deployment tool does.
-    int Executa(const std::string& argumentos, const std::string& ambiente = "") {
+    // The status is 137 when the program was killed.
+    int Executa(const std::string& argumentos, const std::string& ambiente = "", const char* programa = "Instala") {
         const std::string comando = "cd " + raiz_ + " && env ZV_DRIVE_ROOT=" + raiz_ + " ZV_MSIEXEC_FILES=" + raiz_ +
-                                    "/pacote " + ambiente + " C/Instalador/Instala " + argumentos + " </dev/null >" +
-                                    raiz_ + "/saida.txt 2>&1";
+                                    "/pacote " + ambiente + " C/Instalador/" + programa + " " + argumentos +
+                                    " </dev/null >" + raiz_ + "/saida.txt 2>&1";
         const int r = std::system(comando.c_str());
         return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
     }
@@ -122,9 +124,15 @@ TEST_F(InstalaPrograma, PackageFailureOrRefusalLeavesTheSavedFilesForALaterRun) 
     EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=0\r\n");
     EXPECT_NE(Le("saida.txt").find("A Instalação não foi Concluída"), std::string::npos);
 
+    // A retry keeps the till's saved settings, not what the failed package left.
     EXPECT_EQ(Executa("'C:\\Client' 1", "ZV_MSIEXEC_OK=0"), 1);
     EXPECT_FALSE(Existe("C/Windows/InstCliM.ini"));
-    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nNovo=1\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nParcelas=12\r\n");
+    EXPECT_NE(Le("saida.txt").find("O pacote não confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1)"),
+              std::string::npos) << Le("saida.txt");
+    EXPECT_EQ(Executa("'C:\\Client' 1"), 0) << Le("saida.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
 }
 
 TEST_F(InstalaPrograma, ConfigurationOnlyInvalidItemsAndAttendedWithoutTerminal) {
@@ -135,9 +143,64 @@ TEST_F(InstalaPrograma, ConfigurationOnlyInvalidItemsAndAttendedWithoutTerminal)
     EXPECT_NE(Le("saida.txt").find("[Validacao instalacao] Terminal Invalido"), std::string::npos);
     EXPECT_EQ(Le("C/Client/Cliente.ini"), "[ClientVorix]\r\nPortaPin=AUTO_USB\r\nTipoPIN=Pinpad EMV\r\n");
     EXPECT_FALSE(Existe("msiexec.log"));
+    // A read-only file is refused, not replaced: nothing changes.
+    fs::permissions(raiz_ + "/C/Client/Cliente.ini", fs::perms::owner_read);
+    EXPECT_EQ(Executa("'C:\\Client' 2 'Empresa=AB12CD34;CBVivo=1'"), 5);
+    EXPECT_EQ(Le("C/Client/Cliente.ini"), "[ClientVorix]\r\nPortaPin=AUTO_USB\r\nTipoPIN=Pinpad EMV\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nParcelas=12\r\n");
     EXPECT_EQ(Executa(""), 3);
     EXPECT_EQ(Executa("'C:\\Client' 7 'Empresa=AB12CD34'"), 3);
     EXPECT_FALSE(Existe("msiexec.log"));
+}
+
+// The installer killed (SIGKILL) before each change it makes in a run with a
+// configuration, and once by the package while it runs; then a run without
+// one. The till ends with the old or the new configuration in both files, its
+// own settings carried into the new files, and nothing half-done left behind.
+TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsistent) {
+    Poe("C/Client/Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\nTerminal=AA000001\r\n");
+    Poe("C/Client/ClienteTrn.ini", "[Credito]\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
+    fs::remove(raiz_ + "/C/Client/Cheque.ini_Atual");
+    const std::string modelo = raiz_ + "/modelo";
+    fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive);
+    const std::string configuracao = "'C:\\Client' 1 'Empresa=AB12CD34;Terminal=XY000123;CBVivo=1'";
+    auto valores = [this] {
+        const std::string cliente = raiz_ + "/C/Client/Cliente.ini";
+        return profile::GetPrivateProfileString("ClientVorix", "Empresa", "", cliente) + "," +
+               profile::GetPrivateProfileString("ClientVorix", "Terminal", "", cliente) + "," +
+               profile::GetPrivateProfileString("CodigoBarrasVivo", "TrnCredito", "", raiz_ + "/C/Client/ClienteTrn.ini");
+    };
+    int pontos = 0;
+    for (int n = 0;; ++n) {
+        fs::remove_all(raiz_ + "/C");
+        fs::copy(modelo, raiz_ + "/C", fs::copy_options::recursive);
+        // n = 0: killed by the package as it ends; then before the n-th change.
+        const int primeira = n == 0 ? Executa(configuracao, "ZV_MSIEXEC_KILL=installer")
+                                    : Executa(configuracao, "ZV_INTERROMPE_NA=" + std::to_string(n), "instala_interrompido");
+        if (primeira != 137) {
+            EXPECT_EQ(primeira, 0) << n << Le("saida.txt");
+            break;
+        }
+        ++pontos;
+        const std::string onde = "morto na mudanca " + std::to_string(n);
+        EXPECT_EQ(Executa("'C:\\Client' 1"), 0) << onde << Le("saida.txt");
+        const std::string v = valores();
+        EXPECT_TRUE(v == "ANTIGA,AA000001,0" || v == "AB12CD34,XY000123,1") << onde << ": " << v;
+        EXPECT_NE(Le("C/Client/ClienteTrn.ini").find("Parcelas=12"), std::string::npos) << onde;
+        EXPECT_NE(Le("C/Client/ClienteTrn.ini").find("Novo=1"), std::string::npos) << onde;
+        EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n") << onde;
+        EXPECT_EQ(Le("C/Client/ClientVorix.ini"), "[Antigo]\r\nx=1\r\n") << onde;
+        // (A backup holds the folder as it was, a waiting record included.)
+        for (const char* pasta : {"/C/Client", "/C/Windows"}) {
+            for (const auto& e : fs::recursive_directory_iterator(raiz_ + pasta)) {
+                const std::string nome = e.path().filename().string();
+                EXPECT_TRUE(nome.find(".zvtmp.") == std::string::npos && nome.find("_bkp") == std::string::npos &&
+                            nome.rfind("Instala.", 0) != 0 && nome != "InstCliM.ini" && nome != "IntPos.Tmp")
+                    << onde << ": " << e.path();
+            }
+        }
+    }
+    EXPECT_GE(pontos, 15);
 }
 
 }  // namespace

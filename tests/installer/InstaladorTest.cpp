@@ -183,7 +183,7 @@ TEST_F(Instalacao, FailuresEndAsNotConcluded) {
     EXPECT_EQ(Textos().back(), "Arquivo de instalação do Client Modular não encontrado");
     EXPECT_EQ(atendido.Resultado(), Desfecho::NaoConcluida);
     sistema.Poe("C:\\Instalador\\Cliente Vorix Modular V2", "msi");  // the product name as fallback
-    sistema.programas.erase("msiexec.exe");
+    sistema.FalhaNa(Operacao::Inicia, sistema.Chamadas(Operacao::Inicia) + 2);  // wmic starts, msiexec does not
     atendido.btInstalaClick();
     EXPECT_EQ(Textos().back(), "Erro ao executar o Instalador do Client Modular");
     EXPECT_EQ(sistema.linhasIniciadas.back(),
@@ -232,6 +232,15 @@ TEST_F(Instalacao, InvalidConfigurationRunsNothingInEitherMode) {
     EXPECT_EQ(operador.caixas.size(), 2u);
 }
 
+// The installer folder with its package, and an old client to be removed.
+void PoeInstaladorEClienteAntigo(SistemaTeste& s) {
+    s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
+    s.Poe("C:\\Instalador\\c.msi", "");
+    s.Poe("C:\\Windows\\uninst.exe", "");
+    s.Poe("C:\\Client\\ClienteVorix.exe", "");
+    s.Poe("C:\\Client\\DeIsL1.isu", "");
+}
+
 // Every line of `linhas` is a line of `texto`.
 bool ContemLinhas(const std::string& texto, const std::string& linhas) {
     size_t inicio = 0;
@@ -260,11 +269,7 @@ TEST_F(Instalacao, ASingleFailingStepNeverLosesASettingsFile) {
             PastaTemporaria r;
             SistemaTeste s(r.Caminho());
             OperadorTeste o;
-            s.Poe("C:\\Instalador\\Setup.ini", "[Startup]\r\nPackageName=c.msi\r\n");
-            s.Poe("C:\\Instalador\\c.msi", "");
-            s.Poe("C:\\Windows\\uninst.exe", "");
-            s.Poe("C:\\Client\\ClienteVorix.exe", "");
-            s.Poe("C:\\Client\\DeIsL1.isu", "");
+            PoeInstaladorEClienteAntigo(s);
             s.Poe("C:\\Client\\Req\\x", "");
             for (const auto& [nome, conteudo] : antes) s.Poe("C:\\Client\\" + nome, conteudo);
             s.processos = {{5, "ClientVorix.exe"}};
@@ -308,3 +313,171 @@ TEST_F(Instalacao, ASingleFailingStepNeverLosesASettingsFile) {
 }
 
 }  // namespace
+
+// A till laid out for the runs below: the old client and the modular client's
+// settings; the package installs its defaults and confirms; removing earlier
+// versions takes the modular client's files.
+class Loja {
+public:
+    Loja() {
+        SistemaTeste s(raiz.Caminho());
+        PoeInstaladorEClienteAntigo(s);
+        s.Poe("C:\\Client\\ClientVorix.ini", "V");
+        s.Poe("C:\\Client\\ClientDes.ini", "D");
+        s.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+        s.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=1\r\n");
+        s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nvelho=2\r\n");
+    }
+    // One run; `prepara` may change the programs or plant a fault before it starts.
+    Desfecho Executa(const std::string& modo, const std::function<void(SistemaTeste&)>& prepara = {},
+                     const std::string& configuracao = "Empresa=AB12CD34;CBVivo=1") {
+        SistemaTeste s(raiz.Caminho());
+        OperadorTeste o;
+        s.programas["C:\\Windows\\uninst.exe"] = [](const std::string&) {};
+        s.programas["wmic"] = [&s](const std::string&) {
+            std::filesystem::remove(s.Map().ToLocal("C:\\Client\\Cheque.ini"));
+            std::filesystem::remove(s.Map().ToLocal("C:\\Client\\ClienteTrn.ini"));
+        };
+        s.programas["msiexec.exe"] = [&s](const std::string&) {
+            s.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+            s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+            s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n");
+        };
+        if (prepara) prepara(s);
+        Instalador i(s, o);
+        if (modo == "0") {
+            if (i.FormCreate({})) i.btInstalaClick();
+        } else {
+            i.FormCreate({"C:\\Client", modo, configuracao});
+        }
+        chamadas = {};
+        for (Operacao op : kOperacoes) chamadas[op] = s.Chamadas(op);
+        registro = o.registro;
+        for (const auto& c : o.caixas) {
+            if ((c.flags & kMbIconError) != 0) registro.push_back(c.texto);
+        }
+        return i.Resultado();
+    }
+    // What is wrong with the till's settings after an installation; empty when nothing.
+    std::string Defeitos(const std::string& modo, bool depoisDeUmaFalha = false) {
+        SistemaTeste s(raiz.Caminho());
+        std::string d;
+        auto espera = [&](const std::string& arquivo, const std::string& trecho) {
+            if (s.Le("C:\\Client\\" + arquivo).find(trecho) == std::string::npos) d += arquivo + " sem " + trecho + "; ";
+        };
+        espera("Cheque.ini", "Habilitado=1");
+        espera("ClienteTrn.ini", "novo=1");
+        espera("ClienteTrn.ini", "velho=2");
+        espera("ClientVorix.ini", "V");
+        espera("ClientDes.ini", "D");
+        espera("Cliente.ini", modo == "1" ? "Empresa=AB12CD34" : "Empresa=ANTIGA");
+        if (modo == "1") espera("ClienteTrn.ini", "TrnCredito=1");
+        for (const char* pasta : {"/C/Client", "/C/Windows"}) {
+            for (const auto& e : std::filesystem::directory_iterator(raiz.Caminho() + pasta)) {
+                const std::string nome = e.path().filename().string();
+                // A result file that a finished run could not delete: the next run deletes it before the package.
+                if (nome.find("zvtmp") != std::string::npos || nome.find("_bkp") != std::string::npos ||
+                    nome.rfind("Instala.", 0) == 0 || (nome == "InstCliM.ini" && !depoisDeUmaFalha)) {
+                    d += "sobrou " + nome + "; ";
+                }
+            }
+        }
+        return d;
+    }
+
+    static constexpr Operacao kOperacoes[] = {Operacao::Copia, Operacao::Renomeia, Operacao::Apaga,
+                                              Operacao::Grava, Operacao::Inicia, Operacao::CopiaPasta};
+    PastaTemporaria raiz;
+    std::map<Operacao, int> chamadas;
+    std::vector<std::string> registro;
+};
+
+// Any step of a run fails; a clean run afterwards leaves the till's own settings
+// in the new files. A run that says it is done has them already.
+TEST(Repeticao, AFailureAtAnyStepThenACleanRunKeepsTheTillsOwnSettings) {
+    for (const char* modo : {"0", "1"}) {
+        Loja limpa;
+        ASSERT_EQ(limpa.Executa(modo), Desfecho::Concluida);
+        ASSERT_EQ(limpa.Defeitos(modo), "") << modo;
+        for (const auto& [op, total] : limpa.chamadas) {
+            for (int n = 1; n <= total; ++n) {
+                Loja loja;
+                const std::string onde = std::string("modo ") + modo + ", operacao " +
+                                         std::to_string(static_cast<int>(op)) + " falha na " + std::to_string(n);
+                const Desfecho primeira = loja.Executa(modo, [&](SistemaTeste& s) { s.FalhaNa(op, n); });
+                if (primeira == Desfecho::Concluida) {
+                    EXPECT_EQ(loja.Defeitos(modo, true), "") << onde;
+                } else {
+                    EXPECT_FALSE(loja.registro.empty()) << onde << ": a failure that says nothing";
+                }
+                EXPECT_EQ(loja.Executa(modo), Desfecho::Concluida) << onde;
+                EXPECT_EQ(loja.Defeitos(modo), "") << onde;
+            }
+        }
+    }
+}
+
+// The package fails, or an earlier run's result file says OK: the run is not
+// concluded and the saved settings wait; the next run carries them over.
+TEST(Repeticao, APackageThatFailsIsRetriedWithTheTillsSettings) {
+    const std::vector<std::pair<const char*, std::function<void(SistemaTeste&)>>> falhas = {
+        {"pacote recusa", [](SistemaTeste& s) {
+             s.programas["msiexec.exe"] = [&s](const std::string&) {
+                 s.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+                 s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+                 s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=0\r\n");
+             };
+         }},
+        {"resultado antigo", [](SistemaTeste& s) {
+             s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n");
+             s.programas["msiexec.exe"] = [&s](const std::string&) {
+                 s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+             };
+         }},
+        {"sem programa", [](SistemaTeste& s) { s.programas.erase("msiexec.exe"); }},
+        {"sem pacote", [](SistemaTeste& s) { std::filesystem::remove(s.Map().ToLocal("C:\\Instalador\\c.msi")); }},
+        {"sem Setup.ini", [](SistemaTeste& s) { std::filesystem::remove(s.Map().ToLocal("C:\\Instalador\\Setup.ini")); }},
+    };
+    for (const char* modo : {"0", "1"}) {
+        for (const auto& [nome, falha] : falhas) {
+            Loja loja;
+            SistemaTeste s(loja.raiz.Caminho());
+            const std::string setup = s.Le("C:\\Instalador\\Setup.ini");
+            EXPECT_EQ(loja.Executa(modo, falha), Desfecho::NaoConcluida) << nome;
+            EXPECT_FALSE(loja.registro.empty()) << nome;
+            if (setup != s.Le("C:\\Instalador\\Setup.ini")) s.Poe("C:\\Instalador\\Setup.ini", setup);
+            s.Poe("C:\\Instalador\\c.msi", "");
+            EXPECT_EQ(loja.Executa(modo), Desfecho::Concluida) << nome;
+            EXPECT_EQ(loja.Defeitos(modo), "") << modo << " " << nome;
+        }
+    }
+    // The retry's own configuration string is the latest word over the kept settings.
+    Loja loja;
+    loja.Executa("1", falhas[0].second);
+    EXPECT_EQ(loja.Executa("1", {}, "CBVivo=0"), Desfecho::Concluida);
+    SistemaTeste s(loja.raiz.Caminho());
+    EXPECT_EQ(s.Le("C:\\Client\\ClienteTrn.ini"), "[T]\r\nnovo=1\r\nvelho=2\r\n[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
+}
+
+// However the client folder is written, the backup is the dated folder beside it.
+TEST(Repeticao, EveryWayOfWritingTheFolderGivesTheSameBackup) {
+    for (const char* pasta : {"C:\\Client", "C:\\Client\\", "C:\\\\Client", "c:\\Client", "C:/Client/."}) {
+        Loja loja;
+        SistemaTeste s(loja.raiz.Caminho());
+        OperadorTeste o;
+        s.programas["wmic"] = [](const std::string&) {};
+        s.programas["C:\\Windows\\uninst.exe"] = [](const std::string&) {};
+        s.programas["msiexec.exe"] = [&s](const std::string&) { s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n"); };
+        Instalador i(s, o);
+        i.FormCreate({pasta, "1"});
+        EXPECT_EQ(i.Resultado(), Desfecho::Concluida) << pasta;
+        EXPECT_EQ(s.Le("C:\\Client_20240131\\Cliente.ini"), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << pasta;
+        size_t copias = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(loja.raiz.Caminho() + "/C")) {
+            copias += e.path().filename() == "Cliente.ini" ? 1 : 0;
+        }
+        EXPECT_EQ(copias, 2u) << pasta;
+        EXPECT_EQ(s.linhasIniciadas.back(),
+                  "msiexec.exe /I \"C:\\Instalador\\c.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\" /quiet");
+    }
+}

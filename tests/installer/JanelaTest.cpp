@@ -75,6 +75,7 @@ TEST_F(Janela, FailedInstallationLeavesOnlyTheClosingButton) {
     const std::string roteiro =
         "key Enter\n"   // the default button installs
         "answer no\n"   // no backup
+        "answer ok\n"   // the box that says the package did not confirm the installation
         "expect text lbMensagem A Instalação não foi Concluída\n"
         "expect enabled btEncerra\n"
         "key Esc\n";    // the closing button is the cancel button

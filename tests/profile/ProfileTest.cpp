@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -96,23 +100,59 @@ TEST_F(ProfileFile, RefusesWritesThatWouldBreakTheFileAndLeavesItAlone) {
     EXPECT_EQ(Content(), "[A]\nx=1\n");
 }
 
+size_t FilesIn(const std::string& dir) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
 TEST_F(ProfileFile, AFailedWriteLeavesTheOldFileAndNoTemporary) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     Put("[A]\nx=1\n");
-    ::chmod(dir_.c_str(), 0555);
-    EXPECT_FALSE(WritePrivateProfileString("A", "x", "2", path_));
-    ::chmod(dir_.c_str(), 0755);
+    // The write of the temporary fails past a file-size limit, whoever runs the test.
+    struct rlimit before {};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 64;
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = WritePrivateProfileString("A", "x", std::string(200, 'v'), path_);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(written);
     EXPECT_EQ(Content(), "[A]\nx=1\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(FilesIn(dir_), 1u);
 }
 
 TEST_F(ProfileFile, AnUnreadableFileIsNotReplacedByOneKey) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    Put("[A]\nx=1\n");
-    ::chmod(path_.c_str(), 0200);
+    // A socket exists but cannot be opened for reading, whoever runs the test.
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path_.size(), sizeof address.sun_path);
+    std::copy(path_.begin(), path_.end(), address.sun_path);
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     EXPECT_FALSE(WritePrivateProfileString("A", "y", "2", path_));
-    ::chmod(path_.c_str(), 0644);
+    EXPECT_TRUE(fs::is_socket(path_));
+    ::close(s);
+}
+
+TEST_F(ProfileFile, AReadOnlyFileIsRefusedAsThePlatformRefusesItAlsoToRoot) {
+    Put("[A]\nx=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(WritePrivateProfileString("A", "x", "2", path_));
     EXPECT_EQ(Content(), "[A]\nx=1\n");
+    EXPECT_EQ(FilesIn(dir_), 1u);
+}
+
+TEST_F(ProfileFile, StrayTemporariesOfKilledWritesAreRemovedAndNothingElse) {
+    for (const char* name : {"Cliente.ini.zvtmp.Ab12Cd", "x.zvtmp.123456", "Cliente.ini", "y.zvtmp.1234567",
+                             ".zvtmp.123456", "Cliente.ini.zvtmp"}) {
+        std::ofstream(dir_ + "/" + name) << "t";
+    }
+    fs::create_directory(dir_ + "/d.zvtmp.abcdef");
+    EXPECT_EQ(RemoveStrayTemporaries(dir_), 2);
+    EXPECT_FALSE(fs::exists(dir_ + "/Cliente.ini.zvtmp.Ab12Cd"));
+    EXPECT_FALSE(fs::exists(dir_ + "/x.zvtmp.123456"));
+    EXPECT_EQ(FilesIn(dir_), 5u);
+    EXPECT_EQ(RemoveStrayTemporaries(dir_ + "/none"), 0);
 }
 
 TEST(ProfileInt, ReadsLeadingDigitsWithSignAndSaturates) {
@@ -130,6 +170,67 @@ TEST(IniDocumentText, KeepsAFinalLineWithoutLineEndWhenAddingAfterIt) {
     ASSERT_TRUE(doc.Set("B", "z", ""));
     EXPECT_EQ(doc.Serialize(), "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=\r\n");
     EXPECT_EQ(doc.Get("B", "z"), std::optional<std::string>(""));
+}
+
+struct Escrita {
+    std::string antes;
+    std::string secao, chave, valor;
+    std::string depois;
+};
+
+TEST(IniDocumentText, OneWriteChangesOnlyWhatItMust) {
+    const std::vector<Escrita> casos = {
+        // A section added after a last line without line end starts on a line of its own.
+        {"[A]\r\nx=1", "B", "z", "2", "[A]\r\nx=1\r\n[B]\r\nz=2\r\n"},
+        {"; so um comentario", "B", "z", "2", "; so um comentario\r\n[B]\r\nz=2\r\n"},
+        // A byte-order mark opens the file: its first section is found and the mark kept.
+        {"\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=A\r\n", "ClientVorix", "Empresa", "B",
+         "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=B\r\n"},
+        {"\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
+    };
+    for (const auto& c : casos) {
+        IniDocument doc = IniDocument::Parse(c.antes);
+        ASSERT_TRUE(doc.Set(c.secao, c.chave, c.valor)) << c.antes;
+        EXPECT_EQ(doc.Serialize(), c.depois) << c.antes;
+    }
+    const IniDocument bom = IniDocument::Parse("\xEF\xBB\xBF[ClientVorix]\nVERSAO=2\n");
+    EXPECT_EQ(bom.Get("ClientVorix", "VERSAO"), std::optional<std::string>("2"));
+    EXPECT_EQ(bom.SectionNames(), std::vector<std::string>{"ClientVorix"});
+}
+
+TEST(IniDocumentText, QuotedValuesReadWithoutTheirQuotes) {
+    const IniDocument doc = IniDocument::Parse("[A]\nvazio=\"\"\nsimples=''\numa=\"\naspas=\"a b\"\nmisto=\"a'\n");
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"vazio", ""}, {"simples", ""}, {"uma", "\""}, {"aspas", "a b"}, {"misto", "\"a'"}};
+    for (const auto& [chave, valor] : casos) EXPECT_EQ(doc.Get("A", chave), std::optional<std::string>(valor)) << chave;
+}
+
+// Many keys at once give what one key after another gives.
+TEST(IniDocumentText, SetAllEqualsSetInOrder) {
+    using E = IniDocument::Entry;
+    const std::vector<std::pair<std::string, std::vector<E>>> casos = {
+        {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[a]\r\nw=9\r\n; fim",
+         {{"a", "X", "10"}, {"A", "novo", "n"}, {"C", "c", "3"}, {"b", "y", "20"}, {"A", "novo", "m"},
+          {"c", "d", "4"}, {"B", "z", ""}, {"A", "x=", "bad"}, {"", "k", "v"}, {"D", "k", "1\n"}}},
+        {"[A]\nx=1", {{"B", "z", "1"}, {"A", "y", "2"}}},
+        {"[A]", {{"A", "y", "2"}, {" A", "k", "v"}, {" A", "k2", "v"}, {"A", " k", "1"}, {"A", " k", "2"}}},
+        {"", {{"S", "a", "1"}, {"S", "b", "2"}, {"s", "A", "3"}}},
+        {"\xEF\xBB\xBFsolto=1\n[A]\n\n\n", {{"A", "k", "v"}, {"Z", "k", "v"}}},
+    };
+    for (const auto& [texto, entradas] : casos) {
+        IniDocument umaAUma = IniDocument::Parse(texto);
+        for (const auto& e : entradas) umaAUma.Set(e.section, e.key, e.value);
+        IniDocument todas = IniDocument::Parse(texto);
+        todas.SetAll(entradas);
+        EXPECT_EQ(todas.Serialize(), umaAUma.Serialize()) << texto;
+    }
+}
+
+TEST(IniDocumentText, EntriesAreTheKeysAndValuesGetReads) {
+    const IniDocument doc = IniDocument::Parse("solto=0\n[A]\nx=1\nX=2\n[B]\n[a]\ny=3\n[C]\nz = \"q\" \n");
+    std::vector<std::string> lidas;
+    for (const auto& e : doc.Entries()) lidas.push_back(e.section + "/" + e.key + "=" + e.value);
+    EXPECT_EQ(lidas, (std::vector<std::string>{"A/x=1", "C/z=q"}));
 }
 
 }  // namespace

@@ -75,6 +75,23 @@ TEST_F(Portable, ShellCopyCopiesTheTreeAndNestsIntoAnExistingFolder) {
     EXPECT_EQ(sys_->ShellCopyFolder("C:\\Client", "C:\\Client_20240131", 0x150), 0);
     EXPECT_EQ(Get("C/Client_20240131/Client/Req/x"), "X");
     EXPECT_NE(sys_->ShellCopyFolder("C:\\Nada", "C:\\Nada_1", 0x150), 0);
+    // Never into itself, however the names are written.
+    for (const char* destino : {"C:\\Client\\_20240131", "C:\\Client\\", "c:\\client\\..\\Client\\Req\\x"}) {
+        EXPECT_NE(sys_->ShellCopyFolder("C:\\Client\\", destino, 0x150), 0) << destino;
+    }
+    EXPECT_NE(sys_->ShellCopyFolder("C:\\", "C:\\_20240131", 0x150), 0);
+    EXPECT_FALSE(fs::exists(root_ + "/C/Client/_20240131"));
+    EXPECT_FALSE(fs::exists(root_ + "/C/_20240131"));
+    EXPECT_FALSE(fs::exists(root_ + "/C/Client/Req/x/Client"));
+}
+
+TEST_F(Portable, ReadOnlyFilesAreNeitherDeletedNorReplaced) {
+    Put("C/Client/a.ini", "A");
+    fs::permissions(root_ + "/C/Client/a.ini", fs::perms::owner_read);
+    EXPECT_FALSE(sys_->DeleteFile("C:\\Client\\a.ini"));
+    EXPECT_FALSE(sys_->WriteFile("C:\\Client\\a.ini", "B"));
+    EXPECT_FALSE(sys_->CopyFile("C:\\Client\\a.ini", "C:\\Client\\a.ini", false));
+    EXPECT_EQ(Get("C/Client/a.ini"), "A");
 }
 
 TEST_F(Portable, UninstallKeyIsAFolderOfSubkeysWithTheirValues) {
@@ -105,6 +122,9 @@ TEST_F(Portable, StartsProgramsThroughTheDriveMapWithTheWholeCommandLine) {
     EXPECT_FALSE(sys_->StartProcess("naoexiste.exe /x").has_value());
     EXPECT_FALSE(sys_->StartProcess("C:\\Windows\\naoexiste.exe").has_value());
     EXPECT_FALSE(sys_->StartProcess("").has_value());
+    EXPECT_TRUE(sys_->CanStart("\"eco.exe\" /x"));
+    EXPECT_FALSE(sys_->CanStart("naoexiste.exe /x"));
+    EXPECT_FALSE(sys_->CanStart(""));
 }
 
 TEST_F(Portable, SnapshotShowsTheExecutableNameAndTerminateEndsIt) {

@@ -1,4 +1,4 @@
-#include "CaseFold.h"
+#include "profile/CaseFold.h"
 
 namespace profile {
 
@@ -23,6 +23,12 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
         if (FoldCase(a[i]) != FoldCase(b[i])) return false;
     }
     return true;
+}
+
+std::string FoldName(const std::string& name) {
+    std::string folded(name);
+    for (char& c : folded) c = FoldCase(c);
+    return folded;
 }
 
 }  // namespace profile

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,8 +68,12 @@ bool PortableSystem::MoveFile(const std::string& from, const std::string& to) {
 }
 
 bool PortableSystem::DeleteFile(const std::string& path) {
-    if (DirectoryExists(path)) return false;
-    return ::unlink(map_.ToLocal(path).c_str()) == 0;
+    const std::string local = map_.ToLocal(path);
+    struct stat st {};
+    if (::stat(local.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // The read-only attribute: no write permission for anyone.
+    if ((st.st_mode & 0222) == 0) return false;
+    return ::unlink(local.c_str()) == 0;
 }
 
 std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
@@ -79,14 +84,22 @@ bool PortableSystem::WriteFile(const std::string& path, const std::string& bytes
     return profile::SaveFileAtomically(map_.ToLocal(path), bytes);
 }
 
+int PortableSystem::RemoveStrayTemporaries(const std::string& folder) {
+    return profile::RemoveStrayTemporaries(map_.ToLocal(folder));
+}
+
 int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) {
     (void)flags;  // progress, undo and confirmation have no meaning without a shell
-    const fs::path src = map_.ToLocal(from);
-    fs::path dst = map_.ToLocal(to);
     std::error_code ec;
-    if (!fs::is_directory(src, ec)) return ENOENT;
+    const fs::path src = fs::weakly_canonical(map_.ToLocal(from), ec);
+    if (ec || !fs::is_directory(src, ec)) return ENOENT;
+    fs::path dst = fs::weakly_canonical(map_.ToLocal(to), ec);
+    if (ec) return EINVAL;
+    if (dst.filename().empty()) dst = dst.parent_path();
     // As the shell does: an existing destination folder receives the source inside it.
     if (fs::is_directory(dst, ec)) dst /= src.filename();
+    // A copy into its own source would copy its copies until paths grow too long.
+    if (std::mismatch(src.begin(), src.end(), dst.begin(), dst.end()).first == src.end()) return EINVAL;
     fs::copy(src, dst, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
     return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
 }
@@ -127,6 +140,11 @@ std::string PortableSystem::FindProgram(const std::string& name) const {
         start = end + 1;
     }
     return {};
+}
+
+bool PortableSystem::CanStart(const std::string& commandLine) {
+    const auto args = SplitCommandLine(commandLine);
+    return !args.empty() && !FindProgram(args[0]).empty();
 }
 
 std::optional<ProcessHandle> PortableSystem::StartProcess(const std::string& commandLine) {

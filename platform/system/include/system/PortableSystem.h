@@ -39,10 +39,12 @@ public:
     bool DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
+    int RemoveStrayTemporaries(const std::string& folder) override;
     int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) override;
     std::optional<std::vector<ProcessEntry>> ProcessSnapshot() override;
     bool TerminateProcess(uint32_t id, uint32_t exitCode) override;
     std::optional<ProcessHandle> StartProcess(const std::string& commandLine) override;
+    bool CanStart(const std::string& commandLine) override;
     WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) override;
     void CloseProcess(ProcessHandle process) override;
     std::optional<std::vector<std::string>> UninstallSubkeys() override;

@@ -45,12 +45,18 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     // Renames a file; fails when the destination exists.
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    // Fails on a read-only file, as the platform does.
     virtual bool DeleteFile(const std::string& path) = 0;
     // Whole-file read; nullopt when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces (or creates) a file whole: on failure the old content is untouched.
+    // A read-only file is refused.
     virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // Removes what writes into `folder` left behind when their process was
+    // killed halfway (their temporaries); the number removed.
+    virtual int RemoveStrayTemporaries(const std::string& folder) = 0;
     // The shell's folder copy (copy operation, the given flags); 0 on success.
+    // Never copies a folder into itself or into a folder inside it.
     virtual int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) = 0;
 
     // Processes.
@@ -59,6 +65,8 @@ public:
     // Starts a command line (the program is its first word), minimised, with
     // the caller's environment and current folder; nullopt when not started.
     virtual std::optional<ProcessHandle> StartProcess(const std::string& commandLine) = 0;
+    // True when the program a command line names can be found to be started.
+    virtual bool CanStart(const std::string& commandLine) = 0;
     virtual WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) = 0;
     virtual void CloseProcess(ProcessHandle process) = 0;
 

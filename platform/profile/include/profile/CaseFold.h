@@ -7,5 +7,7 @@ namespace profile {
 // profile functions of the platform compare names.
 char FoldCase(char c);
 bool EqualsNoCase(const std::string& a, const std::string& b);
+// The name with every letter folded: equal folds are names that compare equal.
+std::string FoldName(const std::string& name);
 
 }  // namespace profile

@@ -1,0 +1,71 @@
+// Instala for the kill tests: the same program over a system layer that kills
+// its own process (SIGKILL) just before its n-th change of a file or start of a
+// program, n taken from ZV_INTERROMPE_NA. A write it stops leaves a half-written
+// temporary, as a kill inside the write would. Built only with the tests: the
+// Instala a till receives has no such switch.
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "Programa.h"
+
+namespace {
+
+class SistemaInterrompido : public zvsys::PortableSystem {
+public:
+    SistemaInterrompido(const std::string& raiz, int alvo) : PortableSystem(raiz), alvo_(alvo) {}
+
+    bool WriteFile(const std::string& p, const std::string& b) override {
+        Muda(p, b);
+        return PortableSystem::WriteFile(p, b);
+    }
+    bool CopyFile(const std::string& de, const std::string& para, bool f) override {
+        Muda(para, ReadFile(de).value_or(""));
+        return PortableSystem::CopyFile(de, para, f);
+    }
+    bool MoveFile(const std::string& de, const std::string& para) override {
+        Muda();
+        return PortableSystem::MoveFile(de, para);
+    }
+    bool DeleteFile(const std::string& p) override {
+        Muda();
+        return PortableSystem::DeleteFile(p);
+    }
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
+        Muda();
+        return PortableSystem::ShellCopyFolder(de, para, f);
+    }
+    std::optional<zvsys::ProcessHandle> StartProcess(const std::string& linha) override {
+        Muda();
+        return PortableSystem::StartProcess(linha);
+    }
+
+private:
+    void Muda(const std::string& escrito = "", const std::string& bytes = "") {
+        if (++mudancas_ != alvo_) return;
+        if (!escrito.empty()) {
+            std::string temporario = Map().ToLocal(escrito) + ".zvtmp.XXXXXX";
+            const int fd = ::mkstemp(temporario.data());
+            if (fd >= 0) {
+                (void)!::write(fd, bytes.data(), bytes.size() / 2);
+                ::close(fd);
+            }
+        }
+        ::kill(::getpid(), SIGKILL);
+    }
+
+    int alvo_;
+    int mudancas_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* alvo = std::getenv("ZV_INTERROMPE_NA");
+    const int n = alvo ? std::atoi(alvo) : 0;
+    return instala::ExecutaPrograma(
+        argc, argv, [n](const std::string& raiz) { return std::make_unique<SistemaInterrompido>(raiz, n); });
+}
