@@ -140,6 +140,42 @@ tags = { "PERG:" = "1" }
     EXPECT_EQ(zv::CapturaPerguntasZentravela::FrmCap_Perg, nullptr);
 }
 
+TEST_F(SequenciaConfirma, RespostasQueOClienteRecusaEncerramSemAutorizarNada) {
+    Cenario(R"([fields]
+"10107" = "0"
+"1003" = "150000"
+"20115" = "1"
+[occurrences]
+"20005" = ["PERG:01,Nome,10000,0,5;"]
+[service]
+tags = { "PERG:" = "1" }
+[host]
+refused_writes = [10278]
+)");
+    Roteiro("expect screen FrmCap_Perg\ntype ana\nclick btConfirma\n");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    const auto& erros = sim::State::Instance().ErrorReports();
+    ASSERT_EQ(erros.size(), 1u);
+    EXPECT_EQ(erros[0].text, zv::host::Mensagem(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+    EXPECT_EQ(Chamadas(PASSOS), Lista{});  // no card, no PIN, no authorisation
+}
+
+TEST_F(SequenciaConfirma, RespostaComQ010EQ008DeixaNo1243OQ008) {
+    Cenario(R"([fields]
+"10107" = "0"
+"1003" = "150000"
+[[authorizations]]
+fields = { "1009" = "00" }
+service = { q = { "010" = "000000150000", "008" = "VALOR008" } }
+)");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    EXPECT_EQ(Campo(zv::CAMPO_VALOR_APROVADO), "VALOR008");
+}
+
 TEST_F(SequenciaConfirma, ComFechaEmFalhaUmaValidacaoRecusadaFechaComOk) {
     Cenario(R"([fields]
 "10107" = "0"
