@@ -202,11 +202,12 @@ TEST(Formatting, AnswersKeepWhatWasTypedAndAnErasedAmountIsEmpty) {
     for (const auto& [texto, esperado] : semFormato) EXPECT_EQ(sim::RemoveFormato(texto), esperado) << texto;
 
     const std::pair<const char*, const char*> exibido[] = {
-        {"150000", "1.500,00"}, {"5", "0,05"}, {"0", "0,00"}, {"000", "0,00"},  // what the host sent stays
-        {"0,0", ""},            {"0,1", "0,01"}, {",", ""},   {"", ""}};        // Backspace took the last digit
+        {"150000", "1.500,00"}, {"5", "0,05"}, {"0", "0,00"}, {"000", "0,00"}, {"0,1", "0,01"},
+        {"0,0", ""}, {"00", ""},  // Backspace took the last digit typed
+        {",", ""},   {"", ""}};
     for (const auto& [texto, esperado] : exibido) EXPECT_EQ(sim::Dollar(texto), esperado) << texto;
 
-    for (const char* digitos : {"150000", "5", "1234567890"})
+    for (const char* digitos : {"150000", "105", "1234567890"})
         EXPECT_EQ(sim::RemoveFormato(sim::Dollar(digitos)), digitos) << digitos;
 }
 

@@ -41,13 +41,11 @@ std::string RemoveFormato(std::string_view text) {
 
 std::string Dollar(std::string_view text) {
     std::string digits = Digits(text);
-    // A shown amount has at least three digits ("0,01"). A formatted text with
-    // fewer, all zeros, is what Backspace leaves of the last digit typed
-    // ("0,0"): the operator emptied the box. A bare "0" or "00" (a value the
-    // host gave) still shows as "0,00".
-    const bool formatted = text.find_first_of(".,") != std::string_view::npos;
-    const bool erased = formatted && digits.size() < 3 && digits.find_first_not_of('0') == std::string::npos;
-    if (digits.empty() || erased) return {};
+    // A shown amount has at least three digits ("0,01"), so Backspace on one
+    // leaves two at least; two zeros ("0,0", "00" once unformatted) are what is
+    // left when the operator erased the last digit typed: the box is empty
+    // again. One zero (typed, or "0" from the host) still shows as "0,00".
+    if (digits.empty() || digits == "00") return {};
     const auto first = digits.find_first_not_of('0');
     digits = first == std::string::npos ? std::string() : digits.substr(first);
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');

@@ -8,8 +8,8 @@ namespace sim {
 // Digits as an amount in cents in display form: "150000" -> "1.500,00",
 // "5" -> "0,05", "0" -> "0,00". Only the digits of the text count (so
 // formatted input is taken as its digits). Empty when the text has no digits,
-// and when it is a display form with fewer than three digits, all zeros
-// ("0,0": Backspace took the last digit the operator typed).
+// and when its digits are two zeros ("0,0": Backspace took the last digit the
+// operator typed).
 std::string Dollar(std::string_view text);
 // The text without its display formatting: the separators ".", "," and "/"
 // removed and the blanks at either end (a mask's unfilled positions).
