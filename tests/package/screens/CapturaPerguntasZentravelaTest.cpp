@@ -263,15 +263,7 @@ TEST_F(PassoPerguntas, ModosQuePulamAsPerguntasNaoMexemNoCombustivel) {
 }
 
 TEST_F(PassoPerguntas, Modo1ComMantemPerguntasMostraAsPerguntas) {
-    Cenario(R"([fields]
-"10218" = "1"
-"10399" = "1"
-"20115" = "1"
-[occurrences]
-"20005" = ["PERG:01,Nome,10000,0,5;"]
-[service]
-tags = { "PERG:" = "1" }
-)");
+    CenarioComPerguntas("\"10218\" = \"1\"\n\"10399\" = \"1\"\n", "PERG:01,Nome,10000,0,5;");
     Roteiro("expect screen FrmCap_Perg\ntype abc\nclick btConfirma\n");
     auto& tela = Cria<TFrmTeste_Trn>();
     EXPECT_TRUE(tela.VerificaTrataCamposPerguntas());

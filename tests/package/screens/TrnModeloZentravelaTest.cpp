@@ -19,6 +19,9 @@ const Lista SEQUENCIA_COMPLETA = {"VerificaProcessamentoCartao", "LerSenha", "Ve
                                   "ExibeMsgPinpad", "AutorizaTransacao", "VerificaTrataTrnReferida",
                                   "TrataMensagensCartaoCHIP", "FosdalGravaArquivo"};
 
+// [fields] of a sale whose amount the host gave.
+const std::string VENDA_COM_VALOR = "\"10107\" = \"0\"\n\"1003\" = \"150000\"\n";
+
 class SequenciaConfirma : public AmbienteTelas {};
 
 TEST_F(SequenciaConfirma, AprovadaComValorDigitadoSegueOsPassosEmOrdem) {
@@ -115,15 +118,7 @@ pin = [3]
 }
 
 TEST_F(SequenciaConfirma, PerguntasCanceladasDevolvemOControleAoOperador) {
-    Cenario(R"([fields]
-"10107" = "0"
-"1003" = "150000"
-"20115" = "1"
-[occurrences]
-"20005" = ["PERG:01,Data de nascimento,10303,8,10;"]
-[service]
-tags = { "PERG:" = "1" }
-)");
+    CenarioComPerguntas(VENDA_COM_VALOR, "PERG:01,Data de nascimento,10303,8,10;");
     Roteiro(
         "expect screen FrmCap_Perg\n"
         "click btRetorna\n"
@@ -141,17 +136,7 @@ tags = { "PERG:" = "1" }
 }
 
 TEST_F(SequenciaConfirma, RespostasQueOClienteRecusaEncerramSemAutorizarNada) {
-    Cenario(R"([fields]
-"10107" = "0"
-"1003" = "150000"
-"20115" = "1"
-[occurrences]
-"20005" = ["PERG:01,Nome,10000,0,5;"]
-[service]
-tags = { "PERG:" = "1" }
-[host]
-refused_writes = [10278]
-)");
+    CenarioComPerguntas(VENDA_COM_VALOR, "PERG:01,Nome,10000,0,5;", "[host]\nrefused_writes = [10278]\n");
     Roteiro("expect screen FrmCap_Perg\ntype ana\nclick btConfirma\n");
     int r = 0;
     Mostra<TFrmTeste_Trn>(r);
