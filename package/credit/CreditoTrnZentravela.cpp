@@ -10,6 +10,7 @@
 #include "ZentravelaMain.h"
 #include "forms/Locale.h"
 #include "forms/Types.h"
+#include "port/Os.h"
 
 namespace zv::CreditoTrnZentravela {
 
@@ -87,12 +88,7 @@ struct Hoje {
 
 Hoje DataDeHoje() {
     const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &agora);
-#else
-    localtime_r(&agora, &local);
-#endif
+    const std::tm local = port::LocalTime(agora);
     return Hoje{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
+#include <filesystem>
 
+#include "port/Os.h"
 #include "sim/HostCall.h"
 #include "sim/ServiceData.h"
 
@@ -88,9 +89,9 @@ void State::AddAudit(const std::string& text) {
 
 std::string State::ResultFilePath() const {
     if (!resultPath_.empty()) return resultPath_;
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = tmp && *tmp ? tmp : "/tmp";
-    return dir + "/clientvorix-" + std::to_string(::getpid()) + ".result";
+    std::error_code ec;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path(ec);
+    return (ec ? std::string("/tmp") : dir.string()) + "/clientvorix-" + std::to_string(port::ProcessId()) + ".result";
 }
 
 bool State::WriteResultFile() {

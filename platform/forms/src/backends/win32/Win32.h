@@ -1,0 +1,45 @@
+#pragma once
+// windows.h for the backend's sources. Its macros that share names with the
+// form model's constants (which keep the platform's values) and methods are
+// taken back, so both read as written.
+#include <windows.h>
+
+#include <string>
+
+#undef MessageBox
+#undef VK_BACK
+#undef VK_TAB
+#undef VK_RETURN
+#undef VK_ESCAPE
+#undef MB_OK
+#undef MB_YESNO
+#undef MB_ICONEXCLAMATION
+#undef MB_ICONWARNING
+#undef MB_ICONINFORMATION
+#undef MB_TOPMOST
+#undef IDOK
+#undef IDYES
+#undef IDNO
+#undef WS_EX_TOPMOST
+#undef WS_EX_TOOLWINDOW
+
+namespace forms::win32 {
+
+// The form model's CP1252 texts as the wide texts of the platform, and back.
+inline std::wstring Wide(const std::string& cp1252) {
+    if (cp1252.empty()) return {};
+    const int n = ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), wide.data(), n);
+    return wide;
+}
+
+// 0 when the character has no CP1252 code (the model could not hold it).
+inline char Narrow(wchar_t ch) {
+    char c = 0;
+    BOOL lossy = FALSE;
+    if (::WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &ch, 1, &c, 1, nullptr, &lossy) != 1 || lossy) return 0;
+    return c;
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,85 @@
+#include <windows.h>
+#include <psapi.h>
+#include <process.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "port/Os.h"
+
+namespace port {
+
+std::string ProgramPath() {
+    wchar_t path[MAX_PATH * 4];
+    const DWORD n = ::GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    if (n == 0 || n >= std::size(path)) return {};
+    return std::filesystem::path(std::wstring(path, n)).string();
+}
+
+std::string ProgramFolder() {
+    const std::string exe = ProgramPath();
+    const auto slash = exe.find_last_of("\\/");
+    return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+std::tm LocalTime(std::time_t moment) {
+    std::tm parts{};
+    ::localtime_s(&parts, &moment);
+    return parts;
+}
+
+int ProcessId() { return static_cast<int>(::GetCurrentProcessId()); }
+
+long PeakMemoryKb() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) return -1;
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+// Written beside the file, flushed, then moved over it in one step.
+bool ReplaceWhole(const std::string& path, const std::string& bytes) {
+    const std::wstring target = std::filesystem::path(path).wstring();
+    const std::wstring temp = target + L".zvtmp." + std::to_wstring(::GetCurrentProcessId());
+    HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        done += written;
+    }
+    ok = ::FlushFileBuffers(file) && ok;
+    ok = ::CloseHandle(file) && ok;
+    ok = ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) ::DeleteFileW(temp.c_str());
+    return ok;
+}
+
+Library Library::Load(const std::string& path) {
+    Library lib;
+    lib.handle_ = ::LoadLibraryW(std::filesystem::path(path).wstring().c_str());
+    if (!lib.handle_) lib.error_ = "Windows error " + std::to_string(::GetLastError());
+    return lib;
+}
+
+void* Library::Symbol(const char* name) const {
+    if (!handle_) return nullptr;
+    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(handle_), name));
+}
+
+}  // namespace port
+
+namespace port {
+
+void* ProgramSymbol(const char* name) {
+    return reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(nullptr), name));
+}
+
+}  // namespace port
