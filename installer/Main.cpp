@@ -2,7 +2,7 @@
 
 #include "Textos.h"
 #include "forms/Application.h"
-#include "forms/backends/TerminalBackend.h"
+#include "forms/backends/ScreenBackend.h"
 
 namespace instala {
 
@@ -106,9 +106,9 @@ void TFrmPrincipal::TrazParaFrente() {
 }
 
 int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argumentos) {
-    forms::TerminalBackend terminal;
+    const std::unique_ptr<forms::Backend> tela = forms::MakeScreenBackend();
     forms::Application& app = forms::Application::Instance();
-    app.SetBackend(&terminal);
+    app.SetBackend(tela.get());
     auto* janela = app.Create<TFrmPrincipal>(sistema, argumentos);
     FrmPrincipal = janela;
     int status = 0;

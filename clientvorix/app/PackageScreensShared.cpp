@@ -2,7 +2,7 @@
 
 #include "PackageScreens.h"
 #include "forms/Application.h"
-#include "forms/backends/TerminalBackend.h"
+#include "forms/backends/ScreenBackend.h"
 
 namespace clientvorix {
 
@@ -17,9 +17,9 @@ PackageScreens::PackageScreens(const Options& o, std::vector<forms::ScriptAction
     if (RunsHeadless(o))
         impl_->backend = std::make_unique<forms::HeadlessBackend>(std::move(script));
     else if (o.script)
-        impl_->backend = std::make_unique<forms::TerminalBackend>(std::move(script));
+        impl_->backend = forms::MakeScreenBackend(std::move(script));
     else
-        impl_->backend = std::make_unique<forms::TerminalBackend>();
+        impl_->backend = forms::MakeScreenBackend();
     forms::Application::Instance().SetBackend(impl_->backend.get());
 }
 

@@ -119,7 +119,7 @@ namespace {
 // The only test that writes Cliente.ini beside the program; it must put back
 // what was there.
 TEST(Program, ClientVersionIsWrittenForTheRunAndTheOldFileRestored) {
-    const std::string ini = std::filesystem::path(ZV_CLIENTVORIX_DIR) / "Cliente.ini";
+    const std::string ini = std::filesystem::path(ClientFolder()) / "Cliente.ini";
     const std::string before = "[OUTRA]\r\nX=1\r\n";
     {
         std::ofstream out(ini, std::ios::binary);

@@ -133,3 +133,21 @@ TEST(IniDocumentText, KeepsAFinalLineWithoutLineEndWhenAddingAfterIt) {
 }
 
 }  // namespace
+
+// What the platform does with names, defaults and numbers, where ours once
+// differed: each row is a file, a call and what the platform answers.
+TEST(ProfilePlatformRules, NamesDefaultsAndNumbersAsThePlatformReadsThem) {
+    const std::string path = ::testing::TempDir() + "zv_platform_rules.ini";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[S]\r\nk=old\r\nn=abc\r\ne=\r\n";
+    }
+    ASSERT_TRUE(WritePrivateProfileString(" S ", " k ", "new", path));
+    EXPECT_EQ(GetPrivateProfileString("S", "k", "", path), "new");  // the write to " k " is not lost
+    EXPECT_EQ(GetPrivateProfileSectionKeys("S", path).size(), 3u);   // and added no key
+    EXPECT_EQ(GetPrivateProfileString("S", "missing", "dflt  ", path), "dflt");
+    EXPECT_EQ(GetPrivateProfileInt("S", "n", 7, path), 0);
+    EXPECT_EQ(GetPrivateProfileInt("S", "e", 7, path), 7);
+    EXPECT_EQ(GetPrivateProfileInt("S", "missing", 7, path), 7);
+    std::remove(path.c_str());
+}

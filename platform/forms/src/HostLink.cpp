@@ -6,10 +6,8 @@
 
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
+#include "forms/backends/ScreenBackend.h"
 #include "port/Os.h"
-#ifdef _WIN32
-#include "forms/backends/Win32Backend.h"
-#endif
 
 namespace forms {
 
@@ -48,6 +46,16 @@ Attachment& Attached() {
     return attached;
 }
 
+// Whether this module carries a form model of its own, apart from the host
+// program's (the package linked it in), rather than sharing the program's.
+bool OwnFormModel() {
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
 int32_t AbortState(void* packageContext, char* message, int32_t capacity) {
     const auto* backend = static_cast<const Backend*>(packageContext);
     if (!backend || !backend->Aborted()) return 0;
@@ -65,14 +73,12 @@ std::vector<ScriptAction> ScriptOf(const ZvFormsLink* link) {
     return LoadOperatorScript(link->scriptPath);
 }
 
+// Without a link the package is on a till, whose client knows nothing of the
+// form model: the operator sees the platform's screen.
 std::unique_ptr<Backend> BackendFor(const ZvFormsLink* link) {
     if (link && link->ui == ZV_FORMS_UI_HEADLESS) return std::make_unique<HeadlessBackend>(ScriptOf(link));
-#ifdef _WIN32
-    if (link && link->scriptPath) return std::make_unique<Win32Backend>(ScriptOf(link));
-    return std::make_unique<Win32Backend>();
-#else
-    return nullptr;  // the host program shares the form model and has chosen already
-#endif
+    if (link && link->scriptPath) return MakeScreenBackend(ScriptOf(link));
+    return MakeScreenBackend();
 }
 
 }  // namespace
@@ -80,7 +86,7 @@ std::unique_ptr<Backend> BackendFor(const ZvFormsLink* link) {
 void AttachToHostProgram() {
     Application& app = Application::Instance();
     Attachment& a = Attached();
-    if (app.GetBackend()) return;
+    if (app.GetBackend() || !OwnFormModel()) return;
     const auto linkFunction = reinterpret_cast<ZvFormsLinkFunction>(port::ProgramSymbol(ZV_FORMS_LINK_EXPORT));
     a.link = linkFunction ? linkFunction() : nullptr;
     try {

@@ -9,11 +9,27 @@
 
 namespace port {
 
+std::wstring WideFromCp1252(const std::string& cp1252) {
+    if (cp1252.empty()) return {};
+    const int n = ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Cp1252FromWide(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n = ::WideCharToMultiByte(1252, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(1252, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+    return text;
+}
+
 std::string ProgramPath() {
     wchar_t path[MAX_PATH * 4];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
     if (n == 0 || n >= std::size(path)) return {};
-    return std::filesystem::path(std::wstring(path, n)).string();
+    return Cp1252FromWide(std::wstring(path, n));
 }
 
 std::string ProgramFolder() {
@@ -38,12 +54,12 @@ long PeakMemoryKb() {
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
+    return std::filesystem::exists(std::filesystem::path(WideFromCp1252(path)), ec);
 }
 
 // Written beside the file, flushed, then moved over it in one step.
 bool ReplaceWhole(const std::string& path, const std::string& bytes) {
-    const std::wstring target = std::filesystem::path(path).wstring();
+    const std::wstring target = WideFromCp1252(path);
     const std::wstring temp = target + L".zvtmp." + std::to_wstring(::GetCurrentProcessId());
     HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -64,7 +80,7 @@ bool ReplaceWhole(const std::string& path, const std::string& bytes) {
 
 Library Library::Load(const std::string& path) {
     Library lib;
-    lib.handle_ = ::LoadLibraryW(std::filesystem::path(path).wstring().c_str());
+    lib.handle_ = ::LoadLibraryW(WideFromCp1252(path).c_str());
     if (!lib.handle_) lib.error_ = "Windows error " + std::to_string(::GetLastError());
     return lib;
 }

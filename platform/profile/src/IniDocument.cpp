@@ -76,7 +76,8 @@ IniDocument::Parsed IniDocument::Classify(const std::string& text) {
     return p;
 }
 
-size_t IniDocument::FindSection(const std::string& section) const {
+size_t IniDocument::FindSection(const std::string& sectionName) const {
+    const std::string section = Trim(sectionName);
     for (size_t i = 0; i < lines_.size(); ++i) {
         const Parsed p = Classify(lines_[i].text);
         if (p.kind == Kind::Section && EqualsNoCase(p.name, section)) return i;
@@ -90,7 +91,10 @@ size_t IniDocument::SectionEnd(size_t header) const {
     return i;
 }
 
-std::optional<std::string> IniDocument::Get(const std::string& section, const std::string& key) const {
+// Names are taken without the blanks around them, as the platform takes them:
+// a name given as " k " is the key k.
+std::optional<std::string> IniDocument::Get(const std::string& sectionName, const std::string& keyName) const {
+    const std::string section = Trim(sectionName), key = Trim(keyName);
     const size_t header = FindSection(section);
     if (header == std::string::npos) return std::nullopt;
     const size_t end = SectionEnd(header);
@@ -101,11 +105,12 @@ std::optional<std::string> IniDocument::Get(const std::string& section, const st
     return std::nullopt;
 }
 
-bool IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {
-    if (Trim(section).empty() || Trim(key).empty()) return false;
+bool IniDocument::Set(const std::string& sectionName, const std::string& keyName, const std::string& value) {
+    const std::string section = Trim(sectionName), key = Trim(keyName);
+    if (section.empty() || key.empty()) return false;
     if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
     if (section.find(']') != std::string::npos || key.find('=') != std::string::npos) return false;
-    if (Trim(key)[0] == ';' || Trim(key)[0] == '[') return false;
+    if (key[0] == ';' || key[0] == '[') return false;
 
     const std::string keyLine = key + "=" + value;
     size_t header = FindSection(section);

@@ -8,6 +8,7 @@
 #include "CreditoTrnZentravela.h"
 #include "CreditoVistaZentravela.h"
 #include "AmbienteCredito.h"
+#include "port/Os.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ using zv::CreditoVistaZentravela::FrmVis_Crd;
 // Month and year as the issue-date box takes them, `meses` months from now.
 std::string MesAno(int meses) {
     const std::time_t agora = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&agora, &t);
+    const std::tm t = port::LocalTime(agora);
     int mes = t.tm_mon + meses;
     int ano = t.tm_year + 1900 + mes / 12;
     mes %= 12;

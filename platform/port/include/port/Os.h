@@ -42,4 +42,10 @@ namespace port {
 // A function the running program itself exports; null when it has none.
 void* ProgramSymbol(const char* name);
 
+#ifdef _WIN32
+// Texts and paths are CP1252 in the tree and wide on the platform's API.
+std::wstring WideFromCp1252(const std::string& cp1252);
+std::string Cp1252FromWide(const std::wstring& wide);
+#endif
+
 }  // namespace port

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "port/Os.h"
+
 #undef MessageBox
 #undef VK_BACK
 #undef VK_TAB
@@ -25,14 +27,7 @@
 
 namespace forms::win32 {
 
-// The form model's CP1252 texts as the wide texts of the platform, and back.
-inline std::wstring Wide(const std::string& cp1252) {
-    if (cp1252.empty()) return {};
-    const int n = ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), wide.data(), n);
-    return wide;
-}
+inline std::wstring Wide(const std::string& cp1252) { return port::WideFromCp1252(cp1252); }
 
 // 0 when the character has no CP1252 code (the model could not hold it).
 inline char Narrow(wchar_t ch) {
