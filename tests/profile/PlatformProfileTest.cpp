@@ -3,6 +3,9 @@
 // platform's profile API exists (the Windows build, under Wine in the tests).
 #include <gtest/gtest.h>
 #include <windows.h>
+// The platform's ANSI/wide macros would rename our functions of the same names.
+#undef GetPrivateProfileString
+#undef WritePrivateProfileString
 
 #include <fstream>
 #include <string>

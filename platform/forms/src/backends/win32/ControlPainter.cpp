@@ -1,5 +1,7 @@
 #include "ControlPainter.h"
 
+#include <algorithm>
+
 #include "forms/Control.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
