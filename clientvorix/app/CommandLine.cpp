@@ -46,7 +46,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
 
 bool RunsHeadless(const Options& o) {
     if (o.ui == Ui::Headless) return true;
-    if (o.ui == Ui::Terminal) return false;
+    if (o.ui == Ui::Terminal || o.ui == Ui::Windows) return false;
     return o.script.has_value();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Operador.h"
+#include "port/Os.h"
 #include "profile/FileIo.h"
 #include "system/PortableSystem.h"
 
@@ -121,8 +122,7 @@ public:
 class PastaTemporaria {
 public:
     PastaTemporaria() {
-        std::string modelo = (std::filesystem::temp_directory_path() / "zvinstXXXXXX").string();
-        caminho_ = ::mkdtemp(modelo.data());
+        caminho_ = port::NewTempFolder("zvinst");
     }
     ~PastaTemporaria() { std::filesystem::remove_all(caminho_); }
     const std::string& Caminho() const { return caminho_; }

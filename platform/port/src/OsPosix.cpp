@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "port/Os.h"
@@ -41,6 +42,12 @@ long PeakMemoryKb() {
 }
 
 bool FileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+std::string NewTempFolder(const std::string& prefix) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "XXXXXX";
+    return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
 
 namespace {
 

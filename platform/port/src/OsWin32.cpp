@@ -57,6 +57,18 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(WideFromCp1252(path)), ec);
 }
 
+std::string NewTempFolder(const std::string& prefix) {
+    wchar_t temp[MAX_PATH];
+    if (!::GetTempPathW(MAX_PATH, temp)) return {};
+    for (unsigned attempt = 0; attempt < 1000; ++attempt) {
+        const std::wstring folder = temp + WideFromCp1252(prefix) + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                    std::to_wstring(attempt);
+        if (::CreateDirectoryW(folder.c_str(), nullptr)) return Cp1252FromWide(folder);
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) return {};
+    }
+    return {};
+}
+
 // Written beside the file, flushed, then moved over it in one step.
 bool ReplaceWhole(const std::string& path, const std::string& bytes) {
     const std::wstring target = WideFromCp1252(path);

@@ -1,11 +1,15 @@
 #include "system/PortableSystem.h"
 
+// The Windows build keeps the drive map for files and runs real processes
+// (PortableProcessesWin32.cpp has the parts between the #ifndef _WIN32 marks).
+#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <stdio.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -15,12 +19,16 @@
 #include <filesystem>
 #include <thread>
 
-#include "ProcessTable.h"
+#include "port/Os.h"
 #include "profile/FileIo.h"
 #include "profile/IniDocument.h"
 #include "system/CommandLine.h"
 
+#ifndef _WIN32
+#include "ProcessTable.h"
+
 extern char** environ;
+#endif
 
 namespace zvsys {
 
@@ -33,10 +41,9 @@ PortableSystem::~PortableSystem() { ReapDetached(); }
 std::string PortableSystem::WindowsDirectory() { return "C:\\Windows"; }
 
 std::string PortableSystem::ProgramFolder() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    return map_.ToWindows(exe.parent_path().string());
+    const std::string exe = port::ProgramPath();
+    if (exe.empty()) return {};
+    return map_.ToWindows(fs::path(exe).parent_path().string());
 }
 
 bool PortableSystem::FileExists(const std::string& path) {
@@ -55,6 +62,7 @@ bool PortableSystem::CopyFile(const std::string& from, const std::string& to, bo
     return bytes && !DirectoryExists(to) && profile::SaveFileAtomically(map_.ToLocal(to), *bytes);
 }
 
+#ifndef _WIN32
 bool PortableSystem::MoveFile(const std::string& from, const std::string& to) {
     const std::string src = map_.ToLocal(from);
     const std::string dst = map_.ToLocal(to);
@@ -70,6 +78,7 @@ bool PortableSystem::DeleteFile(const std::string& path) {
     if (DirectoryExists(path)) return false;
     return ::unlink(map_.ToLocal(path).c_str()) == 0;
 }
+#endif
 
 std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
     return profile::LoadFile(map_.ToLocal(path));
@@ -91,6 +100,7 @@ int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& 
     return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
 }
 
+#ifndef _WIN32
 std::optional<std::vector<ProcessEntry>> PortableSystem::ProcessSnapshot() {
     ReapDetached();
     return ReadProcessTable();
@@ -193,6 +203,8 @@ void PortableSystem::ReapDetached() {
     }
 }
 
+#endif
+
 std::string PortableSystem::UninstallFolder() const {
     return map_.Root() + "/registry/HKLM/SOFTWARE/Microsoft/Windows/CurrentVersion/Uninstall";
 }
@@ -234,9 +246,7 @@ std::optional<std::string> PortableSystem::BrowseForFolder(const std::string& ti
 void PortableSystem::Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 Date PortableSystem::Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    const std::tm local = port::LocalTime(std::time(nullptr));
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

@@ -15,6 +15,9 @@ int ProcessId();
 // The most memory the process has held, in KiB; -1 when unknown.
 long PeakMemoryKb();
 bool FileExists(const std::string& path);
+// A new empty folder under the temporary folder, named from the prefix;
+// empty when none can be made.
+std::string NewTempFolder(const std::string& prefix);
 // Replaces (or creates) a file whole: a crash or a failed write leaves the old
 // content; the new file keeps the old one's permissions.
 bool ReplaceWhole(const std::string& path, const std::string& bytes);

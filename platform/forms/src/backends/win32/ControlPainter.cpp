@@ -50,9 +50,10 @@ HFONT ControlPainter::FontOf(const Font& font) {
     return created;
 }
 
+// Labels and pictures show their container's colour, as the platform's
+// labels take their parent's colour.
 Color ControlPainter::Background(const Control& c) {
-    const auto* label = dynamic_cast<const Label*>(&c);
-    if (!label || !label->Transparent()) return c.GetColor();
+    if (!dynamic_cast<const Label*>(&c) && !dynamic_cast<const Image*>(&c)) return c.GetColor();
     if (const Control* p = c.Parent()) return p->GetColor();
     return c.OwnerForm().GetColor();
 }

@@ -27,8 +27,6 @@ public:
 
 private:
     HFONT FontOf(const Font& font);
-    // The colour a control's background takes: its own, or its container's
-    // where it is drawn transparent.
     static Color Background(const Control& c);
     void Text(HDC dc, RECT r, const std::string& cp1252, const Font& font, UINT format, Color background);
 
