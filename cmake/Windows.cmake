@@ -9,7 +9,7 @@ add_link_options(-static)
 add_link_options(-Wl,--kill-at -Wl,--enable-stdcall-fixup)
 # A DLL exports its own functions, not the runtime and platform libraries
 # linked into it (each binary has its own copy of those).
-add_link_options(-Wl,--exclude-libs,libgcc.a:libgcc_eh.a:libstdc++.a:libwinpthread.a:libmingwex.a:libport.a:libcp1252.a:libforms.a:libprofile.a)
+add_link_options(-Wl,--exclude-libs,libgcc.a:libgcc_eh.a:libstdc++.a:libwinpthread.a:libpthread.a:libmingwex.a:libport.a:libcp1252.a:libforms.a:libprofile.a)
 # Unicode Win32 entry points (the ...W functions); texts convert at the edges.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 

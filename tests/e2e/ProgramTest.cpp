@@ -23,7 +23,7 @@ TEST(Program, BrokenScenarioOrScriptNamesFileLineAndProblem) {
 
     const auto usage = ClientRun::WithArgs({"--ui", "window"});
     EXPECT_EQ(usage.ExitStatus(), 2);
-    EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal or headless")) << usage.Stderr();
+    EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal, headless or windows")) << usage.Stderr();
 }
 
 TEST(Program, ScriptThatRunsOutNamesTheWaitingScreenAndStillEndsWithTheFields) {

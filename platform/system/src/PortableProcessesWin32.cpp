@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "port/Os.h"
+#include "system/CommandLine.h"
 
 namespace zvsys {
 
