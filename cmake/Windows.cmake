@@ -54,3 +54,20 @@ function(gtest_discover_tests target)
 endfunction()
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
 set(CMAKE_IMPORT_LIBRARY_PREFIX "")
+
+# A 32-bit DLL of __stdcall functions exports them by plain name (--kill-at),
+# but callers compiled against its header reference Name@n: its import
+# library is remade from its exports so that those references import the
+# plain names, as they would from the client's real libraries.
+function(zv_plain_name_imports target)
+  if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+    return()
+  endif()
+  set(written ${CMAKE_CURRENT_BINARY_DIR}/${target}.exports.def)
+  set(decorated ${CMAKE_CURRENT_BINARY_DIR}/${target}.decorated.def)
+  target_link_options(${target} PRIVATE -Wl,--output-def,${written})
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DDEF_IN=${written} -DDEF_OUT=${decorated} -P ${PROJECT_SOURCE_DIR}/cmake/PlainNameImports.cmake
+    COMMAND ${CMAKE_SYSTEM_PROCESSOR}-dlltool -k -d ${decorated} -D $<TARGET_FILE_NAME:${target}> -l $<TARGET_LINKER_FILE:${target}>
+    VERBATIM)
+endfunction()

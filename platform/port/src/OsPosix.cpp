@@ -43,6 +43,8 @@ long PeakMemoryKb() {
 
 bool FileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
+bool IsRunnable(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+
 std::string NewTempFolder(const std::string& prefix) {
     const char* tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "XXXXXX";

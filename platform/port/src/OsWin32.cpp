@@ -57,6 +57,8 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::path(WideFromCp1252(path)), ec);
 }
 
+bool IsRunnable(const std::string& path) { return FileExists(path); }
+
 std::string NewTempFolder(const std::string& prefix) {
     wchar_t temp[MAX_PATH];
     if (!::GetTempPathW(MAX_PATH, temp)) return {};

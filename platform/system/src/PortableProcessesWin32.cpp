@@ -9,8 +9,6 @@
 #undef MoveFile
 #undef DeleteFile
 
-#include <filesystem>
-
 #include "port/Os.h"
 #include "system/CommandLine.h"
 
@@ -18,16 +16,9 @@ namespace zvsys {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 Win32System& Machine() {
     static Win32System machine;
     return machine;
-}
-
-bool IsFile(const fs::path& p) {
-    std::error_code ec;
-    return fs::is_regular_file(p, ec);
 }
 
 }  // namespace
@@ -45,19 +36,6 @@ bool PortableSystem::DeleteFile(const std::string& path) {
 std::optional<std::vector<ProcessEntry>> PortableSystem::ProcessSnapshot() { return Machine().ProcessSnapshot(); }
 
 bool PortableSystem::TerminateProcess(uint32_t id, uint32_t exitCode) { return Machine().TerminateProcess(id, exitCode); }
-
-std::string PortableSystem::FindProgram(const std::string& name) const {
-    if (name.empty()) return {};
-    if (name.find_first_of("\\/:") != std::string::npos) {
-        const std::string local = map_.ToLocal(name);
-        return IsFile(local) ? local : std::string();
-    }
-    for (const char* folder : {"C:\\Windows\\System32", "C:\\Windows"}) {
-        const fs::path p = fs::path(map_.ToLocal(folder)) / name;
-        if (IsFile(p)) return p.string();
-    }
-    return {};
-}
 
 // The program found through the drive map, with the rest of the line as it was.
 std::optional<ProcessHandle> PortableSystem::StartProcess(const std::string& commandLine) {

@@ -112,11 +112,13 @@ bool PortableSystem::TerminateProcess(uint32_t id, uint32_t exitCode) {
     return ::kill(static_cast<pid_t>(id), SIGKILL) == 0;
 }
 
+#endif
+
 std::string PortableSystem::FindProgram(const std::string& name) const {
     if (name.empty()) return {};
     auto runnable = [](const fs::path& p) {
         std::error_code ec;
-        return fs::is_regular_file(p, ec) && ::access(p.c_str(), X_OK) == 0;
+        return fs::is_regular_file(p, ec) && port::IsRunnable(p.string());
     };
     if (name.find_first_of("\\/:") != std::string::npos) {
         const std::string local = map_.ToLocal(name);
@@ -130,7 +132,7 @@ std::string PortableSystem::FindProgram(const std::string& name) const {
     std::string dirs = path ? path : "";
     size_t start = 0;
     while (start <= dirs.size()) {
-        const size_t end = std::min(dirs.find(':', start), dirs.size());
+        const size_t end = std::min(dirs.find(port::kPathListSeparator, start), dirs.size());
         const std::string dir = dirs.substr(start, end - start);
         const fs::path p = fs::path(dir.empty() ? "." : dir) / name;
         if (runnable(p)) return p.string();
@@ -139,6 +141,7 @@ std::string PortableSystem::FindProgram(const std::string& name) const {
     return {};
 }
 
+#ifndef _WIN32
 std::optional<ProcessHandle> PortableSystem::StartProcess(const std::string& commandLine) {
     const auto args = SplitCommandLine(commandLine);
     if (args.empty()) return std::nullopt;

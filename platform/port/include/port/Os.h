@@ -15,6 +15,14 @@ int ProcessId();
 // The most memory the process has held, in KiB; -1 when unknown.
 long PeakMemoryKb();
 bool FileExists(const std::string& path);
+// Whether the file may be run as a program (on Windows any file may be tried).
+bool IsRunnable(const std::string& path);
+// What separates the folders of the PATH variable.
+#ifdef _WIN32
+constexpr char kPathListSeparator = ';';
+#else
+constexpr char kPathListSeparator = ':';
+#endif
 // A new empty folder under the temporary folder, named from the prefix;
 // empty when none can be made.
 std::string NewTempFolder(const std::string& prefix);

@@ -43,10 +43,20 @@ void RegisterClasses() {
     }
 }
 
+// The window's whole client area, painted by `paint` between the platform's begin and end.
+template <class Paint>
+void PaintWith(HWND hwnd, Paint paint) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(hwnd, &ps);
+    RECT r;
+    ::GetClientRect(hwnd, &r);
+    paint(dc, r);
+    ::EndPaint(hwnd, &ps);
+}
+
 WindowSet* SetOf(HWND hwnd) { return reinterpret_cast<WindowSet*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
-// Labels and pictures take no input and need no window of their own focus-wise,
-// but labels are drawn; pictures are descriptions only.
+// Pictures are only descriptions in the form model: nothing to draw.
 bool Drawn(const Control& c) { return dynamic_cast<const Image*>(&c) == nullptr; }
 
 }  // namespace
@@ -225,19 +235,13 @@ LRESULT CALLBACK WindowSet::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
             return 0;  // the screens close themselves
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(hwnd, &ps);
-            if (set)
-                for (const FormWindow& w : set->windows_)
-                    if (w.hwnd == hwnd) {
-                        RECT r;
-                        ::GetClientRect(hwnd, &r);
-                        set->painter_.PaintForm(dc, r, *w.form);
-                    }
-            ::EndPaint(hwnd, &ps);
+        case WM_PAINT:
+            PaintWith(hwnd, [&](HDC dc, const RECT& r) {
+                if (set)
+                    for (const FormWindow& w : set->windows_)
+                        if (w.hwnd == hwnd) set->painter_.PaintForm(dc, r, *w.form);
+            });
             return 0;
-        }
         default:
             return ::DefWindowProcW(hwnd, msg, wp, lp);
     }
@@ -254,20 +258,14 @@ LRESULT CALLBACK WindowSet::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
             return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(hwnd, &ps);
-            if (set)
-                for (const FormWindow& w : set->windows_)
-                    for (const auto& [control, cw] : w.controls)
-                        if (cw.hwnd == hwnd) {
-                            RECT r;
-                            ::GetClientRect(hwnd, &r);
-                            set->painter_.Paint(dc, r, *control, cw.look.focused);
-                        }
-            ::EndPaint(hwnd, &ps);
+        case WM_PAINT:
+            PaintWith(hwnd, [&](HDC dc, const RECT& r) {
+                if (set)
+                    for (const FormWindow& w : set->windows_)
+                        for (const auto& [control, cw] : w.controls)
+                            if (cw.hwnd == hwnd) set->painter_.Paint(dc, r, *control, cw.look.focused);
+            });
             return 0;
-        }
         default:
             return ::DefWindowProcW(hwnd, msg, wp, lp);
     }
