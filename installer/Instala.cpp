@@ -3,10 +3,7 @@
 // Exit status: 0 done, 1 installation not concluded, 2 invalid configuration
 // item, 3 attended run without a terminal, 4 the running client could not be
 // asked to finish, 5 the configuration could not be written, 6 cancelled by
-// the operator, 7 ZV_DRIVE_ROOT not set.
+// the operator, 7 ZV_DRIVE_ROOT not set (not on Windows, where the drives are real).
 #include "Programa.h"
 
-int main(int argc, char** argv) {
-    return instala::ExecutaPrograma(
-        argc, argv, [](const std::string& raiz) { return std::make_unique<zvsys::PortableSystem>(raiz); });
-}
+int main(int argc, char** argv) { return instala::ExecutaPrograma(argc, argv, instala::SistemaDaMaquina); }

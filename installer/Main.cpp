@@ -3,7 +3,7 @@
 #include "OperadorSemTerminal.h"
 #include "Textos.h"
 #include "forms/Application.h"
-#include "forms/backends/TerminalBackend.h"
+#include "forms/backends/ScreenBackend.h"
 
 namespace instala {
 
@@ -110,9 +110,9 @@ int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argume
     int status = 0;
     std::vector<std::string> registro;
     {
-        forms::TerminalBackend terminal;
+        const std::unique_ptr<forms::Backend> tela = forms::MakeScreenBackend();
         forms::Application& app = forms::Application::Instance();
-        app.SetBackend(&terminal);
+        app.SetBackend(tela.get());
         auto* janela = app.Create<TFrmPrincipal>(sistema, argumentos);
         FrmPrincipal = janela;
         if (janela->FormCreate()) {
@@ -127,7 +127,7 @@ int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argume
         FrmPrincipal = nullptr;
         app.SetBackend(nullptr);
     }
-    // The terminal is the shell's again: the log can be read there.
+    // The screen is the shell's again: the log can be read there.
     OperadorSemTerminal saida;
     for (const auto& linha : registro) saida.Registra(linha);
     return status;

@@ -1,6 +1,8 @@
 #include "Programa.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,27 +13,60 @@
 #include "Main.h"
 #include "OperadorSemTerminal.h"
 #include "SelecionaPasta.h"
+#ifdef _WIN32
+#include "system/Win32System.h"
+#else
+#include "system/PortableSystem.h"
+#endif
 
 namespace instala {
+
+namespace {
+
+#ifdef _WIN32
+// The drives are real, and an attended run has the desktop.
+std::string RaizDosDrives() { return {}; }
+bool TemOperador() { return true; }
+#else
+// Empty when $ZV_DRIVE_ROOT is not set: the drives have nowhere to be.
+std::string RaizDosDrives() {
+    const char* raiz = std::getenv("ZV_DRIVE_ROOT");
+    return raiz != nullptr ? raiz : "";
+}
+bool TemOperador() { return ::isatty(0) != 0 && ::isatty(1) != 0; }
+#endif
+
+}  // namespace
+
+std::unique_ptr<zvsys::System> SistemaDaMaquina(const std::string& raiz) {
+#ifdef _WIN32
+    (void)raiz;
+    return std::make_unique<zvsys::Win32System>();
+#else
+    auto sistema = std::make_unique<zvsys::PortableSystem>(raiz);
+    sistema->SetFolderPrompt(SelecionaPasta);
+    return sistema;
+#endif
+}
 
 int ExecutaPrograma(int argc, char** argv, const CriaSistema& criaSistema) {
     try {
         const std::vector<std::string> argumentos(argv + 1, argv + argc);
-        const char* raiz = std::getenv("ZV_DRIVE_ROOT");
-        if (raiz == nullptr || *raiz == '\0') {
+        const std::string raiz = RaizDosDrives();
+#ifndef _WIN32
+        if (raiz.empty()) {
             std::fprintf(stderr, "Instala: ZV_DRIVE_ROOT must name the folder that holds the drives (C is $ZV_DRIVE_ROOT/C)\n");
             return 7;
         }
-        const std::unique_ptr<zvsys::PortableSystem> sistema = criaSistema(raiz);
-        const bool terminal = ::isatty(0) != 0 && ::isatty(1) != 0;
+#endif
+        const std::unique_ptr<zvsys::System> sistema = criaSistema(raiz);
         if (LeArgumentos(argumentos).modo == "0") {
-            if (!terminal) {
+            if (!TemOperador()) {
                 std::fprintf(stderr,
                              "Instala: o modo 0 (assistido) precisa de um operador no terminal; nada foi feito. "
                              "Use o modo 1 ou 2 para execucao sem operador.\n");
                 return 3;
             }
-            sistema->SetFolderPrompt(SelecionaPasta);
             return ExecutaJanela(*sistema, argumentos);
         }
         // Run modes "1" and "2" never show the window; their few boxes go to standard error.

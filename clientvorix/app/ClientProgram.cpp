@@ -1,7 +1,5 @@
 #include "ClientProgram.h"
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -12,9 +10,10 @@
 #include "CommandLine.h"
 #include "DefaultScenario.h"
 #include "PackageLoader.h"
+#include "PackageScreens.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
-#include "forms/backends/TerminalBackend.h"
+#include "port/Os.h"
 #include "sim/Cp1252.h"
 #include "sim/JournalFormObserver.h"
 #include "sim/Scenario.h"
@@ -49,12 +48,6 @@ void JournalClientVersion(const Package& package) {
     PackageLine("ObtemVersaoModuloPrincipalIni", {{"result", sim::Cp1252ToUtf8(version)}});
 }
 
-std::unique_ptr<forms::Backend> MakeBackend(const Options& o, std::vector<forms::ScriptAction> script) {
-    if (RunsHeadless(o)) return std::make_unique<forms::HeadlessBackend>(std::move(script));
-    if (o.script) return std::make_unique<forms::TerminalBackend>(std::move(script));
-    return std::make_unique<forms::TerminalBackend>();
-}
-
 // What the benchmark reads: where the time of one run goes.
 class RunClock : public forms::FormObserver {
 public:
@@ -68,19 +61,17 @@ public:
         return std::chrono::duration_cast<std::chrono::microseconds>(to - from).count();
     }
     void Print() const {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
         std::cerr << "{\"load_initialize_us\":" << Micros(start, initialized)
                   << ",\"entry_to_first_screen_us\":" << Micros(entryCalled, firstShown)
                   << ",\"entry_call_us\":" << Micros(entryCalled, entryReturned)
-                  << ",\"peak_rss_kb\":" << usage.ru_maxrss << "}\n";
+                  << ",\"peak_rss_kb\":" << port::PeakMemoryKb() << "}\n";
     }
     Clock::time_point start, initialized, entryCalled, firstShown, entryReturned;
 };
 
 // Loads the package, calls Initialize, the scenario's entry point and
-// Finalize under the given backend.
-Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend& backend) {
+// Finalize with the given screens.
+Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens& screens) {
     std::optional<Package> package;
     RunClock clock;
     clock.Mark(clock.start);
@@ -90,10 +81,8 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
         return {kExitNoPackage, e.what()};
     }
     sim::JournalFormObserver observer;
-    forms::Application& app = forms::Application::Instance();
-    app.SetBackend(&backend);
-    app.AddObserver(&observer);
-    app.AddObserver(&clock);
+    screens.AddObserver(observer);
+    screens.AddObserver(clock);
 
     Outcome out;
     try {
@@ -115,10 +104,7 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, forms::Backend&
         out = {kExitEscaped, std::string("the package let an error escape: ") + e.what()};
     }
     // The package swallows what escapes its entry points; the backend still knows.
-    if (backend.Aborted()) out = {backend.AbortCode(), backend.AbortMessage()};
-    app.RemoveObserver(&clock);
-    app.RemoveObserver(&observer);
-    app.SetBackend(nullptr);
+    if (screens.Aborted()) out = {screens.AbortCode(), screens.AbortMessage()};
     if (o.timings) clock.Print();
     return out;
 }
@@ -175,8 +161,8 @@ int Run(const std::vector<std::string>& args) {
     try {
         std::optional<ClientIni> ini;
         if (scenario.host.versaoCliente) ini.emplace(ProgramFolder(), *scenario.host.versaoCliente);
-        std::unique_ptr<forms::Backend> backend = MakeBackend(o, std::move(script));
-        out = Operate(o, scenario, *backend);
+        PackageScreens screens(o, std::move(script));
+        out = Operate(o, scenario, screens);
     } catch (const std::exception& e) {
         out = {kExitBadInput, e.what()};
     }

@@ -3,7 +3,7 @@
 namespace clientvorix {
 
 const char* Usage() {
-    return "usage: clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless]\n"
+    return "usage: clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless|windows]\n"
            "                   [--journal OUT.jsonl] [--package PATH] [--timings]\n"
            "exit status: 0 done, 2 bad command line, scenario or script, 3 script ran out,\n"
            "             4 expectation failed, 5 package cannot be loaded\n";
@@ -27,7 +27,8 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
             const std::string ui = value("--ui");
             if (ui == "terminal") o.ui = Ui::Terminal;
             else if (ui == "headless") o.ui = Ui::Headless;
-            else throw UsageError("--ui takes terminal or headless, not '" + ui + "'");
+            else if (ui == "windows") o.ui = Ui::Windows;
+            else throw UsageError("--ui takes terminal, headless or windows, not '" + ui + "'");
         } else if (a == "--timings") {
             o.timings = true;
         } else if (a == "--help" || a == "-h") {
@@ -45,7 +46,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
 
 bool RunsHeadless(const Options& o) {
     if (o.ui == Ui::Headless) return true;
-    if (o.ui == Ui::Terminal) return false;
+    if (o.ui == Ui::Terminal || o.ui == Ui::Windows) return false;
     return o.script.has_value();
 }
 

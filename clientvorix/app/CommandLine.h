@@ -1,5 +1,5 @@
 #pragma once
-// clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless]
+// clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless|windows]
 //             [--journal OUT.jsonl] [--package PATH] [--timings]
 #include <optional>
 #include <stdexcept>
@@ -8,7 +8,7 @@
 
 namespace clientvorix {
 
-enum class Ui { Default, Terminal, Headless };
+enum class Ui { Default, Terminal, Headless, Windows };
 
 struct Options {
     std::optional<std::string> scenario;  // none = the built-in default scenario
@@ -29,7 +29,8 @@ public:
 Options ParseCommandLine(const std::vector<std::string>& args);
 const char* Usage();
 
-// With a script and no --ui the run is headless; without a script, terminal.
+// With a script and no --ui the run is headless; without a script, the
+// terminal (real windows in the Windows build).
 bool RunsHeadless(const Options& o);
 
 }  // namespace clientvorix

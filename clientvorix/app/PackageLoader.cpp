@@ -1,42 +1,35 @@
 #include "PackageLoader.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <climits>
-
 namespace clientvorix {
 
-Package::Package(const std::string& path) : path_(path) {
-    if (::access(path.c_str(), F_OK) != 0) throw PackageError("package not found: " + path);
-    handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) {
-        const char* why = ::dlerror();
-        throw PackageError("cannot load the package " + path + ": " + (why ? why : "unknown reason"));
-    }
-    try {
-        initialize_ = reinterpret_cast<void (*)()>(Symbol("Initialize"));
-        finalize_ = reinterpret_cast<void (*)()>(Symbol("Finalize"));
-        Symbol("GetPackageInfoTable");
-        version_ = reinterpret_cast<Version>(Symbol("ObtemVersao"));
-        clientVersion_ = reinterpret_cast<ClientVersion>(::dlsym(handle_, "ObtemVersaoModuloPrincipalIni"));
-        for (const char* name : {"ExecutaVenda", "ExecutaFuncaoADM", "ExecutaGenerico", "ExecutaConsultaCheque",
-                                 "ExecutaPreAutorizacao"}) {
-            entries_[name] = reinterpret_cast<Entry>(Symbol(name));
-        }
-    } catch (...) {
-        ::dlclose(handle_);
-        throw;
-    }
-}
+#ifdef _WIN32
+constexpr const char* kPackageFile = "Zentravela.bpl";
+#else
+constexpr const char* kPackageFile = "Zentravela.so";
+#endif
 
 // The package stays mapped until the process ends: the form library may
 // still hold what the package gave it (screens left open by an aborted
 // script, handlers), and running their code after an unload would crash.
+Package::Package(const std::string& path) : path_(path) {
+    if (!port::FileExists(path)) throw PackageError("package not found: " + path);
+    library_ = port::Library::Load(path);
+    if (!library_.Loaded()) throw PackageError("cannot load the package " + path + ": " + library_.Error());
+    initialize_ = reinterpret_cast<decltype(initialize_)>(Symbol("Initialize"));
+    finalize_ = reinterpret_cast<decltype(finalize_)>(Symbol("Finalize"));
+    Symbol("GetPackageInfoTable");
+    version_ = reinterpret_cast<Version>(Symbol("ObtemVersao"));
+    clientVersion_ = reinterpret_cast<ClientVersion>(library_.Symbol("ObtemVersaoModuloPrincipalIni"));
+    for (const char* name : {"ExecutaVenda", "ExecutaFuncaoADM", "ExecutaGenerico", "ExecutaConsultaCheque",
+                             "ExecutaPreAutorizacao"}) {
+        entries_[name] = reinterpret_cast<Entry>(Symbol(name));
+    }
+}
+
 Package::~Package() = default;
 
 void* Package::Symbol(const char* name) const {
-    void* s = ::dlsym(handle_, name);
+    void* s = library_.Symbol(name);
     if (!s) throw PackageError("the package " + path_ + " does not export " + name);
     return s;
 }
@@ -47,15 +40,8 @@ Package::Entry Package::EntryPoint(const std::string& name) const {
     return it->second;
 }
 
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return ".";
-    std::string exe(buf, static_cast<std::size_t>(n));
-    const auto slash = exe.rfind('/');
-    return slash == std::string::npos ? "." : exe.substr(0, slash);
-}
+std::string ProgramFolder() { return port::ProgramFolder(); }
 
-std::string DefaultPackagePath() { return ProgramFolder() + "/Zentravela.so"; }
+std::string DefaultPackagePath() { return ProgramFolder() + "/" + kPackageFile; }
 
 }  // namespace clientvorix

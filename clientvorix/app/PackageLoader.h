@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "HostAbi.h"
+#include "port/Os.h"
+
 namespace clientvorix {
 
 class PackageError : public std::runtime_error {
@@ -16,10 +19,10 @@ public:
 
 class Package {
 public:
-    using Entry = void (*)(uint32_t handle, uint32_t function);
-    using Version = void (*)(char* first, int32_t firstCapacity, char* module, int32_t moduleCapacity);
+    using Entry = void(ZV_HOSTAPI*)(uint32_t handle, uint32_t function);
+    using Version = void(ZV_HOSTAPI*)(char* first, int32_t firstCapacity, char* module, int32_t moduleCapacity);
 
-    // dlopen()s with every symbol bound now; throws PackageError naming the
+    // Loads it with every symbol bound now; throws PackageError naming the
     // file and what is missing.
     explicit Package(const std::string& path);
     ~Package();
@@ -32,21 +35,21 @@ public:
     Version ObtemVersao() const { return version_; }
     // The client version the package reads from Cliente.ini; null when the
     // package does not export it.
-    using ClientVersion = void (*)(char* version, int32_t capacity);
+    using ClientVersion = void(ZV_HOSTAPI*)(char* version, int32_t capacity);
     ClientVersion ObtemVersaoModuloPrincipalIni() const { return clientVersion_; }
 
 private:
     void* Symbol(const char* name) const;
     std::string path_;
-    void* handle_ = nullptr;
-    void (*initialize_)() = nullptr;
-    void (*finalize_)() = nullptr;
+    port::Library library_;
+    void(ZV_HOSTAPI* initialize_)() = nullptr;
+    void(ZV_HOSTAPI* finalize_)() = nullptr;
     Version version_ = nullptr;
     ClientVersion clientVersion_ = nullptr;
     std::map<std::string, Entry> entries_;
 };
 
-// Zentravela.so in the folder of the running program.
+// The package (Zentravela.so, on Windows Zentravela.bpl) in the folder of the running program.
 std::string DefaultPackagePath();
 // The folder of the running program.
 std::string ProgramFolder();

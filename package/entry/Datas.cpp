@@ -7,6 +7,7 @@
 #include "Conversoes.h"
 #include "HostCalls.h"
 #include "forms/Locale.h"
+#include "port/Os.h"
 
 namespace zv {
 
@@ -30,13 +31,7 @@ bool DataValida(const Data& d) {
 }  // namespace
 
 Data Hoje() {
-    const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &agora);
-#else
-    localtime_r(&agora, &local);
-#endif
+    const std::tm local = port::LocalTime(std::time(nullptr));
     return Data{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

@@ -27,6 +27,7 @@
 #include "consult/ConsultaSaldoCreditoTrnZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
 #include "forms/Application.h"
+#include "forms/HostLink.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "invoice/PagamentoFaturaZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
@@ -101,6 +102,7 @@ extern "C" {
 
 void ZV_HOSTAPI Initialize(void) {
     Protegido([] {
+        forms::AttachToHostProgram();
         for (const auto& unidade : UNIDADES) unidade.initialization();
     });
 }
@@ -108,6 +110,7 @@ void ZV_HOSTAPI Initialize(void) {
 void ZV_HOSTAPI Finalize(void) {
     Protegido([] {
         for (auto it = std::rbegin(UNIDADES); it != std::rend(UNIDADES); ++it) it->finalization();
+        forms::DetachFromHostProgram();
     });
 }
 

@@ -31,9 +31,15 @@ void WriteFile(const std::string& path, const std::string& text) {
     out << text;
 }
 
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 // Runs the program with stdout and stderr into files of the folder.
 int Spawn(const std::vector<std::string>& args, const std::string& folder) {
-    std::vector<std::string> all = {ZV_CLIENTVORIX_PATH};
+    std::vector<std::string> all = {ClientProgram()};
+    if (const std::string runner = Environment("ZV_E2E_RUNNER"); !runner.empty()) all.insert(all.begin(), runner);
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all) argv.push_back(a.data());
@@ -55,6 +61,13 @@ int Spawn(const std::vector<std::string>& args, const std::string& folder) {
 }
 
 }  // namespace
+
+std::string ClientProgram() {
+    const std::string chosen = Environment("ZV_E2E_CLIENT");
+    return chosen.empty() ? ZV_CLIENTVORIX_PATH : chosen;
+}
+
+std::string ClientFolder() { return std::filesystem::path(ClientProgram()).parent_path().string(); }
 
 ClientRun::ClientRun(ClientRun&& other) noexcept
     : status_(other.status_), stderr_(std::move(other.stderr_)), folder_(std::move(other.folder_)),

@@ -56,6 +56,12 @@ private:
 
 // The text entries of the transaction record a call carried, in order.
 std::vector<std::string> RecordTexts(const nlohmann::json& call);
+// The program under test: the one ZV_E2E_CLIENT names, run through the
+// program ZV_E2E_RUNNER names when set (scripts/wine-run for the Windows
+// build), else this build's clientvorix. The same cases run against either.
+std::string ClientProgram();
+// The folder the program under test runs from.
+std::string ClientFolder();
 
 // A catalogue text as the journal shows it (UTF-8).
 std::string Message(int number);

@@ -23,7 +23,7 @@ TEST(Program, BrokenScenarioOrScriptNamesFileLineAndProblem) {
 
     const auto usage = ClientRun::WithArgs({"--ui", "window"});
     EXPECT_EQ(usage.ExitStatus(), 2);
-    EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal or headless")) << usage.Stderr();
+    EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal, headless or windows")) << usage.Stderr();
 }
 
 TEST(Program, ScriptThatRunsOutNamesTheWaitingScreenAndStillEndsWithTheFields) {
@@ -119,7 +119,7 @@ namespace {
 // The only test that writes Cliente.ini beside the program; it must put back
 // what was there.
 TEST(Program, ClientVersionIsWrittenForTheRunAndTheOldFileRestored) {
-    const std::string ini = std::filesystem::path(ZV_CLIENTVORIX_DIR) / "Cliente.ini";
+    const std::string ini = std::filesystem::path(ClientFolder()) / "Cliente.ini";
     const std::string before = "[OUTRA]\r\nX=1\r\n";
     {
         std::ofstream out(ini, std::ios::binary);

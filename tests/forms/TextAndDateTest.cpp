@@ -8,6 +8,7 @@
 #include "forms/GlyphButton.h"
 #include "forms/Locale.h"
 #include "forms/MaskEdit.h"
+#include "port/Os.h"
 
 namespace formstest {
 
@@ -35,8 +36,7 @@ TEST(Dates, ShortDateFormatWithTheTwoDigitYearWindow) {
     EXPECT_FALSE(forms::TryStrToDate("1a/05/2024", y, m, d));
 
     std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
+    const std::tm parts = port::LocalTime(now);
     const int current = parts.tm_year + 1900;
     ASSERT_TRUE(forms::TryStrToDate("12/05/20", y, m, d));
     EXPECT_EQ(y, 2020);

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "Programa.h"
+#include "SelecionaPasta.h"
+#include "system/PortableSystem.h"
 
 namespace {
 
@@ -67,5 +69,9 @@ int main(int argc, char** argv) {
     const char* alvo = std::getenv("ZV_INTERROMPE_NA");
     const int n = alvo ? std::atoi(alvo) : 0;
     return instala::ExecutaPrograma(
-        argc, argv, [n](const std::string& raiz) { return std::make_unique<SistemaInterrompido>(raiz, n); });
+        argc, argv, [n](const std::string& raiz) -> std::unique_ptr<zvsys::System> {
+            auto sistema = std::make_unique<SistemaInterrompido>(raiz, n);
+            sistema->SetFolderPrompt(instala::SelecionaPasta);
+            return sistema;
+        });
 }

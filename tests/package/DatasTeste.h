@@ -4,13 +4,13 @@
 #include <ctime>
 #include <string>
 
+#include "port/Os.h"
+
 namespace zvtest {
 
 // MMYYYY, `meses` months from now.
 inline std::string MesAno(int meses) {
-    const std::time_t agora = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&agora, &t);
+    const std::tm t = port::LocalTime(std::time(nullptr));
     const int total = t.tm_mon + meses;
     char texto[8];
     std::snprintf(texto, sizeof texto, "%02d%04d", total % 12 + 1, t.tm_year + 1900 + total / 12);
@@ -19,9 +19,7 @@ inline std::string MesAno(int meses) {
 
 // DDMMYYYY, `dias` days from today.
 inline std::string DiaMesAno(int dias) {
-    std::tm t{};
-    const std::time_t agora = std::time(nullptr);
-    localtime_r(&agora, &t);
+    std::tm t = port::LocalTime(std::time(nullptr));
     t.tm_mday += dias;
     t.tm_hour = 12;  // clear of any daylight-saving edge
     std::mktime(&t);

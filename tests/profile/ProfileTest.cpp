@@ -53,7 +53,8 @@ TEST_F(ProfileFile, MissingKeySectionOrFileGivesTheDefault) {
     // A key with an empty value exists: its value, not the default.
     EXPECT_EQ(GetPrivateProfileString("A", "b", "def", path_), "");
     EXPECT_EQ(GetPrivateProfileInt("A", "b", 5, path_), 5);
-    EXPECT_EQ(GetPrivateProfileInt("A", "n", 5, path_), 5);
+    // A value that is not a number reads as 0, as the platform reads it.
+    EXPECT_EQ(GetPrivateProfileInt("A", "n", 5, path_), 0);
     EXPECT_EQ(GetPrivateProfileInt("A", "m", 5, path_), -12);
 }
 
@@ -234,3 +235,21 @@ TEST(IniDocumentText, EntriesAreTheKeysAndValuesGetReads) {
 }
 
 }  // namespace
+
+// What the platform does with names, defaults and numbers, where ours once
+// differed: each row is a file, a call and what the platform answers.
+TEST(ProfilePlatformRules, NamesDefaultsAndNumbersAsThePlatformReadsThem) {
+    const std::string path = ::testing::TempDir() + "zv_platform_rules.ini";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[S]\r\nk=old\r\nn=abc\r\ne=\r\n";
+    }
+    ASSERT_TRUE(WritePrivateProfileString(" S ", " k ", "new", path));
+    EXPECT_EQ(GetPrivateProfileString("S", "k", "", path), "new");  // the write to " k " is not lost
+    EXPECT_EQ(GetPrivateProfileSectionKeys("S", path).size(), 3u);   // and added no key
+    EXPECT_EQ(GetPrivateProfileString("S", "missing", "dflt  ", path), "dflt");
+    EXPECT_EQ(GetPrivateProfileInt("S", "n", 7, path), 0);
+    EXPECT_EQ(GetPrivateProfileInt("S", "e", 7, path), 7);
+    EXPECT_EQ(GetPrivateProfileInt("S", "missing", 7, path), 7);
+    std::remove(path.c_str());
+}

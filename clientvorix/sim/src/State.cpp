@@ -2,8 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
+#include <filesystem>
 
+#include "port/Os.h"
 #include "sim/HostCall.h"
 #include "sim/ServiceData.h"
 
@@ -88,32 +89,22 @@ void State::AddAudit(const std::string& text) {
 
 std::string State::ResultFilePath() const {
     if (!resultPath_.empty()) return resultPath_;
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = tmp && *tmp ? tmp : "/tmp";
-    return dir + "/clientvorix-" + std::to_string(::getpid()) + ".result";
+    std::error_code ec;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path(ec);
+    return (ec ? std::string("/tmp") : dir.string()) + "/clientvorix-" + std::to_string(port::ProcessId()) + ".result";
 }
 
+// The old file stays until the new one is complete.
 bool State::WriteResultFile() {
-    const std::string path = ResultFilePath();
-    const std::string partial = path + ".partial";
-    std::FILE* f = std::fopen(partial.c_str(), "wb");
-    if (!f) return false;
-    bool ok = true;
+    std::string content;
     for (const auto& [field, occ] : fields_.All()) {
         for (const auto& [index, value] : occ) {
             char head[32];
             const int n = std::snprintf(head, sizeof head, "%05d-%03d = ", field, index);
-            ok = ok && std::fwrite(head, 1, static_cast<std::size_t>(n), f) == static_cast<std::size_t>(n);
-            ok = ok && std::fwrite(value.data(), 1, value.size(), f) == value.size();
-            ok = ok && std::fputc('\n', f) != EOF;
+            content.append(head, static_cast<std::size_t>(n)).append(value).push_back('\n');
         }
     }
-    ok = std::fclose(f) == 0 && ok;
-    // The old file stays until the new one is complete.
-    if (!ok || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return false;
-    }
+    if (!port::ReplaceWhole(ResultFilePath(), content)) return false;
     ++resultWrites_;
     return true;
 }

@@ -1,11 +1,11 @@
 #include "forms/Application.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <climits>
 #include <stdexcept>
+
+#include "port/Os.h"
 
 namespace forms {
 
@@ -29,10 +29,7 @@ int64_t Application::Now() const {
 }
 
 std::string Application::ExeName() const {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return {};
-    return std::string(path, static_cast<size_t>(n));
+    return port::ProgramPath();
 }
 
 void Application::Created(Form& f) {

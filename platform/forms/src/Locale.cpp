@@ -4,6 +4,8 @@
 #include <ctime>
 #include <vector>
 
+#include "port/Os.h"
+
 namespace forms {
 
 FormatSettings& Settings() {
@@ -15,9 +17,7 @@ namespace {
 
 int CurrentYear() {
     const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    return parts.tm_year + 1900;
+    return port::LocalTime(now).tm_year + 1900;
 }
 
 bool LeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }

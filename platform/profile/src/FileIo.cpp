@@ -1,15 +1,10 @@
 #include "profile/FileIo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+
+#include "port/Os.h"
 
 namespace profile {
 
@@ -23,39 +18,13 @@ std::optional<std::string> LoadFile(const std::string& path) {
 
 namespace {
 
+// port::ReplaceWhole names its temporary "<file>.zvtmp.XXXXXX".
 constexpr char kTemporaryMark[] = ".zvtmp.";
-constexpr size_t kTemporarySuffix = 6;  // mkstemp's XXXXXX
-
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
+constexpr size_t kTemporarySuffix = 6;
 
 }  // namespace
 
-bool SaveFileAtomically(const std::string& path, const std::string& bytes) {
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && (old.st_mode & 0222) == 0) return false;
-    std::vector<char> temp(path.begin(), path.end());
-    for (char c : std::string(kTemporaryMark) + std::string(kTemporarySuffix, 'X')) temp.push_back(c);
-    temp.push_back('\0');
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    // The replacement keeps the permissions of the file it replaces.
-    const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.data(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.data());
-    return ok;
-}
+bool SaveFileAtomically(const std::string& path, const std::string& bytes) { return port::ReplaceWhole(path, bytes); }
 
 int RemoveStrayTemporaries(const std::string& folder) {
     namespace fs = std::filesystem;

@@ -86,7 +86,8 @@ IniDocument::Parsed IniDocument::Classify(const std::string& text) {
     return p;
 }
 
-size_t IniDocument::FindSection(const std::string& section) const {
+size_t IniDocument::FindSection(const std::string& sectionName) const {
+    const std::string section = Trim(sectionName);
     for (size_t i = 0; i < lines_.size(); ++i) {
         const Parsed p = Classify(lines_[i].text);
         if (p.kind == Kind::Section && EqualsNoCase(p.name, section)) return i;
@@ -100,7 +101,10 @@ size_t IniDocument::SectionEnd(size_t header) const {
     return i;
 }
 
-std::optional<std::string> IniDocument::Get(const std::string& section, const std::string& key) const {
+// Names are taken without the blanks around them, as the platform takes them:
+// a name given as " k " is the key k.
+std::optional<std::string> IniDocument::Get(const std::string& sectionName, const std::string& keyName) const {
+    const std::string section = Trim(sectionName), key = Trim(keyName);
     const size_t header = FindSection(section);
     if (header == std::string::npos) return std::nullopt;
     const size_t end = SectionEnd(header);
@@ -127,7 +131,10 @@ size_t IniDocument::InsertionPoint(size_t header, size_t end) {
     return at;
 }
 
-bool IniDocument::Set(const std::string& section, const std::string& key, const std::string& value) {
+// Names are taken without the blanks around them here too, so that a write to
+// " k " changes k instead of adding a second key the reads never see.
+bool IniDocument::Set(const std::string& sectionName, const std::string& keyName, const std::string& value) {
+    const std::string section = Trim(sectionName), key = Trim(keyName);
     if (!Settable(section, key, value)) return false;
     const std::string keyLine = key + "=" + value;
     size_t header = FindSection(section);
@@ -178,9 +185,10 @@ void IniDocument::SetAll(const std::vector<Entry>& entries) {
         }
     }
 
-    for (const Entry& e : entries) {
+    for (const Entry& given : entries) {
+        // Names without the blanks around them, as Set takes them.
+        const Entry e{Trim(given.section), Trim(given.key), given.value};
         if (!Settable(e.section, e.key, e.value)) continue;
-        // Names are looked up as given and found as written back (trimmed), as Set does.
         size_t index = blocks.size();
         if (const auto found = blockOf.find(FoldName(e.section)); found != blockOf.end()) {
             index = found->second;

@@ -20,7 +20,10 @@ IniDocument Load(const std::string& path) {
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path) {
-    return Load(path).Get(section, key).value_or(defaultValue);
+    if (auto value = Load(path).Get(section, key)) return std::move(*value);
+    // The platform drops the default's trailing blanks.
+    const auto last = defaultValue.find_last_not_of(' ');
+    return last == std::string::npos ? std::string() : defaultValue.substr(0, last + 1);
 }
 
 int ParseProfileInt(const std::string& value, int defaultValue) {
@@ -41,8 +44,9 @@ int ParseProfileInt(const std::string& value, int defaultValue) {
 
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& path) {
+    // An empty value reads as missing; any other value that is not a number is 0.
     const auto value = Load(path).Get(section, key);
-    return value ? ParseProfileInt(*value, defaultValue) : defaultValue;
+    return value && !value->empty() ? ParseProfileInt(*value, 0) : defaultValue;
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

@@ -1,5 +1,8 @@
 #include "system/PortableSystem.h"
 
+// The Windows build keeps the drive map for files and runs real processes
+// (PortableProcessesWin32.cpp has the parts between the #ifndef _WIN32 marks).
+#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -7,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -16,12 +20,16 @@
 #include <filesystem>
 #include <thread>
 
-#include "ProcessTable.h"
+#include "port/Os.h"
 #include "profile/FileIo.h"
 #include "profile/IniDocument.h"
 #include "system/CommandLine.h"
 
+#ifndef _WIN32
+#include "ProcessTable.h"
+
 extern char** environ;
+#endif
 
 namespace zvsys {
 
@@ -34,10 +42,9 @@ PortableSystem::~PortableSystem() { ReapDetached(); }
 std::string PortableSystem::WindowsDirectory() { return "C:\\Windows"; }
 
 std::string PortableSystem::ProgramFolder() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    return map_.ToWindows(exe.parent_path().string());
+    const std::string exe = port::ProgramPath();
+    if (exe.empty()) return {};
+    return map_.ToWindows(fs::path(exe).parent_path().string());
 }
 
 bool PortableSystem::FileExists(const std::string& path) {
@@ -56,6 +63,7 @@ bool PortableSystem::CopyFile(const std::string& from, const std::string& to, bo
     return bytes && !DirectoryExists(to) && profile::SaveFileAtomically(map_.ToLocal(to), *bytes);
 }
 
+#ifndef _WIN32
 bool PortableSystem::MoveFile(const std::string& from, const std::string& to) {
     const std::string src = map_.ToLocal(from);
     const std::string dst = map_.ToLocal(to);
@@ -75,6 +83,7 @@ bool PortableSystem::DeleteFile(const std::string& path) {
     if ((st.st_mode & 0222) == 0) return false;
     return ::unlink(local.c_str()) == 0;
 }
+#endif
 
 std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
     return profile::LoadFile(map_.ToLocal(path));
@@ -104,6 +113,7 @@ int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& 
     return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
 }
 
+#ifndef _WIN32
 std::optional<std::vector<ProcessEntry>> PortableSystem::ProcessSnapshot() {
     ReapDetached();
     return ReadProcessTable();
@@ -115,11 +125,13 @@ bool PortableSystem::TerminateProcess(uint32_t id, uint32_t exitCode) {
     return ::kill(static_cast<pid_t>(id), SIGKILL) == 0;
 }
 
+#endif
+
 std::string PortableSystem::FindProgram(const std::string& name) const {
     if (name.empty()) return {};
     auto runnable = [](const fs::path& p) {
         std::error_code ec;
-        return fs::is_regular_file(p, ec) && ::access(p.c_str(), X_OK) == 0;
+        return fs::is_regular_file(p, ec) && port::IsRunnable(p.string());
     };
     if (name.find_first_of("\\/:") != std::string::npos) {
         const std::string local = map_.ToLocal(name);
@@ -133,7 +145,7 @@ std::string PortableSystem::FindProgram(const std::string& name) const {
     std::string dirs = path ? path : "";
     size_t start = 0;
     while (start <= dirs.size()) {
-        const size_t end = std::min(dirs.find(':', start), dirs.size());
+        const size_t end = std::min(dirs.find(port::kPathListSeparator, start), dirs.size());
         const std::string dir = dirs.substr(start, end - start);
         const fs::path p = fs::path(dir.empty() ? "." : dir) / name;
         if (runnable(p)) return p.string();
@@ -147,6 +159,7 @@ bool PortableSystem::CanStart(const std::string& commandLine) {
     return !args.empty() && !FindProgram(args[0]).empty();
 }
 
+#ifndef _WIN32
 std::optional<ProcessHandle> PortableSystem::StartProcess(const std::string& commandLine) {
     const auto args = SplitCommandLine(commandLine);
     if (args.empty()) return std::nullopt;
@@ -211,6 +224,8 @@ void PortableSystem::ReapDetached() {
     }
 }
 
+#endif
+
 std::string PortableSystem::UninstallFolder() const {
     return map_.Root() + "/registry/HKLM/SOFTWARE/Microsoft/Windows/CurrentVersion/Uninstall";
 }
@@ -252,9 +267,7 @@ std::optional<std::string> PortableSystem::BrowseForFolder(const std::string& ti
 void PortableSystem::Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 Date PortableSystem::Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    const std::tm local = port::LocalTime(std::time(nullptr));
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

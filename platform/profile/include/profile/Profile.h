@@ -10,7 +10,8 @@ namespace profile {
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path);
-// Leading digits of the value (optional sign); the default when missing or not numeric.
+// Leading digits of the value (optional sign); the default when missing or
+// empty, 0 when not numeric.
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& path);
 // False when the file cannot be written; the file is replaced whole or not at all.
@@ -22,7 +23,8 @@ std::vector<std::string> GetPrivateProfileSectionNames(const std::string& path);
 std::vector<std::string> GetPrivateProfileSectionKeys(const std::string& section,
                                                       const std::string& path);
 bool HasKey(const std::string& section, const std::string& key, const std::string& path);
-// The integer reading rule of GetPrivateProfileInt, for values already read.
+// Leading digits of a value already read (optional sign), saturated at the
+// int range; the default when there are none.
 int ParseProfileInt(const std::string& value, int defaultValue);
 
 }  // namespace profile

@@ -1,0 +1,41 @@
+#include <stdexcept>
+
+#include "PackageScreens.h"
+#include "forms/Application.h"
+#include "forms/backends/ScreenBackend.h"
+
+namespace clientvorix {
+
+struct PackageScreens::Impl {
+    std::unique_ptr<forms::Backend> backend;
+    std::vector<forms::FormObserver*> observers;
+};
+
+PackageScreens::PackageScreens(const Options& o, std::vector<forms::ScriptAction> script)
+    : impl_(std::make_unique<Impl>()) {
+    if (o.ui == Ui::Windows) throw std::runtime_error("real windows are drawn by the Windows build only");
+    if (RunsHeadless(o))
+        impl_->backend = std::make_unique<forms::HeadlessBackend>(std::move(script));
+    else if (o.script)
+        impl_->backend = forms::MakeScreenBackend(std::move(script));
+    else
+        impl_->backend = forms::MakeScreenBackend();
+    forms::Application::Instance().SetBackend(impl_->backend.get());
+}
+
+PackageScreens::~PackageScreens() {
+    forms::Application& app = forms::Application::Instance();
+    for (forms::FormObserver* o : impl_->observers) app.RemoveObserver(o);
+    app.SetBackend(nullptr);
+}
+
+void PackageScreens::AddObserver(forms::FormObserver& observer) {
+    impl_->observers.push_back(&observer);
+    forms::Application::Instance().AddObserver(&observer);
+}
+
+bool PackageScreens::Aborted() const { return impl_->backend->Aborted(); }
+int PackageScreens::AbortCode() const { return impl_->backend->AbortCode(); }
+std::string PackageScreens::AbortMessage() const { return impl_->backend->AbortMessage(); }
+
+}  // namespace clientvorix

@@ -1,0 +1,138 @@
+#include "ControlPainter.h"
+
+#include <algorithm>
+
+#include "forms/Control.h"
+#include "forms/Edit.h"
+#include "forms/Form.h"
+#include "forms/GlyphButton.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/Memo.h"
+#include "forms/Panel.h"
+
+namespace forms::win32 {
+
+namespace {
+
+COLORREF Rgb(Color c) { return static_cast<COLORREF>(c & 0x00FFFFFF); }
+
+void Fill(HDC dc, const RECT& r, Color c) {
+    HBRUSH brush = ::CreateSolidBrush(Rgb(c));
+    ::FillRect(dc, &r, brush);
+    ::DeleteObject(brush);
+}
+
+UINT AlignmentFormat(Alignment a) {
+    switch (a) {
+        case Alignment::Right: return DT_RIGHT;
+        case Alignment::Center: return DT_CENTER;
+        default: return DT_LEFT;
+    }
+}
+
+}  // namespace
+
+ControlPainter::~ControlPainter() {
+    for (auto& [key, font] : fonts_) ::DeleteObject(font);
+}
+
+HFONT ControlPainter::FontOf(const Font& font) {
+    const auto key = std::make_tuple(font.name, font.size, font.bold, font.italic);
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second;
+    // A positive size is in points (96 pixels an inch), a negative one in pixels.
+    const int height = font.size < 0 ? font.size : -::MulDiv(font.size, 96, 72);
+    HFONT created = ::CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+                                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, Wide(font.name).c_str());
+    fonts_[key] = created;
+    return created;
+}
+
+// Labels and pictures show their container's colour, as the platform's
+// labels take their parent's colour.
+Color ControlPainter::Background(const Control& c) {
+    if (!dynamic_cast<const Label*>(&c) && !dynamic_cast<const Image*>(&c)) return c.GetColor();
+    if (const Control* p = c.Parent()) return p->GetColor();
+    return c.OwnerForm().GetColor();
+}
+
+void ControlPainter::Text(HDC dc, RECT r, const std::string& cp1252, const Font& font, UINT format, Color background) {
+    HGDIOBJ old = ::SelectObject(dc, FontOf(font));
+    ::SetTextColor(dc, Rgb(font.color));
+    ::SetBkColor(dc, Rgb(background));
+    ::SetBkMode(dc, TRANSPARENT);
+    const std::wstring wide = Wide(cp1252);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format);
+    ::SelectObject(dc, old);
+}
+
+void ControlPainter::PaintForm(HDC dc, const RECT& area, const Form& f) { Fill(dc, area, f.GetColor()); }
+
+void ControlPainter::Paint(HDC dc, const RECT& area, const Control& c, bool focused) {
+    const Font& font = c.GetFont();
+    const bool enabled = c.EffectivelyEnabled();
+    if (auto* label = dynamic_cast<const Label*>(&c)) {
+        Fill(dc, area, Background(c));
+        Font shown = font;
+        if (!enabled) shown.color = 0x808080;
+        const UINT wrap = label->WordWrap() ? DT_WORDBREAK : DT_SINGLELINE;
+        Text(dc, area, c.Caption(), shown, AlignmentFormat(label->GetAlignment()) | wrap, Background(c));
+    } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
+        RECT r = area;
+        Fill(dc, r, enabled ? 0xFFFFFF : 0xE0E0E0);
+        ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        r.left += 2;
+        const std::string shown = edit->DisplayText();
+        const bool selected = focused && edit->SelLength() > 0;
+        Font f = font;
+        if (selected) {
+            Fill(dc, r, 0x800000);
+            f.color = 0xFFFFFF;
+        }
+        Text(dc, r, shown, f, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, selected ? 0x800000 : 0xFFFFFF);
+        if (focused && !selected) {
+            // The caret stands after the text before it.
+            HGDIOBJ old = ::SelectObject(dc, FontOf(font));
+            const std::wstring before = Wide(shown.substr(0, static_cast<size_t>(std::max(0, edit->SelStart()))));
+            SIZE extent{};
+            ::GetTextExtentPoint32W(dc, before.c_str(), static_cast<int>(before.size()), &extent);
+            ::SelectObject(dc, old);
+            RECT caret{r.left + extent.cx, r.top + 2, r.left + extent.cx + 2, r.bottom - 2};
+            Fill(dc, caret, 0);
+        }
+    } else if (auto* button = dynamic_cast<const GlyphButton*>(&c)) {
+        RECT r = area;
+        ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
+        Font f = font;
+        if (!enabled) f.color = 0x808080;
+        // The caption keeps its "&": the platform underlines the accelerator.
+        Text(dc, r, button->Caption(), f, DT_SINGLELINE | DT_CENTER | DT_VCENTER, 0xC0C0C0);
+        if (focused) {
+            RECT inner = area;
+            ::InflateRect(&inner, -4, -4);
+            ::DrawFocusRect(dc, &inner);
+        }
+    } else if (auto* panel = dynamic_cast<const Panel*>(&c)) {
+        RECT r = area;
+        Fill(dc, r, c.GetColor());
+        ::DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT | BF_ADJUST);
+        if (panel->BevelInner() == Bevel::Lowered) ::DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
+        if (panel->BevelInner() == Bevel::Raised) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+        if (!c.Caption().empty()) Text(dc, r, c.Caption(), font, DT_SINGLELINE | DT_CENTER | DT_VCENTER, c.GetColor());
+    } else if (auto* memo = dynamic_cast<const Memo*>(&c)) {
+        RECT r = area;
+        Fill(dc, r, 0xFFFFFF);
+        ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        std::string text;
+        for (size_t i = static_cast<size_t>(std::max(0, memo->TopLine())); i < memo->Lines().size(); ++i)
+            text += memo->Lines()[i] + "\r\n";
+        r.left += 2;
+        Text(dc, r, text, font, DT_LEFT | DT_NOPREFIX, 0xFFFFFF);
+    } else if (dynamic_cast<const Image*>(&c)) {
+        Fill(dc, area, Background(c));
+    }
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,37 @@
+#pragma once
+// Paints one control of the form model with GDI: what it shows, read from
+// the model, and nothing the model does not hold.
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "Win32.h"
+#include "forms/Types.h"
+
+namespace forms {
+
+class Control;
+class Form;
+
+namespace win32 {
+
+class ControlPainter {
+public:
+    ControlPainter() = default;
+    ~ControlPainter();
+    ControlPainter(const ControlPainter&) = delete;
+    ControlPainter& operator=(const ControlPainter&) = delete;
+
+    void PaintForm(HDC dc, const RECT& area, const Form& f);
+    void Paint(HDC dc, const RECT& area, const Control& c, bool focused);
+
+private:
+    HFONT FontOf(const Font& font);
+    static Color Background(const Control& c);
+    void Text(HDC dc, RECT r, const std::string& cp1252, const Font& font, UINT format, Color background);
+
+    std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
+};
+
+}  // namespace win32
+}  // namespace forms

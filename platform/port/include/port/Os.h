@@ -1,0 +1,63 @@
+#pragma once
+// The operating system's few services that differ between POSIX and Windows.
+#include <ctime>
+#include <string>
+
+namespace port {
+
+// Full path of the running program; empty when it cannot be told.
+std::string ProgramPath();
+// The folder of the running program (no trailing separator), "." when unknown.
+std::string ProgramFolder();
+// The local calendar time of a moment.
+std::tm LocalTime(std::time_t moment);
+int ProcessId();
+// The most memory the process has held, in KiB; -1 when unknown.
+long PeakMemoryKb();
+bool FileExists(const std::string& path);
+// Whether the file may be run as a program (on Windows any file may be tried).
+bool IsRunnable(const std::string& path);
+// What separates the folders of the PATH variable.
+#ifdef _WIN32
+constexpr char kPathListSeparator = ';';
+#else
+constexpr char kPathListSeparator = ':';
+#endif
+// A new empty folder under the temporary folder, named from the prefix;
+// empty when none can be made.
+std::string NewTempFolder(const std::string& prefix);
+// Replaces (or creates) a file whole: a crash or a failed write leaves the old
+// content; the new file keeps the old one's permissions. A read-only file is
+// refused and left as it is. The temporary is "<file>.zvtmp." and six characters.
+bool ReplaceWhole(const std::string& path, const std::string& bytes);
+
+// A shared library (a DLL on Windows) loaded for good: it stays mapped until
+// the process ends.
+class Library {
+public:
+    // Empty when it cannot be loaded; Error() tells why.
+    static Library Load(const std::string& path);
+    bool Loaded() const { return handle_ != nullptr; }
+    const std::string& Error() const { return error_; }
+    // The exported symbol, null when absent.
+    void* Symbol(const char* name) const;
+
+private:
+    void* handle_ = nullptr;
+    std::string error_;
+};
+
+}  // namespace port
+
+namespace port {
+
+// A function the running program itself exports; null when it has none.
+void* ProgramSymbol(const char* name);
+
+#ifdef _WIN32
+// Texts and paths are CP1252 in the tree and wide on the platform's API.
+std::wstring WideFromCp1252(const std::string& cp1252);
+std::string Cp1252FromWide(const std::wstring& wide);
+#endif
+
+}  // namespace port

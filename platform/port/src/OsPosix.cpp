@@ -1,0 +1,108 @@
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "port/Os.h"
+
+namespace port {
+
+std::string ProgramPath() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return {};
+    return std::string(path, static_cast<size_t>(n));
+}
+
+std::string ProgramFolder() {
+    const std::string exe = ProgramPath();
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+std::tm LocalTime(std::time_t moment) {
+    std::tm parts{};
+    ::localtime_r(&moment, &parts);
+    return parts;
+}
+
+int ProcessId() { return static_cast<int>(::getpid()); }
+
+long PeakMemoryKb() {
+    rusage usage{};
+    if (::getrusage(RUSAGE_SELF, &usage) != 0) return -1;
+    return usage.ru_maxrss;
+}
+
+bool FileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+bool IsRunnable(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+
+std::string NewTempFolder(const std::string& prefix) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "XXXXXX";
+    return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReplaceWhole(const std::string& path, const std::string& bytes) {
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // A file nobody may write is refused, as the platform refuses it, even to root.
+    if (exists && (old.st_mode & 0222) == 0) return false;
+    std::vector<char> temp(path.begin(), path.end());
+    for (char c : std::string(".zvtmp.XXXXXX")) temp.push_back(c);
+    temp.push_back('\0');
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.data(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.data());
+    return ok;
+}
+
+Library Library::Load(const std::string& path) {
+    Library lib;
+    lib.handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!lib.handle_) {
+        const char* why = ::dlerror();
+        lib.error_ = why ? why : "unknown reason";
+    }
+    return lib;
+}
+
+void* Library::Symbol(const char* name) const { return handle_ ? ::dlsym(handle_, name) : nullptr; }
+
+}  // namespace port
+
+namespace port {
+
+void* ProgramSymbol(const char* name) {
+    void* self = ::dlopen(nullptr, RTLD_NOW);
+    return self ? ::dlsym(self, name) : nullptr;
+}
+
+}  // namespace port

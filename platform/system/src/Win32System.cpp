@@ -1,0 +1,234 @@
+// windows.h names its ANSI/wide pairs by macros that would rename the
+// interface's methods: it comes after the interface, and the macros go.
+#include "system/Win32System.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#undef CopyFile
+#undef MoveFile
+#undef DeleteFile
+
+#include "port/Os.h"
+#include "profile/FileIo.h"
+#include "system/CommandLine.h"
+#include "system/WindowsPath.h"
+
+namespace zvsys {
+
+namespace {
+
+using port::Cp1252FromWide;
+using port::WideFromCp1252;
+
+constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(WideFromCp1252(path).c_str()); }
+
+// The registry key closes itself.
+class Key {
+public:
+    Key(HKEY parent, const std::wstring& name) {
+        if (::RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
+    }
+    ~Key() {
+        if (key_) ::RegCloseKey(key_);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+std::string Win32System::WindowsDirectory() {
+    wchar_t dir[MAX_PATH];
+    const UINT n = ::GetWindowsDirectoryW(dir, MAX_PATH);
+    return n == 0 || n >= MAX_PATH ? "C:\\Windows" : Cp1252FromWide(std::wstring(dir, n));
+}
+
+std::string Win32System::ProgramFolder() { return port::ProgramFolder(); }
+
+bool Win32System::FileExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32System::DirectoryExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Copied beside the destination first, so a failed copy never leaves it half written.
+bool Win32System::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    if (failIfExists && (FileExists(to) || DirectoryExists(to))) return false;
+    const auto bytes = ReadFile(from);
+    return bytes && !DirectoryExists(to) && WriteFile(to, *bytes);
+}
+
+bool Win32System::MoveFile(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(WideFromCp1252(from).c_str(), WideFromCp1252(to).c_str(), 0) != 0;
+}
+
+bool Win32System::DeleteFile(const std::string& path) { return ::DeleteFileW(WideFromCp1252(path).c_str()) != 0; }
+
+std::optional<std::string> Win32System::ReadFile(const std::string& path) {
+    HANDLE file = ::CreateFileW(WideFromCp1252(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) bytes.append(buffer, got);
+    ::CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return bytes;
+}
+
+bool Win32System::WriteFile(const std::string& path, const std::string& bytes) { return port::ReplaceWhole(path, bytes); }
+
+int Win32System::RemoveStrayTemporaries(const std::string& folder) { return profile::RemoveStrayTemporaries(folder); }
+
+int Win32System::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) {
+    // A copy into its own source would copy its copies until paths grow too long.
+    const std::string source0 = NormalizeFolder(from);
+    std::string target0 = NormalizeFolder(to);
+    if (DirectoryExists(target0)) {
+        const size_t slash = source0.find_last_of('\\');
+        target0 += "\\" + source0.substr(slash == std::string::npos ? 0 : slash + 1);
+    }
+    if (IsSameOrInside(target0, source0)) return ERROR_BAD_ARGUMENTS;
+    // The shell takes lists of names, each ended by a zero and the list by another.
+    std::wstring source = WideFromCp1252(from) + L'\0';
+    std::wstring target = WideFromCp1252(to) + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_COPY;
+    op.pFrom = source.c_str();
+    op.pTo = target.c_str();
+    op.fFlags = static_cast<FILEOP_FLAGS>(flags);
+    const int result = ::SHFileOperationW(&op);
+    return result == 0 && op.fAnyOperationsAborted ? ERROR_CANCELLED : result;
+}
+
+std::optional<std::vector<ProcessEntry>> Win32System::ProcessSnapshot() {
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::vector<ProcessEntry> entries;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+        entries.push_back({entry.th32ProcessID, Cp1252FromWide(entry.szExeFile)});
+    ::CloseHandle(snapshot);
+    return entries;
+}
+
+bool Win32System::TerminateProcess(uint32_t id, uint32_t exitCode) {
+    HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, id);
+    if (!process) return false;
+    const bool ok = ::TerminateProcess(process, exitCode) != 0;
+    ::CloseHandle(process);
+    return ok;
+}
+
+std::optional<ProcessHandle> Win32System::StartProcess(const std::string& commandLine) {
+    std::wstring line = WideFromCp1252(commandLine);  // the call may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMINNOACTIVE;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return std::nullopt;
+    ::CloseHandle(info.hThread);
+    return ProcessHandle{reinterpret_cast<uint64_t>(info.hProcess)};
+}
+
+bool Win32System::CanStart(const std::string& commandLine) {
+    const auto args = SplitCommandLine(commandLine);
+    if (args.empty()) return false;
+    // Found as CreateProcess will find it: the name as given, else along the search path.
+    wchar_t found[MAX_PATH];
+    const std::wstring name = WideFromCp1252(args[0]);
+    return ::SearchPathW(nullptr, name.c_str(), L".exe", MAX_PATH, found, nullptr) != 0;
+}
+
+WaitResult Win32System::WaitForProcess(ProcessHandle process, uint32_t timeoutMs) {
+    switch (::WaitForSingleObject(reinterpret_cast<HANDLE>(process.value), timeoutMs)) {
+        case WAIT_OBJECT_0: return WaitResult::Ended;
+        case WAIT_TIMEOUT: return WaitResult::Timeout;
+        default: return WaitResult::Failed;
+    }
+}
+
+void Win32System::CloseProcess(ProcessHandle process) {
+    if (process.value) ::CloseHandle(reinterpret_cast<HANDLE>(process.value));
+}
+
+std::optional<std::vector<std::string>> Win32System::UninstallSubkeys() {
+    Key key(HKEY_LOCAL_MACHINE, kUninstallKey);
+    if (!key.get()) return std::nullopt;
+    std::vector<std::string> names;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        const LONG r = ::RegEnumKeyExW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        if (r == ERROR_SUCCESS) names.push_back(Cp1252FromWide(std::wstring(name, length)));
+    }
+    return names;
+}
+
+std::optional<std::string> Win32System::UninstallValue(const std::string& subkey, const std::string& valueName) {
+    Key key(HKEY_LOCAL_MACHINE, std::wstring(kUninstallKey) + L"\\" + WideFromCp1252(subkey));
+    if (!key.get()) return std::nullopt;
+    const std::wstring value = WideFromCp1252(valueName);
+    DWORD type = 0, size = 0;
+    if (::RegQueryValueExW(key.get(), value.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (::RegQueryValueExW(key.get(), value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(::wcsnlen(text.c_str(), text.size()));
+    return Cp1252FromWide(text);
+}
+
+std::optional<std::string> Win32System::BrowseForFolder(const std::string& title, const std::string& root,
+                                                        uint32_t helpContext) {
+    (void)helpContext;  // the dialog of this platform has no help button to carry it
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    PIDLIST_ABSOLUTE rootList = nullptr;
+    if (!root.empty()) ::SHParseDisplayName(WideFromCp1252(root).c_str(), nullptr, &rootList, 0, nullptr);
+    const std::wstring wideTitle = WideFromCp1252(title);
+    BROWSEINFOW info{};
+    info.hwndOwner = ::GetActiveWindow();
+    info.pidlRoot = rootList;
+    info.lpszTitle = wideTitle.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    std::optional<std::string> chosen;
+    if (PIDLIST_ABSOLUTE picked = ::SHBrowseForFolderW(&info)) {
+        wchar_t path[MAX_PATH];
+        if (::SHGetPathFromIDListW(picked, path)) chosen = Cp1252FromWide(path);
+        ::CoTaskMemFree(picked);
+    }
+    if (rootList) ::CoTaskMemFree(rootList);
+    if (SUCCEEDED(com)) ::CoUninitialize();
+    return chosen;
+}
+
+void Win32System::Sleep(uint32_t ms) { ::Sleep(ms); }
+
+Date Win32System::Today() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+}  // namespace zvsys
