@@ -399,7 +399,8 @@ TEST(Repeticao, AFailureAtAnyStepThenACleanRunKeepsTheTillsOwnSettings) {
         Loja limpa;
         ASSERT_EQ(limpa.Executa(modo), Desfecho::Concluida);
         ASSERT_EQ(limpa.Defeitos(modo), "") << modo;
-        for (const auto& [op, total] : limpa.chamadas) {
+        for (const auto& [operacao, total] : limpa.chamadas) {
+            const auto op = operacao;  // a structured binding cannot be captured before C++20
             for (int n = 1; n <= total; ++n) {
                 Loja loja;
                 const std::string onde = std::string("modo ") + modo + ", operacao " +

@@ -110,7 +110,7 @@ struct Difference {
     Deliberate rule;
 };
 
-Deliberate RuleOf(const FileVariant& f, const Read& r) {
+Deliberate RuleOf(const Read& r) {
     if (std::string(r.section) == "N" && std::string(r.key) == "F") return Deliberate::Saturation;
     // The names of these reads match the file's only when CP1252 letters fold.
     for (const char* c = r.section; *c; ++c)
@@ -124,11 +124,11 @@ void CompareReads(const FileVariant& f, std::vector<Difference>& found) {
         const std::string where = f.name + " [" + r.section + "] " + r.key;
         const std::string ours = profile::GetPrivateProfileString(r.section, r.key, "dflt  ", path);
         const std::string theirs = PlatformString(r, "dflt  ", path);
-        if (ours != theirs) found.push_back({where + " (string)", ours, theirs, RuleOf(f, r)});
+        if (ours != theirs) found.push_back({where + " (string)", ours, theirs, RuleOf(r)});
         const int oursInt = profile::GetPrivateProfileInt(r.section, r.key, -5, path);
         const int theirsInt = static_cast<int>(::GetPrivateProfileIntA(r.section, r.key, -5, path.c_str()));
         if (oursInt != theirsInt)
-            found.push_back({where + " (int)", std::to_string(oursInt), std::to_string(theirsInt), RuleOf(f, r)});
+            found.push_back({where + " (int)", std::to_string(oursInt), std::to_string(theirsInt), RuleOf(r)});
     }
     ::DeleteFileA(path.c_str());
 }
