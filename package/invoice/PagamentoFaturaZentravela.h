@@ -12,6 +12,7 @@
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "invoice/EntradaCodigoBarras.h"
+#include "invoice/EntradaDocumentoFatura.h"
 #include "invoice/ValidacaoCodigoBarras.h"
 
 namespace zv {
@@ -24,7 +25,7 @@ public:
     forms::Edit* edTpEntrada = nullptr;
     forms::Label* lbTipoEntradaMsg = nullptr;
     forms::Label* lbDoc = nullptr;
-    // The document area's boxes (owned by the form, arranged by CodigoBarras).
+    // The document area's boxes (owned by the form, arranged by Documento).
     forms::Edit* ed_bloco1 = nullptr;
     forms::Edit* ed_bloco2 = nullptr;
     forms::Edit* ed_bloco3 = nullptr;
@@ -43,20 +44,12 @@ public:
     virtual void edTpEntradaKeyPress(forms::Control& sender, char& key);
     virtual void edTpEntradaChange(forms::Control& sender);
 
-    void LimpaBlocoCB(int modo) { CodigoBarras->LimpaBlocoCB(modo); }
-    bool ValidaCodigoBarrasDigitado() { return CodigoBarras->ValidaCodigoBarrasDigitado(); }
+    void LimpaBlocoCB(int modo) { Documento->CodigoBarras.LimpaBlocoCB(modo); }
+    bool ValidaCodigoBarrasDigitado() { return Documento->CodigoBarras.ValidaCodigoBarrasDigitado(); }
 
 private:
-    // The entry type as 1 (card), 2 (reader) or 3 (typed line); 0 for an
-    // empty box or anything else the host may have put there.
-    int TipoEntrada() const;
-    bool RecusaTipo();
-    bool RecusaDocumento();
-    void MostraBlocos();
-
-    std::unique_ptr<TEntradaCodigoBarras> CodigoBarras;
-    // The host gave the document (field 1041): its box stays locked.
-    bool bDocumentoDoHost = false;
+    // Entry types 1 (card), 2 (reader) and 3 (typed line).
+    std::unique_ptr<TEntradaDocumentoFatura> Documento;
 };
 
 }  // namespace zv
