@@ -52,24 +52,14 @@ void TFrmCon_AdmCrdPar::IniciaCamposForm() {
     pnCaptura->SetEnabled(true);
     btConfirma->SetEnabled(true);
     btRetorna->SetEnabled(true);
-    // Only the amount and the number of instalments are asked.
-    for (forms::Control* c : {static_cast<forms::Control*>(lbCiclos), static_cast<forms::Control*>(lbDtemCart),
-                              static_cast<forms::Control*>(lbCodAutorizacao),
-                              static_cast<forms::Control*>(lbValorEntrada), static_cast<forms::Control*>(edCiclos),
-                              static_cast<forms::Control*>(edDtemCart), static_cast<forms::Control*>(edCodAutorizacao),
-                              static_cast<forms::Control*>(edValorEntrada)}) {
-        c->SetEnabled(false);
-    }
+    consulta::SoValorEParcelas(*this);
 }
 
 void TFrmCon_AdmCrdPar::btConfirmaClick(forms::Component&) {
     const consulta::TSequencia sequencia(*this);
     if (!sequencia.Iniciada()) return;
     // A failed card step has closed the screen itself; a failed check leaves it open.
-    if (!(ValidaCamposForm() && GravaCamposFosdal() && VerificaProcessaCartao() && VerificaCapturaSenha() &&
-          VerificaObtemDadosEmv())) {
-        return;
-    }
+    if (!consulta::PassosAteAutorizacao(*this)) return;
     consulta::AutorizaComDadosChip(*this);
 
     bool& imprime = MenuModeloZentravela::ImprimeCupom;

@@ -32,6 +32,22 @@ TSequencia::~TSequencia() {
     tela_.btConfirma->SetTag(0);
 }
 
+void SoValorEParcelas(TFrmPar_Crd& tela) {
+    for (forms::Control* c : {static_cast<forms::Control*>(tela.lbCiclos), static_cast<forms::Control*>(tela.lbDtemCart),
+                              static_cast<forms::Control*>(tela.lbCodAutorizacao),
+                              static_cast<forms::Control*>(tela.lbValorEntrada), static_cast<forms::Control*>(tela.edCiclos),
+                              static_cast<forms::Control*>(tela.edDtemCart),
+                              static_cast<forms::Control*>(tela.edCodAutorizacao),
+                              static_cast<forms::Control*>(tela.edValorEntrada)}) {
+        c->SetEnabled(false);
+    }
+}
+
+bool PassosAteAutorizacao(TFrmPar_Crd& tela) {
+    return tela.ValidaCamposForm() && tela.GravaCamposFosdal() && tela.VerificaProcessaCartao() &&
+           tela.VerificaCapturaSenha() && tela.VerificaObtemDadosEmv();
+}
+
 int32_t AutorizaComDadosChip(TFrmMod& tela) {
     const int32_t dpchip = ConverteInteiro(host::ServicoString(TAG_DPCHIP), 0);
     AutorizaTransacao(tela.Transacao, tela.MensagemRef(), 0);

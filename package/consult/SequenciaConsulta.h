@@ -5,6 +5,7 @@
 // the pieces those steps are made of.
 #include <cstdint>
 
+#include "CreditoParceladoZentravela.h"
 #include "TrnModeloZentravela.h"
 
 namespace zv::consulta {
@@ -27,6 +28,15 @@ private:
     TFrmTrn_Mod& tela_;
     bool iniciada_;
 };
+
+// The instalment and withdrawal consultations ask only for the amount and the
+// number of instalments: the other boxes of the instalment screen and their
+// labels are disabled.
+void SoValorEParcelas(TFrmPar_Crd& tela);
+
+// Their steps before the request, stopping at the first that fails: the
+// checks, the fields written, the card processed, the PIN, the chip data.
+bool PassosAteAutorizacao(TFrmPar_Crd& tela);
 
 // The request, with the chip option ("DPCHIP:", 0 when absent or no number)
 // read before it and the chip messages after it; its answer is in the field

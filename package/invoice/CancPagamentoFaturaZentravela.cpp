@@ -70,7 +70,8 @@ constexpr int DIGITOS_CODIGO_SERVICO = 4;
 
 }  // namespace
 
-TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TFrmCnc_Trn(std::move(name)) {
+// Entry types 1 (card) and 2 (typed line); no reader on this screen.
+TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
     constexpr auto DIREITA = forms::Alignment::Right;
@@ -81,31 +82,13 @@ TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TFrmCnc_Trn(std::move(name)) {
     lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {226, 147, 350, 20},
                                      "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", ESQUERDA, 11);
     lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 183, 110, 20},  "Documento:", DIREITA, 12);
-
-    edTpEntrada->OnEnter = [this](forms::Control& s) { edTpEntradaEnter(s); };
-    edTpEntrada->OnExit = [this](forms::Control& s) { edTpEntradaExit(s); };
-    edTpEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edTpEntradaKeyPress(s, k); };
-    edTpEntrada->OnChange = [this](forms::Control& s) { edTpEntradaChange(s); };
-
-    Documento = std::make_unique<TEntradaDocumentoFatura>(
-        *this, *edTpEntrada, TBuffersCodigoBarras{CodigoBarrasDigitado, CodigoBarrasLido},
-        TEntradaCodigoBarras::Posicao{118, 179, 4}, TIPOS_CANCELAMENTO);
-    const TEntradaCodigoBarras& cb = Documento->CodigoBarras;
-    ed_bloco1 = cb.ed_bloco1;
-    ed_bloco2 = cb.ed_bloco2;
-    ed_bloco3 = cb.ed_bloco3;
-    ed_bloco4_12 = cb.ed_bloco4_12;
-    ed_digito = cb.ed_digito;
-    ed_bloco4_14 = cb.ed_bloco4_14;
-    EdDoc = cb.EdDoc;
+    CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4}, TIPOS_CANCELAMENTO);
 }
 
 void TFrmFat_Cnc::IniciaCamposForm() {
     TFrmCnc_Trn::IniciaCamposForm();
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CANC_FATURA) + " Zentravela");
-    LbTpEntrada->SetCaption(host::Mensagem(MSG_ROTULO_TIPO_ENTRADA));
-    lbDoc->SetCaption(host::Mensagem(MSG_ROTULO_DOCUMENTO));
-    lbTipoEntradaMsg->SetCaption(host::Mensagem(MSG_LEGENDA_TIPO_ENTRADA_CANC_FATURA));
+    IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_CANC_FATURA);
     bPermiteAlterarDados = PermiteAlterarDados() != 0;
     Transacao = &TrnCancPagamentoFatura;
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
@@ -117,14 +100,6 @@ void TFrmFat_Cnc::IniciaCamposForm() {
 void TFrmFat_Cnc::edDtTransacaoEnter(forms::Control&) {
     lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_DATA_CANC_FATURA));
 }
-
-void TFrmFat_Cnc::edTpEntradaEnter(forms::Control&) { Documento->edTpEntradaEnter(); }
-void TFrmFat_Cnc::edTpEntradaExit(forms::Control&) { Documento->edTpEntradaExit(); }
-void TFrmFat_Cnc::edTpEntradaKeyPress(forms::Control&, char& key) { Documento->edTpEntradaKeyPress(key); }
-void TFrmFat_Cnc::edTpEntradaChange(forms::Control&) { Documento->edTpEntradaChange(); }
-
-// The date and the document of the payment first, then the invoice's.
-bool TFrmFat_Cnc::ValidaCamposForm() { return TFrmCnc_Trn::ValidaCamposForm() && Documento->Valida(); }
 
 bool TFrmFat_Cnc::GravaCamposFosdal() {
     if (!TFrmCnc_Trn::GravaCamposFosdal()) return false;
@@ -138,10 +113,6 @@ bool TFrmFat_Cnc::GravaCamposFosdal() {
     // The document line travels with the request, cut to its buffer.
     CopiaTexto(TipoDocumento, TAMANHO_TIPO_DOCUMENTO, host::LeCampo(CAMPO_LINHA_DOCUMENTO));
     return true;
-}
-
-void TFrmFat_Cnc::btConfirmaClick(forms::Component& sender) {
-    if (Documento->LeCartaoSeTipoCartao()) TFrmCnc_Trn::btConfirmaClick(sender);
 }
 
 }  // namespace zv

@@ -2,14 +2,15 @@
 // How an invoice screen identifies the invoice: the entry type box (card,
 // barcode read by a reader, or the slip's line typed block by block) and the
 // document area it arranges (TEntradaCodigoBarras). The invoice payment and
-// its cancellation own one each; they differ in the types they offer and in
-// a few texts, told here by TTiposEntradaFatura.
-//
-// The screen creates its type box and the labels (its own layout), then this
-// with its unit's buffers; its handlers of the type box call the ones here.
+// its cancellation are both TTelaFatura (below) over their own model; they
+// differ in the types they offer and in a few texts, told by
+// TTiposEntradaFatura.
 #include <cstdint>
 #include <memory>
+#include <string>
 
+#include "Catalogo.h"
+#include "HostCalls.h"
 #include "LayoutTela.h"
 #include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
@@ -86,5 +87,69 @@ private:
 // A label of an invoice screen: Arial bold navy, transparent, in the capture panel.
 forms::Label& RotuloFatura(TFrmTrn_Mod& tela, const char* nome, layout::Limites limites, const char* legenda,
                            forms::Alignment alinhamento, int pontos);
+
+// An invoice screen over its model (the transaction model for the payment, the
+// cancellation model for its cancellation): the rows that identify the
+// invoice, and the model's confirmation with the card read first and the
+// invoice checked after the model's own checks.
+template <class Modelo>
+class TTelaFatura : public Modelo {
+public:
+    forms::Label* LbTpEntrada = nullptr;
+    forms::Edit* edTpEntrada = nullptr;
+    forms::Label* lbTipoEntradaMsg = nullptr;
+    forms::Label* lbDoc = nullptr;
+    // The document area's boxes (owned by the form, arranged by Documento).
+    forms::Edit* ed_bloco1 = nullptr;
+    forms::Edit* ed_bloco2 = nullptr;
+    forms::Edit* ed_bloco3 = nullptr;
+    forms::Edit* ed_bloco4_12 = nullptr;
+    forms::Edit* ed_digito = nullptr;
+    forms::Edit* ed_bloco4_14 = nullptr;
+    forms::Edit* EdDoc = nullptr;
+
+    bool ValidaCamposForm() override { return Modelo::ValidaCamposForm() && Documento->Valida(); }
+    void btConfirmaClick(forms::Component& sender) override {
+        if (Documento->LeCartaoSeTipoCartao()) Modelo::btConfirmaClick(sender);
+    }
+
+    virtual void edTpEntradaEnter(forms::Control&) { Documento->edTpEntradaEnter(); }
+    virtual void edTpEntradaExit(forms::Control&) { Documento->edTpEntradaExit(); }
+    virtual void edTpEntradaKeyPress(forms::Control&, char& key) { Documento->edTpEntradaKeyPress(key); }
+    virtual void edTpEntradaChange(forms::Control&) { Documento->edTpEntradaChange(); }
+
+    void LimpaBlocoCB(int modo) { Documento->CodigoBarras.LimpaBlocoCB(modo); }
+    bool ValidaCodigoBarrasDigitado() { return Documento->CodigoBarras.ValidaCodigoBarrasDigitado(); }
+
+protected:
+    explicit TTelaFatura(std::string name) : Modelo(std::move(name)) {}
+
+    // Once the screen has laid out its labels and type box: the type box's
+    // handlers bound, the document area made with the unit's buffers.
+    void CriaDocumento(TBuffersCodigoBarras buffers, TEntradaCodigoBarras::Posicao posicao,
+                       const TTiposEntradaFatura& tipos) {
+        edTpEntrada->OnEnter = [this](forms::Control& s) { edTpEntradaEnter(s); };
+        edTpEntrada->OnExit = [this](forms::Control& s) { edTpEntradaExit(s); };
+        edTpEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edTpEntradaKeyPress(s, k); };
+        edTpEntrada->OnChange = [this](forms::Control& s) { edTpEntradaChange(s); };
+        Documento = std::make_unique<TEntradaDocumentoFatura>(*this, *edTpEntrada, buffers, posicao, tipos);
+        const TEntradaCodigoBarras& cb = Documento->CodigoBarras;
+        ed_bloco1 = cb.ed_bloco1;
+        ed_bloco2 = cb.ed_bloco2;
+        ed_bloco3 = cb.ed_bloco3;
+        ed_bloco4_12 = cb.ed_bloco4_12;
+        ed_digito = cb.ed_digito;
+        ed_bloco4_14 = cb.ed_bloco4_14;
+        EdDoc = cb.EdDoc;
+    }
+    // The rows' captions; the legend of the types is each screen's own message.
+    void IniciaRotulos(int32_t legenda) {
+        LbTpEntrada->SetCaption(host::Mensagem(MSG_ROTULO_TIPO_ENTRADA));
+        lbDoc->SetCaption(host::Mensagem(MSG_ROTULO_DOCUMENTO));
+        lbTipoEntradaMsg->SetCaption(host::Mensagem(legenda));
+    }
+
+    std::unique_ptr<TEntradaDocumentoFatura> Documento;
+};
 
 }  // namespace zv

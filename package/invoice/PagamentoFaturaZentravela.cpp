@@ -65,7 +65,8 @@ constexpr TTiposEntradaFatura TIPOS_PAGAMENTO{.tipoLeitor = 2,
 
 }  // namespace
 
-TFrmPag_Trn::TFrmPag_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
+// Entry types 1 (card), 2 (reader) and 3 (typed line).
+TFrmPag_Trn::TFrmPag_Trn(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("PAGAMENTO DE FATURA");
     using namespace layout;
@@ -79,31 +80,13 @@ TFrmPag_Trn::TFrmPag_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {192, 60, 380, 20},
                                      "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", ESQUERDA, 11);
     lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 100, 100, 20},  "Documento:", DIREITA, 12);
-
-    edTpEntrada->OnEnter = [this](forms::Control& s) { edTpEntradaEnter(s); };
-    edTpEntrada->OnExit = [this](forms::Control& s) { edTpEntradaExit(s); };
-    edTpEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edTpEntradaKeyPress(s, k); };
-    edTpEntrada->OnChange = [this](forms::Control& s) { edTpEntradaChange(s); };
-
-    Documento = std::make_unique<TEntradaDocumentoFatura>(
-        *this, *edTpEntrada, TBuffersCodigoBarras{CodigoBarrasDigitado, CodigoBarrasLido},
-        TEntradaCodigoBarras::Posicao{110, 96, 2}, TIPOS_PAGAMENTO);
-    const TEntradaCodigoBarras& cb = Documento->CodigoBarras;
-    ed_bloco1 = cb.ed_bloco1;
-    ed_bloco2 = cb.ed_bloco2;
-    ed_bloco3 = cb.ed_bloco3;
-    ed_bloco4_12 = cb.ed_bloco4_12;
-    ed_digito = cb.ed_digito;
-    ed_bloco4_14 = cb.ed_bloco4_14;
-    EdDoc = cb.EdDoc;
+    CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {110, 96, 2}, TIPOS_PAGAMENTO);
 }
 
 void TFrmPag_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_PAGAMENTO_FATURA));
-    LbTpEntrada->SetCaption(host::Mensagem(MSG_ROTULO_TIPO_ENTRADA));
-    lbDoc->SetCaption(host::Mensagem(MSG_ROTULO_DOCUMENTO));
-    lbTipoEntradaMsg->SetCaption(host::Mensagem(MSG_LEGENDA_TIPO_ENTRADA_FATURA));
+    IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_FATURA);
     bPermiteAlterarDados = PermiteAlterarDados() != 0;
     Transacao = &TrnPagamentoFatura;
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
@@ -111,22 +94,11 @@ void TFrmPag_Trn::IniciaCamposForm() {
     Documento->Inicia();
 }
 
-void TFrmPag_Trn::edTpEntradaEnter(forms::Control&) { Documento->edTpEntradaEnter(); }
-void TFrmPag_Trn::edTpEntradaExit(forms::Control&) { Documento->edTpEntradaExit(); }
-void TFrmPag_Trn::edTpEntradaKeyPress(forms::Control&, char& key) { Documento->edTpEntradaKeyPress(key); }
-void TFrmPag_Trn::edTpEntradaChange(forms::Control&) { Documento->edTpEntradaChange(); }
-
-bool TFrmPag_Trn::ValidaCamposForm() { return TFrmTrn_Mod::ValidaCamposForm() && Documento->Valida(); }
-
 bool TFrmPag_Trn::GravaCamposFosdal() {
     if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     TipoEntradaDocumento[0] = Documento->CodigoTipoDocumento();
     return Documento->GravaDocumento();
-}
-
-void TFrmPag_Trn::btConfirmaClick(forms::Component& sender) {
-    if (Documento->LeCartaoSeTipoCartao()) TFrmTrn_Mod::btConfirmaClick(sender);
 }
 
 }  // namespace zv

@@ -57,13 +57,7 @@ void TFrmCon_AdmSaque::IniciaCamposForm() {
     TFrmAdm_CrdPar::IniciaCamposForm();
     Transacao = &TrnConsultaCredito;
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CONSULTA));
-    for (forms::Control* c : {static_cast<forms::Control*>(lbCiclos), static_cast<forms::Control*>(lbDtemCart),
-                              static_cast<forms::Control*>(lbCodAutorizacao),
-                              static_cast<forms::Control*>(lbValorEntrada), static_cast<forms::Control*>(edCiclos),
-                              static_cast<forms::Control*>(edDtemCart), static_cast<forms::Control*>(edCodAutorizacao),
-                              static_cast<forms::Control*>(edValorEntrada)}) {
-        c->SetEnabled(false);
-    }
+    consulta::SoValorEParcelas(*this);
     // Only a number the client put in field 1017 is the client's: one shown
     // locked because the operator may not change data came from field 10131.
     if (!edNumParcelas->Enabled() && !Trim(host::LeCampo(CAMPO_NUMERO_PARCELAS)).empty())
@@ -80,10 +74,7 @@ void TFrmCon_AdmSaque::btConfirmaClick(forms::Component&) {
     const consulta::TSequencia sequencia(*this);
     if (!sequencia.Iniciada()) return;
     // No questions step here. A failed card step has closed the screen itself.
-    if (!(ValidaCamposForm() && GravaCamposFosdal() && VerificaProcessaCartao() && VerificaCapturaSenha() &&
-          VerificaObtemDadosEmv())) {
-        return;
-    }
+    if (!consulta::PassosAteAutorizacao(*this)) return;
     const int32_t dpchip = consulta::AutorizaComDadosChip(*this);
 
     // Only "00" or "0" is an approval here: "000" or " 0" is not.
