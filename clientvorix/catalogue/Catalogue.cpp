@@ -98,7 +98,7 @@ const std::map<int, const char*>& MessageTable() {
         {1590, "Valor aprovado diferente do solicitado"},
         {1591, "Erro ao gravar as respostas das perguntas"},
         {1608, "Não há perguntas a responder"},
-        {1639, " (1-Sim 2-Não)"},
+        {1639, "(S-Sim N-Não)"},
         {1685, "Perguntas"},
         {2398, "Verifique a mensagem no pinpad"},
         {2495, "Número de ciclos inválido"},

@@ -28,9 +28,10 @@ ZvStatus ZV_HOSTAPI FosdalGravaCampo(int32_t field, int32_t index, const char* d
         const bool sane = length >= 0 && length <= kMaxFieldBytes && (data || length == 0);
         std::string bytes;
         if (sane && length > 0) bytes.assign(data, static_cast<std::size_t>(length));
-        const bool stored = sane && State::Instance().SetField(field, bytes, index);
+        State& s = State::Instance();
+        const bool stored = sane && !s.WriteRefused(field) && s.SetField(field, bytes, index);
         const ZvStatus status = stored ? 0 : kRefused;
-        State::Instance().JournalCall(kLib, "FosdalGravaCampo", {field, index, J(bytes), length}, status);
+        s.JournalCall(kLib, "FosdalGravaCampo", {field, index, J(bytes), length}, status);
         return status;
     });
 }

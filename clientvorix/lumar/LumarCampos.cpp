@@ -53,8 +53,9 @@ ZvStatus ZV_HOSTAPI FosdalLeCampoMaxLen(int32_t field, int32_t index, char* buff
 ZvStatus ZV_HOSTAPI GravaCampoString(int32_t field, int32_t index, const char* text) {
     return sim::Guarded(kLib, "GravaCampoString", ZvStatus{1}, [&]() -> ZvStatus {
         const std::string value = sim::InText(text);
-        const ZvStatus status = State::Instance().SetField(field, value, index) ? 0 : 1;
-        State::Instance().JournalCall(kLib, "GravaCampoString", {field, index, J(value)}, status);
+        State& s = State::Instance();
+        const ZvStatus status = !s.WriteRefused(field) && s.SetField(field, value, index) ? 0 : 1;
+        s.JournalCall(kLib, "GravaCampoString", {field, index, J(value)}, status);
         return status;
     });
 }

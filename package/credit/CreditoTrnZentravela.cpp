@@ -137,6 +137,11 @@ TFrmCrd_Trn::TFrmCrd_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
 void TFrmCrd_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     Transacao = &TrnCompraCredito;
+    // The record sends these texts with every purchase: a value left by an
+    // earlier sale (an authorisation code above all) must not travel with this one.
+    ZeraTextoServico(CodigoAutorizacao);
+    ZeraTextoServico(Ciclos);
+    ZeraTextoServico(DataEmissaoCartaoOpcional);
 
     lbTaxaServico->SetCaption(host::Mensagem(MSG_ROTULO_TAXA_SERVICO));
     // Only the host library knows whether a fee applies to this amount.

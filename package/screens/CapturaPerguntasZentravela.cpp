@@ -216,8 +216,9 @@ bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
         const std::string resposta = host::RemoveFormato(texto);
         const bool obrigatoria = edit.Tag() > 0;
         if (!obrigatoria && resposta.empty()) continue;
-        // A required question left blank is refused even when the host gave no minimum.
-        const bool emBranco = obrigatoria && texto.empty();
+        // A required question left blank is refused even when the host gave no
+        // minimum; a mask's literals alone ("/  /", ".") are no answer either.
+        const bool emBranco = obrigatoria && resposta.empty();
         const int32_t minimoHost = p.TamanhoMinimo;
         const int32_t minimo = emBranco ? std::max<int32_t>(minimoHost, 1) : minimoHost;
         if (emBranco || static_cast<int64_t>(resposta.size()) < minimo) {
@@ -254,6 +255,7 @@ bool TFrmCap_Perg::GravaRespostasPerguntasDinamicas() {
     }
     if (n == 0) {
         host::EnviaErroPDV(MSG_SEM_PERGUNTAS);
+        bErroInformado = true;
         SetModalResult(forms::mrOk);
         return false;
     }
@@ -262,6 +264,7 @@ bool TFrmCap_Perg::GravaRespostasPerguntasDinamicas() {
     const bool cabe = lista.size() <= static_cast<size_t>(CapturaPerguntasZentravela::RESPOSTAS_SIZE);
     if (!cabe || host::GravaCampoBytes(CAMPO_RESPOSTAS_PERGUNTAS, 0, lista) != 0) {
         host::EnviaErroPDV(MSG_ERRO_GRAVAR_RESPOSTAS);
+        bErroInformado = true;
         SetModalResult(forms::mrOk);
         return false;
     }

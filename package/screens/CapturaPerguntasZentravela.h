@@ -24,6 +24,9 @@ public:
     forms::Panel* pnBotoes = nullptr;
     forms::GlyphButton* btConfirma = nullptr;
     forms::GlyphButton* btRetorna = nullptr;
+    // Set when the answers could not be handed over and the client was told
+    // so: the screen closes with 1 then too, but the operation has ended.
+    bool bErroInformado = false;
 
     void IniciaCamposForm() override;
     void PreparaCamposColetaPerguntas();

@@ -336,7 +336,14 @@ bool TFrmTrn_Mod::VerificaTrataCamposPerguntas() {
             t = nullptr;
         }
     } libera{tela};
-    return tela->ShowModal() != forms::mrCancel;
+    const int resultado = tela->ShowModal();
+    // The client has been told the operation failed: it has ended for the
+    // client, so nothing may be authorised after it.
+    if (const auto* perguntas = dynamic_cast<const TFrmCap_Perg*>(tela); perguntas && perguntas->bErroInformado) {
+        SetModalResult(forms::mrOk);
+        return false;
+    }
+    return resultado != forms::mrCancel;
 }
 
 }  // namespace zv

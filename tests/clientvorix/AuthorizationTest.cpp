@@ -102,4 +102,24 @@ TEST_F(Authorization, AnswersApplyInCallOrderAndTheLastRepeats) {
     EXPECT_TRUE(AutorizaTransacao(&record_, nullptr, 1));
 }
 
+TEST_F(Authorization, ZeroAmountSaleIsDeclinedWithoutUsingTheScenarioAnswer) {
+    record_.entries[0] = Entry(1003);
+    record_.entries[1] = Entry(ZV_TRN_END_OF_LIST);
+    struct Caso {
+        uint8_t flag;
+        const char* amount;
+        bool declined;
+    };
+    for (const Caso& c : {Caso{1, "000", true}, Caso{1, "0", true}, Caso{1, "001", false}, Caso{1, "", false},
+                          Caso{0, "000", false}}) {  // a consultation may carry no amount
+        SCOPED_TRACE(std::string(c.amount) + " flag " + std::to_string(c.flag));
+        S().Reset();
+        record_.flag = c.flag;
+        S().SetField(1003, c.amount);
+        EXPECT_EQ(AutorizaTransacao(&record_, nullptr, 0) != 0, !c.declined);
+        EXPECT_EQ(S().Field(1009), c.declined ? "13" : "00");
+        EXPECT_EQ(S().Field(1027), c.declined ? "VALOR INVALIDO" : "TRANSACAO APROVADA");
+    }
+}
+
 }  // namespace

@@ -3,12 +3,14 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Fosdal.h"
 #include "Halvik.h"
 #include "Kelvor.h"
 #include "Lumar.h"
+#include "sim/Formatting.h"
 #include "sim/State.h"
 
 namespace {
@@ -190,6 +192,31 @@ TEST_F(HostLibraries, FormattingRoundTripsAndCutsToCapacity) {
     EXPECT_STREQ(buf, "---");
     Replicate(buf, sizeof buf, '-', -3);
     EXPECT_STREQ(buf, "");
+}
+
+TEST(Formatting, AnswersKeepWhatWasTypedAndAnErasedAmountIsEmpty) {
+    const std::pair<const char*, const char*> semFormato[] = {
+        {"1.234,56", "123456"},    {"12/05/2024", "12052024"}, {"150       .  ", "150"},
+        {"  /  /    ", ""},        {"JOAO DA SILVA", "JOAO DA SILVA"}, {"AB1C234", "AB1C234"},
+        {"S", "S"},                {"ABC-1234", "ABC-1234"}};
+    for (const auto& [texto, esperado] : semFormato) EXPECT_EQ(sim::RemoveFormato(texto), esperado) << texto;
+
+    const std::pair<const char*, const char*> exibido[] = {
+        {"150000", "1.500,00"}, {"5", "0,05"}, {"0", "0,00"}, {"000", "0,00"}, {"0,1", "0,01"},
+        {"0,0", ""}, {"00", ""},  // Backspace took the last digit typed
+        {",", ""},   {"", ""}};
+    for (const auto& [texto, esperado] : exibido) EXPECT_EQ(sim::Dollar(texto), esperado) << texto;
+
+    for (const char* digitos : {"150000", "105", "1234567890"})
+        EXPECT_EQ(sim::RemoveFormato(sim::Dollar(digitos)), digitos) << digitos;
+}
+
+TEST_F(HostLibraries, WritesTheScenarioRefusesStoreNothing) {
+    S().Host().refusedWrites = {1096};
+    EXPECT_EQ(GravaCampoString(1096, 0, "5"), 1);
+    EXPECT_EQ(FosdalGravaCampo(1096, 0, "5", 1), 1);
+    EXPECT_FALSE(S().HasField(1096));
+    EXPECT_EQ(GravaCampoString(1019, 0, "5"), 0);
 }
 
 TEST_F(HostLibraries, NumericKeyFilterClearsEverythingElse) {

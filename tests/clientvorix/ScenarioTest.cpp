@@ -35,6 +35,7 @@ terminal = [1, 2]
 [host]
 chip_contato = true
 versao_cliente = "3.1"
+refused_writes = [1096, 10278]
 [card]
 read = [1, 0]
 advice = true
@@ -60,6 +61,8 @@ service = { tags = { "DPCHIP:" = "1" } }
     EXPECT_TRUE(s.IntposEnabled(99));  // absent list: all enabled
     EXPECT_TRUE(s.Host().chipContato);
     EXPECT_EQ(s.Host().versaoCliente.value_or(""), "3.1");
+    EXPECT_TRUE(s.WriteRefused(10278));
+    EXPECT_FALSE(s.WriteRefused(1003));
     EXPECT_EQ(s.NextRead(), 1);
     EXPECT_EQ(s.NextVerdict(), 3);
     ASSERT_EQ(s.Authorizations().size(), 2u);

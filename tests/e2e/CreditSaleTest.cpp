@@ -97,6 +97,23 @@ TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
     EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
 }
 
+TEST(CreditSale, AnAmountErasedWithBackspaceIsAskedForAgainAndNothingIsAuthorised) {
+    const auto run = Roda("credito_a_vista", "valor_apagado");
+    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(26)});
+    EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
+    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 2);
+}
+
+TEST(CreditSale, AZeroAmountIsDeclinedByTheAuthoriser) {
+    const auto run = Roda("credito_a_vista", "valor_zero");
+    EXPECT_EQ(Campo(run, "1003"), "000");
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_EQ(autoriza[0]["result"], false);
+    EXPECT_EQ(Campo(run, "1009"), "13");
+    EXPECT_EQ(Campo(run, "1027"), "VALOR INVALIDO");
+}
+
 TEST(CreditSale, HostSuppliedAmountAndInstalmentsAreLockedAndWrittenBackUnchanged) {
     const auto run = Roda("valores_do_host", "valores_do_host");
     EXPECT_EQ(Campo(run, "1003"), "250000");

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         MaskRow{"9999999999.99;1;_", "123456789012", "1234567890.12", "1234567890.12", true},
         MaskRow{"00-L;1;_", "1", "1 - ", "1_-_", false},
         MaskRow{"00-L;1;_", "12x", "12-x", "12-x", true},
+        MaskRow{"00-L;1;_", " 1 ", "1 - ", "1_-_", false},  // a blank cannot fill a required position
         MaskRow{"AAcC;1;*", "a!b", "ab  ", "ab**", false},
         MaskRow{"AAcC;1;*", "a1 !", "a1 !", "a1*!", true},  // a blank leaves an optional position empty
         MaskRow{"###;1;_", "+-5x", "+-5", "+-5", true},

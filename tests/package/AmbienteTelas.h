@@ -78,6 +78,12 @@ protected:
     static void Cenario(const std::string& toml) {
         sim::State::Instance().LoadScenario("entry = \"ExecutaVenda\"\n" + toml, "teste.toml");
     }
+    // A scenario whose service data ask the questions of `item` ("PERG:..."),
+    // with the [fields] lines `campos` and the TOML `mais` after them.
+    static void CenarioComPerguntas(const std::string& campos, const std::string& item, const std::string& mais = "") {
+        Cenario("[fields]\n" + campos + "\"20115\" = \"1\"\n[occurrences]\n\"20005\" = [\"" + item +
+                "\"]\n[service]\ntags = { \"PERG:\" = \"1\" }\n" + mais);
+    }
     void Roteiro(const std::string& script) { backend_->Append(forms::ParseOperatorScript(script, "teste.txt")); }
 
     // The host calls of the journal for the functions named, in order.

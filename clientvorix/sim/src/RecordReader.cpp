@@ -1,5 +1,6 @@
 #include "sim/RecordReader.h"
 
+#include "sim/Formatting.h"
 #include "sim/HostCall.h"
 
 namespace sim {
@@ -25,6 +26,19 @@ nlohmann::json DescribeRecord(const ZvTrnRecord* record, const FieldStore& field
     const uint16_t code = record->code;
     const uint8_t flag = record->flag;
     return {{"code", code}, {"flag", flag}, {"entries", std::move(entries)}};
+}
+
+bool AsksZeroAmount(const ZvTrnRecord* record, const FieldStore& fields) {
+    constexpr uint32_t kAmountField = 1003;
+    if (!record || record->flag != 1) return false;
+    for (int i = 0; i < ZV_TRN_ENTRIES; ++i) {
+        const uint32_t field = record->entries[i].field;  // packed member: copy before use
+        if (field == ZV_TRN_END_OF_LIST) break;
+        if (field != kAmountField) continue;
+        const std::string amount = RemoveFormato(fields.Get(static_cast<int>(field)));
+        return !amount.empty() && amount.find_first_not_of('0') == std::string::npos;
+    }
+    return false;
 }
 
 }  // namespace sim

@@ -152,7 +152,7 @@ public:
     void Host(const toml::node& n, HostAnswers& h) const {
         const auto& t = Table(n, "host");
         OnlyKeys(t, "host", {"permite_alterar_dados", "chip_contato", "taxa_servico", "taxa_servico_valida",
-                             "embarque", "versao_cliente", "build_info"});
+                             "embarque", "versao_cliente", "build_info", "refused_writes"});
         if (auto* v = t.get("permite_alterar_dados")) h.permiteAlterarDados = Bool(*v, "permite_alterar_dados");
         if (auto* v = t.get("chip_contato")) h.chipContato = Bool(*v, "chip_contato");
         if (auto* v = t.get("taxa_servico")) h.taxaServico = Bool(*v, "taxa_servico");
@@ -160,6 +160,13 @@ public:
         if (auto* v = t.get("embarque")) h.embarque = Bool(*v, "embarque");
         if (auto* v = t.get("versao_cliente")) h.versaoCliente = Text(*v, "versao_cliente");
         if (auto* v = t.get("build_info")) h.buildInfo = Text(*v, "build_info");
+        if (auto* v = t.get("refused_writes")) {
+            for (int f : List<int>(*v, "host.refused_writes", [this](const toml::node& i, const std::string& w) {
+                     return static_cast<int>(Int(i, w, 1, FieldStore::kMaxField));
+                 })) {
+                h.refusedWrites.insert(f);
+            }
+        }
     }
 
     void Card(const toml::node& n, CardAnswers& c) const {

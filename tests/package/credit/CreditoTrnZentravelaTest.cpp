@@ -154,21 +154,24 @@ TEST_F(CreditoTrn, PreAuthorisationCodeMustBeAboveZeroAndTravelsAsCaut) {
     EXPECT_NE(std::find(textos.begin(), textos.end(), "CAUT:123456"), textos.end());
 }
 
-// The service texts live as long as the package: a later sale without the
-// code box sends what the earlier one left.
-TEST_F(CreditoTrn, SecondSaleInTheSameLoadWithoutTheCodeBoxSendsTheEarlierCode) {
+// The service texts live as long as the package, but each sale starts them
+// empty: what an earlier sale typed never travels with a later one.
+TEST_F(CreditoTrn, SecondSaleInTheSameLoadSendsNoneOfTheEarlierServiceTexts) {
     Host().SetServiceTag("CPRE:", "1");
-    ASSERT_TRUE(Roda("TFrmVis_Crd", FrmVis_Crd, "type 1000\nkey Enter\ntype 654321\nkey Enter\nkey Enter\n"));
-    EXPECT_STREQ(zv::CreditoTrnZentravela::CodigoAutorizacao, "CAUT:654321");
+    Host().SetServiceTag("DTEMCART:", "1");
+    Host().SetServiceTag("CICLOS:", "1");
+    const std::string atual = MesAno(0);
+    ASSERT_TRUE(Roda("TFrmVis_Crd", FrmVis_Crd,
+                     "type 1000\nkey Enter\ntype 654321\nkey Enter\ntype " + atual +
+                         "\nkey Enter\ntype 7\nkey Enter\nkey Enter\n"));
+    EXPECT_EQ(Textos(UltimoRegistro()),
+              (std::vector<std::string>{"", "DTEMCART:" + atual, "CICLOS:07", "CAUT:654321"}));
 
     Host().Service().tags.clear();
-    Host().ClearField(1064);
     Host().ClearField(1003);
     ASSERT_TRUE(Roda("TFrmVis_Crd", FrmVis_Crd, "expect disabled edCodAutorizacao\ntype 2000\nkey Enter\nkey Enter\n"));
     EXPECT_EQ(Host().Calls("AutorizaTransacao").size(), 2u);
-    EXPECT_FALSE(Host().HasField(1064));
-    const auto textos = Textos(UltimoRegistro());
-    EXPECT_NE(std::find(textos.begin(), textos.end(), "CAUT:654321"), textos.end());
+    EXPECT_EQ(Textos(UltimoRegistro()), (std::vector<std::string>{"", "", "", ""}));
 }
 
 TEST_F(CreditoTrn, CyclesArePaddedToTwoDigitsAndZeroIsRefused) {

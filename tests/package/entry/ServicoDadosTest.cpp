@@ -56,6 +56,17 @@ TEST_F(ServicoDados, ServiceAPiecesGoToTheirFieldsInShortestForm) {
     EXPECT_EQ(leitura[0]["args"], (nlohmann::json{zv::CAMPO_SERVICO_A, 0, 63, 64}));
 }
 
+TEST_F(ServicoDados, ServiceAStopsAtTheFirstWriteTheClientRefuses) {
+    Cliente().Host().refusedWrites = {1096};
+    Campo(zv::CAMPO_SERVICO_A, ServicoA("03", "00000001250", "00100", "ABC     ", "00000000007",
+                                        "00000001500", "00001", "00002", "00003"));
+    Campo(zv::CAMPO_APLICA_SERVICO_A, "1");
+    zv::TrataServicoA();
+    EXPECT_EQ(CamposGravados(), (std::vector<int>{1017, 1019, 1096}));
+    EXPECT_EQ(Campo(1019), "1250");
+    EXPECT_FALSE(Cliente().HasField(1018));
+}
+
 TEST_F(ServicoDados, ServiceANumbersFollowTheLocaleSeparator) {
     forms::Settings().decimalSeparator = '.';
     Campo(zv::CAMPO_SERVICO_A, "  " + std::string("   00012.50"));

@@ -34,9 +34,6 @@ void DefinePerguntas(const std::vector<Pergunta>& perguntas) {
     zv::RespostasPerguntas.Lista1.assign(perguntas.size(), {});
 }
 
-// An answer as the host's formatting removal leaves it.
-std::string R(const std::string& texto) { return zv::host::RemoveFormato(texto); }
-
 // Field 10278 cut into its items (each ends with a zero byte).
 Lista Itens(const std::string& bytes) {
     Lista r;
@@ -68,8 +65,8 @@ TEST_F(CapturaPerguntas, SetePerguntasMostramCincoEGravamSeteItens) {
     }
     EXPECT_EQ(tela.lbPergunta[1]->Caption(), "Codigo");
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
-              (Lista{"PERG:01," + R("ANA") + ",10000;", "PERG:02,1234,10101;", "PERG:03,,10002;",
-                     "PERG:04," + R("S") + ",10004;", "PERG:05,77,10001;", "PERG:06,,10100;", "PERG:07,,10000;"}));
+              (Lista{"PERG:01,ANA,10000;", "PERG:02,1234,10101;", "PERG:03,,10002;", "PERG:04,S,10004;",
+                     "PERG:05,77,10001;", "PERG:06,,10100;", "PERG:07,,10000;"}));
     const auto gravacao = sim::State::Instance().Calls("FosdalGravaCampo");
     ASSERT_EQ(gravacao.size(), 1u);
     EXPECT_EQ(gravacao[0]["args"][3].get<int>(), static_cast<int>(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS).size()));
@@ -101,7 +98,7 @@ TEST_F(CapturaPerguntas, DataCompletaValidaPassa) {
     EXPECT_EQ(r, forms::mrOk);
     EXPECT_TRUE(Caixas().empty());
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
-              Lista{"PERG:01," + R("12/05/2024") + ",10303;"});
+              Lista{"PERG:01,12052024,10303;"});
 }
 
 TEST_F(CapturaPerguntas, TipoForaDaFaixaSemMascaraMasComDataVerificada) {
@@ -125,6 +122,37 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaFalhaMesmoSemMinimo) {
     ASSERT_EQ(box.size(), 1u);
     EXPECT_EQ(box[0].value("flags", 0u), forms::MB_TOPMOST);
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)), (Lista{"PERG:01,5,10101;", "PERG:02,,10001;"}));
+}
+
+TEST_F(CapturaPerguntas, RespostasDeTodoTipoChegamComoDigitadas) {
+    DefinePerguntas({{"01", "Nome", 10100, 0, 20},
+                     {"02", "Placa", 10102, 0, 7},
+                     {"03", "Confirma", 10104, 0, 1},
+                     {"04", "Nascimento", 10103, 0, 10},
+                     {"05", "Valor", 10105, 0, 13}});
+    Roteiro("type joao da silva\nkey Enter\ntype ab1c234\nkey Enter\ntype s\nkey Enter\n"
+            "type 12052024\nkey Enter\ntype 150\nclick btConfirma\n");
+    int r = 0;
+    Mostra<zv::TFrmCap_Perg>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    EXPECT_TRUE(Caixas().empty());  // the required yes/no question is answered
+    EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
+              (Lista{"PERG:01,JOAO DA SILVA,10100;", "PERG:02,AB1C234,10102;", "PERG:03,S,10104;",
+                     "PERG:04,12052024,10103;", "PERG:05,150,10105;"}));
+}
+
+TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
+    for (int32_t tipo : {10100, 10101, 10102, 10103, 10104, 10105}) {
+        SCOPED_TRACE(tipo);
+        sim::State::Instance().ClearJournal();
+        DefinePerguntas({{"01", "Pergunta", tipo, 0, 10}});
+        Roteiro("click btConfirma\nanswer ok\nexpect focus edPergunta1\nclick btRetorna\n");
+        int r = 0;
+        Mostra<zv::TFrmCap_Perg>(r);
+        EXPECT_EQ(r, forms::mrCancel);
+        EXPECT_EQ(Caixas(), Lista{zv::host::MensagemFormatada(zv::MSG_RESPOSTA_CURTA, {"Pergunta", "1"})});
+        Libera();
+    }
 }
 
 TEST_F(CapturaPerguntas, SimOuNaoAceitaSoSeN) {
@@ -162,6 +190,21 @@ TEST_F(CapturaPerguntas, ListaQueNaoCabeNoBufferNaoEGravadaCortada) {
     EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
     ASSERT_EQ(sim::State::Instance().ErrorReports().size(), 1u);
     EXPECT_EQ(sim::State::Instance().ErrorReports()[0].text, zv::host::Mensagem(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+}
+
+TEST_F(CapturaPerguntas, ListaDeExatamente4096BytesEGravadaUmByteAMaisNao) {
+    // "PERG:01," before the answer, ",10000;" and the zero byte after it: 16 bytes.
+    for (const auto& [resposta, gravada] : {std::pair{4080, true}, std::pair{4081, false}}) {
+        SCOPED_TRACE(resposta);
+        sim::State::Instance().Reset();
+        DefinePerguntas({{"01", "Texto", 10000, 0, 4096}});
+        auto& tela = Cria<zv::TFrmCap_Perg>();
+        tela.edPergunta[0]->SetText(std::string(static_cast<size_t>(resposta), '7'));
+        EXPECT_EQ(tela.GravaRespostasPerguntasDinamicas(), gravada);
+        EXPECT_EQ(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS).size(), gravada ? 4096u : 0u);
+        EXPECT_EQ(sim::State::Instance().ErrorReports().size(), gravada ? 0u : 1u);
+        Libera();
+    }
 }
 
 TEST_F(CapturaPerguntas, FormataMascaraPorTipo) {
@@ -220,19 +263,11 @@ TEST_F(PassoPerguntas, ModosQuePulamAsPerguntasNaoMexemNoCombustivel) {
 }
 
 TEST_F(PassoPerguntas, Modo1ComMantemPerguntasMostraAsPerguntas) {
-    Cenario(R"([fields]
-"10218" = "1"
-"10399" = "1"
-"20115" = "1"
-[occurrences]
-"20005" = ["PERG:01,Nome,10000,0,5;"]
-[service]
-tags = { "PERG:" = "1" }
-)");
+    CenarioComPerguntas("\"10218\" = \"1\"\n\"10399\" = \"1\"\n", "PERG:01,Nome,10000,0,5;");
     Roteiro("expect screen FrmCap_Perg\ntype abc\nclick btConfirma\n");
     auto& tela = Cria<TFrmTeste_Trn>();
     EXPECT_TRUE(tela.VerificaTrataCamposPerguntas());
-    EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)), Lista{"PERG:01," + R("ABC") + ",10000;"});
+    EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)), Lista{"PERG:01,ABC,10000;"});
     EXPECT_EQ(zv::CapturaPerguntasZentravela::FrmCap_Perg, nullptr);
 }
 
@@ -299,7 +334,7 @@ TEST_F(PassoPerguntas, LitrosUsamOValorSemFormatacao) {
 tags = { "LITR:" = "1" }
 )");
     zv::TrnModeloZentravela::TrataCamposFuelControl();
-    EXPECT_EQ(std::string(zv::TrnModeloZentravela::caLitros), "LITR:45," + R("1.234,56"));
+    EXPECT_EQ(std::string(zv::TrnModeloZentravela::caLitros), "LITR:45,123456");
 }
 
 }  // namespace

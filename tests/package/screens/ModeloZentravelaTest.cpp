@@ -164,6 +164,18 @@ TEST_F(EntradaValor, ValorDigitadoMostraAFormaDeExibicaoEGravaOsDigitos) {
     EXPECT_EQ(Campo(zv::CAMPO_VALOR_TRANSACAO), "123456");
 }
 
+TEST_F(EntradaValor, ValorApagadoComBackspaceDeixaACaixaVaziaERecusada) {
+    Cenario("[fields]\n\"10107\" = \"0\"\n");
+    Roteiro("type 105\nexpect text edValor 1,05\nkey Backspace\nkey Backspace\nexpect text edValor 0,01\n"
+            "key Backspace\nexpect text edValor \nclick btConfirma\nanswer ok\nexpect focus edValor\n"
+            "type 0\nexpect text edValor 0,00\nkey Backspace\nexpect text edValor \nclick btRetorna\n");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrCancel);
+    EXPECT_EQ(Caixas(), std::vector<std::string>{zv::host::Mensagem(zv::MSG_PROMPT_VALOR)});
+    EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
+}
+
 TEST_F(EntradaValor, IniciaCamposFormPreparaOInicioDaTransacao) {
     Cenario("[fields]\n\"1003\" = \"990\"\n[host]\npermite_alterar_dados = false\n");
     auto& tela = Cria<TFrmTeste_Trn>();

@@ -19,6 +19,9 @@ const Lista SEQUENCIA_COMPLETA = {"VerificaProcessamentoCartao", "LerSenha", "Ve
                                   "ExibeMsgPinpad", "AutorizaTransacao", "VerificaTrataTrnReferida",
                                   "TrataMensagensCartaoCHIP", "FosdalGravaArquivo"};
 
+// [fields] of a sale whose amount the host gave.
+const std::string VENDA_COM_VALOR = "\"10107\" = \"0\"\n\"1003\" = \"150000\"\n";
+
 class SequenciaConfirma : public AmbienteTelas {};
 
 TEST_F(SequenciaConfirma, AprovadaComValorDigitadoSegueOsPassosEmOrdem) {
@@ -115,15 +118,7 @@ pin = [3]
 }
 
 TEST_F(SequenciaConfirma, PerguntasCanceladasDevolvemOControleAoOperador) {
-    Cenario(R"([fields]
-"10107" = "0"
-"1003" = "150000"
-"20115" = "1"
-[occurrences]
-"20005" = ["PERG:01,Data de nascimento,10303,8,10;"]
-[service]
-tags = { "PERG:" = "1" }
-)");
+    CenarioComPerguntas(VENDA_COM_VALOR, "PERG:01,Data de nascimento,10303,8,10;");
     Roteiro(
         "expect screen FrmCap_Perg\n"
         "click btRetorna\n"
@@ -138,6 +133,32 @@ tags = { "PERG:" = "1" }
     EXPECT_TRUE(tela.pnCaptura->Enabled());
     EXPECT_EQ(Quantas("VerificaProcessamentoCartao"), 0);
     EXPECT_EQ(zv::CapturaPerguntasZentravela::FrmCap_Perg, nullptr);
+}
+
+TEST_F(SequenciaConfirma, RespostasQueOClienteRecusaEncerramSemAutorizarNada) {
+    CenarioComPerguntas(VENDA_COM_VALOR, "PERG:01,Nome,10000,0,5;", "[host]\nrefused_writes = [10278]\n");
+    Roteiro("expect screen FrmCap_Perg\ntype ana\nclick btConfirma\n");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    const auto& erros = sim::State::Instance().ErrorReports();
+    ASSERT_EQ(erros.size(), 1u);
+    EXPECT_EQ(erros[0].text, zv::host::Mensagem(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+    EXPECT_EQ(Chamadas(PASSOS), Lista{});  // no card, no PIN, no authorisation
+}
+
+TEST_F(SequenciaConfirma, RespostaComQ010EQ008DeixaNo1243OQ008) {
+    Cenario(R"([fields]
+"10107" = "0"
+"1003" = "150000"
+[[authorizations]]
+fields = { "1009" = "00" }
+service = { q = { "010" = "000000150000", "008" = "VALOR008" } }
+)");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    EXPECT_EQ(Campo(zv::CAMPO_VALOR_APROVADO), "VALOR008");
 }
 
 TEST_F(SequenciaConfirma, ComFechaEmFalhaUmaValidacaoRecusadaFechaComOk) {

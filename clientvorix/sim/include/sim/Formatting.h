@@ -6,11 +6,16 @@
 namespace sim {
 
 // Digits as an amount in cents in display form: "150000" -> "1.500,00",
-// "5" -> "0,05". Only the digits of the text count (so formatted input is
-// taken as its digits); a text without digits gives an empty text.
+// "5" -> "0,05", "0" -> "0,00". Only the digits of the text count (so
+// formatted input is taken as its digits). Empty when the text has no digits,
+// and when its digits are two zeros ("0,0": Backspace took the last digit the
+// operator typed).
 std::string Dollar(std::string_view text);
-// Everything but the digits removed: RemoveFormato(Dollar(x)) gives back the
-// digits of x (leading zeros of x aside).
+// The text without its display formatting: the separators ".", "," and "/"
+// removed and the blanks at either end (a mask's unfilled positions).
+// Letters, digits, other signs and inner blanks are kept, so an answer of any
+// kind comes through as typed; RemoveFormato(Dollar(x)) gives back the digits
+// of x (leading zeros of x aside).
 std::string RemoveFormato(std::string_view text);
 // Blanks on the right up to `width`; a longer text is kept whole.
 std::string Padr(std::string_view text, int width);

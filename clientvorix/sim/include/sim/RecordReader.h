@@ -13,4 +13,8 @@ namespace sim {
 // null for a null record.
 nlohmann::json DescribeRecord(const ZvTrnRecord* record, const FieldStore& fields);
 
+// A financial record whose amount entry (field 1003) holds a zero amount
+// ("0", "000", "0,00"); an empty amount is not a zero one.
+bool AsksZeroAmount(const ZvTrnRecord* record, const FieldStore& fields);
+
 }  // namespace sim

@@ -46,6 +46,9 @@ struct HostAnswers {
     bool embarque = false;
     std::optional<std::string> versaoCliente;  // Cliente.ini is written only when given
     std::string buildInfo = "1.0.0.1";
+    // Fault injection: the client refuses (status 1, nothing stored) every
+    // write of these fields, through GravaCampoString and FosdalGravaCampo.
+    std::set<int> refusedWrites;
 };
 
 struct CardAnswers {

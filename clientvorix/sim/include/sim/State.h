@@ -52,6 +52,8 @@ public:
     bool TerminalEnabled(int code) const;
     bool IntposEnabled(int code) const;
     HostAnswers& Host() { return scenario_.host; }
+    // A write the scenario makes the client refuse.
+    bool WriteRefused(int field) const { return scenario_.host.refusedWrites.count(field) != 0; }
     CardAnswers& Card() { return scenario_.card; }
     std::vector<AuthorizationAnswer>& Authorizations() { return scenario_.authorizations; }
 
