@@ -1,6 +1,14 @@
 #include "consult/ConsCreditoZentravela.h"
 
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "MenuModeloZentravela.h"
 #include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "consult/ImprimeConsultaZentravela.h"
+#include "consult/SequenciaConsulta.h"
+#include "forms/Application.h"
 
 namespace zv::ConsCreditoZentravela {
 
@@ -15,7 +23,64 @@ alignas(4) constinit const ZvTrnRecord TrnConsultaCredito = Registro(63, 0, {
 
 forms::Form* FrmCon_AdmCrdPar = nullptr;
 
-void Initialization() { FrmCon_AdmCrdPar = nullptr; }
-void Finalization() { FrmCon_AdmCrdPar = nullptr; }
+void Initialization() {
+    FrmCon_AdmCrdPar = nullptr;
+    RegistraClasseTela("TFrmCon_AdmCrdPar",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCon_AdmCrdPar>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmCon_AdmCrdPar");
+    FrmCon_AdmCrdPar = nullptr;
+}
 
 }  // namespace zv::ConsCreditoZentravela
+
+namespace zv {
+
+namespace {
+// Field 10218 holding this: the host forgets the consultation when the receipt was not printed.
+constexpr int32_t MODO_ESQUECE_TRANSACAO = 3;
+}  // namespace
+
+TFrmCon_AdmCrdPar::TFrmCon_AdmCrdPar(std::string name) : TFrmAdm_CrdPar(std::move(name)) { SetCaption(Name()); }
+
+void TFrmCon_AdmCrdPar::IniciaCamposForm() {
+    TFrmAdm_CrdPar::IniciaCamposForm();
+    Transacao = &ConsCreditoZentravela::TrnConsultaCredito;
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_PARC_ADM));
+    pnCaptura->SetEnabled(true);
+    btConfirma->SetEnabled(true);
+    btRetorna->SetEnabled(true);
+    consulta::SoValorEParcelas(*this);
+}
+
+void TFrmCon_AdmCrdPar::btConfirmaClick(forms::Component&) {
+    const consulta::TSequencia sequencia(*this);
+    if (!sequencia.Iniciada()) return;
+    // A failed card step has closed the screen itself; a failed check leaves it open.
+    if (!consulta::PassosAteAutorizacao(*this)) return;
+    consulta::AutorizaComDadosChip(*this);
+
+    bool& imprime = MenuModeloZentravela::ImprimeCupom;
+    if (consulta::CodigoResposta() == 0) {
+        ImprimeConsultaZentravela::MostraCupomConsulta();
+    } else {
+        imprime = true;  // a refusal always reaches the client's result file
+    }
+    const int32_t modo = ConverteInteiro(host::LeCampo(CAMPO_MODO_PERGUNTAS), -1);
+
+    if (imprime) {
+        FosdalGravaArquivo();
+        FosdalLimpaCampo(CAMPO_VALOR_DISPONIVEL);
+    } else if (modo == MODO_ESQUECE_TRANSACAO) {
+        FosdalLimpaUltimaTrn();
+        host::GravaCampo(CAMPO_CUPOM_NAO_IMPRESSO, "1");
+    } else {
+        FosdalLimpaCampo(CAMPO_VALOR_DISPONIVEL);
+        FosdalGravaArquivo();
+    }
+    SetModalResult(forms::mrOk);
+}
+
+}  // namespace zv

@@ -1,7 +1,26 @@
 #pragma once
-// Instalment consultation of a credit sale: its request record and screen variable.
+// Instalment consultation of a purchase financed by the administrator: the
+// operator gives the amount and the number of instalments, the host answers
+// with its plans, shown on the consultation receipt. Its request record and
+// screen variable.
+#include <string>
+
+#include "CreditoParcAdmZentravela.h"
 #include "TransactionRecord.h"
 #include "forms/Form.h"
+
+namespace zv {
+
+class TFrmCon_AdmCrdPar : public TFrmAdm_CrdPar {
+public:
+    explicit TFrmCon_AdmCrdPar(std::string name = "FrmCon_AdmCrdPar");
+
+    void IniciaCamposForm() override;
+    // Its own sequence: checks, card steps, the request, the receipt on approval.
+    void btConfirmaClick(forms::Component& sender) override;
+};
+
+}  // namespace zv
 
 namespace zv::ConsCreditoZentravela {
 

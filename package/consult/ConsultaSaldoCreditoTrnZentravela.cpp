@@ -1,6 +1,12 @@
 #include "consult/ConsultaSaldoCreditoTrnZentravela.h"
 
+#include "Catalogo.h"
+#include "HostCalls.h"
+#include "MenuModeloZentravela.h"
 #include "RegistroTransacao.h"
+#include "consult/ImprimeConsultaZentravela.h"
+#include "consult/SequenciaConsulta.h"
+#include "forms/Application.h"
 
 namespace zv::ConsultaSaldoCreditoTrnZentravela {
 
@@ -12,8 +18,42 @@ alignas(4) constinit const ZvTrnRecord TrnConsultaSaldoCredito = Registro(29, 0,
     CampoAttr3(10176, 255), Campo(10294), CampoTag(10341, "CPF:"),
 });
 
-// The record is a constant; the unit holds nothing else yet.
+// The record is a constant and the model is never shown by itself.
 void Initialization() {}
 void Finalization() {}
 
 }  // namespace zv::ConsultaSaldoCreditoTrnZentravela
+
+namespace zv {
+
+TFrmCnsSdoCred_Trn::TFrmCnsSdoCred_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) { SetCaption(Name()); }
+
+void TFrmCnsSdoCred_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    Transacao = &ConsultaSaldoCreditoTrnZentravela::TrnConsultaSaldoCredito;
+    bSemValor = true;
+}
+
+void TFrmCnsSdoCred_Trn::btConfirmaClick(forms::Component&) {
+    const consulta::TSequencia sequencia(*this);
+    if (!sequencia.Iniciada()) return;
+    // The amount is not asked, so nothing is written before the PIN and chip steps.
+    if (!(ValidaCamposForm() && DesabilitaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv() &&
+          GravaCamposFosdal())) {
+        return;
+    }
+    AutorizaTransacao(Transacao, MensagemRef(), 0);
+
+    bool& imprime = MenuModeloZentravela::ImprimeCupom;
+    if (consulta::CodigoResposta() == 0) {
+        ImprimeConsultaZentravela::MostraCupomConsulta();
+        forms::Application::Instance().ProcessMessages();
+    } else {
+        imprime = true;
+    }
+    if (!imprime) FosdalLimpaCampo(CAMPO_VALOR_DISPONIVEL);
+    FosdalGravaArquivo();
+    SetModalResult(forms::mrOk);
+}
+
+}  // namespace zv

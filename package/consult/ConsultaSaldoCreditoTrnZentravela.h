@@ -1,6 +1,24 @@
 #pragma once
-// Credit balance inquiry: the request record of its screens.
+// The model of the credit balance inquiry: no amount, no card processing by
+// the host library, the request and, on approval, the consultation receipt.
+// Its request record.
+#include <string>
+
 #include "TransactionRecord.h"
+#include "TrnModeloZentravela.h"
+
+namespace zv {
+
+class TFrmCnsSdoCred_Trn : public TFrmTrn_Mod {
+public:
+    explicit TFrmCnsSdoCred_Trn(std::string name = "FrmCnsSdoCred_Trn");
+
+    void IniciaCamposForm() override;
+    // Its own sequence in place of the model's.
+    void btConfirmaClick(forms::Component& sender) override;
+};
+
+}  // namespace zv
 
 namespace zv::ConsultaSaldoCreditoTrnZentravela {
 

@@ -1,10 +1,36 @@
 #include "consult/ConsultaSaldoCreditoZentravela.h"
 
+#include "Catalogo.h"
+#include "HostCalls.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
+
 namespace zv::ConsultaSaldoCreditoZentravela {
 
 forms::Form* FrmCnsSaldo_Cred = nullptr;
 
-void Initialization() { FrmCnsSaldo_Cred = nullptr; }
-void Finalization() { FrmCnsSaldo_Cred = nullptr; }
+void Initialization() {
+    FrmCnsSaldo_Cred = nullptr;
+    RegistraClasseTela("TFrmCnsSaldo_Cred",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCnsSaldo_Cred>(); });
+}
+
+void Finalization() {
+    RemoveClasseTela("TFrmCnsSaldo_Cred");
+    FrmCnsSaldo_Cred = nullptr;
+}
 
 }  // namespace zv::ConsultaSaldoCreditoZentravela
+
+namespace zv {
+
+TFrmCnsSaldo_Cred::TFrmCnsSaldo_Cred(std::string name) : TFrmCnsSdoCred_Trn(std::move(name)) { SetCaption(Name()); }
+
+void TFrmCnsSaldo_Cred::IniciaCamposForm() {
+    TFrmCnsSdoCred_Trn::IniciaCamposForm();
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CONSULTA_SALDO));
+    lbValor->Hide();
+    edValor->Hide();
+}
+
+}  // namespace zv

@@ -1,7 +1,21 @@
 #pragma once
-// Credit balance inquiry screen: its screen variable, opened by the
-// administrative credit menu.
+// Credit balance inquiry: the balance model under its own title, without the
+// amount box; its screen variable, opened by the administrative credit menu.
+#include <string>
+
+#include "consult/ConsultaSaldoCreditoTrnZentravela.h"
 #include "forms/Form.h"
+
+namespace zv {
+
+class TFrmCnsSaldo_Cred : public TFrmCnsSdoCred_Trn {
+public:
+    explicit TFrmCnsSaldo_Cred(std::string name = "FrmCnsSaldo_Cred");
+
+    void IniciaCamposForm() override;
+};
+
+}  // namespace zv
 
 namespace zv::ConsultaSaldoCreditoZentravela {
 

@@ -26,6 +26,7 @@
 #include "consult/ConsCreditoZentravela.h"
 #include "consult/ConsultaSaldoCreditoTrnZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
+#include "consult/ImprimeConsultaZentravela.h"
 #include "forms/Application.h"
 #include "forms/HostLink.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
@@ -58,7 +59,9 @@ constexpr ZvPackageUnit UNIDADES[] = {
     ZV_UNIDADE(MenuCreditoZentravela),
     ZV_UNIDADE(MenuPreAutorizacaoZentravela),
     ZV_UNIDADE(MenuCreditoAdmZentravela),
-    // Withdrawal, invoice, cancellation and consultation units.
+    // Withdrawal, invoice, cancellation and consultation units; the
+    // consultations' receipt before the consultations.
+    ZV_UNIDADE(ImprimeConsultaZentravela),
     ZV_UNIDADE(FinanceiroTrnZentravela),
     ZV_UNIDADE(SaqueFinanceiroZentravela),
     ZV_UNIDADE(SaqueFinRotativoZentravela),

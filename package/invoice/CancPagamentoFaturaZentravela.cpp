@@ -2,7 +2,13 @@
 
 #include <cstring>
 
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "LayoutTela.h"
 #include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "forms/Application.h"
 
 namespace zv::CancPagamentoFaturaZentravela {
 
@@ -11,6 +17,8 @@ using namespace registro;
 char TipoEntradaDocumento[TAMANHO_TIPO_ENTRADA] = {};
 char TipoEntradaCheque[TAMANHO_TIPO_ENTRADA] = {};
 char TipoDocumento[TAMANHO_TIPO_DOCUMENTO] = {};
+char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO] = {};
+char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnCancPagamentoFatura = Registro(65, 1, {
     Campo(10112), Campo(10171), Texto("115"), CampoAttr2(1003, 4), Texto(TipoEntradaDocumento),
@@ -20,13 +28,91 @@ alignas(4) constinit const ZvTrnRecord TrnCancPagamentoFatura = Registro(65, 1, 
 
 forms::Form* FrmFat_Cnc = nullptr;
 
-void Initialization() {
+namespace {
+void ZeraUnidade() {
     FrmFat_Cnc = nullptr;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
     std::memset(TipoDocumento, 0, sizeof TipoDocumento);
+    std::memset(CodigoBarrasDigitado, 0, sizeof CodigoBarrasDigitado);
+    std::memset(CodigoBarrasLido, 0, sizeof CodigoBarrasLido);
+}
+}  // namespace
+
+void Initialization() {
+    ZeraUnidade();
+    RegistraClasseTela("TFrmFat_Cnc",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmFat_Cnc>(); });
 }
 
-void Finalization() { Initialization(); }
+void Finalization() {
+    RemoveClasseTela("TFrmFat_Cnc");
+    ZeraUnidade();
+}
 
 }  // namespace zv::CancPagamentoFaturaZentravela
+
+namespace zv {
+
+using namespace CancPagamentoFaturaZentravela;
+
+namespace {
+
+constexpr TTiposEntradaFatura TIPOS_CANCELAMENTO{.tipoLeitor = 0,
+                                                 .tipoDigitado = 2,
+                                                 .codigoLeitor = '\0',
+                                                 .codigoDigitado = '2',
+                                                 .promptTipo = MSG_PROMPT_TIPO_ENTRADA_CANC_FATURA,
+                                                 .destravaRecusado = false};
+// The service code the cancellation writes to field 10112, four digits.
+constexpr const char* CODIGO_SERVICO_FATURA = "115";
+constexpr int DIGITOS_CODIGO_SERVICO = 4;
+
+}  // namespace
+
+// Entry types 1 (card) and 2 (typed line); no reader on this screen.
+TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
+    SetCaption(Name());
+    using namespace layout;
+    constexpr auto DIREITA = forms::Alignment::Right;
+    constexpr auto ESQUERDA = forms::Alignment::Left;
+
+    LbTpEntrada      = &RotuloFatura(*this, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", DIREITA, 12);
+    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada", {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
+    lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {226, 147, 350, 20},
+                                     "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", ESQUERDA, 11);
+    lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 183, 110, 20},  "Documento:", DIREITA, 12);
+    CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4}, TIPOS_CANCELAMENTO);
+}
+
+void TFrmFat_Cnc::IniciaCamposForm() {
+    TFrmCnc_Trn::IniciaCamposForm();
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CANC_FATURA) + " Zentravela");
+    IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_CANC_FATURA);
+    bPermiteAlterarDados = PermiteAlterarDados() != 0;
+    Transacao = &TrnCancPagamentoFatura;
+    std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
+    std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
+    std::memset(TipoDocumento, 0, sizeof TipoDocumento);
+    Documento->Inicia();
+}
+
+void TFrmFat_Cnc::edDtTransacaoEnter(forms::Control&) {
+    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_DATA_CANC_FATURA));
+}
+
+bool TFrmFat_Cnc::GravaCamposFosdal() {
+    if (!TFrmCnc_Trn::GravaCamposFosdal()) return false;
+    if (host::GravaCampo(CAMPO_CODIGO_SERVICO,
+                         host::PreencherZerosEsquerda(CODIGO_SERVICO_FATURA, DIGITOS_CODIGO_SERVICO)) != 0)
+        return false;
+    std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
+    TipoEntradaDocumento[0] = Documento->CodigoTipoDocumento();
+    if (host::GravaCampo(CAMPO_TIPO_ENTRADA_FATURA, edTpEntrada->Text()) != 0) return false;
+    if (!Documento->GravaDocumento()) return false;
+    // The document line travels with the request, cut to its buffer.
+    CopiaTexto(TipoDocumento, TAMANHO_TIPO_DOCUMENTO, host::LeCampo(CAMPO_LINHA_DOCUMENTO));
+    return true;
+}
+
+}  // namespace zv

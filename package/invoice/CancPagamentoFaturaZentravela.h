@@ -1,7 +1,29 @@
 #pragma once
-// Invoice payment cancellation: its request record and the texts it sends.
+// Invoice payment cancellation: the cancellation model (amount, date and
+// document number of the payment) with the invoice identified as the payment
+// screen does, by card or by the slip's line typed block by block. Its
+// request record, the texts it sends and its own slip-line buffers.
+#include <string>
+
 #include "TransactionRecord.h"
+#include "cancel/CancelamentoTrnZentravela.h"
 #include "forms/Form.h"
+#include "invoice/EntradaDocumentoFatura.h"
+#include "invoice/ValidacaoCodigoBarras.h"
+
+namespace zv {
+
+class TFrmFat_Cnc : public TTelaFatura<TFrmCnc_Trn> {
+public:
+    explicit TFrmFat_Cnc(std::string name = "FrmFat_Cnc");
+
+    void IniciaCamposForm() override;
+    bool GravaCamposFosdal() override;
+    // Its own date prompt, shown without making the message line visible.
+    void edDtTransacaoEnter(forms::Control& sender) override;
+};
+
+}  // namespace zv
 
 namespace zv::CancPagamentoFaturaZentravela {
 
@@ -11,6 +33,9 @@ extern char TipoEntradaDocumento[TAMANHO_TIPO_ENTRADA];
 extern char TipoEntradaCheque[TAMANHO_TIPO_ENTRADA];
 // The document line of the payment being cancelled, at most 140 characters.
 extern char TipoDocumento[TAMANHO_TIPO_DOCUMENTO];
+// The typed título line and the barcode built from it, this unit's own.
+extern char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO];
+extern char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS];
 
 alignas(4) extern const ZvTrnRecord TrnCancPagamentoFatura;
 // The cancellation screen's variable; the cancellation menu opens it.

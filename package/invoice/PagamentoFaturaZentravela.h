@@ -3,60 +3,22 @@
 // invoice by card, by a read barcode or by the slip's typed line; its request
 // record, the entry-kind texts it sends and the screen variable the generic
 // entry point opens.
-#include <memory>
 #include <string>
 
 #include "TransactionRecord.h"
 #include "TrnModeloZentravela.h"
-#include "forms/Edit.h"
 #include "forms/Form.h"
-#include "forms/Label.h"
-#include "invoice/EntradaCodigoBarras.h"
+#include "invoice/EntradaDocumentoFatura.h"
 #include "invoice/ValidacaoCodigoBarras.h"
 
 namespace zv {
 
-class TFrmPag_Trn : public TFrmTrn_Mod {
+class TFrmPag_Trn : public TTelaFatura<TFrmTrn_Mod> {
 public:
     explicit TFrmPag_Trn(std::string name = "FrmPag_Trn");
 
-    forms::Label* LbTpEntrada = nullptr;
-    forms::Edit* edTpEntrada = nullptr;
-    forms::Label* lbTipoEntradaMsg = nullptr;
-    forms::Label* lbDoc = nullptr;
-    // The document area's boxes (owned by the form, arranged by CodigoBarras).
-    forms::Edit* ed_bloco1 = nullptr;
-    forms::Edit* ed_bloco2 = nullptr;
-    forms::Edit* ed_bloco3 = nullptr;
-    forms::Edit* ed_bloco4_12 = nullptr;
-    forms::Edit* ed_digito = nullptr;
-    forms::Edit* ed_bloco4_14 = nullptr;
-    forms::Edit* EdDoc = nullptr;
-
     void IniciaCamposForm() override;
-    bool ValidaCamposForm() override;
     bool GravaCamposFosdal() override;
-    void btConfirmaClick(forms::Component& sender) override;
-
-    virtual void edTpEntradaEnter(forms::Control& sender);
-    virtual void edTpEntradaExit(forms::Control& sender);
-    virtual void edTpEntradaKeyPress(forms::Control& sender, char& key);
-    virtual void edTpEntradaChange(forms::Control& sender);
-
-    void LimpaBlocoCB(int modo) { CodigoBarras->LimpaBlocoCB(modo); }
-    bool ValidaCodigoBarrasDigitado() { return CodigoBarras->ValidaCodigoBarrasDigitado(); }
-
-private:
-    // The entry type as 1 (card), 2 (reader) or 3 (typed line); 0 for an
-    // empty box or anything else the host may have put there.
-    int TipoEntrada() const;
-    bool RecusaTipo();
-    bool RecusaDocumento();
-    void MostraBlocos();
-
-    std::unique_ptr<TEntradaCodigoBarras> CodigoBarras;
-    // The host gave the document (field 1041): its box stays locked.
-    bool bDocumentoDoHost = false;
 };
 
 }  // namespace zv

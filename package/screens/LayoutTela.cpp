@@ -37,6 +37,36 @@ forms::MaskEdit& EdicaoMascara(forms::Form& tela, forms::Control* pai, const cha
     return edicao;
 }
 
+forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int tabOrder,
+                     forms::Color cor) {
+    auto& painel = tela.Add<forms::Panel>(nome, pai);
+    painel.SetBounds(l.left, l.top, l.width, l.height);
+    painel.SetBevelInner(forms::Bevel::None);
+    painel.SetColor(cor);
+    painel.SetTabOrder(tabOrder);
+    return painel;
+}
+
+forms::GlyphButton& Botao(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const char* legenda,
+                          int tabOrder) {
+    auto& botao = tela.Add<forms::GlyphButton>(nome, pai);
+    botao.SetBounds(l.left, l.top, l.width, l.height);
+    botao.SetCaption(legenda);
+    botao.SetTabStop(true);
+    botao.SetTabOrder(tabOrder);
+    return botao;
+}
+
+forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int tabOrder,
+                       const forms::Font& fonte) {
+    auto& memo = tela.Add<forms::Memo>(nome, pai);
+    memo.SetBounds(l.left, l.top, l.width, l.height);
+    memo.SetFont(fonte);
+    memo.SetReadOnly(true);
+    memo.SetTabOrder(tabOrder);
+    return memo;
+}
+
 void Coloca(forms::Control& c, int left, int top, int width) { c.SetBounds(left, top, width, c.Height()); }
 
 }  // namespace zv::layout

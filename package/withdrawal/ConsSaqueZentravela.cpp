@@ -2,7 +2,15 @@
 
 #include <cstring>
 
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "MenuModeloZentravela.h"
 #include "RegistroTransacao.h"
+#include "ZentravelaMain.h"
+#include "consult/ImprimeConsultaZentravela.h"
+#include "consult/SequenciaConsulta.h"
+#include "forms/Application.h"
 
 namespace zv::ConsSaqueZentravela {
 
@@ -21,7 +29,70 @@ forms::Form* FrmCon_AdmSaque = nullptr;
 void Initialization() {
     std::memset(TransacaodeSaque, 0, sizeof TransacaodeSaque);
     FrmCon_AdmSaque = nullptr;
+    RegistraClasseTela("TFrmCon_AdmSaque",
+                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCon_AdmSaque>(); });
 }
-void Finalization() { Initialization(); }
+
+void Finalization() {
+    RemoveClasseTela("TFrmCon_AdmSaque");
+    std::memset(TransacaodeSaque, 0, sizeof TransacaodeSaque);
+    FrmCon_AdmSaque = nullptr;
+}
 
 }  // namespace zv::ConsSaqueZentravela
+
+namespace zv {
+
+using namespace ConsSaqueZentravela;
+
+namespace {
+// The form's tag: the number of instalments came from the client, so it stays
+// when the operator returns from the receipt.
+constexpr int PARCELAS_DO_CLIENTE = 1;
+}  // namespace
+
+TFrmCon_AdmSaque::TFrmCon_AdmSaque(std::string name) : TFrmAdm_CrdPar(std::move(name)) { SetCaption(Name()); }
+
+void TFrmCon_AdmSaque::IniciaCamposForm() {
+    TFrmAdm_CrdPar::IniciaCamposForm();
+    Transacao = &TrnConsultaCredito;
+    lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CONSULTA));
+    consulta::SoValorEParcelas(*this);
+    // Only a number the client put in field 1017 is the client's: one shown
+    // locked because the operator may not change data came from field 10131.
+    if (!edNumParcelas->Enabled() && !Trim(host::LeCampo(CAMPO_NUMERO_PARCELAS)).empty())
+        SetTag(PARCELAS_DO_CLIENTE);
+}
+
+bool TFrmCon_AdmSaque::GravaCamposFosdal() {
+    if (!TFrmAdm_CrdPar::GravaCamposFosdal()) return false;
+    CopiaTexto(TransacaodeSaque, TAMANHO_TRANSACAO_SAQUE, TEXTO_TRN_SAQUE);
+    return true;
+}
+
+void TFrmCon_AdmSaque::btConfirmaClick(forms::Component&) {
+    const consulta::TSequencia sequencia(*this);
+    if (!sequencia.Iniciada()) return;
+    // No questions step here. A failed card step has closed the screen itself.
+    if (!consulta::PassosAteAutorizacao(*this)) return;
+    const int32_t dpchip = consulta::AutorizaComDadosChip(*this);
+
+    // Only "00" or "0" is an approval here: "000" or " 0" is not.
+    const std::string resposta = host::LeCampo(CAMPO_CODIGO_RESPOSTA);
+    if (resposta == "00" || resposta == "0") ImprimeConsultaZentravela::MostraCupomConsulta();
+
+    if (MenuModeloZentravela::ImprimeCupom) {
+        TrataMensagensCartaoCHIP(dpchip, MensagemRef(), AdviceCallback());
+        FosdalGravaArquivo();
+        FosdalLimpaCampo(CAMPO_VALOR_DISPONIVEL);
+        SetModalResult(forms::mrOk);
+        return;
+    }
+    // The operator returned from the receipt: nothing was done.
+    if (Tag() != PARCELAS_DO_CLIENTE) FosdalLimpaCampo(CAMPO_NUMERO_PARCELAS);
+    host::GravaCampoBytes(CAMPO_CODIGO_RESPOSTA, 0, "255");
+    host::GravaCampoBytes(CAMPO_TEXTO_RESPOSTA, 0, host::Mensagem(MSG_TRANSACAO_NAO_EFETUADA));
+    SetModalResult(forms::mrCancel);
+}
+
+}  // namespace zv

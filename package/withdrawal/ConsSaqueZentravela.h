@@ -1,8 +1,27 @@
 #pragma once
-// Withdrawal consultation: its own request record (code 63, like the
-// instalment consultation's, with other entries) and its selector text.
+// Withdrawal consultation: the conditions of an instalment withdrawal for the
+// amount and number of instalments given, shown on the consultation receipt.
+// Its own request record (code 63, like the instalment consultation's, with
+// other entries), its selector text and screen variable.
+#include <string>
+
+#include "CreditoParcAdmZentravela.h"
 #include "TransactionRecord.h"
 #include "forms/Form.h"
+
+namespace zv {
+
+class TFrmCon_AdmSaque : public TFrmAdm_CrdPar {
+public:
+    explicit TFrmCon_AdmSaque(std::string name = "FrmCon_AdmSaque");
+
+    void IniciaCamposForm() override;
+    bool GravaCamposFosdal() override;
+    // Its own sequence: checks, card steps, the request, the receipt on approval.
+    void btConfirmaClick(forms::Component& sender) override;
+};
+
+}  // namespace zv
 
 namespace zv::ConsSaqueZentravela {
 

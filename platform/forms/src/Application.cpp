@@ -113,6 +113,9 @@ void Application::Dispatch(const Event& e) {
             case Event::Kind::Key:
                 if (Form* f = ActiveForm()) f->DispatchKey(e.key);
                 break;
+            case Event::Kind::KeyDown:
+                if (Form* f = ActiveForm()) f->DispatchKeyDown(e.virtualKey);
+                break;
             case Event::Kind::Click:
                 if (Form* f = ActiveForm())
                     if (Control* c = f->FindControl(e.control)) f->DispatchClick(*c);
@@ -134,6 +137,13 @@ void Application::PostKey(char key) {
     queue_.push_back(e);
 }
 
+void Application::PostKeyDown(uint16_t virtualKey) {
+    Event e;
+    e.kind = Event::Kind::KeyDown;
+    e.virtualKey = virtualKey;
+    queue_.push_back(e);
+}
+
 void Application::PostClick(const std::string& controlName) {
     Event e;
     e.kind = Event::Kind::Click;
@@ -150,7 +160,7 @@ void Application::PostActivate(Form& f) {
 }
 
 void Application::EmptyKeyQueue() {
-    std::erase_if(queue_, [](const Event& e) { return e.kind == Event::Kind::Key; });
+    std::erase_if(queue_, [](const Event& e) { return e.kind == Event::Kind::Key || e.kind == Event::Kind::KeyDown; });
     if (backend_) backend_->FlushInput(*this);
 }
 

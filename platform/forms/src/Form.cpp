@@ -256,6 +256,10 @@ void Form::DispatchKey(char key) {
     if (!c || !c->TakesCharacters()) OfferAccelerator(key);
 }
 
+void Form::DispatchKeyDown(uint16_t virtualKey) {
+    if (active_ && active_->CanFocus()) active_->KeyDown(virtualKey);
+}
+
 void Form::DispatchClick(Control& c) {
     if (!c.EffectivelyVisible() || !c.EffectivelyEnabled()) return;
     if (c.IsFocusable()) {

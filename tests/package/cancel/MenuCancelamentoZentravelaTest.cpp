@@ -1,5 +1,5 @@
 // The cancellation menu: its options from the enabled tables and the
-// withdrawal cancellation service, and the screens not built yet.
+// withdrawal cancellation service, and screens that cannot be created.
 #include "AmbienteCredito.h"
 #include "Catalogo.h"
 #include "HostCalls.h"
@@ -46,6 +46,7 @@ TEST_F(MenuCancelamento, TablesAndTheServiceChooseTheOptions) {
 }
 
 TEST_F(MenuCancelamento, ScreensThatCannotBeCreatedAreNamedAndTheMenuStays) {
+    zv::RemoveClasseTela("TFrmFat_Cnc");
     zv::RemoveClasseTela("TFrmFin_Cnc");
     ASSERT_TRUE(Roda("TFrmCnc_Mnu", FrmCnc_Mnu,
                      "type 2\nanswer ok\nexpect screen FrmCnc_Mnu\n"

@@ -143,6 +143,7 @@ TEST_F(MenuCredito, DigitTypedWhileAnOptionOpensDoesNotChooseAnother) {
 }
 
 TEST_F(MenuCredito, ScreenThatCannotBeCreatedIsNamedAndTheMenuStays) {
+    zv::RemoveClasseTela("TFrmCon_AdmCrdPar");
     Campo(1017, "6");
     ASSERT_TRUE(Roda("TFrmCred_Mnu", FrmCred_Mnu,
                      "type 4\n"
@@ -176,6 +177,7 @@ TEST_F(MenuCredito, AdministrativeMenuOptions) {
 }
 
 TEST_F(MenuCredito, AdministrativeMenuOpensTheOnlyOptionWithReceiptFlagForTheConsultation) {
+    zv::RemoveClasseTela("TFrmCon_AdmCrdPar");
     Host().Enabled().intpos = std::set<int>{6};
     zv::MenuModeloZentravela::ImprimeCupom = false;
     ASSERT_TRUE(Roda("TFrmCredAdm_Mnu", FrmCredAdm_Mnu, "answer ok\nclick spEncerra\n"));

@@ -1,16 +1,23 @@
 // Loading and unloading: the descriptor's units, state left behind by a
-// Finalize / Initialize cycle, and the version exports.
+// Finalize / Initialize cycle, the version exports, and every menu option of
+// the loaded package opening its screen.
 #include <cstring>
 #include <set>
 
 #include "PacoteCarregado.h"
 #include "TelasTeste.h"
 
+#include "MenuCreditoAdmZentravela.h"
+#include "MenuCreditoZentravela.h"
+#include "MenuModeloZentravela.h"
 #include "ZentravelaMain.h"
+#include "cancel/MenuCancelamentoZentravela.h"
+#include "consult/ImprimeConsultaZentravela.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "invoice/PagamentoFaturaZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
 #include "withdrawal/FinanceiroTrnZentravela.h"
+#include "withdrawal/MenuSaqueZentravela.h"
 
 namespace zvtest {
 namespace {
@@ -40,7 +47,7 @@ TEST_F(Lifecycle, DescriptorListsEveryUnitOnceWithTheMainUnitLast) {
     for (const char* unidade : {"FinanceiroTrnZentravela", "ConsSaqueZentravela", "PagamentoFaturaZentravela",
                                 "CancPagamentoFaturaZentravela", "CancCreditoZentravela",
                                 "CancFinanceiroZentravela", "ConsCreditoZentravela",
-                                "ConsultaSaldoCreditoTrnZentravela"}) {
+                                "ConsultaSaldoCreditoTrnZentravela", "ImprimeConsultaZentravela"}) {
         EXPECT_NE(std::find(nomes.begin(), nomes.end(), unidade), nomes.end()) << unidade;
     }
     // The base screen unit comes first once the screen framework is listed.
@@ -86,6 +93,7 @@ TEST_F(Lifecycle, FinalizeThenInitializeLeavesNoStateBehind) {
     std::strcpy(zv::ConsSaqueZentravela::TransacaodeSaque, "TRN:6");
     std::strcpy(zv::PagamentoFaturaZentravela::TipoEntradaDocumento, "3");
     std::strcpy(zv::CancPagamentoFaturaZentravela::TipoDocumento, "123");
+    zv::ImprimeConsultaZentravela::sTaxaJuros = "0000199";
     RegistraTelaTeste<kTela>("TFrmTeste");
 
     Finalize();
@@ -108,6 +116,7 @@ TEST_F(Lifecycle, FinalizeThenInitializeLeavesNoStateBehind) {
     EXPECT_STREQ(zv::ConsSaqueZentravela::TransacaodeSaque, "");
     EXPECT_STREQ(zv::PagamentoFaturaZentravela::TipoEntradaDocumento, "");
     EXPECT_STREQ(zv::CancPagamentoFaturaZentravela::TipoDocumento, "");
+    EXPECT_TRUE(zv::ImprimeConsultaZentravela::sTaxaJuros.empty());
     EXPECT_FALSE(zv::ClasseTelaRegistrada("TFrmTeste"));
 
     char modulo[16] = "lixo";
@@ -121,6 +130,63 @@ TEST_F(Lifecycle, MainUnitInitialisationKeepsTheClassesTheScreenUnitsRegistered)
     RegistraTelaTeste<kTela>("TFrmTeste");
     zv::ZentravelaMain::Initialization();
     EXPECT_TRUE(zv::ClasseTelaRegistrada("TFrmTeste"));
+}
+
+// Lets a menu run and cancels every other screen as soon as it shows: each
+// option is seen to open its screen without the screen doing its work.
+class CancelaOpcoes : public forms::FormObserver {
+public:
+    explicit CancelaOpcoes(std::string menu) : menu_(std::move(menu)) {}
+    void FormShown(forms::Form& f) override {
+        if (f.Name() == menu_) return;
+        abertas.push_back(f.Name());
+        f.SetModalResult(forms::mrCancel);
+        // The menu lays its options out when it is activated: count them now.
+        for (forms::Form* aberto : forms::Application::Instance().ModalStack()) {
+            if (aberto->Name() != menu_ || visiveis > 0) continue;
+            for (const auto* opcao : dynamic_cast<zv::TFrmMnu_Mod&>(*aberto).Opcoes()) visiveis += opcao->Visible();
+        }
+    }
+    std::vector<std::string> abertas;
+    int visiveis = 0;
+
+private:
+    std::string menu_;
+};
+
+TEST_F(Lifecycle, EveryOptionOfEveryMenuOpensItsScreen) {
+    const std::vector<std::string> vendas = {"FrmVis_Crd", "FrmCpr_AdmCrdPar", "FrmEst_CrdPar", "FrmCon_AdmCrdPar"};
+    const struct {
+        const char* classe;
+        const char* nome;
+        forms::Form** variavel;  // the one its options take as their caller
+        std::vector<std::string> telas;
+    } menus[] = {
+        {"TFrmCred_Mnu", "FrmCred_Mnu", &zv::MenuCreditoZentravela::FrmCred_Mnu, vendas},
+        {"TFrmPreAut_Mnu", "FrmPreAut_Mnu", &zv::MenuCreditoZentravela::FrmCred_Mnu, vendas},
+        {"TFrmCredAdm_Mnu", "FrmCredAdm_Mnu", &zv::MenuCreditoAdmZentravela::FrmCredAdm_Mnu,
+         {"FrmCon_AdmCrdPar", "FrmCnsSaldo_Cred", "FrmSaqueCredito_Mnu"}},
+        {"TFrmSaqueCredito_Mnu", "FrmSaqueCredito_Mnu", &zv::MenuSaqueZentravela::FrmSaqueCredito_Mnu,
+         {"FrmRot_Saq", "FrmPar_Saq", "FrmCon_AdmSaque"}},
+        {"TFrmCnc_Mnu", "FrmCnc_Mnu", &zv::MenuCancelamentoZentravela::FrmCnc_Mnu,
+         {"FrmCrd_Cnc", "FrmFat_Cnc", "FrmFin_Cnc"}},
+    };
+    // Every table code is enabled by default; the services and the
+    // pre-authorisation kinds enable the rest.
+    Cliente().Service().codes = {"14", "15", "16", "17", "32", "33"};
+    zv::TRN_PCAPV = zv::TRN_PCAPPL = zv::TRN_PCAPPA = true;
+    for (const auto& menu : menus) {
+        std::string roteiro;
+        for (size_t i = 1; i <= menu.telas.size(); ++i) roteiro += "type " + std::to_string(i) + "\n";
+        NovoOperador(roteiro + "click spEncerra\n");
+        CancelaOpcoes observador(menu.nome);
+        forms::Application::Instance().AddObserver(&observador);
+        EXPECT_TRUE(zv::CriaExecutaForm(menu.classe, nullptr, *menu.variavel)) << menu.classe;
+        forms::Application::Instance().RemoveObserver(&observador);
+        EXPECT_EQ(observador.abertas, menu.telas) << menu.classe;
+        EXPECT_EQ(observador.visiveis, static_cast<int>(menu.telas.size())) << menu.classe;
+    }
+    EXPECT_TRUE(Caixas().empty()) << "message 802: " << Caixas().front().dump();
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The withdrawal menu: its options from the host's services and field 1017,
-// and the consultation that is not built yet.
+// and the receipt flag set for the consultation even when it cannot be created.
 #include "AmbienteCredito.h"
 #include "Catalogo.h"
 #include "HostCalls.h"
@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, OpcoesSaque,
                                            CasoOpcoes{{"14", "15", "16"}, "tres", "111"},
                                            CasoOpcoes{{"15"}, "1", "000"}, CasoOpcoes{{"14", "16"}, "", "101"}));
 
-TEST_F(MenuSaque, ConsultationNotBuiltYetIsNamedWithTheReceiptFlagSet) {
+TEST_F(MenuSaque, ConsultationThatCannotBeCreatedIsNamedWithTheReceiptFlagSet) {
+    zv::RemoveClasseTela("TFrmCon_AdmSaque");
     zv::MenuModeloZentravela::ImprimeCupom = false;
     ASSERT_TRUE(Roda("TFrmSaqueCredito_Mnu", FrmSaqueCredito_Mnu,
                      "type 3\nanswer ok\nexpect screen FrmSaqueCredito_Mnu\nexpect enabled spOpcao3\n"

@@ -30,9 +30,10 @@ private:
 
 // One queued event.
 struct Event {
-    enum class Kind { Key, Click, Timer, Activate };
+    enum class Kind { Key, KeyDown, Click, Timer, Activate };
     Kind kind = Kind::Key;
     char key = 0;
+    uint16_t virtualKey = 0;     // KeyDown
     Form* form = nullptr;        // Click/Activate target form
     std::string control;         // Click target (by name, resolved on the active form)
     Timer* timer = nullptr;
@@ -90,9 +91,11 @@ public:
 
     // The event queue.
     void PostKey(char key);
+    // A key that moves rather than types (VK_UP, VK_NEXT, ...).
+    void PostKeyDown(uint16_t virtualKey);
     void PostClick(const std::string& controlName);
     void PostActivate(Form& f);
-    // Drops every queued key event without dispatching it.
+    // Drops every queued key event (typed or moving) without dispatching it.
     void EmptyKeyQueue();
     const std::deque<Event>& Queue() const { return queue_; }
     bool QueueEmpty() const { return queue_.empty(); }

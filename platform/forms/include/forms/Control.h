@@ -70,6 +70,9 @@ public:
 
     // What the control does with a key nobody discarded.
     virtual void DefaultKey(char key) { (void)key; }
+    // A key that moves rather than types (VK_UP, VK_NEXT, ...) while the
+    // control has the focus.
+    virtual void KeyDown(uint16_t virtualKey) { (void)virtualKey; }
     // The focus has just arrived here (before OnEnter runs).
     virtual void FocusReceived() {}
     // A click: runs OnClick (a disabled control ignores it at dispatch).

@@ -92,6 +92,8 @@ public:
     // Routing of one key to this form: key preview, the focused control's
     // handler and default action, then buttons as accelerators.
     void DispatchKey(char key);
+    // A moving key goes to the focused control alone.
+    void DispatchKeyDown(uint16_t virtualKey);
     void DispatchClick(Control& c);
     void Activate();
 

@@ -16,6 +16,16 @@ constexpr char VK_TAB = 9;
 constexpr char VK_RETURN = 13;
 constexpr char VK_ESCAPE = 27;
 
+// Keys that move rather than type, by the platform's virtual-key codes. They
+// reach the focused control as a key-down (Control::KeyDown), never as a
+// character, so they cannot be mistaken for the characters of the same code.
+constexpr uint16_t VK_PRIOR = 0x21;  // Page Up
+constexpr uint16_t VK_NEXT = 0x22;   // Page Down
+constexpr uint16_t VK_END = 0x23;
+constexpr uint16_t VK_HOME = 0x24;
+constexpr uint16_t VK_UP = 0x26;
+constexpr uint16_t VK_DOWN = 0x28;
+
 // Modal results.
 constexpr int mrNone = 0;
 constexpr int mrOk = 1;

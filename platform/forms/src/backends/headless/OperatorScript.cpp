@@ -51,7 +51,9 @@ public:
 
     char Key(const std::string& rest) const {
         const std::vector<std::string> w = Words(rest);
-        if (w.size() != 1) Fail("key needs one key name (Enter, Tab, Backspace, Esc, Space or a character)");
+        if (w.size() != 1)
+            Fail("key needs one key name (Enter, Tab, Backspace, Esc, Space, Up, Down, PgUp, PgDn, Home, End or a "
+                 "character)");
         const std::string name = Lower(w[0]);
         if (name == "enter" || name == "return") return VK_RETURN;
         if (name == "tab") return VK_TAB;
@@ -60,7 +62,22 @@ public:
         if (name == "space") return ' ';
         const std::string single = Utf8ToCp1252(w[0]);
         if (single.size() == 1) return single[0];
-        Fail("unknown key '" + w[0] + "' (Enter, Tab, Backspace, Esc, Space or one character)");
+        Fail("unknown key '" + w[0] + "' (Enter, Tab, Backspace, Esc, Space, Up, Down, PgUp, PgDn, Home, End or one "
+             "character)");
+    }
+
+    // A moving key by its name, 0 when the name is no moving key.
+    static uint16_t MovingKey(const std::string& rest) {
+        const std::vector<std::string> w = Words(rest);
+        if (w.size() != 1) return 0;
+        const std::string name = Lower(w[0]);
+        if (name == "up") return VK_UP;
+        if (name == "down") return VK_DOWN;
+        if (name == "pgup" || name == "pageup") return VK_PRIOR;
+        if (name == "pgdn" || name == "pagedown") return VK_NEXT;
+        if (name == "home") return VK_HOME;
+        if (name == "end") return VK_END;
+        return 0;
     }
 
     int64_t Millis(const std::string& rest) const {
@@ -90,7 +107,8 @@ public:
             a.arg = Utf8ToCp1252(rest);
         } else if (command == "key") {
             a.kind = K::Key;
-            a.arg = std::string(1, Key(rest));
+            a.virtualKey = MovingKey(rest);
+            if (a.virtualKey == 0) a.arg = std::string(1, Key(rest));
         } else if (command == "click" || command == "focus") {
             a.kind = command == "click" ? K::Click : K::Focus;
             a.arg = OneName(command, rest);

@@ -85,7 +85,10 @@ void ScriptPlayer::Perform(Application& app, const ScriptAction& a) {
             for (char c : a.arg) app.PostKey(c);
             break;
         case K::Key:
-            if (!a.arg.empty()) app.PostKey(a.arg[0]);
+            if (a.virtualKey != 0)
+                app.PostKeyDown(a.virtualKey);
+            else if (!a.arg.empty())
+                app.PostKey(a.arg[0]);
             break;
         case K::Click:
             Find(app, a, "click");

@@ -18,21 +18,35 @@ namespace forms {
 
 namespace {
 
+// One key the operator pressed: a character, or a key that moves.
+struct Key {
+    char ch = 0;
+    uint16_t moving = 0;
+};
+
 // Keys the form model knows, from what curses reads; nullopt for anything else.
-std::optional<char> Translate(int status, wint_t ch) {
+std::optional<Key> Translate(int status, wint_t ch) {
     if (status == KEY_CODE_YES) {
-        if (ch == KEY_BACKSPACE) return VK_BACK;
-        if (ch == KEY_ENTER) return VK_RETURN;
-        return std::nullopt;
+        switch (ch) {
+            case KEY_BACKSPACE: return Key{VK_BACK};
+            case KEY_ENTER: return Key{VK_RETURN};
+            case KEY_UP: return Key{0, VK_UP};
+            case KEY_DOWN: return Key{0, VK_DOWN};
+            case KEY_PPAGE: return Key{0, VK_PRIOR};
+            case KEY_NPAGE: return Key{0, VK_NEXT};
+            case KEY_HOME: return Key{0, VK_HOME};
+            case KEY_END: return Key{0, VK_END};
+            default: return std::nullopt;
+        }
     }
-    if (ch == '\n' || ch == '\r') return VK_RETURN;
-    if (ch == 127 || ch == 8) return VK_BACK;
-    if (ch == '\t') return VK_TAB;
-    if (ch == 27) return VK_ESCAPE;
+    if (ch == '\n' || ch == '\r') return Key{VK_RETURN};
+    if (ch == 127 || ch == 8) return Key{VK_BACK};
+    if (ch == '\t') return Key{VK_TAB};
+    if (ch == 27) return Key{VK_ESCAPE};
     if (ch < 32) return std::nullopt;
     const char c = CodePointToCp1252(static_cast<unsigned>(ch));
     if (c == '?' && ch != '?') return std::nullopt;  // no CP1252 code: the edit could not hold it
-    return c;
+    return Key{c};
 }
 
 }  // namespace
@@ -65,7 +79,7 @@ struct TerminalBackend::Impl {
 
     // Waits up to timeoutMs (-1: until a key) for a key the forms understand;
     // a resize only redraws.
-    std::optional<char> ReadKey(int timeoutMs) {
+    std::optional<Key> ReadKey(int timeoutMs) {
         timeout(timeoutMs);
         wint_t ch = 0;
         const int status = get_wch(&ch);
@@ -115,7 +129,12 @@ void TerminalBackend::Idle(Application& app) {
     const int64_t due = app.NextTimerDue();
     if (!im.scripted) {
         const int64_t wait = due < 0 ? 1000 : std::clamp<int64_t>(due - im.Now(), 0, 1000);
-        if (const auto key = im.ReadKey(static_cast<int>(wait))) app.PostKey(*key);
+        if (const auto key = im.ReadKey(static_cast<int>(wait))) {
+            if (key->moving != 0)
+                app.PostKeyDown(key->moving);
+            else
+                app.PostKey(key->ch);
+        }
         return;
     }
     im.player.ThrowIfAborted();
@@ -152,17 +171,18 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
     }
     for (;;) {
         im.painter->Paint(app, &box);
-        const auto key = im.ReadKey(1000);
-        if (!key) continue;
-        const char upper = Cp1252Upper(*key);
+        const auto read = im.ReadKey(1000);
+        if (!read || read->moving != 0) continue;
+        const char key = read->ch;
+        const char upper = Cp1252Upper(key);
         if (!box.yesNo) {
-            if (*key == VK_RETURN || *key == VK_ESCAPE || *key == ' ' || upper == 'O') return IDOK;
+            if (key == VK_RETURN || key == VK_ESCAPE || key == ' ' || upper == 'O') return IDOK;
             continue;
         }
-        if (*key == VK_TAB) box.selected ^= 1;
-        if (*key == VK_RETURN || *key == ' ') return box.selected == 0 ? IDYES : IDNO;
+        if (key == VK_TAB) box.selected ^= 1;
+        if (key == VK_RETURN || key == ' ') return box.selected == 0 ? IDYES : IDNO;
         if (upper == 'S') return IDYES;
-        if (upper == 'N' || *key == VK_ESCAPE) return IDNO;
+        if (upper == 'N' || key == VK_ESCAPE) return IDNO;
     }
 }
 

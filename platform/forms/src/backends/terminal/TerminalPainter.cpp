@@ -157,13 +157,38 @@ void TerminalPainter::PaintForm(Form& f) {
                 Put(r.y, x + 2 + at, std::string(1, button->DisplayCaption()[static_cast<size_t>(at)]),
                     attr | A_UNDERLINE);
         } else if (auto* memo = dynamic_cast<Memo*>(&c)) {
-            for (int i = 0; i < r.h; ++i) {
-                const size_t line = static_cast<size_t>(memo->TopLine() + i);
-                if (line >= memo->Lines().size()) break;
-                Put(r.y + i, r.x, memo->Lines()[line], (focused ? focus : normal) | dim, r.w);
-            }
+            PaintMemo(*memo, r, (focused ? focus : normal) | dim);
         }
     }
+}
+
+// The memo's lines from its top line; a text longer than the box gets a
+// scroll bar in the box's last column, its thumb where the top line stands.
+void TerminalPainter::PaintMemo(Memo& memo, const CellRect& r, int attr) {
+    memo.SetPageLines(r.h);
+    const bool bar = memo.Scrolls() && r.w > 2;
+    const int width = bar ? r.w - 1 : r.w;
+    const int top = memo.TopLine();
+    for (int i = 0; i < r.h; ++i) {
+        const size_t line = static_cast<size_t>(top + i);
+        std::string text = line < memo.Lines().size() ? memo.Lines()[line] : "";
+        text.resize(static_cast<size_t>(width), ' ');
+        Put(r.y + i, r.x, text, attr, width);
+    }
+    if (!bar) return;
+    const int lines = static_cast<int>(memo.Lines().size());
+    const int track = std::max(1, r.h - 2);
+    const int last = std::max(1, lines - r.h);
+    const int thumb = r.h <= 2 ? 0 : 1 + top * (track - 1) / last;
+    attrset(attr);
+    for (int i = 0; i < r.h; ++i) {
+        chtype cell = ACS_CKBOARD;
+        if (r.h > 2 && i == 0) cell = ACS_UARROW;
+        if (r.h > 2 && i == r.h - 1) cell = ACS_DARROW;
+        if (i == thumb) cell = ACS_BLOCK;
+        mvaddch(r.y + i, r.x + r.w - 1, cell);
+    }
+    attrset(A_NORMAL);
 }
 
 void TerminalPainter::PaintBox(const BoxView& box) {

@@ -7,6 +7,8 @@ namespace forms {
 
 class Application;
 class Form;
+class Memo;
+struct CellRect;
 
 struct BoxView {
     std::string text;     // CP1252
@@ -23,6 +25,7 @@ public:
 private:
     void PaintForm(Form& f);
     void PaintBox(const BoxView& box);
+    void PaintMemo(Memo& memo, const CellRect& r, int attr);
     void Put(int y, int x, const std::string& cp1252, int attr, int width = -1);
     bool colors_ = false;
     int caretY_ = -1, caretX_ = -1;

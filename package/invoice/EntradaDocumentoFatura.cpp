@@ -1,0 +1,203 @@
+#include "invoice/EntradaDocumentoFatura.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Catalogo.h"
+#include "Conversoes.h"
+#include "HostCalls.h"
+#include "ZentravelaMain.h"
+#include "forms/GlyphButton.h"
+
+namespace zv {
+
+namespace {
+
+constexpr forms::Color AZUL_MARINHO = 0x00800000;
+
+bool EhBotao(const forms::Control* c) { return dynamic_cast<const forms::GlyphButton*>(c) != nullptr; }
+
+void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
+
+}  // namespace
+
+forms::Label& RotuloFatura(TFrmTrn_Mod& tela, const char* nome, layout::Limites limites, const char* legenda,
+                           forms::Alignment alinhamento, int pontos) {
+    auto& rotulo = layout::Rotulo(tela, tela.pnCaptura, nome, limites, legenda);
+    forms::Font f;
+    f.name = "Arial";
+    f.size = pontos;
+    f.bold = true;
+    f.color = AZUL_MARINHO;
+    rotulo.SetFont(f);
+    rotulo.SetAlignment(alinhamento);
+    rotulo.SetTransparent(true);
+    return rotulo;
+}
+
+TEntradaDocumentoFatura::TEntradaDocumentoFatura(TFrmTrn_Mod& tela, forms::Edit& edTpEntrada,
+                                                 TBuffersCodigoBarras buffers, TEntradaCodigoBarras::Posicao posicao,
+                                                 const TTiposEntradaFatura& tipos)
+    : CodigoBarras(tela, buffers, posicao), tela_(tela), edTpEntrada_(edTpEntrada), tipos_(tipos) {}
+
+// ---- Start ---------------------------------------------------------------------------
+
+void TEntradaDocumentoFatura::Inicia() {
+    CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::LIMPA_BLOCOS);
+    CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
+
+    // What the host supplied is locked.
+    const std::string tipo = host::LeCampo(CAMPO_TIPO_ENTRADA_FATURA);
+    edTpEntrada_.SetText(tipo);
+    edTpEntrada_.SetEnabled(Trim(tipo).empty());
+    const std::string documento = host::LeCampo(CAMPO_DOCUMENTO_FATURA);
+    CodigoBarras.EdDoc->SetText(documento);
+    documentoDoHost_ = !Trim(documento).empty();
+    CodigoBarras.EdDoc->SetEnabled(!documentoDoHost_);
+
+    // A type the host fixed arranges the screen as the operator's choice would:
+    // no document for a card, the blocks for a line still to be typed.
+    if (!edTpEntrada_.Enabled()) {
+        if (TipoEntrada() == TIPO_CARTAO) CodigoBarras.EdDoc->SetEnabled(false);
+        if (TipoEntrada() == tipos_.tipoDigitado && !documentoDoHost_)
+            CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
+    }
+    host::GravaCampo(CAMPO_LINHA_DOCUMENTO, "");
+}
+
+// ---- Entry type ------------------------------------------------------------------------
+
+int TEntradaDocumentoFatura::UltimoTipo() const { return std::max(tipos_.tipoLeitor, tipos_.tipoDigitado); }
+
+int TEntradaDocumentoFatura::TipoEntrada() const {
+    const std::string tipo = Trim(edTpEntrada_.Text());
+    if (tipo.size() != 1 || tipo[0] < '1' || tipo[0] > '0' + UltimoTipo()) return 0;
+    return tipo[0] - '0';
+}
+
+void TEntradaDocumentoFatura::edTpEntradaEnter() {
+    tela_.lbMensagem->SetVisible(true);
+    tela_.lbMensagem->SetCaption(host::Mensagem(tipos_.promptTipo));
+}
+
+void TEntradaDocumentoFatura::edTpEntradaKeyPress(char& key) {
+    key = ValKeyBoard(&key);
+    if (key != forms::VK_BACK && key != forms::VK_RETURN && (key < '1' || key > '0' + UltimoTipo())) key = 0;
+}
+
+void TEntradaDocumentoFatura::edTpEntradaExit() {
+    // The operator is pressing a button: the confirmation checks the type.
+    if (EhBotao(tela_.ActiveControl())) return;
+    const int tipo = TipoEntrada();
+    if (tipo == 0) {
+        Recusa(MSG_TIPO_ENTRADA_VAZIO, edTpEntrada_, true);
+        return;
+    }
+    if (!edTpEntrada_.Enabled()) return;
+    forms::Edit& documento = *CodigoBarras.EdDoc;
+    if (tipo == TIPO_CARTAO) {
+        CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
+        tela_.btConfirma->SetEnabled(true);
+        documento.SetEnabled(false);
+        tela_.btConfirma->SetFocus();
+    } else if (tipo == tipos_.tipoDigitado) {
+        MostraBlocos();
+    } else if (tipo == tipos_.tipoLeitor) {
+        CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
+        // A card choice may have locked the box; the host's document stays locked.
+        documento.SetEnabled(!documentoDoHost_);
+        TrnModeloZentravela::bControlaKeyPreview = false;
+        tela_.pnCaptura->SetEnabled(true);
+        if (documento.CanFocus()) {
+            documento.SetFocus();
+        } else {
+            tela_.btConfirma->SetFocus();
+        }
+    }
+}
+
+// A document type typed after a card opens the document box again, so the
+// Enter that leaves the type reaches the document instead of the confirmation.
+void TEntradaDocumentoFatura::edTpEntradaChange() {
+    if (edTpEntrada_.Modified() && TipoEntrada() > TIPO_CARTAO && !documentoDoHost_)
+        CodigoBarras.EdDoc->SetEnabled(true);
+}
+
+void TEntradaDocumentoFatura::MostraBlocos() {
+    CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
+    CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::LIMPA_BLOCOS);
+    TrnModeloZentravela::bControlaKeyPreview = false;
+    tela_.pnCaptura->SetEnabled(true);
+    CodigoBarras.ed_bloco1->SetFocus();
+}
+
+// ---- Confirmation ------------------------------------------------------------------------
+
+bool TEntradaDocumentoFatura::Recusa(int32_t mensagem, forms::Edit& campo, bool destrava) {
+    Avisa(mensagem);
+    tela_.pnCaptura->SetEnabled(true);
+    if (destrava) campo.SetEnabled(true);
+    if (campo.Enabled()) campo.Clear();
+    if (campo.CanFocus()) {
+        campo.SetFocus();
+    } else {
+        tela_.SelectFirst();
+    }
+    return false;
+}
+
+bool TEntradaDocumentoFatura::RecusaTipo() {
+    return Recusa(MSG_TIPO_ENTRADA_VAZIO, edTpEntrada_, tipos_.destravaRecusado);
+}
+
+bool TEntradaDocumentoFatura::RecusaDocumento() {
+    return Recusa(MSG_DOCUMENTO_VAZIO, *CodigoBarras.EdDoc, tipos_.destravaRecusado);
+}
+
+bool TEntradaDocumentoFatura::Valida() {
+    if (!CodigoBarras.EdDoc->Visible() && !CodigoBarras.ValidaCodigoBarrasDigitado()) return false;
+    const int tipo = TipoEntrada();
+    if (tipo == 0) return RecusaTipo();
+    // A typed line goes through the blocks, never straight through EdDoc (the
+    // type may have been changed on the way to the confirmation).
+    if (tipo == tipos_.tipoDigitado && !documentoDoHost_ && !CodigoBarras.LinhaValidada()) {
+        Avisa(MSG_DOCUMENTO_VAZIO);
+        MostraBlocos();
+        return false;
+    }
+    if (tipo > TIPO_CARTAO && Trim(CodigoBarras.EdDoc->Text()).empty()) return RecusaDocumento();
+    return true;
+}
+
+char TEntradaDocumentoFatura::CodigoTipoDocumento() const {
+    const int tipo = TipoEntrada();
+    if (tipo == TIPO_CARTAO) {
+        const std::string modo = Trim(host::LeCampo(CAMPO_MODO_ENTRADA));
+        return modo.empty() ? '\0' : modo[0];
+    }
+    if (tipo == tipos_.tipoDigitado) return tipos_.codigoDigitado;
+    if (tipo != 0 && tipo == tipos_.tipoLeitor) return tipos_.codigoLeitor;
+    return '\0';
+}
+
+bool TEntradaDocumentoFatura::GravaDocumento() {
+    if (TipoEntrada() <= TIPO_CARTAO || !Trim(host::LeCampo(CAMPO_DOCUMENTO_FATURA)).empty()) return true;
+    const std::string documento = Trim(CodigoBarras.EdDoc->Text());
+    return host::GravaCampo(CAMPO_DOCUMENTO_FATURA, documento) == 0 &&
+           host::GravaCampo(CAMPO_LINHA_DOCUMENTO, documento) == 0;
+}
+
+bool TEntradaDocumentoFatura::LeCartaoSeTipoCartao() {
+    forms::GlyphButton& botao = *tela_.btConfirma;
+    if (botao.Tag() == 1) return false;  // the sequence is already running
+    if (TipoEntrada() != TIPO_CARTAO) return true;
+    // Busy while the card is read, so a key queued meanwhile reads no second card.
+    struct Ocupado {
+        forms::GlyphButton& botao;
+        ~Ocupado() { botao.SetTag(0); }
+    } ocupado{botao};
+    botao.SetTag(1);
+    return CapturaCartao(*tela_.lbMensagem);
+}
+
+}  // namespace zv
