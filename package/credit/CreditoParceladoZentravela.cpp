@@ -57,6 +57,7 @@ TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
     edDtemCart->SetTabOrder(5);
     edCiclos->SetTabOrder(6);
 
+    Posiciona(*lbValor, *edValor, 0, 150);
     Posiciona(*lbTaxaServico, *edTaxaServico, 1, 150);
     Posiciona(*lbNumParcelas, *edNumParcelas, 2, 40);
     Posiciona(*lbValorEntrada, *edValorEntrada, 3, 150);

@@ -6,6 +6,7 @@
 #include "Conversoes.h"
 #include "Datas.h"
 #include "HostCalls.h"
+#include "LayoutTela.h"
 #include "RegistroTransacao.h"
 #include "ZentravelaMain.h"
 #include "forms/Types.h"
@@ -92,6 +93,9 @@ TFrmCrd_Trn::TFrmCrd_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O PARA CAPTURA DE DADOS DE CART\xD5" "ES DE CR\xC9" "DITO");
 
+    // The amount joins the column of the boxes below it.
+    layout::Coloca(*lbValor, 10, 18, 250);
+    layout::Coloca(*edValor, 270, 15, 150);
     lbTaxaServico = &Rotulo(*this, pnCaptura, "lbTaxaServico", "Taxa de Servi\xE7o:", 50);
     edTaxaServico = &Add<forms::Edit>("edTaxaServico", pnCaptura);
     edTaxaServico->SetBounds(270, 50, 150, 24);

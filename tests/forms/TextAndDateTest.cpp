@@ -76,7 +76,10 @@ TEST(MaskedEdit, ProgramTextMaskChangesAndPassword) {
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(e.Modified());
     e.SetPasswordChar('*');
-    EXPECT_EQ(e.DisplayText(), "**********");
+    // A secret shows how much was typed, never what.
+    EXPECT_EQ(e.DisplayText(), "**/**/****");
+    e.SetText("12");
+    EXPECT_EQ(e.DisplayText(), "**/__/____");
     e.Clear();
     e.SetEditMask("");  // an untouched mask leaves no blanks behind
     EXPECT_EQ(e.Text(), "");

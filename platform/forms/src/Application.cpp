@@ -111,7 +111,7 @@ void Application::Dispatch(const Event& e) {
     Guarded([&] {
         switch (e.kind) {
             case Event::Kind::Key:
-                if (Form* f = ActiveForm()) f->DispatchKey(e.key);
+                if (Form* f = ActiveForm()) f->DispatchKey(e.key, e.shift);
                 break;
             case Event::Kind::KeyDown:
                 if (Form* f = ActiveForm()) f->DispatchKeyDown(e.virtualKey);
@@ -130,10 +130,11 @@ void Application::Dispatch(const Event& e) {
     });
 }
 
-void Application::PostKey(char key) {
+void Application::PostKey(char key, bool shift) {
     Event e;
     e.kind = Event::Kind::Key;
     e.key = key;
+    e.shift = shift;
     queue_.push_back(e);
 }
 

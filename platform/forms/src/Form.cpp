@@ -219,9 +219,9 @@ Control* Form::FindControl(const std::string& name) const {
 // Key preview, then the focused control (its handler, then what it does with
 // the key), then the form's buttons: Enter and Esc for the default and cancel
 // buttons, other characters as accelerators when the control does not take them.
-void Form::DispatchKey(char key) {
+void Form::DispatchKey(char key, bool shift) {
     if (key == VK_TAB) {
-        SelectNext(true, true);
+        SelectNext(!shift, true);
         return;
     }
     if (keyPreview_ && OnKeyPress) {

@@ -39,8 +39,7 @@ void MaskEdit::SetText(const std::string& text) {
 
 std::string MaskEdit::DisplayText() const {
     if (!HasMask()) return Edit::DisplayText();
-    const std::string shown = mask_.Display();
-    return passwordChar_ ? std::string(shown.size(), passwordChar_) : shown;
+    return passwordChar_ ? mask_.Display(passwordChar_) : mask_.Display();
 }
 
 void MaskEdit::DefaultKey(char key) {

@@ -67,9 +67,18 @@ MaskModel::MaskModel(const std::string& editMask) : editMask_(editMask) {
     }
 }
 
-std::string MaskModel::Display() const {
+std::string MaskModel::Display() const { return Display(0); }
+
+std::string MaskModel::Display(char hidden) const {
     std::string shown;
-    for (const Slot& s : slots_) shown += s.kind == Kind::Literal ? s.literal : (s.value ? s.value : blank_);
+    for (const Slot& s : slots_) {
+        if (s.kind == Kind::Literal)
+            shown += s.literal;
+        else if (!s.value)
+            shown += blank_;
+        else
+            shown += hidden ? hidden : s.value;
+    }
     return shown;
 }
 

@@ -33,6 +33,7 @@ struct Event {
     enum class Kind { Key, KeyDown, Click, Timer, Activate };
     Kind kind = Kind::Key;
     char key = 0;
+    bool shift = false;          // Key: Tab with Shift moves back
     uint16_t virtualKey = 0;     // KeyDown
     Form* form = nullptr;        // Click/Activate target form
     std::string control;         // Click target (by name, resolved on the active form)
@@ -90,7 +91,7 @@ public:
     const std::vector<Form*>& ModalStack() const { return modal_; }
 
     // The event queue.
-    void PostKey(char key);
+    void PostKey(char key, bool shift = false);
     // A key that moves rather than types (VK_UP, VK_NEXT, ...).
     void PostKeyDown(uint16_t virtualKey);
     void PostClick(const std::string& controlName);

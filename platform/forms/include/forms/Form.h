@@ -90,8 +90,9 @@ public:
     std::function<void(Form& sender)> OnDestroy;
 
     // Routing of one key to this form: key preview, the focused control's
-    // handler and default action, then buttons as accelerators.
-    void DispatchKey(char key);
+    // handler and default action, then buttons as accelerators. Tab moves the
+    // focus on, Shift+Tab back.
+    void DispatchKey(char key, bool shift = false);
     // A moving key goes to the focused control alone.
     void DispatchKeyDown(uint16_t virtualKey);
     void DispatchClick(Control& c);

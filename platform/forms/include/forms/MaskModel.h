@@ -20,6 +20,9 @@ public:
 
     // The displayed form of a value laid into the mask (blanks shown as BlankChar).
     std::string Display() const;
+    // The same with every filled position as `hidden` ("**/__" for a secret):
+    // what was typed stays unread, how much was typed shows.
+    std::string Display(char hidden) const;
     // The text the program reads: blanks as spaces, literals kept when the
     // second field is "1", dropped otherwise.
     std::string Text() const;

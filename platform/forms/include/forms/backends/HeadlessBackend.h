@@ -19,6 +19,7 @@ struct ScriptAction {
     std::string arg2;   // expected text of ExpectText
     int64_t ms = 0;     // Wait
     uint16_t virtualKey = 0;  // Key: a moving key (Up, PgDn, ...) instead of a character
+    bool shift = false;       // Key: Shift+Tab
     int line = 0;       // line in the script file
 };
 
@@ -36,7 +37,7 @@ private:
 // text of `type` and `expect text` runs to the end of its line (so it may hold
 // '#'); the other actions take a trailing " # comment". Texts are UTF-8 in the
 // file and CP1252 in the actions. `key` takes Enter, Tab, Backspace, Esc,
-// Space or any single character, and the moving keys Up, Down, PgUp, PgDn,
+// Space, Shift+Tab or any single character, and the moving keys Up, Down, PgUp, PgDn,
 // Home and End. `expect text` compares with what the control
 // shows or holds (a memo's lines joined by '|').
 std::vector<ScriptAction> ParseOperatorScript(const std::string& text, const std::string& fileName);

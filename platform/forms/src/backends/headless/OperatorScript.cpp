@@ -108,7 +108,11 @@ public:
         } else if (command == "key") {
             a.kind = K::Key;
             a.virtualKey = MovingKey(rest);
-            if (a.virtualKey == 0) a.arg = std::string(1, Key(rest));
+            a.shift = Words(rest).size() == 1 && Lower(Words(rest)[0]) == "shift+tab";
+            if (a.shift)
+                a.arg = std::string(1, VK_TAB);
+            else if (a.virtualKey == 0)
+                a.arg = std::string(1, Key(rest));
         } else if (command == "click" || command == "focus") {
             a.kind = command == "click" ? K::Click : K::Focus;
             a.arg = OneName(command, rest);

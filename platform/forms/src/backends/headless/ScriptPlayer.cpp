@@ -88,7 +88,7 @@ void ScriptPlayer::Perform(Application& app, const ScriptAction& a) {
             if (a.virtualKey != 0)
                 app.PostKeyDown(a.virtualKey);
             else if (!a.arg.empty())
-                app.PostKey(a.arg[0]);
+                app.PostKey(a.arg[0], a.shift);
             break;
         case K::Click:
             Find(app, a, "click");

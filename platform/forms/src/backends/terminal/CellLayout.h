@@ -1,61 +1,74 @@
 #pragma once
 // Where a form's pixel layout lands on the terminal's character cells.
-#include <algorithm>
+//
+// Scaling pixels to cells alone puts controls a few pixels apart on one row
+// and cuts captions that are wider in cells than in pixels. So the rows are
+// given to lines of controls (a label and the box beside it make one line),
+// each line its own row, kept in order and pushed apart or pulled up to fit;
+// then each control widens to what it shows, into free cells beside it.
+#include <map>
+#include <vector>
 
-#include "forms/Control.h"
-#include "forms/Form.h"
+#include "forms/backends/CellCanvas.h"
 
 namespace forms {
 
-struct CellRect {
-    int x = 0, y = 0, w = 1, h = 1;
-};
+class Control;
+class Form;
 
 class CellLayout {
 public:
-    // Forms without a size are taken at the package's screen size.
-    CellLayout(const Form& f, int cols, int rows)
-        : fw_(f.Width() > 0 ? f.Width() : 622), fh_(f.Height() > 0 ? f.Height() : 422),
-          cols_(std::max(cols, 80)), rows_(std::max(rows, 24)) {}
+    // The smallest terminal every screen of the package fits on.
+    static constexpr int kMinCols = 80;
+    static constexpr int kMinRows = 24;
 
-    CellRect Of(const Control& c) const {
-        int left = 0, top = 0;
-        for (const Control* p = &c; p; p = p->Parent()) {
-            left += p->Left();
-            top += p->Top();
-        }
-        CellRect r;
-        r.x = X(left);
-        r.y = Y(top);
-        r.w = std::max(1, X(left + c.Width()) - r.x);
-        r.h = std::max(1, Y(top + c.Height()) - r.y);
-        // A one-line control sits on the row of its middle, so a label and the
-        // edit beside it, a few pixels apart, share a row.
-        if (!c.IsContainer() && c.Height() <= kOneLine) {
-            r.y = Y(top + c.Height() / 2);
-            r.h = 1;
-        }
-        if (const Control* p = c.Parent(); p && p->IsContainer()) KeepInside(r, Of(*p));
-        return r;
-    }
-    int Cols() const { return cols_; }
-    int Rows() const { return rows_; }
+    // Lays the visible controls of `f` out on rows [firstRow, lastRow) of `cols` columns.
+    CellLayout(const Form& f, int cols, int firstRow, int lastRow);
+
+    // Whether every line of controls got its own row.
+    bool Fits() const { return fits_; }
+    // The cells of a control the terminal draws; nullptr for one it does not
+    // (hidden ones, pictures, panels without a frame).
+    const CellRect* Of(const Control& c) const;
+    // Panels drawn with a frame; their children sit inside it.
+    static bool Framed(const Control& c);
+    // The cells a control wants to show everything it holds.
+    static int WidthNeeded(const Control& c);
 
 private:
-    static constexpr int kOneLine = 30;  // pixels
+    struct Item {
+        enum class Kind { Leaf, TopEdge, BottomEdge };
+        const Control* control = nullptr;
+        Kind kind = Kind::Leaf;
+        int top = 0, bottom = 0;  // pixels on the form
+        int rows = 1;
+        double Mid() const {
+            if (kind == Kind::TopEdge) return top;
+            if (kind == Kind::BottomEdge) return bottom - 0.5;
+            return (top + bottom) / 2.0;
+        }
+    };
 
-    // Inside the panel's frame, when the panel leaves room for it.
-    static void KeepInside(CellRect& r, const CellRect& panel) {
-        if (panel.h < 3 || panel.w < 3) return;
-        r.y = std::clamp(r.y, panel.y + 1, panel.y + panel.h - 2);
-        r.x = std::clamp(r.x, panel.x + 1, panel.x + panel.w - 2);
-        r.w = std::min(r.w, panel.x + panel.w - 1 - r.x);
-        r.h = std::min(r.h, panel.y + panel.h - 1 - r.y);
-    }
+    // Controls of one line: drawn on the same row(s).
+    struct Band {
+        std::vector<size_t> items;
+        double mid = 0;
+        int top = 0;
+        int rows = 1;
+        int row = 0;
+    };
+    void Collect(const Form& f);
+    std::vector<Band> Bands() const;
+    bool PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) const;
+    void PlaceColumns();
+    void Widen(const Control& c, CellRect& r);
+    CellRect InnerOfParent(const Control& c) const;
 
-    int X(int px) const { return static_cast<int>(static_cast<long>(px) * cols_ / fw_); }
-    int Y(int py) const { return static_cast<int>(static_cast<long>(py) * rows_ / fh_); }
-    int fw_, fh_, cols_, rows_;
+    int fw_, fh_, cols_;
+    bool fits_ = true;
+    std::vector<Item> items_;
+    std::map<const Control*, CellRect> rects_;
+    std::vector<const Control*> order_;  // placed controls, in creation order
 };
 
 }  // namespace forms

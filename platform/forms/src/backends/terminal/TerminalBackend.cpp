@@ -22,6 +22,7 @@ namespace {
 struct Key {
     char ch = 0;
     uint16_t moving = 0;
+    bool shift = false;  // Shift+Tab
 };
 
 // Keys the form model knows, from what curses reads; nullopt for anything else.
@@ -36,6 +37,7 @@ std::optional<Key> Translate(int status, wint_t ch) {
             case KEY_NPAGE: return Key{0, VK_NEXT};
             case KEY_HOME: return Key{0, VK_HOME};
             case KEY_END: return Key{0, VK_END};
+            case KEY_BTAB: return Key{VK_TAB, 0, true};
             default: return std::nullopt;
         }
     }
@@ -133,7 +135,7 @@ void TerminalBackend::Idle(Application& app) {
             if (key->moving != 0)
                 app.PostKeyDown(key->moving);
             else
-                app.PostKey(key->ch);
+                app.PostKey(key->ch, key->shift);
         }
         return;
     }
@@ -155,7 +157,7 @@ void TerminalBackend::Idle(Application& app) {
 int TerminalBackend::MessageBox(Application& app, const std::string& text, const std::string& caption,
                                 uint32_t flags) {
     Impl& im = *impl_;
-    BoxView box{text, caption, (flags & 0xF) == MB_YESNO, 0};
+    BoxView box{text, caption, flags, 0};
     if (im.scripted) {
         im.player.ThrowIfAborted();
         im.painter->Paint(app, &box);
@@ -175,7 +177,7 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
         if (!read || read->moving != 0) continue;
         const char key = read->ch;
         const char upper = Cp1252Upper(key);
-        if (!box.yesNo) {
+        if (!box.YesNo()) {
             if (key == VK_RETURN || key == VK_ESCAPE || key == ' ' || upper == 'O') return IDOK;
             continue;
         }

@@ -1,21 +1,13 @@
 #pragma once
-// Draws the active form, and a message box over it, on the curses screen.
-#include <cstdint>
-#include <string>
+// Puts what the cell painter drew on the curses screen: each role in its
+// colours, or, on a monochrome terminal (or with NO_COLOR set), in attributes
+// that tell the focus, the boxes and the selection apart without colour.
+#include "forms/backends/CellCanvas.h"
+#include "forms/backends/CellPainter.h"
 
 namespace forms {
 
 class Application;
-class Form;
-class Memo;
-struct CellRect;
-
-struct BoxView {
-    std::string text;     // CP1252
-    std::string caption;  // CP1252
-    bool yesNo = false;
-    int selected = 0;  // 0 the first button (OK or Sim), 1 "Não"
-};
 
 class TerminalPainter {
 public:
@@ -23,12 +15,9 @@ public:
     void Paint(Application& app, const BoxView* box);
 
 private:
-    void PaintForm(Form& f);
-    void PaintBox(const BoxView& box);
-    void PaintMemo(Memo& memo, const CellRect& r, int attr);
-    void Put(int y, int x, const std::string& cp1252, int attr, int width = -1);
+    void Flush(const CellCanvas& canvas);
+    int Attributes(const Cell& cell) const;
     bool colors_ = false;
-    int caretY_ = -1, caretX_ = -1;
 };
 
 }  // namespace forms

@@ -217,7 +217,9 @@ void WindowSet::Update() {
 void WindowSet::Post(HWND hwnd, UINT msg, WPARAM wp) {
     if (!app_) return;
     if (msg == WM_CHAR) {
-        if (const char key = Narrow(static_cast<wchar_t>(wp))) app_->PostKey(key);
+        // Shift+Tab arrives as a tab; the shift key says it moves back.
+        const bool back = wp == L'\t' && ::GetKeyState(VK_SHIFT) < 0;
+        if (const char key = Narrow(static_cast<wchar_t>(wp))) app_->PostKey(key, back);
         return;
     }
     for (const FormWindow& w : windows_)

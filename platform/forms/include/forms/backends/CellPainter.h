@@ -1,0 +1,24 @@
+#pragma once
+// What the terminal shows, drawn into a canvas of cells: the active form laid
+// out on the cells, a message box over it and the line of keys at the
+// bottom; on a canvas smaller than every screen needs, a notice saying so.
+#include <cstdint>
+#include <string>
+
+#include "forms/backends/CellCanvas.h"
+
+namespace forms {
+
+class Application;
+
+struct BoxView {
+    std::string text;     // CP1252
+    std::string caption;  // CP1252
+    uint32_t flags = 0;   // buttons and icon, as the message box was asked for
+    int selected = 0;     // 0 the first button (OK or Sim), 1 "Não"
+    bool YesNo() const;
+};
+
+void PaintCells(Application& app, const BoxView* box, CellCanvas& canvas);
+
+}  // namespace forms

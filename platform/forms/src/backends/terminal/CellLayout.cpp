@@ -1,0 +1,267 @@
+#include "CellLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CellText.h"
+#include "forms/Edit.h"
+#include "forms/Form.h"
+#include "forms/GlyphButton.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/Memo.h"
+#include "forms/Panel.h"
+
+namespace forms {
+
+namespace {
+
+constexpr int kOneLine = 30;  // pixels: taller controls may take several rows
+
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// The control's pixels on the form, cut to its parent's (a control outside
+// its panel is not seen there).
+PixelRect Absolute(const Control& c) {
+    PixelRect r{c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
+    if (const Control* p = c.Parent()) {
+        const PixelRect pr = Absolute(*p);
+        r = {pr.left + r.left, pr.top + r.top, pr.left + r.right, pr.top + r.bottom};
+        r.left = std::clamp(r.left, pr.left, pr.right);
+        r.right = std::clamp(r.right, pr.left, pr.right);
+        r.top = std::clamp(r.top, pr.top, pr.bottom);
+        r.bottom = std::clamp(r.bottom, pr.top, pr.bottom);
+    }
+    return r;
+}
+
+bool IsAncestor(const Control* maybe, const Control& c) {
+    for (const Control* p = c.Parent(); p; p = p->Parent())
+        if (p == maybe) return true;
+    return false;
+}
+
+bool RowsOverlap(const CellRect& a, const CellRect& b) { return a.y < b.Bottom() && b.y < a.Bottom(); }
+
+enum class Grow { Left, Right, Both };
+
+Grow Direction(const Control& c) {
+    if (auto* label = dynamic_cast<const Label*>(&c)) {
+        if (label->GetAlignment() == Alignment::Right) return Grow::Left;
+        if (label->GetAlignment() == Alignment::Center) return Grow::Both;
+        return Grow::Right;
+    }
+    if (dynamic_cast<const GlyphButton*>(&c) || dynamic_cast<const Memo*>(&c)) return Grow::Both;
+    return Grow::Right;
+}
+
+}  // namespace
+
+bool CellLayout::Framed(const Control& c) {
+    auto* panel = dynamic_cast<const Panel*>(&c);
+    return panel && panel->BevelInner() != Bevel::None;
+}
+
+int CellLayout::WidthNeeded(const Control& c) {
+    if (Framed(c)) {
+        int widest = 0;
+        for (const Control* child : c.Children())
+            if (child->Visible()) widest = std::max(widest, WidthNeeded(*child));
+        return widest + 2;  // inside its frame
+    }
+    if (auto* button = dynamic_cast<const GlyphButton*>(&c))
+        return static_cast<int>(button->DisplayCaption().size()) + 4;  // "[ caption ]"
+    if (auto* edit = dynamic_cast<const Edit*>(&c))
+        return std::max(2, static_cast<int>(edit->DisplayText().size()) + 1);  // the caret after the text
+    if (auto* memo = dynamic_cast<const Memo*>(&c)) {
+        int longest = 0;
+        for (const std::string& line : memo->Lines()) longest = std::max(longest, static_cast<int>(line.size()));
+        return longest + 1;  // and its scroll bar
+    }
+    if (dynamic_cast<const Label*>(&c)) {
+        int longest = 0;
+        for (const std::string& line : SplitLines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
+        return longest;
+    }
+    return 1;
+}
+
+CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
+    : fw_(f.Width() > 0 ? f.Width() : 622), fh_(f.Height() > 0 ? f.Height() : 422), cols_(std::max(cols, 1)) {
+    Collect(f);
+    const int available = std::max(1, lastRow - firstRow);
+    for (Item& it : items_)
+        if (it.kind == Item::Kind::Leaf && it.bottom - it.top > kOneLine && dynamic_cast<const Memo*>(it.control))
+            it.rows = std::max(3, static_cast<int>(std::lround((it.bottom - it.top) * 1.0 * available / fh_)));
+    std::vector<Band> bands = Bands();
+    fits_ = PlaceRows(bands, firstRow, lastRow);
+    // A tall box gives up rows before the lines around it lose theirs.
+    while (!fits_) {
+        auto tallest = std::max_element(items_.begin(), items_.end(), [](const Item& a, const Item& b) { return a.rows < b.rows; });
+        if (tallest == items_.end() || tallest->rows <= 1) break;
+        --tallest->rows;
+        bands = Bands();
+        fits_ = PlaceRows(bands, firstRow, lastRow);
+    }
+    for (const Band& b : bands) {
+        for (size_t i : b.items) {
+            const Item& it = items_[i];
+            CellRect& r = rects_[it.control];
+            if (it.kind == Item::Kind::BottomEdge) {
+                r.h = b.row - r.y + 1;
+            } else {
+                r.y = b.row;
+                r.h = it.rows;
+            }
+        }
+    }
+    PlaceColumns();
+}
+
+void CellLayout::Collect(const Form& f) {
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        if (!c.EffectivelyVisible() || dynamic_cast<const Image*>(&c)) continue;
+        if (c.IsContainer() && !Framed(c)) continue;
+        const PixelRect p = Absolute(c);
+        if (p.right <= p.left || p.bottom <= p.top) continue;
+        if (c.IsContainer()) {
+            items_.push_back({&c, Item::Kind::TopEdge, p.top, p.bottom, 1});
+            items_.push_back({&c, Item::Kind::BottomEdge, p.top, p.bottom, 1});
+        } else {
+            const bool tall = p.bottom - p.top > 2 * kOneLine && !dynamic_cast<const Edit*>(&c) &&
+                              !dynamic_cast<const GlyphButton*>(&c);
+            items_.push_back({&c, Item::Kind::Leaf, p.top, p.bottom, tall ? 2 : 1});
+        }
+        rects_[&c] = CellRect{};
+        order_.push_back(&c);
+    }
+}
+
+// Controls whose middles fall within each other's height are one line; a
+// panel's edges are lines of their own (shared only with another panel's edge).
+std::vector<CellLayout::Band> CellLayout::Bands() const {
+    std::vector<size_t> order(items_.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return items_[a].Mid() < items_[b].Mid(); });
+    std::vector<Band> bands;
+    for (size_t i : order) {
+        const Item& it = items_[i];
+        const bool edge = it.kind != Item::Kind::Leaf;
+        if (!bands.empty()) {
+            Band& b = bands.back();
+            const Item& anchor = items_[b.items.front()];
+            const bool anchorEdge = anchor.kind != Item::Kind::Leaf;
+            const bool same =
+                edge || anchorEdge
+                    ? edge && anchorEdge && std::abs(it.Mid() - anchor.Mid()) <= 3
+                    : (it.Mid() >= anchor.top && it.Mid() < anchor.bottom) ||
+                          (anchor.Mid() >= it.top && anchor.Mid() < it.bottom);
+            if (same) {
+                b.items.push_back(i);
+                b.rows = std::max(b.rows, it.rows);
+                b.top = std::min(b.top, it.top);
+                continue;
+            }
+        }
+        Band b;
+        b.items.push_back(i);
+        b.mid = it.Mid();
+        b.top = edge ? static_cast<int>(it.Mid()) : it.top;
+        b.rows = it.rows;
+        bands.push_back(b);
+    }
+    return bands;
+}
+
+// Each line near its scaled place, below the line before it; then, from the
+// bottom, above the line after it. Fits when the first line still has a row.
+bool CellLayout::PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) const {
+    const double scale = static_cast<double>(lastRow - firstRow) / fh_;
+    int next = firstRow;
+    for (Band& b : bands) {
+        const double at = b.rows > 1 ? b.top : b.mid;
+        b.row = std::max(next, firstRow + static_cast<int>(std::floor(at * scale)));
+        next = b.row + b.rows;
+    }
+    int limit = lastRow;
+    for (auto it = bands.rbegin(); it != bands.rend(); ++it) {
+        it->row = std::min(it->row, limit - it->rows);
+        limit = it->row;
+    }
+    return bands.empty() || bands.front().row >= firstRow;
+}
+
+CellRect CellLayout::InnerOfParent(const Control& c) const {
+    for (const Control* p = c.Parent(); p; p = p->Parent()) {
+        auto found = rects_.find(p);
+        if (found == rects_.end()) continue;
+        const CellRect& r = found->second;
+        return CellRect{r.x + 1, r.y + 1, std::max(0, r.w - 2), std::max(0, r.h - 2)};
+    }
+    return CellRect{0, 0, cols_, 1 << 20};
+}
+
+void CellLayout::PlaceColumns() {
+    const auto x = [&](int px) { return static_cast<int>(static_cast<long>(px) * cols_ / fw_); };
+    for (const Control* c : order_) {
+        const PixelRect p = Absolute(*c);
+        CellRect& r = rects_[c];
+        r.x = x(p.left);
+        r.w = std::max(1, x(p.right) - r.x);
+        const CellRect inner = InnerOfParent(*c);
+        r.x = std::clamp(r.x, inner.x, std::max(inner.x, inner.Right() - 1));
+        r.w = std::max(1, std::min(r.w, inner.Right() - r.x));
+    }
+    // A panel is created before what it holds, so it has widened for its
+    // controls by the time they widen inside it.
+    for (const Control* c : order_) Widen(*c, rects_[c]);
+}
+
+// Into the free cells beside it on its rows, inside its panel; a blank is
+// kept between it and its neighbours.
+void CellLayout::Widen(const Control& c, CellRect& r) {
+    const int needed = WidthNeeded(c);
+    const CellRect inner = InnerOfParent(c);
+    int leftLimit = inner.x, rightLimit = inner.Right();
+    bool touching = false;
+    for (const Control* o : order_) {
+        if (o == &c || IsAncestor(o, c)) continue;
+        const CellRect& other = rects_[o];
+        if (!RowsOverlap(r, other)) continue;
+        if (other.Right() <= r.x) leftLimit = std::max(leftLimit, other.Right() + 1);
+        if (other.x >= r.Right()) rightLimit = std::min(rightLimit, other.x - 1);
+        touching = touching || other.x == r.Right();
+    }
+    leftLimit = std::min(leftLimit, r.x);
+    rightLimit = std::max(rightLimit, r.Right());
+    int deficit = needed - r.w;
+    if (deficit <= 0) {
+        // A label that ends where the next control starts gives up its last
+        // cell, so its text does not run into the box.
+        if (touching && dynamic_cast<const Label*>(&c) && r.w > needed) r.w -= 1;
+        return;
+    }
+    const auto growLeft = [&](int n) {
+        const int by = std::min(n, r.x - leftLimit);
+        r.x -= by, r.w += by, deficit -= by;
+    };
+    const auto growRight = [&](int n) {
+        const int by = std::min(n, rightLimit - r.Right());
+        r.w += by, deficit -= by;
+    };
+    switch (Direction(c)) {
+        case Grow::Left: growLeft(deficit), growRight(deficit); break;
+        case Grow::Right: growRight(deficit), growLeft(deficit); break;
+        case Grow::Both: growLeft(deficit / 2), growRight(deficit), growLeft(deficit); break;
+    }
+}
+
+const CellRect* CellLayout::Of(const Control& c) const {
+    auto found = rects_.find(&c);
+    return found == rects_.end() ? nullptr : &found->second;
+}
+
+}  // namespace forms

@@ -1,0 +1,211 @@
+#include "forms/backends/CellPainter.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "CellLayout.h"
+#include "CellText.h"
+#include "KeyLine.h"
+#include "forms/Application.h"
+#include "forms/Edit.h"
+#include "forms/GlyphButton.h"
+#include "forms/Label.h"
+#include "forms/Memo.h"
+#include "forms/Panel.h"
+#include "forms/Types.h"
+
+namespace forms {
+
+bool BoxView::YesNo() const { return (flags & 0xF) == MB_YESNO; }
+
+namespace {
+
+constexpr uint32_t kIconMask = 0xF0;
+constexpr uint32_t kIconStop = 0x10, kIconQuestion = 0x20;
+
+// The icon of a message box, in letters a monochrome terminal shows too.
+std::string Icon(uint32_t flags) {
+    switch (flags & kIconMask) {
+        case kIconStop: return "(x)";
+        case kIconQuestion: return "(?)";
+        case MB_ICONEXCLAMATION: return "(!)";
+        case MB_ICONINFORMATION: return "(i)";
+        default: return "";
+    }
+}
+
+class Painter {
+public:
+    explicit Painter(CellCanvas& canvas) : c_(canvas) {}
+
+    void PaintForm(Form& f) {
+        const int firstRow = f.Borderless() ? 0 : 1;
+        if (!f.Borderless()) c_.Put(0, std::max(0, c_.Cols() - static_cast<int>(f.Caption().size()) - 1), f.Caption(), CellRole::Title);
+        const CellLayout layout(f, c_.Cols(), firstRow, c_.Rows() - 1);
+        for (const auto& owned : f.Controls()) {
+            Control& c = *owned;
+            const CellRect* r = layout.Of(c);
+            if (!r) continue;
+            const bool focused = f.ActiveControl() == &c && c.CanFocus();
+            if (CellLayout::Framed(c)) {
+                c_.Frame(*r, CellRole::Form);
+                c_.Place(c, *r, "");
+            } else if (auto* label = dynamic_cast<Label*>(&c)) {
+                PaintLabel(*label, *r);
+            } else if (auto* edit = dynamic_cast<Edit*>(&c)) {
+                PaintEdit(*edit, *r, focused);
+            } else if (auto* button = dynamic_cast<GlyphButton*>(&c)) {
+                PaintButton(*button, *r, focused);
+            } else if (auto* memo = dynamic_cast<Memo*>(&c)) {
+                PaintMemo(*memo, *r, focused);
+            }
+            if (!c.EffectivelyEnabled()) c_.Dim(*r);
+        }
+    }
+
+    void PaintBox(const BoxView& box) {
+        const std::string icon = Icon(box.flags);
+        const int indent = icon.empty() ? 0 : static_cast<int>(icon.size()) + 2;
+        const int most = std::max(10, c_.Cols() - 6 - indent);
+        std::vector<std::string> lines;
+        for (const std::string& l : SplitLines(box.text))
+            for (const std::string& w : Wrap(l, most)) lines.push_back(w);
+        const std::string buttons = box.YesNo() ? "[ Sim ]  [ N\xE3o ]" : "[ OK ]";
+        int width = static_cast<int>(box.caption.size()) + 6;  // "+- caption -+"
+        for (const std::string& l : lines) width = std::max(width, static_cast<int>(l.size()) + indent + 4);
+        width = std::min(std::max({width, static_cast<int>(buttons.size()) + 4, 24}), c_.Cols());
+        const int height = static_cast<int>(lines.size()) + 4;
+        const CellRect r{std::max(0, (c_.Cols() - width) / 2), std::max(0, (c_.Rows() - 1 - height) / 2), width, height};
+        c_.Fill(r, CellRole::Box);
+        c_.Frame(r, CellRole::Box);
+        c_.Put(r.y, r.x + 2, " " + box.caption + " ", CellRole::Box, width - 4);
+        if (!icon.empty()) c_.Put(r.y + 1, r.x + 2, icon, CellRole::Box);
+        for (size_t i = 0; i < lines.size(); ++i)
+            c_.Put(r.y + 1 + static_cast<int>(i), r.x + 2 + indent, lines[i], CellRole::Box, width - 4 - indent);
+        const int row = r.Bottom() - 2;
+        if (!box.YesNo()) {
+            c_.Put(row, r.x + (width - 6) / 2, "[ OK ]", CellRole::BoxButton);
+            return;
+        }
+        const int x = r.x + (width - static_cast<int>(buttons.size())) / 2;
+        c_.Put(row, x, "[ Sim ]", box.selected == 0 ? CellRole::BoxButton : CellRole::Box);
+        c_.Put(row, x + 9, "[ N\xE3o ]", box.selected == 1 ? CellRole::BoxButton : CellRole::Box);
+    }
+
+    void PaintTooSmall() {
+        const std::string notice = "This screen needs at least " + std::to_string(CellLayout::kMinCols) + "x" +
+                                   std::to_string(CellLayout::kMinRows) + " (the terminal has " +
+                                   std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) + ")";
+        const std::vector<std::string> lines = Wrap(notice, std::max(1, c_.Cols() - 2));
+        const int top = std::max(0, (c_.Rows() - static_cast<int>(lines.size())) / 2);
+        for (size_t i = 0; i < lines.size(); ++i)
+            c_.Put(top + static_cast<int>(i), std::max(0, (c_.Cols() - static_cast<int>(lines[i].size())) / 2), lines[i],
+                   CellRole::Title);
+    }
+
+    void PaintKeys(const std::string& keys) {
+        const int row = c_.Rows() - 1;
+        c_.Fill(CellRect{0, row, c_.Cols(), 1}, CellRole::KeyLine);
+        c_.Put(row, 0, keys, CellRole::KeyLine, c_.Cols());
+    }
+
+private:
+    void PaintLabel(const Label& label, const CellRect& r) {
+        const std::vector<std::string> lines =
+            label.WordWrap() && r.h > 1 ? Wrap(label.Caption(), r.w) : SplitLines(label.Caption());
+        std::string shown;
+        for (int i = 0; i < static_cast<int>(lines.size()) && i < r.h; ++i) {
+            const std::string& line = lines[static_cast<size_t>(i)];
+            const int spare = std::max(0, r.w - static_cast<int>(line.size()));
+            int x = r.x;
+            if (label.GetAlignment() == Alignment::Right) x += spare;
+            if (label.GetAlignment() == Alignment::Center) x += spare / 2;
+            c_.Put(r.y + i, x, line, CellRole::Title, r.Right() - x);
+            shown += (i ? "\n" : "") + line.substr(0, static_cast<size_t>(std::max(0, r.Right() - x)));
+        }
+        c_.Place(label, r, shown);
+    }
+
+    // The box in its own role, so an empty one shows; the selected part and
+    // the caret when it has the focus. A text longer than the box shows the
+    // part around the caret.
+    void PaintEdit(const Edit& edit, const CellRect& r, bool focused) {
+        const std::string text = edit.DisplayText();
+        const int caret = std::clamp(edit.SelStart(), 0, static_cast<int>(text.size()));
+        const int first = std::max(0, caret - (r.w - 1));
+        std::string shown = text.substr(static_cast<size_t>(std::min(first, static_cast<int>(text.size()))));
+        shown.resize(static_cast<size_t>(r.w), ' ');
+        const CellRole role = !edit.EffectivelyEnabled() ? CellRole::Form : focused ? CellRole::Focus : CellRole::Field;
+        c_.Put(r.y, r.x, shown, role);
+        if (focused) {
+            const int from = std::max(caret, first), to = std::min(caret + edit.SelLength(), first + r.w);
+            for (int i = from; i < to; ++i) c_.Put(r.y, r.x + i - first, shown.substr(static_cast<size_t>(i - first), 1), CellRole::Selection);
+            c_.SetCaret(r.y, r.x + caret - first);
+        }
+        c_.Place(edit, r, text);
+    }
+
+    // "[ caption ]", or "[caption]" where the blanks do not fit.
+    void PaintButton(const GlyphButton& button, const CellRect& r, bool focused) {
+        const std::string caption = button.DisplayCaption();
+        const bool roomy = r.w >= static_cast<int>(caption.size()) + 4;
+        const std::string text = roomy ? "[ " + caption + " ]" : "[" + caption + "]";
+        const int x = r.x + std::max(0, (r.w - static_cast<int>(text.size())) / 2);
+        c_.Put(r.y, x, text, focused ? CellRole::Focus : CellRole::Button, r.Right() - x);
+        const int at = AcceleratorIndex(button.Caption());
+        if (at >= 0) c_.Underline(r.y, x + (roomy ? 2 : 1) + at);
+        c_.Place(button, r, text.substr(0, static_cast<size_t>(std::max(0, r.Right() - x))));
+    }
+
+    // The lines from the memo's top line; a text longer than the box gets a
+    // scroll bar in the box's last column, its thumb where the top line stands.
+    void PaintMemo(Memo& memo, const CellRect& r, bool focused) {
+        memo.SetPageLines(r.h);
+        const bool bar = memo.Scrolls() && r.w > 2;
+        const int width = bar ? r.w - 1 : r.w;
+        const int top = memo.TopLine();
+        const CellRole role = focused ? CellRole::Focus : CellRole::Field;
+        std::string shown;
+        for (int i = 0; i < r.h; ++i) {
+            const size_t line = static_cast<size_t>(top + i);
+            std::string text = line < memo.Lines().size() ? memo.Lines()[line] : "";
+            shown += (i ? "\n" : "") + text;
+            text.resize(static_cast<size_t>(width), ' ');
+            c_.Put(r.y + i, r.x, text, role, width);
+        }
+        c_.Place(memo, r, shown);
+        if (!bar) return;
+        const int lines = static_cast<int>(memo.Lines().size());
+        const int track = std::max(1, r.h - 2);
+        const int last = std::max(1, lines - r.h);
+        const int thumb = r.h <= 2 ? 0 : 1 + top * (track - 1) / last;
+        for (int i = 0; i < r.h; ++i) {
+            Glyph g = Glyph::Track;
+            if (r.h > 2 && i == 0) g = Glyph::Up;
+            if (r.h > 2 && i == r.h - 1) g = Glyph::Down;
+            if (i == thumb) g = Glyph::Thumb;
+            c_.PutGlyph(r.y + i, r.Right() - 1, g, role);
+        }
+    }
+
+    CellCanvas& c_;
+};
+
+}  // namespace
+
+void PaintCells(Application& app, const BoxView* box, CellCanvas& canvas) {
+    canvas.Clear();
+    Painter painter(canvas);
+    Form* form = app.ActiveForm();
+    if (canvas.Cols() < CellLayout::kMinCols || canvas.Rows() < CellLayout::kMinRows)
+        painter.PaintTooSmall();
+    else if (form)
+        painter.PaintForm(*form);
+    if (box) {
+        painter.PaintBox(*box);
+        canvas.SetCaret(-1, -1);
+    }
+    painter.PaintKeys(KeyLine(form, box));
+}
+
+}  // namespace forms
