@@ -9,6 +9,7 @@
 #include "ClientIni.h"
 #include "CommandLine.h"
 #include "DefaultScenario.h"
+#include "OperationOutcome.h"
 #include "PackageLoader.h"
 #include "PackageScreens.h"
 #include "forms/Application.h"
@@ -26,6 +27,7 @@ namespace {
 struct Outcome {
     int status = kExitDone;
     std::string message;
+    int lastModalResult = 0;  // of the outermost screen
 };
 
 void PackageLine(const std::string& fn, nlohmann::json extra = nullptr) {
@@ -81,8 +83,10 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens&
         return {kExitNoPackage, e.what()};
     }
     sim::JournalFormObserver observer;
+    ScreenEnding ending;
     screens.AddObserver(observer);
     screens.AddObserver(clock);
+    screens.AddObserver(ending);
 
     Outcome out;
     try {
@@ -105,15 +109,17 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens&
     }
     // The package swallows what escapes its entry points; the backend still knows.
     if (screens.Aborted()) out = {screens.AbortCode(), screens.AbortMessage()};
+    out.lastModalResult = ending.LastModalResult();
     if (o.timings) clock.Print();
     return out;
 }
 
 // The screens close as soon as the answer is applied, so an operator at the
-// terminal reads how the operation ended here, once the screen is restored.
-void PrintOutcome(const sim::Scenario& scenario, const Options& o) {
+// terminal reads how the operation ended here, once the screen is restored:
+// one line that names the outcome, then what the client holds.
+void PrintOutcome(const sim::Scenario& scenario, const Options& o, int lastModalResult) {
     const sim::State& state = sim::State::Instance();
-    std::cout << "clientvorix: " << scenario.entry << " ended\n";
+    std::cout << "clientvorix: " << scenario.entry << ": " << OutcomeLine(state, lastModalResult) << "\n";
     for (const sim::ErrorReport& e : state.ErrorReports())
         std::cout << "  reported to the client (" << e.code << "): " << sim::Cp1252ToUtf8(e.text) << "\n";
     if (state.HasField(1009)) std::cout << "  answer code (1009): " << sim::Cp1252ToUtf8(state.Field(1009)) << "\n";
@@ -168,7 +174,7 @@ int Run(const std::vector<std::string>& args) {
     }
     state.WriteFieldsLine();
     state.JournalTo("");
-    if (!RunsHeadless(o) && out.status == kExitDone) PrintOutcome(scenario, o);
+    if (out.status == kExitDone) PrintOutcome(scenario, o, out.lastModalResult);
     if (!out.message.empty()) std::cerr << "clientvorix: " << out.message << "\n";
     return out.status;
 }

@@ -70,7 +70,7 @@ std::string ClientProgram() {
 std::string ClientFolder() { return std::filesystem::path(ClientProgram()).parent_path().string(); }
 
 ClientRun::ClientRun(ClientRun&& other) noexcept
-    : status_(other.status_), stderr_(std::move(other.stderr_)), folder_(std::move(other.folder_)),
+    : status_(other.status_), stderr_(std::move(other.stderr_)), stdout_(std::move(other.stdout_)), folder_(std::move(other.folder_)),
       lines_(std::move(other.lines_)) {
     other.folder_.clear();
 }
@@ -92,6 +92,7 @@ ClientRun ClientRun::Execute(const std::string& scenarioToml, const std::string&
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     run.status_ = Spawn(args, run.folder_);
     run.stderr_ = ReadText(run.folder_ + "/stderr");
+    run.stdout_ = ReadText(run.folder_ + "/stdout");
     std::istringstream journal(ReadText(run.folder_ + "/journal.jsonl"));
     for (std::string line; std::getline(journal, line);) {
         if (!line.empty()) run.lines_.push_back(nlohmann::json::parse(line));
@@ -104,6 +105,7 @@ ClientRun ClientRun::WithArgs(const std::vector<std::string>& args) {
     run.folder_ = NewFolder();
     run.status_ = Spawn(args, run.folder_);
     run.stderr_ = ReadText(run.folder_ + "/stderr");
+    run.stdout_ = ReadText(run.folder_ + "/stdout");
     return run;
 }
 

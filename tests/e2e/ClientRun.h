@@ -26,6 +26,7 @@ public:
 
     int ExitStatus() const { return status_; }
     const std::string& Stderr() const { return stderr_; }
+    const std::string& Stdout() const { return stdout_; }
     const std::vector<nlohmann::json>& Lines() const { return lines_; }
     const std::string& Folder() const { return folder_; }
 
@@ -50,6 +51,7 @@ public:
 private:
     int status_ = -1;
     std::string stderr_;
+    std::string stdout_;
     std::string folder_;
     std::vector<nlohmann::json> lines_;
 };

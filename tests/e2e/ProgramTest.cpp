@@ -40,6 +40,28 @@ TEST(Program, FailedExpectationStopsWithStatus4) {
     EXPECT_TRUE(Contains(run.Stderr(), "FrmCred_Mnu")) << run.Stderr();
 }
 
+// The first line the program prints names how the operation ended.
+TEST(Program, FirstLineNamesTheOutcome) {
+    const std::string aVista = "entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n";
+    const std::string recusa =
+        "[[authorizations]]\nresult = false\nfields = { \"1009\" = \"51\", \"1027\" = \"SALDO INSUFICIENTE\" }\n";
+    const struct {
+        std::string scenario, script, line;
+    } casos[] = {
+        {aVista, "type 1500,00\nclick btConfirma\n", "clientvorix: ExecutaVenda: approved: TRANSACAO APROVADA"},
+        {aVista + recusa, "type 1500,00\nclick btConfirma\n",
+         "clientvorix: ExecutaVenda: declined (code 51): SALDO INSUFICIENTE"},
+        {aVista, "click btRetorna\n", "clientvorix: ExecutaVenda: cancelled by the operator"},
+        {"entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"1\"\n", "",
+         "clientvorix: ExecutaVenda: error reported to the client (code 255): " + Message(327)},
+    };
+    for (const auto& c : casos) {
+        const auto run = ClientRun::Execute(c.scenario, c.script);
+        ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
+        EXPECT_EQ(run.Stdout().substr(0, run.Stdout().find('\n')), c.line);
+    }
+}
+
 TEST(Program, MissingPackageIsSaidPlainly) {
     const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n", "", {"--package", "/nowhere/Zentravela.so"});
     EXPECT_EQ(run.ExitStatus(), 5);
