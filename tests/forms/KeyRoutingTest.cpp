@@ -11,6 +11,13 @@ TEST_F(FormsTest, EnterAndSpacePressAFocusedButton) {
     EXPECT_EQ(Run(f, "focus btConfirma\nkey Space\n"), forms::mrOk);
 }
 
+TEST_F(FormsTest, ShiftTabMovesBackAndWraps) {
+    CaptureForm f;
+    EXPECT_EQ(Run(f, "focus edData\nkey Shift+Tab\nexpect focus edValor\nkey Shift+Tab\nexpect focus btRetorna\n"
+                     "key Tab\nexpect focus edValor\nclick btConfirma\n"),
+              forms::mrOk);
+}
+
 TEST_F(FormsTest, AcceleratorPressesItsButtonOnlyWhenTheFocusDoesNotTakeCharacters) {
     CaptureForm f;
     EXPECT_EQ(Run(f, "focus edNome\ntype 9\nexpect text edNome 9\nfocus btConfirma\ntype 9\n"), forms::mrCancel);

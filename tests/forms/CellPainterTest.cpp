@@ -1,0 +1,120 @@
+// What the terminal draws, read back from an off-screen canvas: rows for the
+// lines of a form, whole captions, focus and boxes told apart by role (so a
+// monochrome terminal shows them too), message boxes with their icon, the key
+// line, and the notice on a terminal too small.
+#include <set>
+#include <stdexcept>
+
+#include "FormsFixture.h"
+#include "forms/backends/CellPainter.h"
+
+namespace formstest {
+namespace {
+
+using forms::CellRole;
+
+class CellPainterTest : public FormsTest {
+protected:
+    // The capture form laid out as the package's screens are: labels beside
+    // their boxes, lines less than a row apart, buttons narrower than their captions.
+    void SetUp() override {
+        FormsTest::SetUp();
+        f.SetSize(622, 422);
+        f.pnCaptura->SetBounds(24, 106, 580, 210);
+        f.pnCaptura->SetBevelInner(forms::Bevel::Lowered);
+        auto& lbValor = f.Add<forms::Label>("lbValor", f.pnCaptura);
+        lbValor.SetBounds(10, 18, 250, 20);
+        lbValor.SetAlignment(forms::Alignment::Right);
+        lbValor.SetCaption("Valor:");
+        f.edValor->SetBounds(270, 15, 150, 24);
+        f.edData->SetBounds(270, 40, 90, 24);
+        f.edData->SetEditMask("!99/9999;1;_");
+        f.edNome->SetBounds(270, 56, 150, 24);  // 16 pixels below: less than a row
+        f.pnBotoes->SetBounds(111, 330, 400, 40);
+        f.btConfirma->SetBounds(70, 8, 60, 25);
+        f.btRetorna->SetBounds(210, 8, 60, 25);
+    }
+
+    forms::CellCanvas Draw(int cols = 80, int rows = 24, const forms::BoxView* box = nullptr) {
+        forms::CellCanvas canvas(cols, rows);
+        app().PushModal(f);
+        forms::PaintCells(app(), box, canvas);
+        app().PopModal(f);
+        return canvas;
+    }
+    static const forms::Placement& Of(const forms::CellCanvas& c, const std::string& name) {
+        for (const auto& p : c.Placements())
+            if (p.control->Name() == name) return p;
+        throw std::runtime_error(name + " was not drawn");
+    }
+    static std::string Screen(const forms::CellCanvas& c) {
+        std::string all;
+        for (int y = 0; y < c.Rows(); ++y) all += c.RowText(y) + "\n";
+        return all;
+    }
+
+    CaptureForm f;
+};
+
+TEST_F(CellPainterTest, LinesGetRowsOfTheirOwnAndCaptionsStayWhole) {
+    const auto c = Draw();
+    EXPECT_EQ(Of(c, "lbValor").rect.y, Of(c, "edValor").rect.y);  // beside its box
+    std::set<int> rows;
+    for (const char* edit : {"edValor", "edData", "edNome"}) rows.insert(Of(c, edit).rect.y);
+    EXPECT_EQ(rows.size(), 3u) << Screen(c);
+    EXPECT_LT(Of(c, "lbValor").rect.Right(), Of(c, "edValor").rect.x);  // a blank between label and box
+    EXPECT_EQ(Of(c, "btConfirma").shown, "[ 1 - Confirma ]") << Screen(c);
+    EXPECT_FALSE(Of(c, "btConfirma").rect.Overlaps(Of(c, "btRetorna").rect));
+}
+
+TEST_F(CellPainterTest, FocusEmptyBoxesAndSelectionHaveRolesOfTheirOwn) {
+    f.edNome->SetEnabled(false);
+    f.edValor->SetText("123");
+    f.SetActiveControl(f.edValor);
+    f.edValor->SetSelStart(1);
+    f.edValor->SetSelLength(1);
+    const auto c = Draw();
+    const auto at = [&](const char* name, int dx) {
+        const auto& r = Of(c, name).rect;
+        return c.At(r.y, r.x + dx);
+    };
+    EXPECT_EQ(at("edValor", 0).role, CellRole::Focus);
+    EXPECT_EQ(at("edValor", 1).role, CellRole::Selection);
+    EXPECT_EQ(at("edData", 0).role, CellRole::Field);  // enabled, shows as a box even empty
+    EXPECT_EQ(at("edNome", 0).role, CellRole::Form);
+    EXPECT_TRUE(at("edNome", 0).dim);
+    EXPECT_EQ(c.CaretY(), Of(c, "edValor").rect.y);
+}
+
+TEST_F(CellPainterTest, MessageBoxesShowTheirIconAndTheirWholeCaption) {
+    const struct {
+        uint32_t flags;
+        std::string icon;
+    } casos[] = {{forms::MB_ICONINFORMATION, "(i)"}, {forms::MB_ICONEXCLAMATION, "(!)"}, {0x20 | forms::MB_YESNO, "(?)"}};
+    for (const auto& caso : casos) {
+        const forms::BoxView box{"Ok", "Zentravela - v1.0.0.1 com um titulo comprido", caso.flags, 0};
+        const std::string screen = Screen(Draw(80, 24, &box));
+        EXPECT_NE(screen.find(caso.icon + "  Ok"), std::string::npos) << screen;
+        EXPECT_NE(screen.find(" " + box.caption + " "), std::string::npos) << screen;
+    }
+}
+
+TEST_F(CellPainterTest, KeyLineNamesTheKeysThatWorkWhereTheFocusIs) {
+    const auto last = [](const forms::CellCanvas& c) { return c.RowText(c.Rows() - 1); };
+    f.SetActiveControl(f.btConfirma);
+    EXPECT_NE(last(Draw()).find("1 9 press a button"), std::string::npos) << last(Draw());
+    f.SetActiveControl(f.edData);
+    f.edData->SetModified(true);
+    const std::string onEdit = last(Draw());
+    EXPECT_EQ(onEdit.find("press a button"), std::string::npos) << onEdit;  // the digits go into the box
+    for (const char* key : {"Enter", "Shift+Tab", "Esc undo"}) EXPECT_NE(onEdit.find(key), std::string::npos) << onEdit;
+}
+
+TEST_F(CellPainterTest, BelowEightyByTwentyFourTheScreenSaysSo) {
+    EXPECT_NE(Screen(Draw(60, 20)).find("needs at least 80x24"), std::string::npos);
+    EXPECT_TRUE(Draw(60, 20).Placements().empty());
+    EXPECT_EQ(Screen(Draw(100, 32)).find("needs at least"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace formstest
