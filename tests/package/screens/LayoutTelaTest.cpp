@@ -134,43 +134,36 @@ void Executa(const std::string& entrada, uint32_t funcao) {
     pontos.at(entrada)(0x1000, funcao);
 }
 
-std::set<std::string>& TelasDesenhadas() {
-    static std::set<std::string> todas;
-    return todas;
-}
+using LayoutTela = PacoteCarregado;
 
-class LayoutTela : public PacoteCarregado, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(LayoutTela, EveryScreenOfTheRunFitsEightyByTwentyFour) {
-    const fs::path cenario = kFontes / GetParam();
+// One scenario on a freshly loaded package; the screens it drew join `telas`.
+std::vector<std::string> Desenha(const fs::path& cenario, std::set<std::string>& telas) {
     fs::path roteiro = cenario;
     roteiro.replace_extension(".txt");
     OperadorQueDesenha operador(fs::exists(roteiro) ? forms::LoadOperatorScript(roteiro.string())
                                                    : std::vector<forms::ScriptAction>{});
+    forms::Backend* antes = forms::Application::Instance().GetBackend();
     forms::Application::Instance().SetBackend(&operador);
-    Cliente().LoadScenario(Le(cenario), cenario.filename().string());
+    sim::State::Instance().LoadScenario(Le(cenario), cenario.filename().string());
     try {
-        Executa(Cliente().Current().entry, static_cast<uint32_t>(Cliente().Current().function));
+        Executa(sim::State::Instance().Current().entry, static_cast<uint32_t>(sim::State::Instance().Current().function));
     } catch (const forms::OperatorAbort&) {
         // A script that stops early has still shown what it reached.
     }
-    forms::Application::Instance().SetBackend(operador_.get());
-    TelasDesenhadas().insert(operador.telas.begin(), operador.telas.end());
-    for (const std::string& d : operador.defeitos) ADD_FAILURE() << d;
+    forms::Application::Instance().SetBackend(antes);
+    telas.insert(operador.telas.begin(), operador.telas.end());
+    return operador.defeitos;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cenarios, LayoutTela, ::testing::ValuesIn(Cenarios()),
-                         [](const ::testing::TestParamInfo<std::string>& i) {
-                             std::string nome = i.param;
-                             for (char& c : nome)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return nome;
-                         });
-
-// Runs after the scenarios in the same binary (gtest keeps the order of definition).
-TEST(LayoutTelaCobertura, TheScenariosShowEveryScreenOfThePackage) {
-    if (TelasDesenhadas().empty()) GTEST_SKIP() << "the scenario runs were filtered out";
-    for (const std::string& tela : kTelas) EXPECT_TRUE(TelasDesenhadas().count(tela)) << tela << " was never drawn";
+TEST_F(LayoutTela, EveryScreenOfEveryScenarioFitsEightyByTwentyFour) {
+    std::set<std::string> telas;
+    for (const std::string& cenario : Cenarios()) {
+        Finalize();
+        Cliente().Reset();
+        Initialize();
+        for (const std::string& d : Desenha(kFontes / cenario, telas)) ADD_FAILURE() << cenario << ": " << d;
+    }
+    for (const std::string& tela : kTelas) EXPECT_TRUE(telas.count(tela)) << tela << " was never drawn";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "CellText.h"
 #include "forms/Edit.h"
@@ -176,14 +177,20 @@ std::vector<CellLayout::Band> CellLayout::Bands() const {
     return bands;
 }
 
-// Each line near its scaled place, below the line before it; then, from the
-// bottom, above the line after it. Fits when the first line still has a row.
+// Each line near its scaled place, below the line before it; lines as far
+// apart as the two before them keep the same number of rows between them, so
+// a column of evenly spaced options stays even. Then, from the bottom, each
+// line above the line after it. Fits when the first line still has a row.
 bool CellLayout::PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) const {
     const double scale = static_cast<double>(lastRow - firstRow) / fh_;
     int next = firstRow;
-    for (Band& b : bands) {
+    for (size_t i = 0; i < bands.size(); ++i) {
+        Band& b = bands[i];
         const double at = b.rows > 1 ? b.top : b.mid;
-        b.row = std::max(next, firstRow + static_cast<int>(std::floor(at * scale)));
+        int row = firstRow + static_cast<int>(std::floor(at * scale));
+        if (i >= 2 && std::abs((b.mid - bands[i - 1].mid) - (bands[i - 1].mid - bands[i - 2].mid)) <= 1)
+            row = bands[i - 1].row + (bands[i - 1].row - bands[i - 2].row);
+        b.row = std::max(next, row);
         next = b.row + b.rows;
     }
     int limit = lastRow;
@@ -218,6 +225,27 @@ void CellLayout::PlaceColumns() {
     // A panel is created before what it holds, so it has widened for its
     // controls by the time they widen inside it.
     for (const Control* c : order_) Widen(*c, rects_[c]);
+    AlignColumns();
+}
+
+// Buttons of one column (a menu's options) keep one width, as they have in pixels.
+void CellLayout::AlignColumns() {
+    std::map<std::tuple<const Control*, int, int>, std::vector<const Control*>> columns;
+    for (const Control* c : order_)
+        if (dynamic_cast<const GlyphButton*>(c)) columns[{c->Parent(), c->Left(), c->Width()}].push_back(c);
+    for (const auto& [key, members] : columns) {
+        if (members.size() < 2) continue;
+        int left = cols_, right = 0;
+        for (const Control* m : members) left = std::min(left, rects_[m].x), right = std::max(right, rects_[m].Right());
+        bool free = true;
+        for (const Control* m : members) {
+            const CellRect wide{left, rects_[m].y, right - left, rects_[m].h};
+            for (const Control* o : order_)
+                if (o != m && !IsAncestor(o, *m) && rects_[o].Overlaps(wide)) free = false;
+        }
+        if (!free) continue;
+        for (const Control* m : members) rects_[m].x = left, rects_[m].w = right - left;
+    }
 }
 
 // Into the free cells beside it on its rows, inside its panel; a blank is

@@ -62,6 +62,7 @@ private:
     bool PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) const;
     void PlaceColumns();
     void Widen(const Control& c, CellRect& r);
+    void AlignColumns();
     CellRect InnerOfParent(const Control& c) const;
 
     int fw_, fh_, cols_;
