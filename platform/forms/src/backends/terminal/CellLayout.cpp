@@ -93,9 +93,14 @@ CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
     : fw_(f.Width() > 0 ? f.Width() : 622), fh_(f.Height() > 0 ? f.Height() : 422), cols_(std::max(cols, 1)) {
     Collect(f);
     const int available = std::max(1, lastRow - firstRow);
-    for (Item& it : items_)
-        if (it.kind == Item::Kind::Leaf && it.bottom - it.top > kOneLine && dynamic_cast<const Memo*>(it.control))
-            it.rows = std::max(3, static_cast<int>(std::lround((it.bottom - it.top) * 1.0 * available / fh_)));
+    // Text boxes and labels of several lines keep their share of the rows.
+    for (Item& it : items_) {
+        const bool memo = dynamic_cast<const Memo*>(it.control) != nullptr;
+        if (it.kind != Item::Kind::Leaf || it.bottom - it.top <= kOneLine) continue;
+        if (!memo && !dynamic_cast<const Label*>(it.control)) continue;
+        const int share = static_cast<int>(std::lround((it.bottom - it.top) * 1.0 * available / fh_));
+        it.rows = std::max(memo ? 3 : 1, share);
+    }
     std::vector<Band> bands = Bands();
     fits_ = PlaceRows(bands, firstRow, lastRow);
     // A tall box gives up rows before the lines around it lose theirs.
@@ -132,9 +137,7 @@ void CellLayout::Collect(const Form& f) {
             items_.push_back({&c, Item::Kind::TopEdge, p.top, p.bottom, 1});
             items_.push_back({&c, Item::Kind::BottomEdge, p.top, p.bottom, 1});
         } else {
-            const bool tall = p.bottom - p.top > 2 * kOneLine && !dynamic_cast<const Edit*>(&c) &&
-                              !dynamic_cast<const GlyphButton*>(&c);
-            items_.push_back({&c, Item::Kind::Leaf, p.top, p.bottom, tall ? 2 : 1});
+            items_.push_back({&c, Item::Kind::Leaf, p.top, p.bottom, 1});
         }
         rects_[&c] = CellRect{};
         order_.push_back(&c);
