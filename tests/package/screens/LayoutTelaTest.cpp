@@ -119,9 +119,12 @@ std::string Le(const fs::path& p) {
 // Every scenario with its script (none: only its first screen is drawn).
 std::vector<std::string> Cenarios() {
     std::vector<std::string> r;
-    for (const fs::path& dir : {kFontes / "clientvorix/scenarios", kFontes / "tests/e2e"})
+    for (const fs::path& dir : {kFontes / "clientvorix/scenarios", kFontes / "tests/e2e"}) {
+        std::error_code erro;
+        if (!fs::is_directory(dir, erro)) continue;
         for (const auto& e : fs::recursive_directory_iterator(dir))
-            if (e.path().extension() == ".toml") r.push_back(fs::relative(e.path(), kFontes).string());
+            if (e.path().extension() == ".toml") r.push_back(fs::relative(e.path(), kFontes).generic_string());
+    }
     std::sort(r.begin(), r.end());
     return r;
 }
@@ -156,8 +159,10 @@ std::vector<std::string> Desenha(const fs::path& cenario, std::set<std::string>&
 }
 
 TEST_F(LayoutTela, EveryScreenOfEveryScenarioFitsEightyByTwentyFour) {
+    const std::vector<std::string> cenarios = Cenarios();
+    if (cenarios.empty()) GTEST_SKIP() << "the scenarios are not where this test was built: " << kFontes;
     std::set<std::string> telas;
-    for (const std::string& cenario : Cenarios()) {
+    for (const std::string& cenario : cenarios) {
         Finalize();
         Cliente().Reset();
         Initialize();
