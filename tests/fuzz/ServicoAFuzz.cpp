@@ -40,8 +40,7 @@ bool SoNumeral(const std::string& s, char separador) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider entrada(data, size);
-    auto& pacote = zvfuzz::PacoteFuzz::Instance();
-    sim::State& cliente = pacote.NovaEntrada("");
+    sim::State& cliente = zvfuzz::PacoteFuzz::Instance().NovaEntrada("");
 
     const uint8_t escolhas = entrada.ConsumeIntegral<uint8_t>();
     forms::Settings().decimalSeparator = (escolhas & 1) ? '.' : ',';

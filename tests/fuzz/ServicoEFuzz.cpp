@@ -11,9 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider entrada(data, size);
-    auto& pacote = zvfuzz::PacoteFuzz::Instance();
     // One answer is all a box may take; a second box would find the script empty.
-    sim::State& cliente = pacote.NovaEntrada("answer ok\n");
+    sim::State& cliente = zvfuzz::PacoteFuzz::Instance().NovaEntrada("answer ok\n");
 
     const bool aviso = entrada.ConsumeBool();
     const std::string codigo = entrada.ConsumeBool() ? "0" : zvfuzz::Texto(entrada.ConsumeRandomLengthString(8));

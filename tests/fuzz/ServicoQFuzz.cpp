@@ -34,9 +34,8 @@ std::optional<std::string> Entrada(const std::string& servicos, const char* subc
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider entrada(data, size);
-    auto& pacote = zvfuzz::PacoteFuzz::Instance();
-    const bool sim_ = entrada.ConsumeBool();
-    sim::State& cliente = pacote.NovaEntrada(sim_ ? "answer yes\n" : "answer no\n");
+    const bool aceita = entrada.ConsumeBool();
+    sim::State& cliente = zvfuzz::PacoteFuzz::Instance().NovaEntrada(aceita ? "answer yes\n" : "answer no\n");
 
     const std::string p1275 = Permissao(entrada), p1244 = Permissao(entrada);
     if (!p1275.empty()) cliente.SetField(zv::CAMPO_PERMITE_ALTERAR_VALOR_1275, p1275);
@@ -68,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
         ZV_FUZZ_CHECK(caixas <= 1 && finalizacoes.size() <= 1);
         const bool recusado = finalizacoes.size() == 1;
-        if (caixas == 1) ZV_FUZZ_CHECK(zv::bHabilitaAlteracaoCampoValor && recusado == !sim_);
+        if (caixas == 1) ZV_FUZZ_CHECK(zv::bHabilitaAlteracaoCampoValor && recusado == !aceita);
         if (caixas == 0 && recusado) ZV_FUZZ_CHECK(!zv::bHabilitaAlteracaoCampoValor);
         if (recusado) {
             const int mensagem = caixas == 1 ? zv::MSG_TRANSACAO_NAO_EFETUADA : zv::MSG_VALOR_APROVADO_RECUSADO;
