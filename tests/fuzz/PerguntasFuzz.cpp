@@ -35,7 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string texto;  // the records as the parse joins them
     int registros = 0;
     while (entrada.remaining_bytes() > 0 && registros < 5) {
-        const std::string r = entrada.ConsumeRandomLengthString(6000);
+        // A piece said over and over reaches the table's end from a short input.
+        const int vezes = entrada.ConsumeIntegralInRange(1, 128);
+        const std::string pedaco = entrada.ConsumeRandomLengthString(6000);
+        std::string r;
+        for (int i = 0; i < vezes && r.size() < 6000; ++i) r += pedaco;
         cliente.SetField(zv::CAMPO_REGISTROS_SERVICO, r, registros++);
         const std::string lido = r.substr(0, 4096);
         texto += lido.substr(0, lido.find('\0'));
