@@ -136,7 +136,7 @@ public:
 class PastaTemporaria {
 public:
     PastaTemporaria() : caminho_(NovaPastaRascunho("zvinst")) {}
-    ~PastaTemporaria() { std::filesystem::remove_all(caminho_); }
+    ~PastaTemporaria() { RemovePastaRascunho(caminho_); }
     const std::string& Caminho() const { return caminho_; }
 
 private:

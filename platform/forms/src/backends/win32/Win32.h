@@ -13,6 +13,12 @@
 #undef VK_TAB
 #undef VK_RETURN
 #undef VK_ESCAPE
+#undef VK_PRIOR
+#undef VK_NEXT
+#undef VK_END
+#undef VK_HOME
+#undef VK_UP
+#undef VK_DOWN
 #undef MB_OK
 #undef MB_YESNO
 #undef MB_ICONEXCLAMATION

@@ -222,6 +222,12 @@ void WindowSet::Post(HWND hwnd, UINT msg, WPARAM wp) {
         if (const char key = Narrow(static_cast<wchar_t>(wp))) app_->PostKey(key, back);
         return;
     }
+    if (msg == WM_KEYDOWN) {
+        // Only the moving keys: the others arrive again as characters.
+        for (const uint16_t vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_UP, VK_DOWN})
+            if (wp == vk) app_->PostKeyDown(vk);
+        return;
+    }
     for (const FormWindow& w : windows_)
         for (const auto& [control, cw] : w.controls)
             if (cw.hwnd == hwnd && w.form == app_->ActiveForm()) app_->PostClick(control->Name());
@@ -231,6 +237,7 @@ LRESULT CALLBACK WindowSet::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     WindowSet* set = SetOf(hwnd);
     switch (msg) {
         case WM_CHAR:
+        case WM_KEYDOWN:
             if (set) set->Post(hwnd, msg, wp);
             return 0;
         case WM_CLOSE:
@@ -253,6 +260,7 @@ LRESULT CALLBACK WindowSet::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     WindowSet* set = SetOf(hwnd);
     switch (msg) {
         case WM_CHAR:
+        case WM_KEYDOWN:
         case WM_LBUTTONUP:
             if (set) set->Post(hwnd, msg, wp);
             return 0;
