@@ -25,8 +25,6 @@ public:
     // Lays the visible controls of `f` out on rows [firstRow, lastRow) of `cols` columns.
     CellLayout(const Form& f, int cols, int firstRow, int lastRow);
 
-    // Whether every line of controls got its own row.
-    bool Fits() const { return fits_; }
     // The cells of a control the terminal draws; nullptr for one it does not
     // (hidden ones, pictures, panels without a frame).
     const CellRect* Of(const Control& c) const;
@@ -66,7 +64,7 @@ private:
     CellRect InnerOfParent(const Control& c) const;
 
     int fw_, fh_, cols_;
-    bool fits_ = true;
+    bool fits_ = true;  // every line of controls got its own row
     std::vector<Item> items_;
     std::map<const Control*, CellRect> rects_;
     std::vector<const Control*> order_;  // placed controls, in creation order
