@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "forms/Application.h"
+#include "forms/SnapshotWriter.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "forms/backends/ScreenBackend.h"
 #include "port/Os.h"
@@ -39,6 +40,7 @@ struct Attachment {
     std::unique_ptr<Backend> backend;
     std::unique_ptr<Backend> detached;  // kept after detaching: the host program reads its abort
     std::unique_ptr<LinkObserver> observer;
+    std::unique_ptr<SnapshotWriter> snapshots;
 };
 
 Attachment& Attached() {
@@ -100,6 +102,15 @@ void AttachToHostProgram() {
     if (!a.link) return;
     a.observer = std::make_unique<LinkObserver>(*a.link);
     app.AddObserver(a.observer.get());
+    // The pictures are drawn where the forms are: in this copy of the form model.
+    if (a.link->snapshotDir) {
+        try {
+            a.snapshots = std::make_unique<SnapshotWriter>(a.link->snapshotDir);
+            app.AddObserver(a.snapshots.get());
+        } catch (const std::exception&) {
+            // The host program made sure of the folder before it loaded the package.
+        }
+    }
     a.link->packageContext = a.backend.get();
     a.link->abort_state = AbortState;
 }
@@ -110,6 +121,8 @@ void DetachFromHostProgram() {
     Attachment& a = Attached();
     if (!a.backend) return;
     if (a.observer) app.RemoveObserver(a.observer.get());
+    if (a.snapshots) app.RemoveObserver(a.snapshots.get());
+    a.snapshots.reset();
     if (app.GetBackend() == a.backend.get()) app.SetBackend(nullptr);
     a.observer.reset();
     a.detached = std::move(a.backend);

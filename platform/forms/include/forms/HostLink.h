@@ -25,6 +25,7 @@ typedef struct ZvFormsLink {
     /* Filled by the host program. */
     int32_t ui;                /* ZvFormsUi */
     const char* scriptPath;    /* operator script, or null (then only real windows) */
+    const char* snapshotDir;   /* folder for a picture of every screen and box shown, or null */
     void* context;
     void (*form_event)(void* context, int32_t event, const char* formName, int32_t modalResult);
     void (*message_box)(void* context, const char* text, const char* caption, uint32_t flags, int32_t answer);
