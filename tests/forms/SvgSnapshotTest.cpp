@@ -122,20 +122,30 @@ TEST_F(FormsTest, SnapshotWriterNumbersThePicturesInTheOrderTheOperatorSawThem) 
         app().AddObserver(&writer);
         LaidOutForm f;
         f.btRetorna->SetEnabled(true);
+        // Shown, it lays itself out on activation, as the menus do.
+        f.OnActivate = [&](forms::Form&) { f.lbTitulo->SetCaption("Ativada"); };
         f.btConfirma->OnClick = [&](forms::Control&) {
             app().MessageBox("Confirma?", "Zentravela", forms::MB_YESNO);
             f.edValor->SetText("1");
         };
         Run(f, "click btConfirma\nanswer yes\nclick btRetorna\n");
+        // A form that closes before it ever waits is still pictured.
+        LaidOutForm quick;
+        quick.SetName("FrmRapida");
+        quick.OnActivate = [&](forms::Form&) { quick.SetModalResult(forms::mrOk); };
+        Run(quick, "");
         app().RemoveObserver(&writer);
-        EXPECT_EQ(writer.Written(), 3);
+        EXPECT_EQ(writer.Written(), 4);
         EXPECT_EQ(writer.Failure(), "");
     }
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     // Shown; the box over it; the form again when it waits after the box, as the handler left it.
-    EXPECT_EQ(names, (std::vector<std::string>{"001-FrmTeste.svg", "002-FrmTeste-box.svg", "003-FrmTeste.svg"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"001-FrmTeste.svg", "002-FrmTeste-box.svg", "003-FrmTeste.svg",
+                                               "004-FrmRapida.svg"}));
+    std::ifstream first(folder / "001-FrmTeste.svg");
+    EXPECT_TRUE(Has(std::string(std::istreambuf_iterator<char>(first), {}), ">Ativada</text>"));
     std::ifstream again(folder / "003-FrmTeste.svg");
     const std::string last((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
     EXPECT_TRUE(Has(last, "preserve\">1</text>")) << "drawn when it came back, not when the box closed";

@@ -1,5 +1,6 @@
 #include "forms/SnapshotWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -47,29 +48,44 @@ SnapshotWriter::SnapshotWriter(std::string folder) : folder_(std::move(folder)) 
     if (!writable) throw std::runtime_error("cannot write into the snapshot folder " + folder_);
 }
 
-void SnapshotWriter::FormShown(Form& f) { Write(FilePart(f.Name()), FormSvg(f)); }
-
-// The form under the closing one is the operator's again.
-void SnapshotWriter::FormClosed(Form& f, int modalResult) {
-    (void)modalResult;
+// A form shown over one that never waited: the one below is drawn as it stood.
+void SnapshotWriter::FormShown(Form& f) {
     const std::vector<Form*>& stack = Application::Instance().ModalStack();
-    comesBack_ = stack.size() >= 2 && stack.back() == &f ? stack[stack.size() - 2] : nullptr;
+    const bool below = owed_ != &f && std::find(stack.begin(), stack.end(), owed_) != stack.end();
+    if (why_ == Owed::Shown && below) Draw(*owed_);
+    Owe(&f, Owed::Shown);
 }
 
 void SnapshotWriter::FormWaiting(Form& f) {
-    if (comesBack_ == &f) Write(FilePart(f.Name()), FormSvg(f));
-    comesBack_ = nullptr;
+    if (owed_ == &f) Draw(f);
+    Owe(nullptr, Owed::Nothing);
+}
+
+// A form that closes before it ever waited is drawn as it closes; the form
+// under it is the operator's again.
+void SnapshotWriter::FormClosed(Form& f, int modalResult) {
+    (void)modalResult;
+    if (owed_ == &f && why_ == Owed::Shown) Draw(f);
+    const std::vector<Form*>& stack = Application::Instance().ModalStack();
+    Owe(stack.size() >= 2 && stack.back() == &f ? stack[stack.size() - 2] : nullptr, Owed::Back);
+}
+
+// The box's picture shows the form under it as it stands.
+void SnapshotWriter::MessageBoxShowing(const std::string& text, const std::string& caption, uint32_t flags) {
+    const Form* under = Application::Instance().ActiveForm();
+    Write(under ? FilePart(under->Name()) + "-box" : "box", MessageBoxSvg(under, text, caption, flags));
+    if (owed_ == under) Owe(nullptr, Owed::Nothing);
 }
 
 void SnapshotWriter::MessageBoxShown(const std::string& text, const std::string& caption, uint32_t flags,
                                      int answer) {
     (void)text; (void)caption; (void)flags; (void)answer;
-    comesBack_ = Application::Instance().ActiveForm();
+    Owe(Application::Instance().ActiveForm(), Owed::Back);
 }
 
-void SnapshotWriter::MessageBoxShowing(const std::string& text, const std::string& caption, uint32_t flags) {
-    const Form* under = Application::Instance().ActiveForm();
-    Write(under ? FilePart(under->Name()) + "-box" : "box", MessageBoxSvg(under, text, caption, flags));
+void SnapshotWriter::Draw(const Form& f) {
+    Write(FilePart(f.Name()), FormSvg(f));
+    Owe(nullptr, Owed::Nothing);
 }
 
 void SnapshotWriter::Write(const std::string& name, const std::string& svg) {
