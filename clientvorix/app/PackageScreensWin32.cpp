@@ -68,8 +68,12 @@ PackageScreens::~PackageScreens() { Link() = ZvFormsLink{}; }
 
 void PackageScreens::AddObserver(forms::FormObserver& observer) { impl_->observers.push_back(&observer); }
 
-// The package's own writer keeps its failures; the folder was tried before the run.
-std::string PackageScreens::SnapshotFailure() const { return ""; }
+// The package draws the pictures and keeps their failure.
+std::string PackageScreens::SnapshotFailure() const {
+    const ZvFormsLink& link = Link();
+    char message[2048] = {};
+    return link.snapshot_failure && link.snapshot_failure(message, sizeof message) ? message : "";
+}
 
 bool PackageScreens::Aborted() const { return AbortCode() != 0; }
 

@@ -34,6 +34,8 @@ typedef struct ZvFormsLink {
        (0 none, else its exit status) with its message cut to the buffer. */
     int32_t (*abort_state)(void* packageContext, char* message, int32_t capacity);
     void* packageContext;
+    /* 1 with the first picture that could not be written (snapshotDir), else 0. */
+    int32_t (*snapshot_failure)(char* message, int32_t capacity);
 } ZvFormsLink;
 
 typedef ZvFormsLink* (*ZvFormsLinkFunction)(void);
