@@ -96,6 +96,8 @@ TEST(Scenario, MistakesNameFileLineAndProblem) {
     EXPECT_EQ(ErrorOf("entry = \"Executa\"\n"), "caso.toml:1: unknown entry point 'Executa'");
     EXPECT_EQ(ErrorOf("entry = \"ExecutaVenda\"\n[service]\ntags = { \"CPRE\" = \"1\" }\n"),
               "caso.toml:3: service tag 'CPRE' must end with ':'");
+    EXPECT_EQ(ErrorOf("entry = \"ExecutaVenda\"\n[service]\nq = { \"0;1\" = \"x\" }\n"),
+              "caso.toml:3: service Q sub-code '0;1' must have three characters other than ';'");
     EXPECT_EQ(ErrorOf("entry = \"ExecutaVenda\"\n[enabled]\nterminal = [1, \"2\"]\n"),
               "caso.toml:3: 'enabled.terminal' must be an integer");
     EXPECT_EQ(ErrorOf("entry = \"ExecutaVenda\"\n[[authorizations]]\nresult = true\nfield = {}\n"),

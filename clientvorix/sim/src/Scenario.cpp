@@ -128,8 +128,11 @@ public:
         }
         if (const auto* q = t.get("q")) {
             for (const auto& [key, value] : Table(*q, name + ".q")) {
-                const std::string sub(key.str());
-                if (sub.size() != 3) Fail(key.source(), "service Q sub-code '" + sub + "' must have three characters");
+                const std::string sub = Utf8ToCp1252(key.str());
+                // A ';' would end the entry inside its own sub-code: it could never be found.
+                if (sub.size() != 3 || sub.find(';') != std::string::npos) {
+                    Fail(key.source(), "service Q sub-code '" + sub + "' must have three characters other than ';'");
+                }
                 const std::string content = Text(value, name + ".q." + sub);
                 if (content.find(';') != std::string::npos) {
                     Fail(value.source(), "service Q content cannot hold ';' (it separates the entries)");
