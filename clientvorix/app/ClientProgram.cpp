@@ -109,6 +109,7 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens&
     }
     // The package swallows what escapes its entry points; the backend still knows.
     if (screens.Aborted()) out = {screens.AbortCode(), screens.AbortMessage()};
+    if (out.status == kExitDone && !screens.SnapshotFailure().empty()) out = {kExitBadInput, screens.SnapshotFailure()};
     out.lastModalResult = ending.LastModalResult();
     if (o.timings) clock.Print();
     return out;

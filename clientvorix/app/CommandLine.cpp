@@ -4,9 +4,21 @@ namespace clientvorix {
 
 const char* Usage() {
     return "usage: clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless|windows]\n"
-           "                   [--journal OUT.jsonl] [--package PATH] [--timings]\n"
-           "exit status: 0 done, 2 bad command line, scenario or script, 3 script ran out,\n"
-           "             4 expectation failed, 5 package cannot be loaded\n";
+           "                   [--journal OUT.jsonl] [--package PATH] [--timings] [--snapshot DIR]\n"
+           "  SCENARIO.toml    what the client holds and how its libraries answer (none: the default sale)\n"
+           "  --script FILE    the operator's actions; the run is headless unless --ui terminal is given\n"
+           "  --ui KIND        terminal, headless, or windows (the Windows build)\n"
+           "  --journal FILE   every call, screen and box of the run, one JSON line each\n"
+           "  --package PATH   the package to load (default: Zentravela.so beside the program)\n"
+           "  --timings        the run's timings and peak memory on standard error\n"
+           "  --snapshot DIR   an SVG picture of every screen and message box as it is shown\n"
+           "exit status:\n"
+           "  0  the call ran to its end\n"
+           "  1  the package let an error escape an entry point\n"
+           "  2  a bad command line, scenario or script, or a journal or snapshot that cannot be written\n"
+           "  3  the script ran out while a screen or a message box waited\n"
+           "  4  an expect line of the script failed\n"
+           "  5  the package cannot be loaded\n";
 }
 
 Options ParseCommandLine(const std::vector<std::string>& args) {
@@ -29,6 +41,8 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
             else if (ui == "headless") o.ui = Ui::Headless;
             else if (ui == "windows") o.ui = Ui::Windows;
             else throw UsageError("--ui takes terminal, headless or windows, not '" + ui + "'");
+        } else if (a == "--snapshot") {
+            o.snapshot = value("--snapshot");
         } else if (a == "--timings") {
             o.timings = true;
         } else if (a == "--help" || a == "-h") {

@@ -1,6 +1,6 @@
 #pragma once
 // clientvorix [SCENARIO.toml] [--script OPERATOR.txt] [--ui terminal|headless|windows]
-//             [--journal OUT.jsonl] [--package PATH] [--timings]
+//             [--journal OUT.jsonl] [--package PATH] [--timings] [--snapshot DIR]
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,6 +16,7 @@ struct Options {
     Ui ui = Ui::Default;
     std::optional<std::string> journal;
     std::optional<std::string> package;   // none = Zentravela.so beside the program
+    std::optional<std::string> snapshot;  // folder for a picture of every screen and box shown
     bool timings = false;  // print the run's timings and peak memory on standard error
     bool help = false;
 };

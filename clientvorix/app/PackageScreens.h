@@ -24,6 +24,9 @@ public:
     // Observers stay attached while this object lives.
     void AddObserver(forms::FormObserver& observer);
 
+    // The first snapshot that could not be written, "" when none (or none asked).
+    std::string SnapshotFailure() const;
+
     // The operator script's abort, read after the package returned.
     bool Aborted() const;
     int AbortCode() const;

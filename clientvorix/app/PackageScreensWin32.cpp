@@ -3,6 +3,7 @@
 #include "PackageScreens.h"
 #include "forms/Form.h"
 #include "forms/HostLink.h"
+#include "forms/SnapshotWriter.h"
 
 namespace clientvorix {
 
@@ -17,6 +18,7 @@ ZvFormsLink& Link() {
 
 struct PackageScreens::Impl {
     std::string scriptPath;
+    std::string snapshotDir;
     std::vector<forms::FormObserver*> observers;
 
     // The package's form reaches the observers as a form of the same name:
@@ -46,10 +48,17 @@ PackageScreens::PackageScreens(const Options& o, std::vector<forms::ScriptAction
     (void)script;  // the package reads the script itself, with its own copy of the form model
     if (o.ui == Ui::Terminal) throw std::runtime_error("the Windows build draws real windows: --ui windows");
     impl_->scriptPath = o.script ? *o.script : "";
+    // The package draws the pictures; the folder is made and tried here, so a
+    // bad one stops the run before anything is shown.
+    if (o.snapshot) {
+        const forms::SnapshotWriter check(*o.snapshot);
+    }
+    impl_->snapshotDir = o.snapshot ? *o.snapshot : "";
     ZvFormsLink& link = Link();
     link = ZvFormsLink{};
     link.ui = RunsHeadless(o) ? ZV_FORMS_UI_HEADLESS : ZV_FORMS_UI_WINDOWS;
     link.scriptPath = o.script ? impl_->scriptPath.c_str() : nullptr;
+    link.snapshotDir = o.snapshot ? impl_->snapshotDir.c_str() : nullptr;
     link.context = impl_.get();
     link.form_event = Impl::FormEvent;
     link.message_box = Impl::MessageBoxShown;
@@ -58,6 +67,13 @@ PackageScreens::PackageScreens(const Options& o, std::vector<forms::ScriptAction
 PackageScreens::~PackageScreens() { Link() = ZvFormsLink{}; }
 
 void PackageScreens::AddObserver(forms::FormObserver& observer) { impl_->observers.push_back(&observer); }
+
+// The package draws the pictures and keeps their failure.
+std::string PackageScreens::SnapshotFailure() const {
+    const ZvFormsLink& link = Link();
+    char message[2048] = {};
+    return link.snapshot_failure && link.snapshot_failure(message, sizeof message) ? message : "";
+}
 
 bool PackageScreens::Aborted() const { return AbortCode() != 0; }
 

@@ -66,12 +66,14 @@ TFrmMod::TFrmMod(std::string name) : forms::Form(std::move(name)) {
     lbTitulo->SetBounds(40, 6, 361, 22);
     lbTitulo->SetWordWrap(true);
     lbTitulo->SetTransparent(true);
+    lbTitulo->SetAutoSize(false);
     lbTitulo->SetFont(Arial(11, true));
     lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O");
 
     lbMensagem = &Add<forms::Label>("lbMensagem");
     lbMensagem->SetBounds(15, 404, 407, 19);
     lbMensagem->SetTransparent(true);
+    lbMensagem->SetAutoSize(false);
     lbMensagem->SetFont(Arial(12, true));
     lbMensagem->SetCaption("Mensagem informativa ao operador");
 
@@ -92,6 +94,7 @@ TFrmMod::TFrmMod(std::string name) : forms::Form(std::move(name)) {
     lbVersao->SetAlignment(forms::Alignment::Right);
     lbVersao->SetWordWrap(true);
     lbVersao->SetTransparent(true);
+    lbVersao->SetAutoSize(false);
     lbVersao->SetFont(Arial(11, true));
     lbVersao->SetCaption("Modulo Zentravela - v1.0.0");
 

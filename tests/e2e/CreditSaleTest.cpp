@@ -71,7 +71,7 @@ std::vector<std::string> TextosDasCaixas(const ClientRun& run) {
 }
 
 TEST(CreditSale, AtSightSaleTypedByTheOperator) {
-    const auto run = Roda("credito_a_vista", "a_vista");
+    const auto run = Roda("venda-a-vista", "a_vista");
     EXPECT_EQ(Campo(run, "1003"), "15000");
     EXPECT_EQ(Campo(run, "10156"), "4");
     EXPECT_EQ(Campo(run, "1016"), "0");
@@ -98,14 +98,14 @@ TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
 }
 
 TEST(CreditSale, AnAmountErasedWithBackspaceIsAskedForAgainAndNothingIsAuthorised) {
-    const auto run = Roda("credito_a_vista", "valor_apagado");
+    const auto run = Roda("venda-a-vista", "valor_apagado");
     EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(26)});
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 2);
 }
 
 TEST(CreditSale, AZeroAmountIsDeclinedByTheAuthoriser) {
-    const auto run = Roda("credito_a_vista", "valor_zero");
+    const auto run = Roda("venda-a-vista", "valor_zero");
     EXPECT_EQ(Campo(run, "1003"), "000");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);

@@ -26,6 +26,14 @@ TEST(Program, BrokenScenarioOrScriptNamesFileLineAndProblem) {
     EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal, headless or windows")) << usage.Stderr();
 }
 
+TEST(Program, HelpNamesEveryExitStatus) {
+    const auto help = ClientRun::WithArgs({"--help"});
+    EXPECT_EQ(help.ExitStatus(), 0);
+    const std::string usage = ReadText(help.Folder() + "/stdout");
+    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "})
+        EXPECT_TRUE(Contains(usage, status)) << status << " in\n" << usage;
+}
+
 TEST(Program, ScriptThatRunsOutNamesTheWaitingScreenAndStillEndsWithTheFields) {
     const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n", "");
     EXPECT_EQ(run.ExitStatus(), 3);

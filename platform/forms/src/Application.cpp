@@ -50,6 +50,7 @@ void Application::Destroy(Form* f) {
 
 // Without a backend nobody can answer: the platform's failure answer (0).
 int Application::MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+    for (FormObserver* o : std::vector<FormObserver*>(observers_)) o->MessageBoxShowing(text, caption, flags);
     const int answer = backend_ ? backend_->MessageBox(*this, text, caption, flags) : 0;
     for (FormObserver* o : std::vector<FormObserver*>(observers_)) o->MessageBoxShown(text, caption, flags, answer);
     return answer;
@@ -71,6 +72,8 @@ void Application::HandleMessage() {
     if (queue_.empty()) QueueDueTimers();
     if (queue_.empty()) {
         if (!backend_) throw std::logic_error("no backend delivers input: the modal loop would wait forever");
+        if (Form* f = ActiveForm())
+            for (FormObserver* o : std::vector<FormObserver*>(observers_)) o->FormWaiting(*f);
         backend_->Idle(*this);
         return;
     }

@@ -10,16 +10,8 @@ GlyphButton::GlyphButton(Form& form, Control* parent, std::string name)
 }
 
 char GlyphButton::Accelerator() const {
-    const std::string caption = Caption();
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;  // "&&" is a plain ampersand
-            continue;
-        }
-        return Cp1252Upper(caption[i + 1]);
-    }
-    return 0;
+    const int at = AcceleratorIndex();
+    return at < 0 ? 0 : Cp1252Upper(DisplayCaption()[static_cast<size_t>(at)]);
 }
 
 std::string GlyphButton::DisplayCaption() const {
@@ -36,6 +28,17 @@ std::string GlyphButton::DisplayCaption() const {
         shown += caption[i];
     }
     return shown;
+}
+
+int GlyphButton::AcceleratorIndex() const {
+    const std::string caption = Caption();
+    int shown = 0;
+    for (size_t i = 0; i + 1 < caption.size(); ++i, ++shown) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return shown;
+        ++i;  // "&&" shows one "&"
+    }
+    return -1;
 }
 
 void GlyphButton::DefaultKey(char key) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "forms/Application.h"
+#include "forms/SnapshotWriter.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "forms/backends/ScreenBackend.h"
 #include "port/Os.h"
@@ -39,6 +40,8 @@ struct Attachment {
     std::unique_ptr<Backend> backend;
     std::unique_ptr<Backend> detached;  // kept after detaching: the host program reads its abort
     std::unique_ptr<LinkObserver> observer;
+    std::unique_ptr<SnapshotWriter> snapshots;
+    std::string snapshotFailure;  // kept after detaching: the host program reads it after Finalize
 };
 
 Attachment& Attached() {
@@ -56,16 +59,27 @@ bool OwnFormModel() {
 #endif
 }
 
+// Cut to the caller's buffer and terminated.
+void CopyOut(const std::string& text, char* message, int32_t capacity) {
+    if (!message || capacity <= 0) return;
+    const size_t n = std::min(text.size(), static_cast<size_t>(capacity - 1));
+    std::memcpy(message, text.data(), n);
+    message[n] = '\0';
+}
+
 int32_t AbortState(void* packageContext, char* message, int32_t capacity) {
     const auto* backend = static_cast<const Backend*>(packageContext);
     if (!backend || !backend->Aborted()) return 0;
-    if (message && capacity > 0) {
-        const std::string text = backend->AbortMessage();
-        const size_t n = std::min(text.size(), static_cast<size_t>(capacity - 1));
-        std::memcpy(message, text.data(), n);
-        message[n] = '\0';
-    }
+    CopyOut(backend->AbortMessage(), message, capacity);
     return backend->AbortCode();
+}
+
+int32_t SnapshotFailure(char* message, int32_t capacity) {
+    const Attachment& a = Attached();
+    const std::string failure = a.snapshots ? a.snapshots->Failure() : a.snapshotFailure;
+    if (failure.empty()) return 0;
+    CopyOut(failure, message, capacity);
+    return 1;
 }
 
 std::vector<ScriptAction> ScriptOf(const ZvFormsLink* link) {
@@ -100,8 +114,19 @@ void AttachToHostProgram() {
     if (!a.link) return;
     a.observer = std::make_unique<LinkObserver>(*a.link);
     app.AddObserver(a.observer.get());
+    // The pictures are drawn where the forms are: in this copy of the form model.
+    a.snapshotFailure.clear();
+    if (a.link->snapshotDir) {
+        try {
+            a.snapshots = std::make_unique<SnapshotWriter>(a.link->snapshotDir);
+            app.AddObserver(a.snapshots.get());
+        } catch (const std::exception& e) {
+            a.snapshotFailure = e.what();  // the host program tried the folder first; still, it is said
+        }
+    }
     a.link->packageContext = a.backend.get();
     a.link->abort_state = AbortState;
+    a.link->snapshot_failure = SnapshotFailure;
 }
 
 // The abort stays readable: the host program reads it after Finalize.
@@ -110,6 +135,11 @@ void DetachFromHostProgram() {
     Attachment& a = Attached();
     if (!a.backend) return;
     if (a.observer) app.RemoveObserver(a.observer.get());
+    if (a.snapshots) {
+        app.RemoveObserver(a.snapshots.get());
+        a.snapshotFailure = a.snapshots->Failure();
+    }
+    a.snapshots.reset();
     if (app.GetBackend() == a.backend.get()) app.SetBackend(nullptr);
     a.observer.reset();
     a.detached = std::move(a.backend);

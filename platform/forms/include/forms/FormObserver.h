@@ -14,6 +14,12 @@ public:
     virtual void FormShown(Form& f) { (void)f; }
     virtual void FormClosed(Form& f, int modalResult) { (void)f; (void)modalResult; }
     virtual void FormDestroyed(Form& f) { (void)f; }
+    // The loop found nothing to do: the active form waits for the operator.
+    virtual void FormWaiting(Form& f) { (void)f; }
+    // A message box is about to wait for the operator; MessageBoxShown follows with the answer.
+    virtual void MessageBoxShowing(const std::string& text, const std::string& caption, uint32_t flags) {
+        (void)text; (void)caption; (void)flags;
+    }
     virtual void MessageBoxShown(const std::string& text, const std::string& caption, uint32_t flags,
                                  int answer) {
         (void)text; (void)caption; (void)flags; (void)answer;

@@ -13,6 +13,8 @@ public:
     char Accelerator() const;
     // The caption as shown: "&&" as "&", a single "&" removed.
     std::string DisplayCaption() const;
+    // Where the accelerator stands in the shown caption, -1 when there is none.
+    int AcceleratorIndex() const;
 
     bool Default() const { return default_; }  // Enter elsewhere presses it
     void SetDefault(bool d) { default_ = d; }

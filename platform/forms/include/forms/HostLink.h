@@ -25,6 +25,7 @@ typedef struct ZvFormsLink {
     /* Filled by the host program. */
     int32_t ui;                /* ZvFormsUi */
     const char* scriptPath;    /* operator script, or null (then only real windows) */
+    const char* snapshotDir;   /* folder for a picture of every screen and box shown, or null */
     void* context;
     void (*form_event)(void* context, int32_t event, const char* formName, int32_t modalResult);
     void (*message_box)(void* context, const char* text, const char* caption, uint32_t flags, int32_t answer);
@@ -33,6 +34,8 @@ typedef struct ZvFormsLink {
        (0 none, else its exit status) with its message cut to the buffer. */
     int32_t (*abort_state)(void* packageContext, char* message, int32_t capacity);
     void* packageContext;
+    /* 1 with the first picture that could not be written (snapshotDir), else 0. */
+    int32_t (*snapshot_failure)(char* message, int32_t capacity);
 } ZvFormsLink;
 
 typedef ZvFormsLink* (*ZvFormsLinkFunction)(void);

@@ -12,11 +12,16 @@ public:
     void SetWordWrap(bool w) { wordWrap_ = w; }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool t) { transparent_ = t; }
+    // As on the platform, a label grows to its caption unless told not to
+    // (rightwards, or leftwards when right-aligned); one that does not cuts it.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool a) { autoSize_ = a; }
 
 private:
     Alignment alignment_ = Alignment::Left;
     bool wordWrap_ = false;
     bool transparent_ = false;
+    bool autoSize_ = true;
 };
 
 }  // namespace forms

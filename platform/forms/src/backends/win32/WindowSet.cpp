@@ -1,12 +1,15 @@
 #include "WindowSet.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "../../TextMetrics.h"
 #include "forms/Application.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
 #include "forms/Image.h"
+#include "forms/Label.h"
 #include "forms/Memo.h"
 
 namespace forms::win32 {
@@ -139,7 +142,18 @@ WindowSet::Look WindowSet::LookOf(const Control& c, bool focused) {
     look.height = c.Height();
     look.color = c.GetColor();
     look.text = c.Caption();
-    if (auto* e = dynamic_cast<const Edit*>(&c)) {
+    if (auto* label = dynamic_cast<const Label*>(&c); label && label->AutoSize() && !label->WordWrap()) {
+        // The label's window grows to its caption: rightwards, or leftwards when right-aligned.
+        double widest = 0;
+        for (const std::string& line : text::Lines(c.Caption()))
+            widest = std::max(widest, text::Width(line, c.GetFont()));
+        const int grown = static_cast<int>(std::ceil(widest)) + 1;
+        if (grown > look.width) {
+            if (label->GetAlignment() == Alignment::Right) look.left -= grown - look.width;
+            if (label->GetAlignment() == Alignment::Center) look.left -= (grown - look.width) / 2;
+            look.width = grown;
+        }
+    } else if (auto* e = dynamic_cast<const Edit*>(&c)) {
         look.text = e->DisplayText();
         look.caret = e->SelStart();
         look.selection = e->SelLength();

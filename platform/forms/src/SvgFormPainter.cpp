@@ -1,0 +1,237 @@
+#include "SvgFormPainter.h"
+
+#include <algorithm>
+
+#include "TextMetrics.h"
+#include "forms/Edit.h"
+#include "forms/GlyphButton.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/Memo.h"
+#include "forms/Panel.h"
+
+namespace forms::svg {
+
+namespace {
+
+// The platform's classic colours (0x00BBGGRR).
+constexpr Color kWhite = 0xFFFFFF, kLight = 0xE0E0E0, kFace = 0xC0C0C0, kShadow = 0x808080, kBlack = 0x000000;
+constexpr Color kHighlight = 0x800000;  // navy: selected text, a window's title bar
+constexpr int kFrame = 4, kTitleBar = 19;  // a bordered window's frame and title bar
+constexpr int kScrollBar = 16;
+
+void RaisedEdge(Canvas& canvas, int x, int y, int width, int height) {
+    canvas.Ring(x, y, width, height, kLight, kBlack);
+    canvas.Ring(x + 1, y + 1, width - 2, height - 2, kWhite, kShadow);
+}
+
+void SunkenEdge(Canvas& canvas, int x, int y, int width, int height) {
+    canvas.Ring(x, y, width, height, kShadow, kWhite);
+    canvas.Ring(x + 1, y + 1, width - 2, height - 2, kBlack, kLight);
+}
+
+// The baseline that centres one line of the font in a box of that height.
+double CentredBaseline(int height, const Font& font) {
+    return (height - text::LineHeight(font)) / 2.0 + text::Ascent(font);
+}
+
+// Graphic controls (labels, pictures) lie under the windowed ones of the same
+// parent, as on the platform; each group keeps its creation order.
+bool Windowed(const Control& c) { return c.IsFocusable() || c.IsContainer(); }
+
+}  // namespace
+
+void PaintPushButton(Canvas& canvas, int width, int height, const std::string& caption, int accelerator,
+                     const Font& font, bool enabled, bool focused, bool isDefault) {
+    canvas.Rect(0, 0, width, height, kFace);
+    const int inset = isDefault ? 1 : 0;
+    if (isDefault) canvas.Frame(0, 0, width, height, kBlack);
+    RaisedEdge(canvas, inset, inset, width - 2 * inset, height - 2 * inset);
+    TextStyle style{font, enabled ? font.color : kShadow, TextStyle::Anchor::Middle};
+    if (accelerator >= 0) {
+        style.spanStart = accelerator;
+        style.spanLength = 1;
+        style.spanUnderline = true;
+    }
+    const double baseline = CentredBaseline(height, font);
+    if (!enabled) {
+        TextStyle embossed = style;
+        embossed.color = kWhite;
+        canvas.Text(width / 2.0 + 1, baseline + 1, caption, embossed);
+    }
+    canvas.Text(width / 2.0, baseline, caption, style);
+    if (focused) canvas.Frame(4, 4, width - 8, height - 8, kBlack, true);
+}
+
+void FormPainter::Paint(const Form& f) {
+    const Control* active = f.ActiveControl();
+    focused_ = active && active->CanFocus() ? active : nullptr;
+    canvas_.Rect(0, 0, f.Width(), f.Height(), f.GetColor());
+    int left = 0, top = 0, width = f.Width(), height = f.Height();
+    if (!f.Borderless()) {
+        RaisedEdge(canvas_, 0, 0, f.Width(), f.Height());
+        canvas_.Rect(kFrame - 1, kFrame - 1, f.Width() - 2 * kFrame + 2, kTitleBar - 1, kHighlight);
+        Font caption;
+        caption.bold = true;
+        canvas_.Text(kFrame + 3, kFrame - 1 + CentredBaseline(kTitleBar - 1, caption), f.Caption(),
+                     TextStyle{caption, kWhite});
+        left = kFrame;
+        top = kFrame + kTitleBar;
+        width -= 2 * kFrame;
+        height -= top + kFrame;
+    }
+    canvas_.Open(left, top, width, height, f.Name());
+    PaintChildren(f.TopControls(), width, height, f.GetColor());
+    canvas_.Close();
+}
+
+void FormPainter::PaintChildren(const std::vector<Control*>& children, int width, int height, Color background) {
+    for (const bool windowed : {false, true})
+        for (const Control* c : children)
+            if (c->Visible() && Windowed(*c) == windowed) PaintControl(*c, width, height, background);
+}
+
+void FormPainter::PaintControl(const Control& c, int parentWidth, int parentHeight, Color background) {
+    const auto* image = dynamic_cast<const Image*>(&c);
+    const auto* label = dynamic_cast<const Label*>(&c);
+    if (image && image->AlignClient()) {
+        canvas_.Open(0, 0, parentWidth, parentHeight, c.Name() + ": " + image->Picture());
+    } else if (image) {
+        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name() + ": " + image->Picture());
+    } else {
+        // A label that grows to its caption is never cut.
+        const bool grows = label && label->AutoSize() && !label->WordWrap();
+        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name(), !grows);
+    }
+    const int width = image && image->AlignClient() ? parentWidth : c.Width();
+    const int height = image && image->AlignClient() ? parentHeight : c.Height();
+    if (label) {
+        PaintLabel(*label, width, height, background);
+    } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
+        PaintEdit(*edit, width, height);
+    } else if (auto* button = dynamic_cast<const GlyphButton*>(&c)) {
+        PaintButton(*button, width, height);
+    } else if (auto* panel = dynamic_cast<const Panel*>(&c)) {
+        PaintPanel(*panel, width, height);
+        PaintChildren(panel->Children(), width, height, panel->GetColor());
+    } else if (auto* memo = dynamic_cast<const Memo*>(&c)) {
+        PaintMemo(*memo, width, height);
+    } else if (image) {
+        // The model knows a picture by its description only: its place shows
+        // the colour behind it, and the description is the place's title.
+        canvas_.Rect(0, 0, width, height, background);
+    }
+    canvas_.Close();
+}
+
+void FormPainter::PaintLabel(const Label& label, int width, int height, Color background) {
+    const Font& font = label.GetFont();
+    const std::vector<std::string> lines =
+        label.WordWrap() ? text::Wrap(label.Caption(), font, width) : text::Lines(label.Caption());
+    if (!label.Transparent()) {
+        // A label that grew to its caption shows its colour under all of it.
+        double grown = width;
+        if (label.AutoSize() && !label.WordWrap())
+            for (const std::string& line : lines) grown = std::max(grown, text::Width(line, font));
+        const double left = label.GetAlignment() == Alignment::Right    ? width - grown
+                            : label.GetAlignment() == Alignment::Center ? (width - grown) / 2
+                                                                        : 0;
+        canvas_.Rect(left, 0, grown, height, background);
+    }
+    TextStyle style{font, label.EffectivelyEnabled() ? font.color : kShadow};
+    double x = 0;
+    if (label.GetAlignment() == Alignment::Right) {
+        style.anchor = TextStyle::Anchor::End;
+        x = width;
+    } else if (label.GetAlignment() == Alignment::Center) {
+        style.anchor = TextStyle::Anchor::Middle;
+        x = width / 2.0;
+    }
+    double baseline = text::Ascent(font);
+    for (const std::string& line : lines) {
+        canvas_.Text(x, baseline, line, style);
+        baseline += text::LineHeight(font);
+    }
+}
+
+void FormPainter::PaintEdit(const Edit& edit, int width, int height) {
+    const bool enabled = edit.EffectivelyEnabled();
+    canvas_.Rect(0, 0, width, height, enabled ? edit.GetColor() : kLight);
+    SunkenEdge(canvas_, 0, 0, width, height);
+    const Font& font = edit.GetFont();
+    const std::string shown = edit.DisplayText();
+    const bool focused = focused_ == &edit;
+    const int start = std::clamp(edit.SelStart(), 0, static_cast<int>(shown.size()));
+    const int selected = focused ? std::clamp(edit.SelLength(), 0, static_cast<int>(shown.size()) - start) : 0;
+    constexpr double kTextLeft = 3;
+    const double caretX = kTextLeft + text::Width(shown.substr(0, static_cast<size_t>(start)), font);
+    TextStyle style{font, enabled ? font.color : kShadow};
+    if (selected > 0) {
+        const double selectedWidth = text::Width(shown.substr(static_cast<size_t>(start), static_cast<size_t>(selected)), font);
+        canvas_.Rect(caretX, 3, selectedWidth, height - 6, kHighlight);
+        style.spanStart = start;
+        style.spanLength = selected;
+        style.spanRecoloured = true;
+        style.spanColor = kWhite;
+    }
+    canvas_.Text(kTextLeft, CentredBaseline(height, font), shown, style);
+    if (focused && selected == 0) canvas_.Rect(caretX, 3, 1, height - 6, kBlack);
+}
+
+void FormPainter::PaintButton(const GlyphButton& button, int width, int height) {
+    PaintPushButton(canvas_, width, height, button.DisplayCaption(), button.AcceleratorIndex(), button.GetFont(),
+                    button.EffectivelyEnabled(), focused_ == &button, button.Default());
+}
+
+// A panel's outer bevel is raised; "no bevel" draws no edge at all.
+void FormPainter::PaintPanel(const Panel& panel, int width, int height) {
+    canvas_.Rect(0, 0, width, height, panel.GetColor());
+    if (panel.BevelInner() != Bevel::None) {
+        canvas_.Ring(0, 0, width, height, kWhite, kShadow);
+        if (panel.BevelInner() == Bevel::Lowered) canvas_.Ring(1, 1, width - 2, height - 2, kShadow, kWhite);
+        if (panel.BevelInner() == Bevel::Raised) canvas_.Ring(1, 1, width - 2, height - 2, kWhite, kShadow);
+    }
+    if (panel.Caption().empty()) return;
+    const Font& font = panel.GetFont();
+    canvas_.Text(width / 2.0, CentredBaseline(height, font), panel.Caption(),
+                 TextStyle{font, font.color, TextStyle::Anchor::Middle});
+}
+
+// The lines from the memo's top line, as many as the box holds at the
+// memo's own line height; a longer text gets the platform's scroll bar.
+void FormPainter::PaintMemo(const Memo& memo, int width, int height) {
+    canvas_.Rect(0, 0, width, height, memo.EffectivelyEnabled() ? memo.GetColor() : kLight);
+    SunkenEdge(canvas_, 0, 0, width, height);
+    const Font& font = memo.GetFont();
+    const int lineHeight = std::max(1, static_cast<int>(text::PixelSize(font)) + 2);
+    const int shown = std::max(1, (height - 4) / lineHeight);
+    const int lines = static_cast<int>(memo.Lines().size());
+    const int top = std::clamp(memo.TopLine(), 0, std::max(0, lines - 1));
+    const TextStyle style{font, memo.EffectivelyEnabled() ? font.color : kShadow};
+    for (int i = 0; i < shown && top + i < lines; ++i)
+        canvas_.Text(3, 2 + i * lineHeight + text::Ascent(font), memo.Lines()[static_cast<size_t>(top + i)], style);
+    if (focused_ == &memo) canvas_.Rect(3, 3, 1, lineHeight - 1, kBlack);
+    if (lines > shown && width > kScrollBar + 4) ScrollBar(width - 2 - kScrollBar, 2, height - 4, lines, shown, top);
+}
+
+void FormPainter::ScrollBar(int x, int y, int height, int lines, int shown, int top) {
+    canvas_.Rect(x, y, kScrollBar, height, kLight);
+    const int arrows = std::min(kScrollBar, height / 2);
+    for (const bool up : {true, false}) {
+        const int by = up ? y : y + height - arrows;
+        canvas_.Rect(x, by, kScrollBar, arrows, kFace);
+        RaisedEdge(canvas_, x, by, kScrollBar, arrows);
+        const double cx = x + kScrollBar / 2.0, cy = by + arrows / 2.0;
+        const double tip = up ? -2 : 2;
+        canvas_.Polygon({{cx - 4, cy - tip}, {cx + 4, cy - tip}, {cx, cy + tip}}, kBlack, kBlack);
+    }
+    const int track = height - 2 * arrows;
+    if (track <= 4) return;
+    const int thumb = std::max(8, track * shown / lines);
+    const int last = std::max(1, lines - shown);
+    const int at = y + arrows + (track - thumb) * std::min(top, last) / last;
+    canvas_.Rect(x, at, kScrollBar, thumb, kFace);
+    RaisedEdge(canvas_, x, at, kScrollBar, thumb);
+}
+
+}  // namespace forms::svg
