@@ -10,7 +10,7 @@
 namespace e2e {
 namespace {
 
-const std::filesystem::path kAqui = std::filesystem::path(__FILE__).parent_path();
+const std::filesystem::path kAqui = std::filesystem::path(ZV_E2E_DIR);
 const std::filesystem::path kCenarios = kAqui.parent_path().parent_path() / "clientvorix" / "scenarios";
 
 ClientRun Roda(const std::filesystem::path& cenario, const std::string& roteiro) {

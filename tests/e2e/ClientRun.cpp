@@ -60,6 +60,14 @@ int Spawn(const std::vector<std::string>& args, const std::string& folder) {
     return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
+// What the program printed, its lines ended alike whichever platform's program printed them.
+std::string Output(const std::string& path) {
+    std::string text = ReadText(path);
+    std::string::size_type at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos) text.erase(at, 1);
+    return text;
+}
+
 }  // namespace
 
 std::string ClientProgram() {
@@ -91,8 +99,8 @@ ClientRun ClientRun::Execute(const std::string& scenarioToml, const std::string&
                                      "--journal", run.folder_ + "/journal.jsonl"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     run.status_ = Spawn(args, run.folder_);
-    run.stderr_ = ReadText(run.folder_ + "/stderr");
-    run.stdout_ = ReadText(run.folder_ + "/stdout");
+    run.stderr_ = Output(run.folder_ + "/stderr");
+    run.stdout_ = Output(run.folder_ + "/stdout");
     std::istringstream journal(ReadText(run.folder_ + "/journal.jsonl"));
     for (std::string line; std::getline(journal, line);) {
         if (!line.empty()) run.lines_.push_back(nlohmann::json::parse(line));
@@ -104,8 +112,8 @@ ClientRun ClientRun::WithArgs(const std::vector<std::string>& args) {
     ClientRun run;
     run.folder_ = NewFolder();
     run.status_ = Spawn(args, run.folder_);
-    run.stderr_ = ReadText(run.folder_ + "/stderr");
-    run.stdout_ = ReadText(run.folder_ + "/stdout");
+    run.stderr_ = Output(run.folder_ + "/stderr");
+    run.stdout_ = Output(run.folder_ + "/stdout");
     return run;
 }
 

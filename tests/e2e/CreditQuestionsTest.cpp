@@ -12,7 +12,7 @@
 namespace e2e {
 namespace {
 
-const std::filesystem::path kPerguntas = std::filesystem::path(__FILE__).parent_path() / "questions";
+const std::filesystem::path kPerguntas = std::filesystem::path(ZV_E2E_DIR) / "questions";
 
 std::string Le(const std::string& nome) {
     std::ifstream in(kPerguntas / nome, std::ios::binary);

@@ -13,9 +13,8 @@
 namespace e2e {
 namespace {
 
-const std::filesystem::path kCredito = std::filesystem::path(__FILE__).parent_path() / "credit";
-const std::filesystem::path kCenarios =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "clientvorix" / "scenarios";
+const std::filesystem::path kCredito = std::filesystem::path(ZV_E2E_DIR) / "credit";
+const std::filesystem::path kCenarios = ZV_SCENARIOS_DIR;
 
 std::string Le(const std::filesystem::path& arquivo) {
     std::ifstream in(arquivo, std::ios::binary);

@@ -11,7 +11,7 @@
 namespace e2e {
 namespace {
 
-const std::filesystem::path kFatura = std::filesystem::path(__FILE__).parent_path() / "invoice";
+const std::filesystem::path kFatura = std::filesystem::path(ZV_E2E_DIR) / "invoice";
 
 std::string Le(const std::filesystem::path& arquivo) {
     std::ifstream in(arquivo, std::ios::binary);

@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kFontes = fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+const fs::path kFontes = fs::path(ZV_SOURCE_DIR);
 
 // The screens the package shows; each must be drawn by some run.
 const std::set<std::string> kTelas = {
