@@ -37,7 +37,7 @@ void ZV_HOSTAPI RemoveCartao(const char* text) {
     sim::GuardedVoid(kLib, "RemoveCartao", [&] {
         const std::string t = sim::InText(text);
         State::Instance().SetPinpadText(t);
-        State::Instance().JournalCall(kLib, "RemoveCartao", {J(t)}, nullptr);
+        State::Instance().JournalCall(kLib, "RemoveCartao", nlohmann::json::array({J(t)}), nullptr);
     });
 }
 
@@ -45,7 +45,7 @@ void ZV_HOSTAPI ExibeMsgPinpad(const char* text) {
     sim::GuardedVoid(kLib, "ExibeMsgPinpad", [&] {
         const std::string t = sim::InText(text);
         State::Instance().SetPinpadText(t);
-        State::Instance().JournalCall(kLib, "ExibeMsgPinpad", {J(t)}, nullptr);
+        State::Instance().JournalCall(kLib, "ExibeMsgPinpad", nlohmann::json::array({J(t)}), nullptr);
     });
 }
 

@@ -26,12 +26,12 @@ extern "C" {
 
 void ZV_HOSTAPI RemoveFormato(char* out, int32_t capacity, const char* text) {
     const std::string in = sim::InText(text);
-    Format("RemoveFormato", out, capacity, {J(in)}, [&] { return sim::RemoveFormato(in); });
+    Format("RemoveFormato", out, capacity, nlohmann::json::array({J(in)}), [&] { return sim::RemoveFormato(in); });
 }
 
 void ZV_HOSTAPI Dollar(char* out, int32_t capacity, const char* text) {
     const std::string in = sim::InText(text);
-    Format("Dollar", out, capacity, {J(in)}, [&] { return sim::Dollar(in); });
+    Format("Dollar", out, capacity, nlohmann::json::array({J(in)}), [&] { return sim::Dollar(in); });
 }
 
 void ZV_HOSTAPI Padr(char* out, int32_t capacity, const char* text, int32_t width) {

@@ -61,7 +61,7 @@ ZvBool ZV_HOSTAPI VerificaServico4(const char* code) {
     return sim::Guarded(kLib, "VerificaServico4", ZvBool{0}, [&]() -> ZvBool {
         const std::string c = sim::InText(code);
         const bool yes = State::Instance().Service().codes.count(c) != 0;
-        State::Instance().JournalCall(kLib, "VerificaServico4", {J(c)}, yes);
+        State::Instance().JournalCall(kLib, "VerificaServico4", nlohmann::json::array({J(c)}), yes);
         return yes ? 1 : 0;
     });
 }

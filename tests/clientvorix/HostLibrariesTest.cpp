@@ -40,6 +40,29 @@ TEST_F(HostLibraries, RawBytesWithZerosRoundTripAndAbsentFieldsReadEmpty) {
     EXPECT_FALSE(S().HasField(1243));
 }
 
+// A call of one text argument journals it as a list of arguments like every
+// other call, whichever compiler built the client, and not as an error line.
+TEST_F(HostLibraries, OneTextArgumentCallsJournalTheirArgumentList) {
+    char out[32];
+    Dollar(out, sizeof out, "150000");
+    RemoveFormato(out, sizeof out, "1.500,00");
+    RemoveCartao("RETIRE O CARTAO");
+    ExibeMsgPinpad("APROVADA");
+    VerificaServico4("32");
+    const std::pair<const char*, const char*> chamadas[] = {{"Dollar", "150000"},
+                                                            {"RemoveFormato", "1.500,00"},
+                                                            {"RemoveCartao", "RETIRE O CARTAO"},
+                                                            {"ExibeMsgPinpad", "APROVADA"},
+                                                            {"VerificaServico4", "32"}};
+    for (const auto& [fn, arg] : chamadas) {
+        const auto calls = S().Calls(fn);
+        ASSERT_EQ(calls.size(), 1u) << fn;
+        ASSERT_TRUE(calls[0]["args"].is_array()) << fn;
+        EXPECT_EQ(calls[0]["args"][0], arg) << fn;
+        EXPECT_FALSE(calls[0].contains("error")) << fn;
+    }
+}
+
 TEST_F(HostLibraries, BadWritesAreRefusedAndStoreNothing) {
     EXPECT_NE(FosdalGravaCampo(0, 0, "x", 1), 0);
     EXPECT_NE(FosdalGravaCampo(1003, -1, "x", 1), 0);

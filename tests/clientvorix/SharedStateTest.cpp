@@ -38,6 +38,21 @@ TEST(SharedState, JournalFileMirrorsTheLinesAndEndsWithTheFields) {
     std::remove(path.c_str());
 }
 
+// A fuzz run turns the journal off: the calls still work, nothing is kept,
+// and a reset does not turn it back on behind the run's back.
+TEST(SharedState, JournalOffKeepsNoLineButTheCallsStillWork) {
+    S().Reset();
+    S().GetJournal().SetRecording(false);
+    S().Reset();
+    EXPECT_EQ(GravaCampoString(1003, 0, "150000"), 0);
+    S().WriteFieldsLine();
+    EXPECT_TRUE(S().JournalLines().empty());
+    EXPECT_EQ(S().Fields().Get(1003, 0), "150000");
+    S().GetJournal().SetRecording(true);
+    GravaCampoString(1003, 0, "1");
+    EXPECT_EQ(S().Calls("GravaCampoString").size(), 1u);
+}
+
 TEST(SharedState, Cp1252ConversionIsLosslessBothWays) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);

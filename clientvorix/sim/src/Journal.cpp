@@ -7,6 +7,7 @@ Journal::~Journal() {
 }
 
 void Journal::Add(nlohmann::json line) {
+    if (!recording_) return;
     lines_.push_back(std::move(line));
     Write(lines_.back());
 }

@@ -111,6 +111,7 @@ bool State::WriteResultFile() {
 
 void State::JournalCall(const char* lib, const char* fn, nlohmann::json args, nlohmann::json result,
                         const nlohmann::json& extra) {
+    if (!journal_.Recording()) return;
     nlohmann::json line = {{"t", "call"}, {"lib", lib}, {"fn", fn}, {"args", std::move(args)},
                            {"result", std::move(result)}};
     if (extra.is_object()) line.update(extra);

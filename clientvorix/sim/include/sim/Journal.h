@@ -18,6 +18,10 @@ public:
     Journal& operator=(const Journal&) = delete;
 
     void Add(nlohmann::json line);
+    // A journal nobody reads (a fuzz run) keeps nothing: lines are dropped,
+    // not built, from then on. On until turned off; Clear keeps the setting.
+    void SetRecording(bool on) { recording_ = on; }
+    bool Recording() const { return recording_; }
     const std::vector<nlohmann::json>& Lines() const { return lines_; }
     void Clear() { lines_.clear(); }
 
@@ -36,6 +40,7 @@ private:
     std::vector<nlohmann::json> lines_;
     std::string path_;
     std::FILE* file_ = nullptr;
+    bool recording_ = true;
 };
 
 }  // namespace sim
