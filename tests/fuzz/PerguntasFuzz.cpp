@@ -28,6 +28,7 @@ bool TodoZero(const void* p, size_t n) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider entrada(data, size);
     sim::State& cliente = zvfuzz::PacoteFuzz::Instance().NovaEntrada("");
+    zvfuzz::PacoteFuzz::SemDiario();
 
     // Mostly a count that names the records given; sometimes any text.
     const bool contagemLivre = entrada.ConsumeIntegralInRange(0, 7) == 0;

@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The store keeps a field's bytes as given, zero bytes and all.
     const std::string campo(reinterpret_cast<const char*>(data), size);
     sim::State& cliente = zvfuzz::PacoteFuzz::Instance().NovaEntrada("click btImprime\n");
+    zvfuzz::PacoteFuzz::SemDiario();
     if (!campo.empty()) cliente.SetField(zv::CAMPO_RESPOSTA_CONSULTA, campo);
 
     auto& app = forms::Application::Instance();
