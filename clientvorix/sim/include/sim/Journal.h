@@ -18,8 +18,8 @@ public:
     Journal& operator=(const Journal&) = delete;
 
     void Add(nlohmann::json line);
-    // A journal nobody reads (a fuzz run) keeps nothing: lines are dropped,
-    // not built, from then on. On until turned off; Clear keeps the setting.
+    // A journal nobody reads (a fuzz run) keeps nothing: lines are dropped
+    // (the calls' lines not even built). On until turned off; Clear keeps it.
     void SetRecording(bool on) { recording_ = on; }
     bool Recording() const { return recording_; }
     const std::vector<nlohmann::json>& Lines() const { return lines_; }
