@@ -79,6 +79,7 @@ const std::map<int, const char*>& MessageTable() {
         {1083, "Dígito verificador do bloco 2 inválido"},
         {1084, "Dígito verificador do bloco 3 inválido"},
         {1085, "Bloco 4 do convênio incompleto"},
+        {1086, "Dígito verificador do bloco 4 inválido"},
         {1091, "Aguarde..."},
         {1092, "Retire o cartão"},
         {1110, "Consulta Saldo Crédito"},

@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLinha{"pagamento-fatura-titulo", "00191234546789012345767890123457810000000001500", {}},
         // validated with 00000000001500 in the amount block, sent as typed
         CasoLinha{"titulo_bloco4_curto", "2379987650432109876574321098765711500", {}},
-        CasoLinha{"pagamento-fatura-convenio", "826600000002123400012340567890123456678901234560", {}},
+        // the fourth block typed first with a wrong check digit
+        CasoLinha{"pagamento-fatura-convenio", "826600000002123400012340567890123456678901234560", {1086}},
         // block 1 refused (emptied and focused, the script checks), typed again
         CasoLinha{"pagamento-fatura-bloco-errado", "00191234546789012345767890123457810000000001500", {1082}}));
 
