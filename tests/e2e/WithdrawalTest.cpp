@@ -72,5 +72,25 @@ TEST(Withdrawal, IssueDateOfNextMonthIsRefusedThisMonthAccepted) {
     ASSERT_EQ(run.Calls("AutorizaTransacao").size(), 1u);
 }
 
+struct CasoReabre {
+    const char* cenario;
+    const char* f1003;  // at the end
+    size_t autorizacoes;
+};
+
+class ReopenedWithdrawal : public ::testing::TestWithParam<CasoReabre> {};
+
+// The scripts check the amount box of the withdrawal opened again.
+TEST_P(ReopenedWithdrawal, OffersWhatTheOperatorTypedAgainAndKeepsTheClientsLocked) {
+    const auto run = Roda(kAqui / "withdrawal", GetParam().cenario);
+    EXPECT_EQ(run.Field("1003"), GetParam().f1003);
+    EXPECT_EQ(run.Calls("AutorizaTransacao").size(), GetParam().autorizacoes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ReopenedWithdrawal,
+                         ::testing::Values(CasoReabre{"reabre_apos_consulta", "20000", 2},
+                                           CasoReabre{"reabre_apos_recusa", "(absent)", 0},
+                                           CasoReabre{"valor_do_host_apos_recusa", "30000", 0}));
+
 }  // namespace
 }  // namespace e2e
