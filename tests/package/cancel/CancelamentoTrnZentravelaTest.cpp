@@ -57,7 +57,7 @@ TEST_P(DataCancelamento, DateIsNeitherInvalidNorShortNorLaterThanToday) {
         EXPECT_TRUE(Caixas().empty());
         EXPECT_EQ(Campo(1020), caso.digitada);
     } else {
-        EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(787)});
+        ASSERT_EQ(Caixas(), std::vector<std::string>{Msg(787)});
         EXPECT_EQ(Linhas("box")[0]["flags"], 0x40030);
         EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
     }
