@@ -51,9 +51,6 @@ void TFrmCon_AdmSaque::IniciaCamposForm() {
     TFrmAdm_CrdPar::IniciaCamposForm();
     Transacao = &TrnConsultaCredito;
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CONSULTA));
-    // Whether the number of instalments is the client's (field 1017) is known
-    // to the screen's values: a number shown locked only because the operator
-    // may not change data came from field 10131 and is forgotten on a return.
     consulta::SoValorEParcelas(*this);
 }
 
@@ -82,7 +79,9 @@ void TFrmCon_AdmSaque::btConfirmaClick(forms::Component&) {
         return;
     }
     // The operator returned from the receipt: nothing was done, and what the
-    // operator typed (the instalments when the client gave none) is forgotten.
+    // operator typed is forgotten. The instalments are the operator's whenever
+    // field 1017 was empty, also when their box was locked on field 10131's
+    // number because the operator may not change data.
     ValoresTela.Devolve();
     host::GravaCampoBytes(CAMPO_CODIGO_RESPOSTA, 0, "255");
     host::GravaCampoBytes(CAMPO_TEXTO_RESPOSTA, 0, host::Mensagem(MSG_TRANSACAO_NAO_EFETUADA));
