@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Screens, RetriedConfirmation,
 
 TEST(InvoicePayment, RefusedLineIsNeverAuthorisedWithoutIt) {
     const auto run = Roda("linha_recusada");
+    int gravacoes = 0;  // of the line into 1041, one each confirmation
+    for (const auto& c : run.Calls("GravaCampoString")) gravacoes += c["args"][0] == 1041;
+    EXPECT_EQ(gravacoes, 2);
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.Field("1041"), "(absent)");  // the operator's line, taken back
 }
