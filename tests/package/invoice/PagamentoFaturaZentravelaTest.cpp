@@ -121,6 +121,15 @@ TEST_F(PagamentoFatura, ConvenioWithAWrongGeneralDigitComesBackAsTituloUntilBloc
     EXPECT_EQ(TipoEntradaDocumento(), "4");
 }
 
+// A utility slip whose third digit is 8: each block completes by its modulo-11 digit.
+TEST_F(PagamentoFatura, ConvenioWithAReferenceIsTypedBlockByBlockByModulo11) {
+    Roda("type 3\nkey Enter\ntype 858000034285\nexpect focus ed_bloco2\ntype 624958758072\nexpect focus ed_bloco3\n"
+         "type 302157368195\nexpect focus ed_bloco4_12\ntype 303642621296\nkey Enter\nkey Enter\n");
+    EXPECT_TRUE(Caixas().empty());
+    EXPECT_EQ(resultado_, forms::mrOk);
+    EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), "858000034285624958758072302157368195303642621296");
+}
+
 TEST_F(PagamentoFatura, TypeOtherThanOneToThreeIsNotTakenAndAnEmptyTypeIsRefusedOnLeaving) {
     Roda("type 4x\nexpect text edTpEntrada \nkey Enter\nanswer ok\nexpect focus edTpEntrada\n"
          "click btRetorna\n");  // leaving toward the return button asks nothing
