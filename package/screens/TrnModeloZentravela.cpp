@@ -242,10 +242,7 @@ bool TFrmTrn_Mod::DesabilitaProcessaCartao() { return host::GravaCampo(CAMPO_PRO
 
 // ---- Confirm sequence ----------------------------------------------------------------------
 
-void TFrmTrn_Mod::btRetornaClick(forms::Control&) {
-    ValoresTela.Devolve();
-    SetModalResult(forms::mrCancel);
-}
+void TFrmTrn_Mod::btRetornaClick(forms::Control&) { SetModalResult(forms::mrCancel); }
 
 void TFrmTrn_Mod::ConfirmacaoInterrompida() {
     ValoresTela.Devolve();

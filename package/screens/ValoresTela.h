@@ -2,10 +2,11 @@
 // Whose each value of a transaction screen is, so that what the screen writes
 // back into the field store is sound. A field the host left empty at the
 // screen's start is the operator's: what the screen writes there is taken
-// back when the screen returns or its confirmation stops, so that a screen
-// opened again in the same call offers it to the operator instead of locking
-// it as the host's. A value the host gave that a text read could not hold
-// whole is never written back cut: it stays as the host gave it.
+// back when its confirmation stops short of the request (or the operator
+// returns from a consultation's receipt), so that a screen opened again in the
+// same call offers it to the operator instead of locking it as the host's. A
+// value the host gave that a text read could not hold whole is never written
+// back cut: it stays as the host gave it.
 #include <cstdint>
 #include <string>
 #include <vector>
