@@ -39,8 +39,10 @@ void TituloDigitado(benchmark::State& state) {
 }
 BENCHMARK(TituloDigitado);
 
-void ConvenioDigitado(benchmark::State& state) {
-    const auto linhas = Linhas("826600000002123400012340567890123456678901234560");
+// A convênio's third digit chooses its modulus: 6 an amount (modulo 10), 8 a
+// reference (modulo 11).
+void ConvenioDigitado(benchmark::State& state, const char* valida) {
+    const auto linhas = Linhas(valida);
     size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(zv::ValidaCodigoBarrasCompletoConvenio(linhas[i]));
@@ -48,7 +50,8 @@ void ConvenioDigitado(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(ConvenioDigitado);
+BENCHMARK_CAPTURE(ConvenioDigitado, Modulo10, "826600000002123400012340567890123456678901234560");
+BENCHMARK_CAPTURE(ConvenioDigitado, Modulo11, "858000034285624958758072302157368195303642621296");
 
 }  // namespace
 

@@ -79,6 +79,7 @@ const std::map<int, const char*>& MessageTable() {
         {1083, "Dígito verificador do bloco 2 inválido"},
         {1084, "Dígito verificador do bloco 3 inválido"},
         {1085, "Bloco 4 do convênio incompleto"},
+        {1086, "Dígito verificador do bloco 4 inválido"},
         {1091, "Aguarde..."},
         {1092, "Retire o cartão"},
         {1110, "Consulta Saldo Crédito"},
@@ -88,7 +89,8 @@ const std::map<int, const char*>& MessageTable() {
         {1190, "Ciclos:"},
         {1193, "Digite o número de ciclos"},
         {1194, "Cancelamento de Pagamento de Fatura"},
-        {1195, "Passe ou insira o cartão"},
+        // The PIN pad's prompt while it waits for the card, and the withdrawal menu's title.
+        {1195, "Cartão Zentravela"},
         {1197, "1-Cartão 2-Leitura 3-Digitação"},
         {1214, "Pré-autorização à vista não permitida"},
         {1215, "Pré-autorização parcelada loja não permitida"},

@@ -43,7 +43,7 @@ void TFrmCnc_Trn::IniciaCamposForm() {
     lbNumDocumento->SetCaption(host::Mensagem(MSG_ROTULO_DOCUMENTO_CANC));
 
     // What the host supplied is shown locked.
-    const std::string data = host::LeCampo(CAMPO_DATA_ORIGINAL);
+    const std::string data = ValoresTela.Le(CAMPO_DATA_ORIGINAL);
     if (data.empty()) {
         edDtTransacao->Clear();
     } else {
@@ -51,7 +51,7 @@ void TFrmCnc_Trn::IniciaCamposForm() {
     }
     edDtTransacao->SetEnabled(data.empty());
 
-    const std::string documento = host::LeCampo(CAMPO_DOCUMENTO_ORIGINAL);
+    const std::string documento = ValoresTela.Le(CAMPO_DOCUMENTO_ORIGINAL);
     edNumDocumento->SetText(documento);
     edNumDocumento->SetEnabled(documento.empty());
 }
@@ -76,10 +76,10 @@ bool TFrmCnc_Trn::ValidaCamposForm() {
 
 bool TFrmCnc_Trn::GravaCamposFosdal() {
     if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
-    if (host::GravaCampo(CAMPO_DATA_ORIGINAL, host::RemoveFormato(edDtTransacao->Text())) != 0) return false;
+    if (ValoresTela.Grava(CAMPO_DATA_ORIGINAL, host::RemoveFormato(edDtTransacao->Text())) != 0) return false;
     // As typed (or as the host supplied it), not trimmed.
     if (!Trim(edNumDocumento->Text()).empty() &&
-        host::GravaCampo(CAMPO_DOCUMENTO_ORIGINAL, edNumDocumento->Text()) != 0) {
+        ValoresTela.Grava(CAMPO_DOCUMENTO_ORIGINAL, edNumDocumento->Text()) != 0) {
         return false;
     }
     return true;

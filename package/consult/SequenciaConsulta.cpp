@@ -30,6 +30,7 @@ TSequencia::~TSequencia() {
     if (!iniciada_) return;
     Habilita(tela_, true);
     tela_.btConfirma->SetTag(0);
+    if (tela_.ModalResult() == forms::mrNone) tela_.ConfirmacaoInterrompida();
 }
 
 void SoValorEParcelas(TFrmPar_Crd& tela) {

@@ -70,7 +70,7 @@ void TFrmPar_Crd::IniciaCamposForm() {
     TFrmCrd_Trn::IniciaCamposForm();
 
     lbNumParcelas->SetCaption(host::Mensagem(MSG_ROTULO_PARCELAS));
-    const std::string parcelas = Trim(host::LeCampo(CAMPO_NUMERO_PARCELAS));
+    const std::string parcelas = Trim(ValoresTela.Le(CAMPO_NUMERO_PARCELAS, true));
     if (!parcelas.empty()) {
         // The host fixed the number of instalments.
         edNumParcelas->SetText(parcelas);
@@ -96,7 +96,7 @@ bool TFrmPar_Crd::ValidaCamposForm() {
 
 bool TFrmPar_Crd::GravaCamposFosdal() {
     if (!TFrmCrd_Trn::GravaCamposFosdal()) return false;
-    if (host::GravaCampo(CAMPO_NUMERO_PARCELAS, edNumParcelas->Text()) != 0) return false;
+    if (ValoresTela.Grava(CAMPO_NUMERO_PARCELAS, edNumParcelas->Text()) != 0) return false;
     const std::string entrada =
         Trim(edValorEntrada->Text()).empty() ? std::string("0") : host::RemoveFormato(edValorEntrada->Text());
     return host::GravaCampo(CAMPO_VALOR_ENTRADA, entrada) == 0;

@@ -6,7 +6,6 @@
 
 #include "Conversoes.h"
 #include "HostCalls.h"
-#include "forms/Locale.h"
 #include "port/Os.h"
 
 namespace zv {
@@ -22,8 +21,10 @@ bool LeParte(std::string_view texto, size_t minimo, size_t maximo, int& valor) {
     return erro == std::errc() && fim == texto.data() + texto.size();
 }
 
+// There is no year 0 on a till's calendar (nor in the platform's conversion).
 bool DataValida(const Data& d) {
     using namespace std::chrono;
+    if (d.ano < 1) return false;
     return year_month_day{year{d.ano}, month{static_cast<unsigned>(d.mes)}, day{static_cast<unsigned>(d.dia)}}
         .ok();
 }
@@ -53,8 +54,9 @@ bool LeDataDiaMesAno(std::string_view texto, Data& data) {
 
 bool DataEmissaoCartaoValida(const std::string& mesAno) {
     if (Trim(host::RemoveFormato(mesAno)).size() < DIGITOS_DATA_EMISSAO) return false;
+    // Month and year in the box's order, whatever the system's short date format.
     Data primeiro;
-    if (!forms::TryStrToDate("01/" + mesAno, primeiro.ano, primeiro.mes, primeiro.dia)) return false;
+    if (!LeDataDiaMesAno("01/" + mesAno, primeiro)) return false;
     // A card cannot have been issued after today; the first of this month is fine.
     return primeiro <= Hoje();
 }

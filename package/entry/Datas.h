@@ -21,9 +21,9 @@ Data Hoje();
 // the text are allowed; false when it is no valid date.
 bool LeDataDiaMesAno(std::string_view texto, Data& data);
 
-// The card issue date as a masked box holds it ("MM/AAAA"): six digits, the
-// first of that month a valid date in the system's short date format, and not
-// after today.
+// The card issue date as a masked box holds it ("MM/AAAA"): six digits, read
+// as month and year whatever the system's short date format, the first of
+// that month a valid date not after today.
 bool DataEmissaoCartaoValida(const std::string& mesAno);
 
 }  // namespace zv

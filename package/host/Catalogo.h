@@ -184,6 +184,8 @@ constexpr int32_t MSG_BLOCO1_INVALIDO = 1082;
 constexpr int32_t MSG_BLOCO2_INVALIDO = 1083;
 constexpr int32_t MSG_BLOCO3_INVALIDO = 1084;
 constexpr int32_t MSG_BLOCO4_CONVENIO_CURTO = 1085;
+// The fourth convênio block's own check digit, which only the confirmation checks.
+constexpr int32_t MSG_BLOCO4_INVALIDO = 1086;
 constexpr int32_t MSG_PINPAD_PROCESSANDO = 1091;
 constexpr int32_t MSG_REMOVA_CARTAO = 1092;
 constexpr int32_t MSG_TITULO_CONSULTA_SALDO = 1110;

@@ -67,6 +67,8 @@ std::string LeCampo(int32_t campo, int32_t indice) {
                    [&](char* out, int32_t cap) { ::LeCampo(out, cap, campo, indice); });
 }
 
+bool LidoInteiro(const std::string& lido) { return lido.size() < static_cast<size_t>(CAPACIDADE_TEXTO) - 1; }
+
 std::string LeCampoBytes(int32_t campo, int32_t indice, int32_t capacidade) {
     if (capacidade <= 0) return {};
     std::vector<char> buffer(static_cast<size_t>(capacidade), '\0');

@@ -23,6 +23,9 @@ std::string Formata(const std::string& formato, const std::vector<std::string>& 
 
 // Lumar LeCampo into a 4097-byte buffer.
 std::string LeCampo(int32_t campo, int32_t indice = 0);
+// Whether a text LeCampo gave back is the whole value: one that filled the
+// buffer may have been cut.
+bool LidoInteiro(const std::string& lido);
 // Fosdal byte read into a zeroed buffer of `capacidade` bytes; the bytes read.
 std::string LeCampoBytes(int32_t campo, int32_t indice, int32_t capacidade);
 // Lumar FosdalLeCampoMaxLen into a zeroed buffer of maxLen + 1 bytes.

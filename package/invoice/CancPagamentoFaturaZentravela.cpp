@@ -108,7 +108,7 @@ bool TFrmFat_Cnc::GravaCamposFosdal() {
         return false;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     TipoEntradaDocumento[0] = Documento->CodigoTipoDocumento();
-    if (host::GravaCampo(CAMPO_TIPO_ENTRADA_FATURA, edTpEntrada->Text()) != 0) return false;
+    if (ValoresTela.Grava(CAMPO_TIPO_ENTRADA_FATURA, edTpEntrada->Text()) != 0) return false;
     if (!Documento->GravaDocumento()) return false;
     // The document line travels with the request, cut to its buffer.
     CopiaTexto(TipoDocumento, TAMANHO_TIPO_DOCUMENTO, host::LeCampo(CAMPO_LINHA_DOCUMENTO));

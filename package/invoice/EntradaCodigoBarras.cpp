@@ -17,6 +17,8 @@ constexpr int BLOCO_CONVENIO = 12;
 constexpr int BLOCO1_TITULO = 10;
 constexpr int BLOCO_TITULO = 11;
 constexpr int BLOCO4_TITULO = 14;
+// A box that holds no block of the kind on screen: never a whole one.
+constexpr int SEM_BLOCO = -1;
 
 forms::Font Courier13() {
     forms::Font f;
@@ -126,7 +128,7 @@ bool TEntradaCodigoBarras::ValidaCodigoBarrasDigitado() {
     const bool convenio = EhConvenio();
     if (convenio && ed_bloco1->Text().starts_with('8') && ed_bloco4_12->Text().size() < BLOCO_CONVENIO)
         return RecusaBloco(*ed_bloco4_12, MSG_BLOCO4_CONVENIO_CURTO);
-    if (!BlocosCorretos()) return false;
+    if (!DigitosDosBlocosCorretos()) return false;
 
     std::string linha = ed_bloco1->Text() + ed_bloco2->Text() + ed_bloco3->Text();
     std::string exibida = linha;
@@ -155,26 +157,35 @@ bool TEntradaCodigoBarras::LinhaValidada() const {
     return EdDoc->Visible() && !linhaValidada_.empty() && EdDoc->Text() == linhaValidada_;
 }
 
-// A block typed short or with a wrong check digit would shift or spoil the
-// line that the general check digit is then tried on.
-bool TEntradaCodigoBarras::BlocosCorretos() {
+bool TEntradaCodigoBarras::DigitoDoBlocoCorreto(const std::string& texto) const {
+    const int tamanho = static_cast<int>(texto.size());
+    if (!EhConvenio()) return ValidaModulo10(texto, tamanho, tamanho);
+    const std::string& primeiro = ed_bloco1->Text();
+    return ValidaDigitoConvenio(texto, tamanho, tamanho, primeiro.size() > 2 ? primeiro[2] : '0');
+}
+
+// A block whose own check digit is wrong is named, emptied and typed again; it
+// can reach the confirmation only when it was never completed by typing (the
+// fourth convênio block, or a block of the other kind). A block of another
+// length is the general digit's to judge, and stays as typed.
+bool TEntradaCodigoBarras::DigitosDosBlocosCorretos() {
     const bool convenio = EhConvenio();
     struct Bloco {
         forms::Edit* caixa;
-        int tamanhoTitulo;
+        int tamanho;
         int32_t mensagem;
     };
-    const Bloco blocos[] = {{ed_bloco1, BLOCO1_TITULO, MSG_BLOCO1_INVALIDO},
-                            {ed_bloco2, BLOCO_TITULO, MSG_BLOCO2_INVALIDO},
-                            {ed_bloco3, BLOCO_TITULO, MSG_BLOCO3_INVALIDO}};
+    const Bloco blocos[] = {
+        {ed_bloco1, convenio ? BLOCO_CONVENIO : BLOCO1_TITULO, MSG_BLOCO1_INVALIDO},
+        {ed_bloco2, convenio ? BLOCO_CONVENIO : BLOCO_TITULO, MSG_BLOCO2_INVALIDO},
+        {ed_bloco3, convenio ? BLOCO_CONVENIO : BLOCO_TITULO, MSG_BLOCO3_INVALIDO},
+        {ed_bloco4_12, convenio ? BLOCO_CONVENIO : SEM_BLOCO, MSG_BLOCO4_INVALIDO},
+    };
     for (const Bloco& b : blocos) {
-        const int tamanho = convenio ? BLOCO_CONVENIO : b.tamanhoTitulo;
         const std::string texto = b.caixa->Text();
-        if (static_cast<int>(texto.size()) != tamanho || !ValidaModulo10(texto, tamanho, tamanho))
+        if (static_cast<int>(texto.size()) == b.tamanho && !DigitoDoBlocoCorreto(texto))
             return RecusaBloco(*b.caixa, b.mensagem);
     }
-    if (convenio && !ValidaModulo10(ed_bloco4_12->Text(), BLOCO_CONVENIO, BLOCO_CONVENIO))
-        return RecusaBloco(*ed_bloco4_12, MSG_BLOCO4_CONVENIO_CURTO);
     return true;
 }
 
@@ -203,8 +214,7 @@ void TEntradaCodigoBarras::BlocoCompleto(forms::Edit& bloco, int32_t mensagem, f
     // Only what the operator typed, and only once the block is full.
     const std::string texto = bloco.Text();
     if (!bloco.Modified() || static_cast<int>(texto.size()) != bloco.MaxLength()) return;
-    const int tamanho = static_cast<int>(texto.size());
-    if (ValidaModulo10(texto, tamanho, tamanho)) {
+    if (DigitoDoBlocoCorreto(texto)) {
         proximo.SetFocus();
     } else {
         RecusaBloco(bloco, mensagem);

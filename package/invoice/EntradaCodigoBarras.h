@@ -82,9 +82,10 @@ private:
     void EscolheTipo(bool convenio);
     // A completed block: on to `proximo` when its check digit is right.
     void BlocoCompleto(forms::Edit& bloco, int32_t mensagem, forms::Edit& proximo);
-    // Blocks 1 to 3 (and the fourth convênio block) typed whole with right
-    // check digits; otherwise the first wrong one is refused.
-    bool BlocosCorretos();
+    // A whole block's own check digit, by the modulus of the kind of slip.
+    bool DigitoDoBlocoCorreto(const std::string& texto) const;
+    // Every whole block's check digit right; otherwise the first wrong one is refused.
+    bool DigitosDosBlocosCorretos();
     bool RecusaBloco(forms::Edit& bloco, int32_t mensagem);
     bool RecusaDigitoGeral();
     void Prompt();

@@ -47,10 +47,11 @@ void TEntradaDocumentoFatura::Inicia() {
     CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
 
     // What the host supplied is locked.
-    const std::string tipo = host::LeCampo(CAMPO_TIPO_ENTRADA_FATURA);
+    TValoresTela& valores = tela_.ValoresTela;
+    const std::string tipo = valores.Le(CAMPO_TIPO_ENTRADA_FATURA, true);
     edTpEntrada_.SetText(tipo);
     edTpEntrada_.SetEnabled(Trim(tipo).empty());
-    const std::string documento = host::LeCampo(CAMPO_DOCUMENTO_FATURA);
+    const std::string documento = valores.Le(CAMPO_DOCUMENTO_FATURA, true);
     CodigoBarras.EdDoc->SetText(documento);
     documentoDoHost_ = !Trim(documento).empty();
     CodigoBarras.EdDoc->SetEnabled(!documentoDoHost_);
@@ -62,6 +63,8 @@ void TEntradaDocumentoFatura::Inicia() {
         if (TipoEntrada() == tipos_.tipoDigitado && !documentoDoHost_)
             CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
     }
+    // The line travels with the request for this screen alone.
+    valores.DoOperador(CAMPO_LINHA_DOCUMENTO);
     host::GravaCampo(CAMPO_LINHA_DOCUMENTO, "");
 }
 
@@ -96,9 +99,8 @@ void TEntradaDocumentoFatura::edTpEntradaExit() {
     if (!edTpEntrada_.Enabled()) return;
     forms::Edit& documento = *CodigoBarras.EdDoc;
     if (tipo == TIPO_CARTAO) {
-        CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
+        MostraLinhaSemDocumento();
         tela_.btConfirma->SetEnabled(true);
-        documento.SetEnabled(false);
         tela_.btConfirma->SetFocus();
     } else if (tipo == tipos_.tipoDigitado) {
         MostraBlocos();
@@ -121,6 +123,11 @@ void TEntradaDocumentoFatura::edTpEntradaExit() {
 void TEntradaDocumentoFatura::edTpEntradaChange() {
     if (edTpEntrada_.Modified() && TipoEntrada() > TIPO_CARTAO && !documentoDoHost_)
         CodigoBarras.EdDoc->SetEnabled(true);
+}
+
+void TEntradaDocumentoFatura::MostraLinhaSemDocumento() {
+    CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_LINHA);
+    CodigoBarras.EdDoc->SetEnabled(false);
 }
 
 void TEntradaDocumentoFatura::MostraBlocos() {
@@ -155,8 +162,11 @@ bool TEntradaDocumentoFatura::RecusaDocumento() {
 }
 
 bool TEntradaDocumentoFatura::Valida() {
-    if (!CodigoBarras.EdDoc->Visible() && !CodigoBarras.ValidaCodigoBarrasDigitado()) return false;
     const int tipo = TipoEntrada();
+    // The type on screen decides: a card needs no slip, whatever blocks were
+    // left half typed when the type was changed on the way to the button.
+    if (tipo == TIPO_CARTAO) MostraLinhaSemDocumento();
+    if (!CodigoBarras.EdDoc->Visible() && !CodigoBarras.ValidaCodigoBarrasDigitado()) return false;
     if (tipo == 0) return RecusaTipo();
     // A typed line goes through the blocks, never straight through EdDoc (the
     // type may have been changed on the way to the confirmation).
@@ -181,10 +191,12 @@ char TEntradaDocumentoFatura::CodigoTipoDocumento() const {
 }
 
 bool TEntradaDocumentoFatura::GravaDocumento() {
-    if (TipoEntrada() <= TIPO_CARTAO || !Trim(host::LeCampo(CAMPO_DOCUMENTO_FATURA)).empty()) return true;
+    // Decided by what the screen found when it started: after its own first
+    // write, field 1041 no longer tells the host's document from the operator's.
+    if (TipoEntrada() <= TIPO_CARTAO || documentoDoHost_) return true;
     const std::string documento = Trim(CodigoBarras.EdDoc->Text());
-    return host::GravaCampo(CAMPO_DOCUMENTO_FATURA, documento) == 0 &&
-           host::GravaCampo(CAMPO_LINHA_DOCUMENTO, documento) == 0;
+    return tela_.ValoresTela.Grava(CAMPO_DOCUMENTO_FATURA, documento) == 0 &&
+           tela_.ValoresTela.Grava(CAMPO_LINHA_DOCUMENTO, documento) == 0;
 }
 
 bool TEntradaDocumentoFatura::LeCartaoSeTipoCartao() {

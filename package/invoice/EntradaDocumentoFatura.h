@@ -73,6 +73,8 @@ public:
 private:
     int UltimoTipo() const;
     void MostraBlocos();
+    // The card arrangement: EdDoc shown and locked, no blocks.
+    void MostraLinhaSemDocumento();
     bool RecusaTipo();
     bool RecusaDocumento();
     bool Recusa(int32_t mensagem, forms::Edit& campo, bool destrava);

@@ -76,11 +76,48 @@ constexpr auto PESOS_CONVENIO = [] {
     return pesos;
 }();
 
+// The same 43 code digits toward a modulo-11 general digit: 2 to 9 from the
+// right, over and over.
+constexpr auto PESOS11_CONVENIO = [] {
+    std::array<int, TAMANHO_LINHA_CONVENIO> pesos{};
+    int peso = 2;
+    for (int i = TAMANHO_LINHA_CONVENIO - 1; i >= 0; --i) {
+        if (i % BLOCO_CONVENIO == BLOCO_CONVENIO - 1 || i == POSICAO_DIGITO_CONVENIO) continue;
+        pesos[static_cast<size_t>(i)] = peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    return pesos;
+}();
+
 int DigitoModulo10(int total) { return (10 - total % 10) % 10; }
+
+// A convênio's: remainders 0 and 1 give 0 (never 10 or 11).
+int DigitoModulo11Convenio(int total) {
+    const int resto = total % 11;
+    return resto <= 1 ? 0 : 11 - resto;
+}
 
 int DigitoModulo11(int total) {
     const int resultado = 11 - total % 11;
     return resultado >= 10 ? 1 : resultado;
+}
+
+// The digit at `posicao` (1-based) checks the other digits among the first
+// `tamanho`: `peso` gives what a digit adds by its order from the right (the
+// check digit left out), `calcula` the check digit of the total.
+template <class Peso, class Calcula>
+bool DigitoConfere(std::string_view texto, int tamanho, int posicao, Peso peso, Calcula calcula) {
+    if (tamanho < 1 || posicao < 1 || posicao > tamanho || static_cast<size_t>(tamanho) > texto.size()) return false;
+    const std::string_view parte = texto.substr(0, static_cast<size_t>(tamanho));
+    if (!SoDigitos(parte)) return false;
+
+    const size_t posicaoDigito = static_cast<size_t>(posicao) - 1;
+    int total = 0;
+    int ordem = 0;
+    for (size_t i = parte.size(); i-- > 0;) {
+        if (i != posicaoDigito) total += peso(parte[i] - '0', ordem++);
+    }
+    return calcula(total) == parte[posicaoDigito] - '0';
 }
 
 // The título barcode's general check digit holds; the digits are known good.
@@ -93,20 +130,10 @@ bool DigitoTituloConfere(const char* lido) {
 }  // namespace
 
 bool ValidaModulo10(std::string_view texto, int tamanho, int posicao) {
-    if (tamanho < 1 || posicao < 1 || posicao > tamanho || static_cast<size_t>(tamanho) > texto.size()) return false;
-    const std::string_view parte = texto.substr(0, static_cast<size_t>(tamanho));
-    if (!SoDigitos(parte)) return false;
-
-    const size_t posicaoDigito = static_cast<size_t>(posicao) - 1;
-    // Weights 2, 1, 2, 1 ... from the right, skipping the check digit itself.
-    int total = 0;
-    bool dobra = true;
-    for (size_t i = parte.size(); i-- > 0;) {
-        if (i == posicaoDigito) continue;
-        total += (dobra ? DOBRADO : SIMPLES)[parte[i] - '0'];
-        dobra = !dobra;
-    }
-    return DigitoModulo10(total) == parte[posicaoDigito] - '0';
+    // Weights 2, 1, 2, 1 ... from the right.
+    return DigitoConfere(
+        texto, tamanho, posicao, [](int digito, int ordem) { return (ordem % 2 == 0 ? DOBRADO : SIMPLES)[digito]; },
+        DigitoModulo10);
 }
 
 int CalculaModulo11(std::string_view texto, int tamanho) {
@@ -143,16 +170,36 @@ bool ValidaCodigoBarrasCompletoTitulo(std::string_view linha, TBuffersCodigoBarr
     return linha.size() <= TAMANHO_LINHA_TITULO && SoDigitos(linha) && DigitoTituloConfere(buffers.CodigoBarrasLido);
 }
 
+bool ConvenioModulo11(char terceiroDigito) { return terceiroDigito == '8' || terceiroDigito == '9'; }
+
+bool ValidaModulo11Convenio(std::string_view texto, int tamanho, int posicao) {
+    // Weights 2 to 9 from the right, over and over.
+    return DigitoConfere(
+        texto, tamanho, posicao, [](int digito, int ordem) { return digito * (2 + ordem % 8); },
+        DigitoModulo11Convenio);
+}
+
+bool ValidaDigitoConvenio(std::string_view texto, int tamanho, int posicao, char terceiroDigito) {
+    return ConvenioModulo11(terceiroDigito) ? ValidaModulo11Convenio(texto, tamanho, posicao)
+                                            : ValidaModulo10(texto, tamanho, posicao);
+}
+
 bool ValidaCodigoBarrasLidoConvenio(std::string_view codigo) {
-    return ValidaModulo10(codigo, static_cast<int>(codigo.size()), 4);
+    const char terceiro = codigo.size() > 2 ? codigo[2] : '0';
+    return ValidaDigitoConvenio(codigo, static_cast<int>(codigo.size()), 4, terceiro);
 }
 
 bool ValidaCodigoBarrasCompletoConvenio(std::string_view linha) {
     if (linha.size() != TAMANHO_LINHA_CONVENIO || !SoDigitos(linha)) return false;
     // Straight from the line: the same sum as over the code without the block digits.
+    const int geral = linha[POSICAO_DIGITO_CONVENIO] - '0';
     int total = 0;
+    if (ConvenioModulo11(linha[2])) {
+        for (size_t i = 0; i < TAMANHO_LINHA_CONVENIO; ++i) total += (linha[i] - '0') * PESOS11_CONVENIO[i];
+        return DigitoModulo11Convenio(total) == geral;
+    }
     for (size_t i = 0; i < TAMANHO_LINHA_CONVENIO; ++i) total += PESOS_CONVENIO[i][linha[i] - '0'];
-    return DigitoModulo10(total) == linha[POSICAO_DIGITO_CONVENIO] - '0';
+    return DigitoModulo10(total) == geral;
 }
 
 }  // namespace zv

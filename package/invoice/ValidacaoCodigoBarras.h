@@ -43,6 +43,20 @@ void ConverteCodigoBarrasDigitadoLido(TBuffersCodigoBarras buffers);
 // missing at its end: fills the buffers and checks the general check digit.
 bool ValidaCodigoBarrasCompletoTitulo(std::string_view linha, TBuffersCodigoBarras buffers);
 
+// A convênio's third digit tells what its amount field holds, and with it how
+// every check digit of the slip is computed: 6 or 7 (an amount) modulo 10, 8
+// or 9 (a reference) modulo 11. Anything else is read as modulo 10.
+bool ConvenioModulo11(char terceiroDigito);
+
+// True when the digit at `posicao` (1-based) is the convênio modulo-11 check
+// digit of the other digits among the first `tamanho` characters: weights 2
+// to 9 from the right, 11 less the remainder, 0 for the remainders 0 and 1.
+bool ValidaModulo11Convenio(std::string_view texto, int tamanho, int posicao);
+
+// A convênio check digit (a block's or the general one) by the modulus that
+// the slip's third digit chooses.
+bool ValidaDigitoConvenio(std::string_view texto, int tamanho, int posicao, char terceiroDigito);
+
 // A convênio barcode (44 digits) whose 4th digit checks the other 43.
 bool ValidaCodigoBarrasLidoConvenio(std::string_view codigo);
 

@@ -114,7 +114,8 @@ void TFrmTrn_Mod::IniciaCamposForm() {
     bPermiteAlterarDados = PermiteAlterarDados() != 0;
     bSemValor = false;
 
-    const std::string valor = host::LeCampo(CAMPO_VALOR_TRANSACAO);
+    ValoresTela.Reinicia();
+    const std::string valor = ValoresTela.Le(CAMPO_VALOR_TRANSACAO);
     if (!valor.empty()) {
         edValor->SetText(host::Dollar(host::RemoveFormato(valor)));
         edValor->SetEnabled(false);  // the host fixed the amount
@@ -218,7 +219,7 @@ bool TFrmTrn_Mod::Recusa(const std::string& texto, uint32_t flags, forms::Edit* 
 }
 
 bool TFrmTrn_Mod::GravaCamposFosdal() {
-    if (!bSemValor && host::GravaCampo(CAMPO_VALOR_TRANSACAO, host::RemoveFormato(edValor->Text())) != 0)
+    if (!bSemValor && ValoresTela.Grava(CAMPO_VALOR_TRANSACAO, host::RemoveFormato(edValor->Text())) != 0)
         return false;
     VerificaGravaCampoTratamentoEspecialPagamentoCarne();
     return true;
@@ -242,6 +243,13 @@ bool TFrmTrn_Mod::DesabilitaProcessaCartao() { return host::GravaCampo(CAMPO_PRO
 // ---- Confirm sequence ----------------------------------------------------------------------
 
 void TFrmTrn_Mod::btRetornaClick(forms::Control&) { SetModalResult(forms::mrCancel); }
+
+void TFrmTrn_Mod::ConfirmacaoInterrompida() {
+    ValoresTela.Devolve();
+    lbMensagem->SetCaption("");
+    forms::Control* foco = ActiveControl();
+    if (foco != nullptr && foco->CanFocus() && foco->OnEnter) foco->OnEnter(*foco);
+}
 
 void TFrmTrn_Mod::btConfirmaClick(forms::Component&) {
     if (btConfirma->Tag() == 1) return;  // the sequence is already running
@@ -272,12 +280,17 @@ void TFrmTrn_Mod::btConfirmaClick(forms::Component&) {
     const bool ok = ValidaCamposForm() && GravaCamposFosdal() && VerificaTrataCamposPerguntas() &&
                     VerificaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv();
     if (!ok) {
+        // A card step that failed has closed the screen and told the client:
+        // what was written stays with that answer. Otherwise nothing was done.
+        const bool fechadaPeloPasso = ModalResult() != forms::mrNone;
         // The operator may correct and confirm again, unless the host wants the screen closed.
         if (host::LeCampo(CAMPO_FECHA_EM_FALHA) == "1") {
+            if (!fechadaPeloPasso) ValoresTela.Devolve();
             SetModalResult(forms::mrOk);
         } else {
             habilita(true);
             btConfirma->SetTag(0);
+            if (!fechadaPeloPasso) ConfirmacaoInterrompida();
         }
         destrava.ativo = false;
         return;

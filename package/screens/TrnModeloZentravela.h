@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ModeloZentravela.h"
+#include "ValoresTela.h"
 #include "forms/Component.h"
 #include "forms/Timer.h"
 #include "forms/Types.h"
@@ -25,6 +26,9 @@ public:
 
     bool bPermiteAlterarDados = false;
     bool bSemValor = false;
+    // Whose the values the screen read at its start are; the screen's boxes
+    // that show a field write it back through here.
+    TValoresTela ValoresTela;
 
     // Slots of the base screen the model fills in.
     bool GravaCamposFosdal() override;
@@ -49,6 +53,10 @@ public:
 
     // The dynamic questions step of the confirm sequence.
     bool VerificaTrataCamposPerguntas();
+    // A confirmation stopped and the screen stays: what the operator typed is
+    // taken back from the field store and the message line no longer says to
+    // wait, but shows the prompt of the control that has the focus.
+    void ConfirmacaoInterrompida();
     // Writes "0" to field 10172; true when stored.
     bool DesabilitaProcessaCartao();
 

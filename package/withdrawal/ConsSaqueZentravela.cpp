@@ -45,12 +45,6 @@ namespace zv {
 
 using namespace ConsSaqueZentravela;
 
-namespace {
-// The form's tag: the number of instalments came from the client, so it stays
-// when the operator returns from the receipt.
-constexpr int PARCELAS_DO_CLIENTE = 1;
-}  // namespace
-
 TFrmCon_AdmSaque::TFrmCon_AdmSaque(std::string name) : TFrmAdm_CrdPar(std::move(name)) { SetCaption(Name()); }
 
 void TFrmCon_AdmSaque::IniciaCamposForm() {
@@ -58,10 +52,6 @@ void TFrmCon_AdmSaque::IniciaCamposForm() {
     Transacao = &TrnConsultaCredito;
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CONSULTA));
     consulta::SoValorEParcelas(*this);
-    // Only a number the client put in field 1017 is the client's: one shown
-    // locked because the operator may not change data came from field 10131.
-    if (!edNumParcelas->Enabled() && !Trim(host::LeCampo(CAMPO_NUMERO_PARCELAS)).empty())
-        SetTag(PARCELAS_DO_CLIENTE);
 }
 
 bool TFrmCon_AdmSaque::GravaCamposFosdal() {
@@ -88,8 +78,11 @@ void TFrmCon_AdmSaque::btConfirmaClick(forms::Component&) {
         SetModalResult(forms::mrOk);
         return;
     }
-    // The operator returned from the receipt: nothing was done.
-    if (Tag() != PARCELAS_DO_CLIENTE) FosdalLimpaCampo(CAMPO_NUMERO_PARCELAS);
+    // The operator returned from the receipt: nothing was done, and what the
+    // operator typed is forgotten. The instalments are the operator's whenever
+    // field 1017 was empty, also when their box was locked on field 10131's
+    // number because the operator may not change data.
+    ValoresTela.Devolve();
     host::GravaCampoBytes(CAMPO_CODIGO_RESPOSTA, 0, "255");
     host::GravaCampoBytes(CAMPO_TEXTO_RESPOSTA, 0, host::Mensagem(MSG_TRANSACAO_NAO_EFETUADA));
     SetModalResult(forms::mrCancel);

@@ -45,7 +45,7 @@ void TFrmPar_Saq::IniciaCamposForm() {
     lbNumParcelas->SetCaption(host::Mensagem(MSG_ROTULO_PARCELAS));
 
     // A number the host supplied is locked.
-    const std::string parcelas = host::LeCampo(CAMPO_NUMERO_PARCELAS);
+    const std::string parcelas = ValoresTela.Le(CAMPO_NUMERO_PARCELAS);
     edNumParcelas->SetText(parcelas);
     edNumParcelas->SetEnabled(parcelas.empty());
 
@@ -81,7 +81,7 @@ bool TFrmPar_Saq::ValidaLimiteParcela() {
 
 bool TFrmPar_Saq::GravaCamposFosdal() {
     // As typed: an empty number goes to the host empty.
-    return TFrmSaq_Fin::GravaCamposFosdal() && host::GravaCampo(CAMPO_NUMERO_PARCELAS, edNumParcelas->Text()) == 0;
+    return TFrmSaq_Fin::GravaCamposFosdal() && ValoresTela.Grava(CAMPO_NUMERO_PARCELAS, edNumParcelas->Text()) == 0;
 }
 
 void TFrmPar_Saq::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }

@@ -10,6 +10,7 @@ class TFrmRot_Saq : public TFrmSaq_Fin {
 public:
     explicit TFrmRot_Saq(std::string name = "FrmRot_Saq");
 
+    void IniciaCamposForm() override;
     bool GravaCamposFosdal() override;
 };
 

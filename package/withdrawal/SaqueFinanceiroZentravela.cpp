@@ -1,7 +1,6 @@
 #include "withdrawal/SaqueFinanceiroZentravela.h"
 
-#include <algorithm>
-#include <array>
+#include <vector>
 
 #include "Catalogo.h"
 #include "HostCalls.h"
@@ -11,7 +10,9 @@
 namespace zv {
 
 namespace {
-constexpr int TAMANHO_MODO_COLETA = 32;
+// Room for any text value of the field store: the collection mode comes back
+// whole, and a value that fills it all may be longer than what was read.
+constexpr uint16_t TAMANHO_MODO_COLETA = 4096;
 }  // namespace
 
 TFrmSaq_Fin::TFrmSaq_Fin(std::string name) : TFrmFin_Trn(std::move(name)) {
@@ -35,16 +36,15 @@ void TFrmSaq_Fin::SetaCapturaSenha() {
     bCapturaSenha = VerificaServico5(TAG_SENHASAQ, '1') != 0;
     if (!bCapturaSenha) return;
 
-    std::array<char, TAMANHO_MODO_COLETA> modo{};
+    std::vector<char> modo(TAMANHO_MODO_COLETA, '\0');
     uint16_t tamanho = 0;
     const ZvStatus lido = FosdalLeCampo(CAMPO_MODO_COLETA, 0, modo.data(), &tamanho, TAMANHO_MODO_COLETA);
     // A failed or empty read leaves no value to change, and its length means
-    // nothing: the field is left as it is.
-    if (lido != 0 || tamanho == 0) return;
-    const size_t n = std::min<size_t>(tamanho, modo.size());
+    // nothing; a value that may have been cut is not written back shorter.
+    if (lido != 0 || tamanho == 0 || tamanho >= TAMANHO_MODO_COLETA) return;
     char& senha = modo[FOSDAL_MODO_COLETA_DADOS_SENHA - 1];
     if (senha == '0') senha = '1';
-    FosdalGravaCampo(CAMPO_MODO_COLETA, 0, modo.data(), static_cast<int32_t>(n));
+    FosdalGravaCampo(CAMPO_MODO_COLETA, 0, modo.data(), tamanho);
 }
 
 }  // namespace zv

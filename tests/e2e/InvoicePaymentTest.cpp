@@ -66,9 +66,51 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLinha{"pagamento-fatura-titulo", "00191234546789012345767890123457810000000001500", {}},
         // validated with 00000000001500 in the amount block, sent as typed
         CasoLinha{"titulo_bloco4_curto", "2379987650432109876574321098765711500", {}},
-        CasoLinha{"pagamento-fatura-convenio", "826600000002123400012340567890123456678901234560", {}},
+        // the fourth block typed first with a wrong check digit
+        CasoLinha{"pagamento-fatura-convenio", "826600000002123400012340567890123456678901234560", {1086}},
         // block 1 refused (emptied and focused, the script checks), typed again
         CasoLinha{"pagamento-fatura-bloco-errado", "00191234546789012345767890123457810000000001500", {1082}}));
+
+struct CasoRepete {
+    const char* cenario;
+    int codigo;
+};
+
+class RetriedConfirmation : public ::testing::TestWithParam<CasoRepete> {};
+
+// Back from the host's question, another line typed: the request carries it.
+TEST_P(RetriedConfirmation, SendsTheLineOnScreen) {
+    const std::string linhaB = "2379987650432109876574321098765711500";
+    const auto run = Roda(GetParam().cenario);
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_EQ(autoriza[0]["record"]["code"], GetParam().codigo);
+    EXPECT_EQ(run.Field("1041"), linhaB);
+    EXPECT_EQ(run.Field("10104"), linhaB);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RetriedConfirmation,
+                         ::testing::Values(CasoRepete{"repete_com_outra_linha", 64},
+                                           CasoRepete{"cancelamento_repete_com_outra_linha", 65}));
+
+TEST(InvoicePayment, RefusedLineIsNeverAuthorisedWithoutIt) {
+    const auto run = Roda("linha_recusada");
+    int gravacoes = 0;  // of the line into 1041, one each confirmation
+    for (const auto& c : run.Calls("GravaCampoString")) gravacoes += c["args"][0] == 1041;
+    EXPECT_EQ(gravacoes, 2);
+    EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
+    EXPECT_EQ(run.Field("1041"), "(absent)");  // the operator's line, taken back
+}
+
+TEST(InvoicePayment, TypeChangedToCardOnTheWayToTheButtonReadsTheCardOnce) {
+    const auto run = Roda("tipo_trocado_para_cartao");
+    EXPECT_TRUE(run.Boxes().empty());
+    EXPECT_EQ(run.Calls("LerCartao").size(), 1u);
+    const auto autoriza = run.Calls("AutorizaTransacao");
+    ASSERT_EQ(autoriza.size(), 1u);
+    EXPECT_EQ(RecordTexts(autoriza[0]), (std::vector<std::string>{"115", "5"}));
+    EXPECT_EQ(run.Field("1041"), "(absent)");
+}
 
 TEST(InvoicePayment, WrongGeneralDigitAuthorisesNothing) {
     const auto run = Roda("pagamento-fatura-digito-geral-errado");

@@ -2,6 +2,7 @@
 // menu (function 0): the shipped scenarios and the ones under withdrawal/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "../package/DatasTeste.h"
@@ -71,6 +72,29 @@ TEST(Withdrawal, IssueDateOfNextMonthIsRefusedThisMonthAccepted) {
     EXPECT_EQ(run.Field("1208"), atual);
     ASSERT_EQ(run.Calls("AutorizaTransacao").size(), 1u);
 }
+
+struct CasoReabre {
+    const char* cenario;
+    const char* f1003;  // at the end
+    size_t autorizacoes;
+    long saques;  // revolving withdrawal screens opened
+};
+
+class ReopenedWithdrawal : public ::testing::TestWithParam<CasoReabre> {};
+
+// The scripts check the amount box of the withdrawal opened again.
+TEST_P(ReopenedWithdrawal, OffersWhatTheOperatorTypedAgainAndKeepsTheClientsLocked) {
+    const auto run = Roda(kAqui / "withdrawal", GetParam().cenario);
+    const auto criadas = run.Forms("create");
+    EXPECT_EQ(std::count(criadas.begin(), criadas.end(), "FrmRot_Saq"), GetParam().saques);
+    EXPECT_EQ(run.Field("1003"), GetParam().f1003);
+    EXPECT_EQ(run.Calls("AutorizaTransacao").size(), GetParam().autorizacoes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ReopenedWithdrawal,
+                         ::testing::Values(CasoReabre{"reabre_apos_consulta", "20000", 2, 1},
+                                           CasoReabre{"reabre_apos_recusa", "(absent)", 0, 2},
+                                           CasoReabre{"valor_do_host_apos_recusa", "30000", 0, 2}));
 
 }  // namespace
 }  // namespace e2e

@@ -1,7 +1,8 @@
 // Typed slip lines and barcodes of both kinds, as pasted or read: a text with
 // a non-digit where a digit belongs is never valid, every check digit is the
-// only digit that passes in its place, the título line is moved into its
-// barcode part by part, and the convênio line checks the same as its barcode.
+// only digit that passes in its place (modulo 10, 11, and the convênio's 11),
+// the título line is moved into its barcode part by part, and the convênio
+// line checks the same as its barcode, by the modulus its third digit asks.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
@@ -30,9 +31,15 @@ void VerificaModulos(const std::string& texto, int tamanho, int posicao) {
     const bool cabe = tamanho >= 1 && posicao >= 1 && posicao <= tamanho && static_cast<size_t>(tamanho) <= texto.size();
     const bool digitos = cabe && SoDigitos(std::string_view(texto).substr(0, static_cast<size_t>(tamanho)));
     if (!digitos) ZV_FUZZ_CHECK(!valido);
+    // The convênio's modulo 11 the same: non-digits never pass, one digit does.
+    const bool valido11 = zv::ValidaModulo11Convenio(texto, tamanho, posicao);
+    if (!digitos) ZV_FUZZ_CHECK(!valido11);
     if (digitos) {
         ZV_FUZZ_CHECK(DigitosQuePassam(texto, static_cast<size_t>(posicao - 1), [&](const std::string& t) {
                           return zv::ValidaModulo10(t, tamanho, posicao);
+                      }) == 1);
+        ZV_FUZZ_CHECK(DigitosQuePassam(texto, static_cast<size_t>(posicao - 1), [&](const std::string& t) {
+                          return zv::ValidaModulo11Convenio(t, tamanho, posicao);
                       }) == 1);
     }
     const int digito11 = zv::CalculaModulo11(texto, tamanho);
@@ -91,7 +98,9 @@ void VerificaConvenio(const std::string& linha) {
     std::string codigo;
     for (size_t bloco = 0; bloco < 4; ++bloco) codigo += linha.substr(bloco * 12, 11);
     ZV_FUZZ_CHECK(valida == zv::ValidaCodigoBarrasLidoConvenio(codigo));
-    ZV_FUZZ_CHECK(valida == zv::ValidaModulo10(codigo, 44, 4));
+    // The third digit chooses the modulus: 8 or 9 modulo 11, anything else 10.
+    const bool modulo11 = linha[2] == '8' || linha[2] == '9';
+    ZV_FUZZ_CHECK(valida == (modulo11 ? zv::ValidaModulo11Convenio(codigo, 44, 4) : zv::ValidaModulo10(codigo, 44, 4)));
     ZV_FUZZ_CHECK(DigitosQuePassam(linha, 3, [](const std::string& t) {
                       return zv::ValidaCodigoBarrasCompletoConvenio(t);
                   }) == 1);

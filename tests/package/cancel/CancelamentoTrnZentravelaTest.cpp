@@ -57,7 +57,7 @@ TEST_P(DataCancelamento, DateIsNeitherInvalidNorShortNorLaterThanToday) {
         EXPECT_TRUE(Caixas().empty());
         EXPECT_EQ(Campo(1020), caso.digitada);
     } else {
-        EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(787)});
+        ASSERT_EQ(Caixas(), std::vector<std::string>{Msg(787)});
         EXPECT_EQ(Linhas("box")[0]["flags"], 0x40030);
         EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
     }
@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Datas, DataCancelamento,
                          ::testing::Values(CasoData{DiaMesAno(0), true}, CasoData{DiaMesAno(1), false},
                                            CasoData{"29022024", true}, CasoData{"29022023", false},
                                            CasoData{"31042024", false}, CasoData{"0503202", false},
-                                           CasoData{"13122023", true}));
+                                           CasoData{"13122023", true}, CasoData{"01010000", false},
+                                           CasoData{"29020000", false}, CasoData{"01010001", true}));
 
 // The mask shows day, month, year: that is how the date is read, whatever
 // order the machine's short date format has.

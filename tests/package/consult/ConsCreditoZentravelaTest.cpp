@@ -45,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFim{"RetornaModoNaoNumerico", true, "00", "\"10218\" = \" 3x\"\n", "btRetorna",
                 {"chip", "limpa 10216", "arquivo"}},
         // a refusal reaches the result file even from the sale menu, which asked for no receipt
-        CasoFim{"Recusada", false, "05", "\"10218\" = \"3\"\n", "", {"chip", "arquivo", "limpa 10216"}}),
+        CasoFim{"Recusada", false, "05", "\"10218\" = \"3\"\n", "", {"chip", "arquivo", "limpa 10216"}},
+        // no answer code, or none that is a number, is no approval
+        CasoFim{"SemCodigo", false, "", "", "", {"chip", "arquivo", "limpa 10216"}},
+        CasoFim{"CodigoNaoNumerico", false, "0X", "", "", {"chip", "arquivo", "limpa 10216"}}),
     [](const ::testing::TestParamInfo<CasoFim>& info) { return std::string(info.param.nome); });
 
 TEST_F(ConsultaParcelas, FailedCheckKeepsItOpenAndAFailedCardStepClosesItUnasked) {

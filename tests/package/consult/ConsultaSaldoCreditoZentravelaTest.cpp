@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, FimSaldo,
     ::testing::Values(CasoSaldo{"Imprime", false, "00", "click btImprime\n", {"arquivo"}, true},
                       CasoSaldo{"Retorna", true, "00", "click btRetorna\n", {"limpa 10216", "arquivo"}, false},
-                      CasoSaldo{"Recusada", false, "51", "", {"arquivo"}, true}),
+                      CasoSaldo{"Recusada", false, "51", "", {"arquivo"}, true},
+                      CasoSaldo{"SemCodigo", false, "", "", {"arquivo"}, true},
+                      CasoSaldo{"CodigoNaoNumerico", false, "0X", "", {"arquivo"}, true}),
     [](const ::testing::TestParamInfo<CasoSaldo>& info) { return std::string(info.param.nome); });
 
 }  // namespace

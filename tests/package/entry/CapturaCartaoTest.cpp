@@ -3,6 +3,7 @@
 #include "AmbienteTelas.h"
 #include "Catalogo.h"
 #include "ZentravelaMain.h"
+#include "forms/Cp1252.h"
 #include "forms/Label.h"
 #include "sim/Catalogue.h"
 
@@ -21,6 +22,17 @@ struct CasoCaptura {
 
 std::string Msg(int numero) { return sim::MessageText(numero); }
 
+// The PIN pad's messages around each BIN query and its verdict, in order.
+std::vector<std::string> PinpadEConsultas() {
+    std::vector<std::string> r;
+    for (const auto& l : sim::State::Instance().GetJournal().OfType("call")) {
+        const std::string fn = l.value("fn", "");
+        if (fn == "ExibeMsgPinpad") r.push_back("pinpad \"" + l["args"][0].get<std::string>() + "\"");
+        if (fn == "FazSomenteTrnConsultaBins" || fn == "AnalisaDadosCartao") r.push_back(fn);
+    }
+    return r;
+}
+
 class CapturaCartao : public zvtest::AmbienteTelas, public ::testing::WithParamInterface<CasoCaptura> {};
 
 TEST_P(CapturaCartao, ReadsJudgesAndReports) {
@@ -38,6 +50,14 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
     EXPECT_EQ(Quantas("RemoveCartao"), caso.remove ? 1 : 0);
     EXPECT_EQ(Campo(zv::CAMPO_STATUS_OPERACAO), "0");
     EXPECT_EQ(Campo(zv::CAMPO_CAPTURA_CARTAO), "0");
+    // Each query shows message 1091 on the PIN pad and clears it before the verdict.
+    std::vector<std::string> pinpad;
+    for (int i = 0; i < caso.consultas; ++i) {
+        pinpad.insert(pinpad.end(), {"pinpad \"" + forms::Cp1252ToUtf8(Msg(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
+                                     "FazSomenteTrnConsultaBins", "pinpad \"\""});
+        if (caso.campo1009 != nullptr) pinpad.push_back("AnalisaDadosCartao");
+    }
+    EXPECT_EQ(PinpadEConsultas(), pinpad);
     if (caso.campo1009 != nullptr) {
         // Not done until the authorisation writes its own answer.
         EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), caso.campo1009);

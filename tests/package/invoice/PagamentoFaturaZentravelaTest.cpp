@@ -77,6 +77,38 @@ INSTANTIATE_TEST_SUITE_P(
                                 zv::MSG_BLOCO4_CONVENIO_CURTO}),
     [](const ::testing::TestParamInfo<CasoBloco>& info) { return std::string(info.param.nome); });
 
+struct CasoConfirmacao {
+    const char* nome;
+    const char* digitado;  // after entry type 3, up to the first confirmation
+    int confirmacoes;
+    int32_t mensagem;      // shown at each confirmation
+    std::vector<const char*> blocos;  // blocks 1, 2, 3 and the fourth of 12 afterwards
+};
+
+class LinhaNaConfirmacao : public PagamentoFatura, public ::testing::WithParamInterface<CasoConfirmacao> {};
+
+// What the confirmation says of a typed line, every time, and that nothing
+// typed is erased by it.
+TEST_P(LinhaNaConfirmacao, NamesTheFaultEveryTimeAndKeepsTheBlocks) {
+    const CasoConfirmacao& caso = GetParam();
+    std::string roteiro = std::string("type 3\nkey Enter\n") + caso.digitado;
+    for (int i = 0; i < caso.confirmacoes; ++i) roteiro += "click btConfirma\nanswer ok\n";
+    auto& tela = Roda(roteiro + "click btRetorna\n");
+    EXPECT_EQ(Caixas(), std::vector<std::string>(static_cast<size_t>(caso.confirmacoes), Msg(caso.mensagem)));
+    const forms::Edit* blocos[] = {tela.ed_bloco1, tela.ed_bloco2, tela.ed_bloco3, tela.ed_bloco4_12};
+    for (size_t i = 0; i < caso.blocos.size(); ++i) EXPECT_EQ(blocos[i]->Text(), caso.blocos[i]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LinhaNaConfirmacao,
+    ::testing::Values(CasoConfirmacao{"ConvenioWithAWrongGeneralDigit",
+                                      "type 826700000001123400012340567890123456678901234560\n", 3,
+                                      zv::MSG_DIGITO_GERAL_INVALIDO,
+                                      {"826700000001", "123400012340", "567890123456", "678901234560"}},
+                      CasoConfirmacao{"ShortBlock1LeftWithTab", "type 001912345\nkey Tab\n", 2,
+                                      zv::MSG_DIGITO_GERAL_INVALIDO, {"001912345"}}),
+    [](const ::testing::TestParamInfo<CasoConfirmacao>& info) { return std::string(info.param.nome); });
+
 TEST_F(PagamentoFatura, ConvenioWithAWrongGeneralDigitComesBackAsTituloUntilBlock1ChoosesAgain) {
     Roda("type 3\nkey Enter\n"
          "type 826700000001123400012340567890123456678901234560\nkey Enter\nanswer ok\n"
@@ -87,6 +119,15 @@ TEST_F(PagamentoFatura, ConvenioWithAWrongGeneralDigitComesBackAsTituloUntilBloc
     EXPECT_EQ(resultado_, forms::mrOk);
     EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), CONVENIO);
     EXPECT_EQ(TipoEntradaDocumento(), "4");
+}
+
+// A utility slip whose third digit is 8: each block completes by its modulo-11 digit.
+TEST_F(PagamentoFatura, ConvenioWithAReferenceIsTypedBlockByBlockByModulo11) {
+    Roda("type 3\nkey Enter\ntype 858000034285\nexpect focus ed_bloco2\ntype 624958758072\nexpect focus ed_bloco3\n"
+         "type 302157368195\nexpect focus ed_bloco4_12\ntype 303642621296\nkey Enter\nkey Enter\n");
+    EXPECT_TRUE(Caixas().empty());
+    EXPECT_EQ(resultado_, forms::mrOk);
+    EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), "858000034285624958758072302157368195303642621296");
 }
 
 TEST_F(PagamentoFatura, TypeOtherThanOneToThreeIsNotTakenAndAnEmptyTypeIsRefusedOnLeaving) {

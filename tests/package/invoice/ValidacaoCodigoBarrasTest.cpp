@@ -81,6 +81,37 @@ TEST(ConvenioLine, DropsTheBlockDigitsAndChecksTheFourthDigitOfTheCode) {
     EXPECT_TRUE(ValidaCodigoBarrasLidoConvenio("82660000000123400012345678901234567890123456"));
 }
 
+// Utility slips whose third digit is 8 or 9 (the amount field holds a
+// reference), built by the collection layout's modulo 11: segments 1 to 7,
+// a reference, a company and a free field each.
+constexpr std::string_view CONVENIOS_MODULO11[] = {
+    "858000034285624958758072302157368195303642621296", "859100059709583520762007332245383236640562241547",
+    "878000080940905396040959145475277208405608656905", "849400006271260729659310375858471958406135895256",
+    "838300094300327989321453421247201985603954762005", "879700066247606554763297261265206426792877574479",
+    "848500019660475118456820752174888519590458474450", "869800023976891595140780454748554569527558282354",
+    "878800064051492546351627998649840320979232073203", "829400014873619452002736806756919339505646185082",
+};
+
+TEST(ConvenioLine, ThirdDigit8Or9ChecksTheLineAndEveryBlockByModulo11) {
+    for (std::string_view linha : CONVENIOS_MODULO11) {
+        SCOPED_TRACE(std::string(linha));
+        EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(linha));
+        for (size_t bloco = 0; bloco < 4; ++bloco)
+            EXPECT_TRUE(ValidaDigitoConvenio(linha.substr(bloco * 12, 12), 12, 12, linha[2]));
+        // One code digit typed wrong: the general digit and its block's digit both see it.
+        const std::string errada = Troca(linha, 20, linha[19] == '9' ? '0' : static_cast<char>(linha[19] + 1));
+        EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio(errada));
+        EXPECT_FALSE(ValidaDigitoConvenio(std::string_view(errada).substr(12, 12), 12, 12, linha[2]));
+    }
+    // Remainders 0 and 1 give 0, 10 gives 1; the ninth digit from the right weighs 2 again.
+    const CasoModulo10 casos[] = {{"00000000000", 11, 11, true}, {"60", 2, 2, true},   {"51", 2, 2, true},
+                                  {"50", 2, 2, false},          {"1000000009", 10, 10, true}, {"x0", 2, 2, false}};
+    for (const auto& c : casos) EXPECT_EQ(ValidaModulo11Convenio(c.texto, c.tamanho, c.posicao), c.valido) << c.texto;
+    // A third digit 8 with its digits by modulo 10 is a slip built wrongly.
+    EXPECT_FALSE(ValidaCodigoBarrasCompletoConvenio("838300000125345600011117111111111113111111111113"));
+    EXPECT_TRUE(ValidaCodigoBarrasCompletoConvenio(CONVENIO));  // a 6 keeps modulo 10
+}
+
 // Texts of every length up to 60, in buffers of exactly their size, so the
 // sanitizer build catches any read past the end.
 TEST(SlipRoutines, RandomTextsNeverReadPastTheirEndAndNonDigitsAreNeverValid) {

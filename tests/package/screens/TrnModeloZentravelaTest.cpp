@@ -231,6 +231,17 @@ TEST_F(SequenciaConfirma, TelaSemNadaACapturarConfirmaSozinhaUmaVez) {
     EXPECT_FALSE(tela.edValor->Enabled());
 }
 
+// 102,400 digits: far more than a text read holds, so never written back cut.
+TEST_F(SequenciaConfirma, ValorDoHostMaiorQueALeituraFicaComoOHostDeu) {
+    const std::string valor(102400, '1');
+    Cenario("[fields]\n\"10107\" = \"0\"\n\"1003\" = \"" + valor + "\"\n");
+    int r = 0;
+    Mostra<TFrmTeste_Trn>(r);
+    EXPECT_EQ(r, forms::mrOk);
+    EXPECT_EQ(Campo(zv::CAMPO_VALOR_TRANSACAO), valor);
+    EXPECT_EQ(Quantas("AutorizaTransacao"), 1);
+}
+
 TEST_F(SequenciaConfirma, TelaComValorEditavelNaoConfirmaSozinha) {
     Cenario(R"([fields]
 "10107" = "0"

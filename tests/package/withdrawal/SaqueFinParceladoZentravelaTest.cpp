@@ -51,6 +51,30 @@ INSTANTIATE_TEST_SUITE_P(Casos, LimitesSaque,
                                            CasoLimites{nullptr, "0", "dez", 2, 99},
                                            CasoLimites{"", "6", "", 6, 99}));
 
+struct CasoNumero {
+    const char* digitado;
+    int recusa;  // the message refusing it, 0 when the number passes
+};
+
+class NumeroNosLimites : public SaqueParcelado, public ::testing::WithParamInterface<CasoNumero> {};
+
+// "NPSAQ:" 0312: both limits are numbers the operator may take.
+TEST_P(NumeroNosLimites, MinimumAndMaximumPassTheirNeighboursDoNot) {
+    const CasoNumero& caso = GetParam();
+    Host().SetServiceTag("NPSAQ:", "0312");
+    ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq,
+                     std::string("type 50000\nkey Enter\ntype ") + caso.digitado + "\nkey Enter\nkey Enter\n" +
+                         (caso.recusa == 0 ? "" : "answer ok\nclick btRetorna\n")));
+    std::vector<std::string> caixas;
+    if (caso.recusa != 0) caixas.push_back(caso.recusa == 319 ? Msg319("3", "12") : Msg(caso.recusa));
+    EXPECT_EQ(Caixas(), caixas);
+    EXPECT_EQ(Host().Calls("AutorizaTransacao").size(), caso.recusa == 0 ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Npsaq0312, NumeroNosLimites,
+                         ::testing::Values(CasoNumero{"2", 319}, CasoNumero{"3", 0}, CasoNumero{"12", 0},
+                                           CasoNumero{"13", 320}));
+
 TEST_F(SaqueParcelado, NumberIsCheckedBeforeTheIssueDate) {
     Host().SetServiceTag("DTEMCART:", "1");
     Campo(10118, "3");

@@ -18,6 +18,11 @@ struct CasoSenha {
     bool capturou;         // LerSenha called
 };
 
+// Longer than the 32 bytes the mode was once read into, and longer than a text read holds.
+const std::string MODO_LONGO = "0000ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefgh012345";
+const std::string MODO_LONGO_LIGADO = "1" + MODO_LONGO.substr(1);
+const std::string MODO_ENORME = std::string(5000, '0');
+
 class SenhaSaque : public AmbienteCredito, public ::testing::WithParamInterface<CasoSenha> {};
 
 TEST_P(SenhaSaque, PinIsCapturedOnlyWhenTheHostAsksAndTheCollectionModeSaysSo) {
@@ -39,7 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSenha{"ZeroViraUm", "1", "0000", "1000", true, true},
                       CasoSenha{"OutroModo", "1", "2000", "2000", true, true},
                       // An empty read leaves nothing to change: the field stays absent.
-                      CasoSenha{"CampoAusente", "1", nullptr, nullptr, false, true}),
+                      CasoSenha{"CampoAusente", "1", nullptr, nullptr, false, true},
+                      // Written back whole, or not at all.
+                      CasoSenha{"ValorLongoVoltaInteiro", "1", MODO_LONGO.c_str(), MODO_LONGO_LIGADO.c_str(), true, true},
+                      CasoSenha{"ValorMaiorQueALeituraFicaComoEstava", "1", MODO_ENORME.c_str(), MODO_ENORME.c_str(),
+                                false, true}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
