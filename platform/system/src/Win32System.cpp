@@ -130,7 +130,8 @@ std::optional<std::vector<ProcessEntry>> Win32System::ProcessSnapshot() {
 
 bool Win32System::TerminateProcess(uint32_t id, uint32_t exitCode) {
     HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, id);
-    if (!process) return false;
+    // A snapshot entry whose process has ended since: there is nothing left to end.
+    if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;
     const bool ok = ::TerminateProcess(process, exitCode) != 0;
     ::CloseHandle(process);
     return ok;

@@ -61,6 +61,7 @@ public:
 
     // Processes.
     virtual std::optional<std::vector<ProcessEntry>> ProcessSnapshot() = 0;
+    // True when the process no longer runs: ended now, or already gone.
     virtual bool TerminateProcess(uint32_t id, uint32_t exitCode) = 0;
     // Starts a command line (the program is its first word), minimised, with
     // the caller's environment and current folder; nullopt when not started.
