@@ -49,11 +49,12 @@ public:
         return !Falha(Operacao::Renomeia) && PortableSystem::MoveFile(a, b);
     }
     bool DeleteFile(const std::string& p) override { return !Falha(Operacao::Apaga) && PortableSystem::DeleteFile(p); }
-    bool WriteFile(const std::string& p, const std::string& b) override {
-        return !Falha(Operacao::Grava) && PortableSystem::WriteFile(p, b);
+    bool WriteFileParts(const std::string& p, const std::vector<std::string_view>& b) override {
+        return !Falha(Operacao::Grava) && PortableSystem::WriteFileParts(p, b);
     }
-    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
-        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f);
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f,
+                        std::vector<std::string>* fora = nullptr) override {
+        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f, fora);
     }
     std::optional<std::vector<zvsys::ProcessEntry>> ProcessSnapshot() override { return processos; }
     bool TerminateProcess(uint32_t id, uint32_t) override {

@@ -20,9 +20,11 @@ class SistemaInterrompido : public zvsys::PortableSystem {
 public:
     SistemaInterrompido(const std::string& raiz, int alvo) : PortableSystem(raiz), alvo_(alvo) {}
 
-    bool WriteFile(const std::string& p, const std::string& b) override {
-        Muda(p, b);
-        return PortableSystem::WriteFile(p, b);
+    bool WriteFileParts(const std::string& p, const std::vector<std::string_view>& b) override {
+        std::string bytes;
+        for (const auto parte : b) bytes += parte;
+        Muda(p, bytes);
+        return PortableSystem::WriteFileParts(p, b);
     }
     bool CopyFile(const std::string& de, const std::string& para, bool f) override {
         Muda(para, ReadFile(de).value_or(""));
@@ -36,9 +38,10 @@ public:
         Muda();
         return PortableSystem::DeleteFile(p);
     }
-    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f,
+                        std::vector<std::string>* fora = nullptr) override {
         Muda();
-        return PortableSystem::ShellCopyFolder(de, para, f);
+        return PortableSystem::ShellCopyFolder(de, para, f, fora);
     }
     std::optional<zvsys::ProcessHandle> StartProcess(const std::string& linha) override {
         Muda();

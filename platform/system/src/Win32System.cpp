@@ -82,6 +82,9 @@ std::optional<std::string> Win32System::ReadFile(const std::string& path) {
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file, &size) && size.QuadPart > 0 && static_cast<uint64_t>(size.QuadPart) < SIZE_MAX / 2)
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
     char buffer[65536];
     DWORD got = 0;
     bool ok = true;
@@ -91,9 +94,13 @@ std::optional<std::string> Win32System::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool Win32System::WriteFile(const std::string& path, const std::string& bytes) { return port::ReplaceWhole(path, bytes); }
+bool Win32System::WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) {
+    return port::ReplaceWhole(path, parts);
+}
 
 int Win32System::RemoveStrayTemporaries(const std::string& folder) { return profile::RemoveStrayTemporaries(folder); }
+
+port::LockFile Win32System::TakeLock(const std::string& path) { return port::LockFile::Take(path); }
 
 int Win32System::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) {
     // A copy into its own source would copy its copies until paths grow too long.
