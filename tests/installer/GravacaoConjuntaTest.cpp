@@ -79,12 +79,15 @@ TEST(GravacaoConjunta, TheNextStartFinishesUndoesOrLeavesWhatOthersChanged) {
 // An intent copied from elsewhere or made up names files outside the folder's
 // configuration: nothing is written, created or deleted, and it is set aside.
 TEST(GravacaoConjunta, AnIntentNamingAnyOtherFileIsSetAsideAndNothingIsWritten) {
-    const std::vector<std::string> alvos = {
-        "C:\\Windows\\System32\\x.dll", "D:\\Client\\Cliente.ini", "\\Windows\\x.ini", "..\\Cliente.ini",
-        "C:\\Client\\..\\Windows\\x.ini", "/etc/zv-x", "Cliente.ini_Atual", "Instala.pendente", "C:\\Client\\Sub\\Cliente.ini"};
-    for (const std::string& alvo : alvos) {
-        for (const char* versao : {"1", "2"}) {
-            PastaTemporaria raiz;
+    for (const char* versao : {"1", "2"}) {
+        PastaTemporaria raiz;
+        // A path of this machine's own, outside every drive.
+        const std::string fora = raiz.Caminho() + "/fora.ini";
+        const std::vector<std::string> alvos = {
+            "C:\\Windows\\System32\\x.dll", "D:\\Client\\Cliente.ini", "\\Windows\\x.ini", "..\\Cliente.ini",
+            "C:\\Client\\..\\Windows\\x.ini", fora, "Cliente.ini_Atual", "Instala.pendente",
+            "C:\\Client\\Sub\\Cliente.ini"};
+        for (const std::string& alvo : alvos) {
             SistemaTeste s(raiz.Caminho());
             s.Poe(kA, "a velho");
             s.Poe("C:\\Windows\\x.ini", "sistema");
@@ -95,9 +98,10 @@ TEST(GravacaoConjunta, AnIntentNamingAnyOtherFileIsSetAsideAndNothingIsWritten) 
             EXPECT_EQ(g.Retoma(), GravacaoConjunta::Retomada::Recusada) << alvo << " v" << versao;
             EXPECT_EQ(s.Le(kA), "a velho") << alvo;
             EXPECT_EQ(s.Le("C:\\Windows\\x.ini"), "sistema") << alvo;
-            EXPECT_FALSE(std::filesystem::exists("/etc/zv-x"));
+            EXPECT_FALSE(std::filesystem::exists(fora));
             EXPECT_FALSE(s.Existe(kIntencao)) << alvo;
             EXPECT_EQ(s.Le(kIntencao + ".recusada"), intencao) << alvo;
+            std::filesystem::remove(s.Map().ToLocal(kIntencao + ".recusada"));
             EXPECT_NE(g.Motivo().find(alvo), std::string::npos) << g.Motivo();
             EXPECT_EQ(s.Chamadas(Operacao::Grava) + s.Chamadas(Operacao::Apaga), 0) << alvo;
         }
