@@ -418,7 +418,13 @@ std::string Instalador::LinhaVersoesModulares() {
     return "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive";
 }
 
-std::string Instalador::PastaInstalador() const { return sistema_.ProgramFolder() + "\\"; }
+std::string Instalador::PastaInstalador() const {
+    // A folder of this machine's own, outside the drives, keeps its own separator:
+    // one kind to a path in every message.
+    const std::string pasta = sistema_.ProgramFolder();
+    const bool barras = pasta.find('\\') == std::string::npos && pasta.find('/') != std::string::npos;
+    return pasta + (barras ? "/" : "\\");
+}
 
 std::string Instalador::LinhaInstalacao(bool produtoRegistrado, const std::string& pacote) const {
     const std::string q = "\"";
