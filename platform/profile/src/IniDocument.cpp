@@ -27,6 +27,26 @@ bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::s
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Where lines of a text start: four bytes each wherever the text allows.
+class Offsets {
+public:
+    explicit Offsets(size_t textSize) : wide_(textSize > UINT32_MAX) {}
+    void push_back(size_t at) {
+        if (wide_) {
+            large_.push_back(at);
+        } else {
+            small_.push_back(static_cast<uint32_t>(at));
+        }
+    }
+    size_t operator[](size_t i) const { return wide_ ? large_[i] : small_[i]; }
+    size_t size() const { return wide_ ? large_.size() : small_.size(); }
+
+private:
+    bool wide_;
+    std::vector<uint32_t> small_;
+    std::vector<size_t> large_;
+};
+
 }  // namespace
 
 IniDocument IniDocument::Parse(std::string bytes) {
@@ -215,7 +235,8 @@ public:
         Index();
     }
 
-    // Set, for change `id` in `section` (trimmed and checked by the caller).
+    // Set, for change `id` in `section` (trimmed and checked by the caller);
+    // changes come in increasing numbers.
     void Add(uint32_t id, const std::string& section) {
         const uint32_t block = BlockOf(section);
         const std::string_view key = text_(id, false, scratch_);
@@ -237,7 +258,7 @@ public:
             return;
         }
         changeBlock_[id] = block;
-        blocks_[block].added.push_back(id);
+        ++blocks_[block].added;
         addedIndex_.Insert(hash, id, [&](uint32_t x) { return KeyHash(changeBlock_[x], text_(x, false, scratch2_)); });
     }
 
@@ -246,7 +267,23 @@ public:
         keyIndex_ = FoldedSet();
         addedIndex_ = FoldedSet();
         sectionIndex_ = FoldedSet();
-        changeBlock_ = {};
+        // The changes that add keys, block by block in the order they came:
+        // one list for all, each block's part starting at its `first`.
+        std::vector<uint32_t> order;
+        {
+            size_t total = 0;
+            for (Block& b : blocks_) {
+                b.first = total;
+                total += b.added;
+            }
+            order.resize(total);
+            std::vector<size_t> next(blocks_.size());
+            for (size_t b = 0; b < blocks_.size(); ++b) next[b] = blocks_[b].first;
+            for (uint32_t id = 0; id < changeBlock_.size(); ++id) {
+                if (changeBlock_[id] != FoldedSet::kNone) order[next[changeBlock_[id]]++] = id;
+            }
+            std::vector<uint32_t>().swap(changeBlock_);
+        }
         struct Edit {
             size_t at;
             size_t end;      // == at for an insertion
@@ -258,7 +295,7 @@ public:
             if (keys_[k].change != FoldedSet::kNone) edits.push_back({keys_[k].begin, keys_[k].end, k, false});
         }
         for (uint32_t b = 0; b < blocks_.size(); ++b) {
-            if (blocks_[b].header != std::string::npos && !blocks_[b].added.empty()) {
+            if (blocks_[b].header != std::string::npos && blocks_[b].added != 0) {
                 edits.push_back({blocks_[b].insertion, blocks_[b].insertion, b, true});
             }
         }
@@ -282,9 +319,10 @@ public:
             if (!e.insertion) {
                 line(keys_[e.owner].change);
             } else {
-                if (blocks_[e.owner].needsBreak) out += nl;
-                for (uint32_t id : blocks_[e.owner].added) {
-                    line(id);
+                const Block& b = blocks_[e.owner];
+                if (b.needsBreak) out += nl;
+                for (size_t i = b.first; i < b.first + b.added; ++i) {
+                    line(order[i]);
                     out += nl;
                 }
             }
@@ -295,8 +333,8 @@ public:
             if (b.header != std::string::npos) continue;
             if (out.size() > doc_.Start() && out.back() != '\n' && out.back() != '\r') out += nl;
             out += "[" + b.name + "]" + nl;
-            for (uint32_t id : b.added) {
-                line(id);
+            for (size_t i = b.first; i < b.first + b.added; ++i) {
+                line(order[i]);
                 out += nl;
             }
         }
@@ -309,7 +347,8 @@ private:
         size_t insertion = 0;
         bool needsBreak = false;
         std::string name;                    // of an added section
-        std::vector<uint32_t> added;         // the changes that add keys, in order
+        size_t added = 0;                    // how many changes add keys to it
+        size_t first = 0;                    // where they start in Apply's order
     };
     struct KeyLine {
         size_t begin, end;
@@ -341,7 +380,7 @@ private:
         const uint64_t hash = NameHash(0, section);
         const uint32_t found = FindBlock(hash, section);
         if (found != FoldedSet::kNone) return found;
-        AddBlock(hash, Block{std::string::npos, 0, false, section, {}});
+        AddBlock(hash, Block{std::string::npos, 0, false, section});
         extra_ += section.size() + 2 + doc_.newline_.size() * 2;
         return static_cast<uint32_t>(blocks_.size() - 1);
     }
@@ -365,7 +404,7 @@ private:
                 const uint64_t hash = NameHash(0, p.name);
                 if (FindBlock(hash, p.name) == FoldedSet::kNone) {
                     open = static_cast<uint32_t>(blocks_.size());
-                    AddBlock(hash, Block{l.begin, 0, false, {}, {}});
+                    AddBlock(hash, Block{l.begin, 0, false, {}});
                     last = l;
                 }
             } else if (open != FoldedSet::kNone) {
@@ -391,7 +430,9 @@ private:
     Text text_;
     std::vector<Block> blocks_;
     std::vector<KeyLine> keys_;
-    std::vector<uint32_t> changeBlock_;  // the block of each change that adds a key
+    // The block of each change that adds a key (kNone for the others); the
+    // changes come in increasing numbers, their order in each block.
+    std::vector<uint32_t> changeBlock_;
     std::unordered_map<uint32_t, uint32_t> latest_;  // a key added twice: its first change's latest
     FoldedSet sectionIndex_, keyIndex_, addedIndex_;
     std::string scratch_, scratch2_;
@@ -419,7 +460,7 @@ void IniDocument::SetAll(const std::vector<Entry>& entries) {
 void IniDocument::CopyFrom(const IniDocument& source, const std::string& onlyKey) {
     // The source's keys as Entries() gives them (the first block of each
     // section, the first of each key), known by where their lines start.
-    std::vector<size_t> lines;
+    Offsets lines(source.text_.size());
     {
         FoldedSet sections, keys;
         std::vector<size_t> headers;     // of the sections seen, for their names
