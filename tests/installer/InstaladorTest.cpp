@@ -62,13 +62,17 @@ protected:
 
 TEST_F(Instalacao, CommandLinesAreBuiltExactly) {
     sistema.Poe("C:\\Client\\x", "");
-    EXPECT_TRUE(Inicia({}));
-    EXPECT_EQ(instalador.DiretorioCliente(), "C:\\Client");
-    EXPECT_EQ(instalador.LinhaInstalacao(true, "p.msi"),
-              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL");
-    EXPECT_EQ(instalador.LinhaInstalacao(false, "p.msi"),
-              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
-    EXPECT_EQ(instalador.LinhaDesinstaladorAntigo(), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a");
+    {
+        // Ended before its folder goes: a run holds the folder while it lives.
+        Instalador padrao(sistema, operador);
+        EXPECT_TRUE(padrao.FormCreate({}));
+        EXPECT_EQ(padrao.DiretorioCliente(), "C:\\Client");
+        EXPECT_EQ(padrao.LinhaInstalacao(true, "p.msi"),
+                  "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL");
+        EXPECT_EQ(padrao.LinhaInstalacao(false, "p.msi"),
+                  "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
+        EXPECT_EQ(padrao.LinhaDesinstaladorAntigo(), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a");
+    }
     EXPECT_EQ(Instalador::LinhaVersoesModulares(),
               "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive");
 
@@ -120,7 +124,7 @@ TEST_F(Instalacao, BackupGoesToTheDatedFolderOrAsksForOneInAttendedMode) {
     sistema.Poe("C:\\Client\\a.ini", "A");
     Inicia({});
     instalador.FazBackupAplicacao();
-    EXPECT_EQ(sistema.Le("C:\\Client_20240131\\a.ini"), "A");
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131\\a.ini"), "A") << (operador.registro.empty() ? "" : operador.registro.back());
     EXPECT_EQ(textos::Utf8(operador.mensagens.back()), "Fazendo backup da aplicação (C:\\Client_20240131)");
     EXPECT_EQ(Textos()[0], "Deseja fazer um backup da pasta da aplicação (Recomendado)?");
     EXPECT_EQ(operador.caixas[0].titulo, "Client Vorix Modular");

@@ -17,33 +17,42 @@ std::string ReadAll(HANDLE file) {
 
 std::string Describe(DWORD error) { return "Windows error " + std::to_string(error); }
 
+// The lock is a byte far past the end of the file: the file itself stays
+// readable by everyone (a copy of the folder reads it like any other), and the
+// system lets go of the byte when the holder's process ends.
+OVERLAPPED LockedByte() {
+    OVERLAPPED at{};
+    at.OffsetHigh = 0x40000000;
+    return at;
+}
+
+bool SameFile(HANDLE file, const std::wstring& path) {
+    HANDLE again = ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (again == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION a{}, b{};
+    const bool same = ::GetFileInformationByHandle(file, &a) && ::GetFileInformationByHandle(again, &b) &&
+                      a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+                      a.nFileIndexLow == b.nFileIndexLow;
+    ::CloseHandle(again);
+    return same;
+}
+
 }  // namespace
 
 LockFile LockFile::Take(const std::string& path) {
     LockFile lock;
     lock.path_ = path;
     const std::wstring wide = WideFromCp1252(path);
+    // Another holder may remove the file between our open and our lock: the
+    // file we locked must still be the one under the name.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        // Shared for reading only, so a second holder is refused while we live;
-        // the system removes the file when our handle closes, also when the
-        // process is killed. A link is opened as itself, never followed.
-        HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
-                                    OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT,
-                                    nullptr);
+        // A link is opened as itself, never followed. Held for reading only: a
+        // copy of the folder opens the file as any other and shares no more.
+        HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             const DWORD why = ::GetLastError();
-            if (why == ERROR_SHARING_VIOLATION) {
-                lock.state_ = State::Busy;
-                HANDLE reader = ::CreateFileW(wide.c_str(), GENERIC_READ,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-                if (reader != INVALID_HANDLE_VALUE) {
-                    lock.other_ = LockHolder(ReadAll(reader));
-                    ::CloseHandle(reader);
-                }
-                return lock;
-            }
             // A holder that has just let go leaves the name pending deletion for a moment.
             if (why == ERROR_ACCESS_DENIED && attempt + 1 < 8) {
                 ::Sleep(25);
@@ -52,7 +61,6 @@ LockFile LockFile::Take(const std::string& path) {
             lock.error_ = Describe(why);
             return lock;
         }
-        const bool existed = ::GetLastError() == ERROR_ALREADY_EXISTS;
         BY_HANDLE_FILE_INFORMATION info{};
         if (!::GetFileInformationByHandle(file, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
             info.nNumberOfLinks != 1) {
@@ -60,15 +68,35 @@ LockFile LockFile::Take(const std::string& path) {
             lock.error_ = "not a plain file of its own";
             return lock;
         }
-        const std::string before = existed ? ReadAll(file) : std::string();
+        OVERLAPPED at = LockedByte();
+        if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+            const DWORD why = ::GetLastError();
+            if (why == ERROR_LOCK_VIOLATION || why == ERROR_IO_PENDING) {
+                lock.state_ = State::Busy;
+                lock.other_ = LockHolder(ReadAll(file));
+            } else {
+                lock.error_ = Describe(why);
+            }
+            ::CloseHandle(file);
+            return lock;
+        }
+        if (!SameFile(file, wide)) {
+            ::CloseHandle(file);
+            continue;
+        }
+        const std::string before = ReadAll(file);
         lock.takenOver_ = !before.empty();
         lock.other_ = LockHolder(before);
         const std::string mine = std::to_string(::GetCurrentProcessId()) + "\r\n";
+        HANDLE writer = ::CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         DWORD written = 0;
-        if (::SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER || !::SetEndOfFile(file) ||
-            !::WriteFile(file, mine.data(), static_cast<DWORD>(mine.size()), &written, nullptr) ||
-            written != mine.size()) {
-            lock.error_ = Describe(::GetLastError());
+        const bool ok = writer != INVALID_HANDLE_VALUE && SameFile(writer, wide) && ::SetEndOfFile(writer) &&
+                        ::WriteFile(writer, mine.data(), static_cast<DWORD>(mine.size()), &written, nullptr) &&
+                        written == mine.size();
+        if (!ok) lock.error_ = Describe(::GetLastError());
+        if (writer != INVALID_HANDLE_VALUE) ::CloseHandle(writer);
+        if (!ok) {
             ::CloseHandle(file);
             return lock;
         }
@@ -76,7 +104,7 @@ LockFile LockFile::Take(const std::string& path) {
         lock.state_ = State::Held;
         return lock;
     }
-    lock.error_ = "the file stayed pending deletion";
+    lock.error_ = "the file kept changing";
     return lock;
 }
 
@@ -91,7 +119,11 @@ LockFile::LockFile(LockFile&& other) noexcept
 }
 
 LockFile::~LockFile() {
-    if (handle_) ::CloseHandle(static_cast<HANDLE>(handle_));
+    if (!handle_) return;
+    // Removed while still held: whoever opens the old file afterwards finds it
+    // is no longer under the name and takes a new one.
+    ::DeleteFileW(WideFromCp1252(path_).c_str());
+    ::CloseHandle(static_cast<HANDLE>(handle_));
 }
 
 }  // namespace port
