@@ -178,9 +178,10 @@ void ConversaoConfiguracao::RegistraItensIgnorados(const std::string& configurac
     }
 }
 
-ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std::string& configuracao) {
+ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std::string& configuracao,
+                                                                      bool avisaIgnorados) {
     itensGravados_.clear();
-    RegistraItensIgnorados(configuracao);
+    if (avisaIgnorados) RegistraItensIgnorados(configuracao);
     std::vector<std::pair<const Item*, std::string>> presentes;
     for (const Item& item : kItens) {
         std::string valor = ObtemParametro(configuracao, item.chave);

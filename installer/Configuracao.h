@@ -36,7 +36,8 @@ class ConversaoConfiguracao {
 public:
     ConversaoConfiguracao(zvsys::System& sistema, Operador& operador, std::string diretorioCliente);
 
-    ResultadoAplicacao AplicaParametrosConfiguracao(const std::string& configuracao);
+    // `avisaIgnorados`: items it does not know, or that repeat one, go to the log.
+    ResultadoAplicacao AplicaParametrosConfiguracao(const std::string& configuracao, bool avisaIgnorados = true);
     // False when the request could not be written (the rename to its final name may fail unreported).
     bool SolicitaFinalizacaoIntPos();
     // False when a saved setting could not be carried into its new file.

@@ -127,7 +127,10 @@ bool Instalador::TravaPasta() {
 bool Instalador::GravaConfiguracao() {
     Passo(textos::kPassoConfiguracao);
     ConversaoConfiguracao conversao = Conversao();
-    switch (conversao.AplicaParametrosConfiguracao(configuracao_)) {
+    // Written twice in run mode "1": what it ignores is said the first time.
+    const bool avisa = !ignoradosAvisados_;
+    ignoradosAvisados_ = true;
+    switch (conversao.AplicaParametrosConfiguracao(configuracao_, avisa)) {
         case ResultadoAplicacao::Invalida:
             desfecho_ = Desfecho::ConfiguracaoInvalida;
             return false;

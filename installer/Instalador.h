@@ -119,6 +119,7 @@ private:
     std::string motivo_;                      // why the run stopped
     std::vector<std::string> configurados_;   // the items written
     bool instalado_ = false;
+    bool ignoradosAvisados_ = false;          // the configuration's unknown items said
 };
 
 }  // namespace instala

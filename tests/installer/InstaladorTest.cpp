@@ -701,8 +701,12 @@ TEST(Mensagens, EveryRunSaysWhatItDidInItsLastLine) {
     EXPECT_EQ(loja.Executa("2", {}, ""), Desfecho::Concluida);
     EXPECT_EQ(loja.resumo, "nenhum item de configuração; nada foi alterado");
 
-    EXPECT_EQ(loja.Executa("1", {}, "CBVivo=1"), Desfecho::Concluida);
+    EXPECT_EQ(loja.Executa("1", {}, "CBVivo=1;Foo=1"), Desfecho::Concluida);
     EXPECT_EQ(loja.resumo, "instalado em C:\\Client; configurados: CBVivo");
+    // Written twice (before and after the carry), said once.
+    EXPECT_EQ(std::count_if(loja.registro.begin(), loja.registro.end(),
+                            [](const std::string& l) { return l.find("Foo=1") != std::string::npos; }),
+              1);
     for (const auto& m : loja.mensagens) EXPECT_EQ(textos::Utf8(m).find("Selecione"), std::string::npos) << m;
 
     EXPECT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
