@@ -406,6 +406,10 @@ void Instalador::FazBackupAplicacao() {
     std::string lista;
     for (const auto& a : semAtalhos) lista += (lista.empty() ? "" : ", ") + a;
     if (!lista.empty()) operador_.Registra(Formata(Latin(textos::kBackupSemAtalhos), lista));
+    // The copy of this run's lock is no file of the client's: restored, it would
+    // read as the lock of a run that died.
+    const std::string trava = Caminho(parcial, "Instala.trava");
+    if (erro == 0 && sistema_.FileExists(trava)) sistema_.DeleteFile(trava);
     if (erro != 0) {
         operador_.Registra(Formata(Latin(textos::kBackupFalhou), origem + " -> " + parcial + ", " + std::to_string(erro)));
     } else if (!sistema_.MoveFile(parcial, destino)) {

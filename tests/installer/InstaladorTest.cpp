@@ -743,6 +743,8 @@ TEST_F(Instalacao, EveryBackupHasANameOfItsOwnAndOnlyAWholeCopyIsNamedSo) {
     instalador.FazBackupAplicacao();
     EXPECT_EQ(sistema.Le("C:\\Client_20240131_2\\a.ini"), "A");
     EXPECT_EQ(sistema.Le("C:\\Client_20240131_3\\a.ini"), "A");
+    EXPECT_TRUE(sistema.Existe("C:\\Client\\Instala.trava"));
+    EXPECT_FALSE(sistema.Existe("C:\\Client_20240131_2\\Instala.trava"));
     EXPECT_FALSE(sistema.Existe("C:\\Client_20240131_2\\Client"));
     std::vector<std::string> registro;
     for (const auto& l : operador.registro) registro.push_back(textos::Utf8(l));
