@@ -2,20 +2,41 @@
 
 namespace instala {
 
+namespace {
+
+// Room for a few changed lines without moving the whole text.
+constexpr size_t kFolga = 4096;
+
+std::string CopiaComFolga(const std::string& bytes) {
+    std::string texto;
+    texto.reserve(bytes.size() + kFolga);
+    texto.append(bytes);
+    return texto;
+}
+
+}  // namespace
+
 std::string Caminho(const std::string& pasta, const std::string& nome) { return pasta + "\\" + nome; }
+
+std::optional<profile::IniDocument> LeIni(zvsys::System& sistema, const std::string& caminho) {
+    if (!sistema.FileExists(caminho)) return profile::IniDocument();
+    auto bytes = sistema.ReadFile(caminho);
+    if (!bytes) return std::nullopt;
+    return profile::IniDocument::Parse(std::move(*bytes));
+}
 
 std::string LeValorIni(zvsys::System& sistema, const std::string& caminho, const std::string& secao,
                        const std::string& chave, const std::string& padrao) {
-    const auto bytes = sistema.FileExists(caminho) ? sistema.ReadFile(caminho) : std::nullopt;
-    if (!bytes) return padrao;
-    return profile::IniDocument::Parse(*bytes).Get(secao, chave).value_or(padrao);
+    const auto documento = LeIni(sistema, caminho);
+    if (!documento) return padrao;
+    return documento->Get(secao, chave).value_or(padrao);
 }
 
 ArquivoIni::ArquivoIni(std::string caminho, std::string original, bool existia)
     : caminho_(std::move(caminho)),
       original_(std::move(original)),
       existia_(existia),
-      documento_(profile::IniDocument::Parse(original_)) {}
+      documento_(profile::IniDocument::Parse(CopiaComFolga(original_))) {}
 
 std::optional<ArquivoIni> ArquivoIni::Abre(zvsys::System& sistema, const std::string& caminho) {
     if (!sistema.FileExists(caminho)) return ArquivoIni(caminho, {}, false);
@@ -24,9 +45,14 @@ std::optional<ArquivoIni> ArquivoIni::Abre(zvsys::System& sistema, const std::st
     return ArquivoIni(caminho, std::move(*bytes), true);
 }
 
-bool ArquivoIni::Grava(zvsys::System& sistema) const {
+bool ArquivoIni::Alterado() const {
+    std::string codificado;
+    return documento_.Bytes(codificado) != original_;
+}
+
+bool ArquivoIni::Grava(zvsys::System& sistema) {
     if (!Alterado()) return true;
-    return sistema.WriteFile(caminho_, documento_.Serialize());
+    return sistema.WriteFile(caminho_, Novo());
 }
 
 }  // namespace instala

@@ -1,5 +1,7 @@
 #include "Configuracao.h"
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <vector>
@@ -155,7 +157,31 @@ bool ConversaoConfiguracao::Falha(const std::string& onde) {
     return false;
 }
 
-ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std::string& configuracao) {
+void ConversaoConfiguracao::RegistraItensIgnorados(const std::string& configuracao) {
+    std::vector<std::string> vistos;
+    size_t inicio = 0;
+    while (inicio <= configuracao.size()) {
+        const size_t fim = std::min(configuracao.find(';', inicio), configuracao.size());
+        const std::string item = configuracao.substr(inicio, fim - inicio);
+        inicio = fim + 1;
+        if (item.empty()) continue;
+        const std::string chave = item.substr(0, item.find('=') == std::string::npos ? item.size() : item.find('=') + 1);
+        const bool conhecido = std::any_of(std::begin(kItens), std::end(kItens),
+                                           [&](const Item& i) { return chave == i.chave; });
+        if (!conhecido) {
+            operador_.Registra(Formata(Latin(textos::kItemDesconhecido), item));
+        } else if (std::find(vistos.begin(), vistos.end(), chave) != vistos.end()) {
+            operador_.Registra(Formata(Latin(textos::kItemRepetido), item));
+        } else {
+            vistos.push_back(chave);
+        }
+    }
+}
+
+ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std::string& configuracao,
+                                                                      bool avisaIgnorados) {
+    itensGravados_.clear();
+    if (avisaIgnorados) RegistraItensIgnorados(configuracao);
     std::vector<std::pair<const Item*, std::string>> presentes;
     for (const Item& item : kItens) {
         std::string valor = ObtemParametro(configuracao, item.chave);
@@ -172,30 +198,52 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
 
     // An interrupted write is settled first; one that cannot be must not be overwritten by a new one.
     GravacaoConjunta gravacao = Gravacao();
-    if (gravacao.Retoma() == GravacaoConjunta::Retomada::Falhou) {
-        Falha(gravacao.Falha());
-        return ResultadoAplicacao::FalhaGravacao;
-    }
+    if (!ResolveGravacao(gravacao)) return ResultadoAplicacao::FalhaGravacao;
     auto cliente = ArquivoIni::Abre(sistema_, Arquivo("Cliente.ini"));
     auto trn = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini"));
     if (!cliente || !trn) {
         Falha(!cliente ? Arquivo("Cliente.ini") : Arquivo("ClienteTrn.ini"));
         return ResultadoAplicacao::FalhaGravacao;
     }
-    for (const auto& [item, valor] : presentes) {
-        ArquivoIni& ini = std::string(item->arquivo) == "Cliente.ini" ? *cliente : *trn;
-        const bool limpa = item->extra == Extra::LimpaIp && valor == "[LIMPA_IP]";
-        ini.Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
-        if (item->extra == Extra::TipoPin) ini.Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
+    // Settings still waiting to be carried over would bring an older value back
+    // over this one: they get it too.
+    std::optional<ArquivoIni> pendente;
+    const bool vaiParaTrn = std::any_of(presentes.begin(), presentes.end(),
+                                        [](const auto& p) { return std::string(p.first->arquivo) == "ClienteTrn.ini"; });
+    if (vaiParaTrn && ArquivosSalvos(sistema_, diretorio_).Pendentes().count("ClienteTrn.ini") != 0) {
+        pendente = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini_Atual"));
+        if (!pendente) {
+            Falha(Arquivo("ClienteTrn.ini_Atual"));
+            return ResultadoAplicacao::FalhaGravacao;
+        }
     }
-    // The two files change together or not at all, also when the process is killed between them.
+    std::string gravados;
+    for (const auto& [item, valor] : presentes) {
+        const bool limpa = item->extra == Extra::LimpaIp && valor == "[LIMPA_IP]";
+        std::vector<ArquivoIni*> destinos = {std::string(item->arquivo) == "Cliente.ini" ? &*cliente : &*trn};
+        if (pendente && destinos[0] == &*trn) destinos.push_back(&*pendente);
+        for (ArquivoIni* ini : destinos) {
+            ini->Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
+            if (item->extra == Extra::TipoPin) ini->Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
+        }
+        itensGravados_.push_back(std::string(item->chave, std::strlen(item->chave) - 1));
+        gravados += (gravados.empty() ? "" : ", ") + std::string(item->chave) + valor + " (" + item->arquivo + ")";
+    }
+    // The files change together or not at all, also when the process is killed between them.
     std::vector<GravacaoConjunta::Arquivo> alterados;
-    for (const ArquivoIni* ini : {&*cliente, &*trn}) {
-        if (ini->Alterado()) alterados.push_back({ini->Caminho(), ini->Original(), ini->Documento().Serialize()});
+    for (ArquivoIni* ini : {&*cliente, &*trn, pendente ? &*pendente : nullptr}) {
+        if (ini == nullptr || !ini->Alterado()) continue;
+        const std::string& caminho = ini->Caminho();
+        alterados.push_back({caminho.substr(caminho.find_last_of('\\') + 1), ini->Original(), ini->Novo()});
     }
     if (!gravacao.Grava(alterados)) {
+        itensGravados_.clear();
         Falha(gravacao.Falha());
         return ResultadoAplicacao::FalhaGravacao;
+    }
+    operador_.Registra(Formata(Latin(textos::kConfiguracaoGravada), gravados));
+    if (pendente && pendente->Alterado()) {
+        operador_.Registra(Formata(Latin(textos::kConfiguracaoNosSalvos), pendente->Caminho()));
     }
     return ResultadoAplicacao::Aplicada;
 }
@@ -212,21 +260,16 @@ bool ConversaoConfiguracao::SolicitaFinalizacaoIntPos() {
 bool ConversaoConfiguracao::CopiaChavesIni(const std::string& origem, const std::string& destino,
                                            const std::string& chave) {
     if (!sistema_.FileExists(origem)) return true;
-    const auto fonte = ArquivoIni::Abre(sistema_, origem);
-    if (!fonte) return Falha(origem);
     auto alvo = ArquivoIni::Abre(sistema_, destino);
     if (!alvo) return Falha(destino);
-    // In one pass over each file: a till's file may hold thousands of keys.
-    std::vector<profile::IniDocument::Entry> copiar;
-    for (auto& e : fonte->Documento().Entries()) {
-        if (!chave.empty()) {
-            if (!profile::EqualsNoCase(e.key, chave)) continue;
-            e.key = chave;
-        }
-        // An empty value never overwrites what the new file has.
-        if (!e.value.empty()) copiar.push_back(std::move(e));
+    {
+        // Values go as the saved file stores them, quotes and all; an empty one
+        // never overwrites what the new file has. The saved file is let go
+        // before the new one is written: a till's file may be large.
+        const auto fonte = LeIni(sistema_, origem);
+        if (!fonte) return Falha(origem);
+        alvo->Documento().CopyFrom(*fonte, chave);
     }
-    alvo->Documento().SetAll(copiar);
     return alvo->Grava(sistema_) || Falha(destino);
 }
 
@@ -288,17 +331,23 @@ Desinstalacao ConversaoConfiguracao::DesinstalaMantendoArquivos(const std::funct
         if (sistema_.FileExists(Arquivo(nome))) sistema_.DeleteFile(Arquivo(nome));
     }
     bool devolvidas = true;
-    for (const char* nome : kArquivosClienteAntigo) devolvidas = DevolveCopia(nome) && devolvidas;
+    for (const char* nome : kArquivosClienteAntigo) devolvidas = DevolveCopia(nome, false) && devolvidas;
     return devolvidas ? Desinstalacao::Iniciada : Desinstalacao::CopiaNaoDevolvida;
 }
 
-bool ConversaoConfiguracao::DevolveCopia(const std::string& nome) {
+bool ConversaoConfiguracao::DevolveCopia(const std::string& nome, bool registra) {
     const std::string original = Arquivo(nome);
     const std::string copia = original + "_bkp";
     if (!sistema_.FileExists(copia)) return true;
-    if (!sistema_.FileExists(original)) return sistema_.MoveFile(copia, original) || Falha(copia);
+    if (!sistema_.FileExists(original)) {
+        if (!sistema_.MoveFile(copia, original)) return Falha(copia);
+        if (registra) operador_.Registra(Formata(Latin(textos::kDevolvido), {copia, original}));
+        return true;
+    }
     // The original stayed (its removal failed, or a run stopped before it): the copy goes when it is the same.
-    return (sistema_.ReadFile(original) == sistema_.ReadFile(copia) && sistema_.DeleteFile(copia)) || Falha(copia);
+    if (sistema_.ReadFile(original) != sistema_.ReadFile(copia) || !sistema_.DeleteFile(copia)) return Falha(copia);
+    if (registra) operador_.Registra(Formata(Latin(textos::kCopiaIgualRemovida), copia));
+    return true;
 }
 
 bool ConversaoConfiguracao::SalvaArquivosAtuais() {
@@ -313,33 +362,69 @@ bool ConversaoConfiguracao::DevolveArquivosSalvos() {
     return salvos.Devolve() || Falha(salvos.Falha());
 }
 
-void ConversaoConfiguracao::RetomaExecucaoInterrompida() {
+bool ConversaoConfiguracao::ResolveGravacao(GravacaoConjunta& gravacao) {
+    switch (gravacao.Retoma()) {
+        case GravacaoConjunta::Retomada::NadaPendente:
+            return true;
+        case GravacaoConjunta::Retomada::Concluida:
+            operador_.Registra(Formata(Latin(textos::kGravacaoConcluida), gravacao.Intencao()));
+            return true;
+        case GravacaoConjunta::Retomada::Desfeita:
+            operador_.Registra(Formata(Latin(textos::kGravacaoDesfeita), gravacao.Intencao()));
+            return true;
+        case GravacaoConjunta::Retomada::Recusada:
+            operador_.Registra(Formata(Latin(textos::kGravacaoRecusada), {gravacao.Intencao(), gravacao.Motivo()}));
+            return true;
+        case GravacaoConjunta::Retomada::Falhou:
+            operador_.Registra(Formata(Latin(textos::kGravacaoPendente), gravacao.Falha()));
+            return Falha(gravacao.Falha());
+        case GravacaoConjunta::Retomada::Danificada:
+            break;
+    }
+    std::string estados;
+    for (const auto& e : gravacao.Estados()) {
+        const char* forma = textos::kArquivoVersaoDesconhecida;
+        if (e.versao == GravacaoConjunta::Versao::Antiga) forma = e.restaurada ? textos::kArquivoVersaoRestaurada : textos::kArquivoVersaoAntiga;
+        if (e.versao == GravacaoConjunta::Versao::Nova) forma = textos::kArquivoVersaoNova;
+        if (e.versao == GravacaoConjunta::Versao::Outra) forma = textos::kArquivoVersaoOutra;
+        estados += (estados.empty() ? "" : "; ") + Formata(Latin(forma), Arquivo(e.nome));
+    }
+    gravacaoDanificada_ = Formata(Latin(textos::kGravacaoDanificada),
+                                  {gravacao.Intencao(), estados.empty() ? Latin("nenhum arquivo legível") : estados});
+    operador_.Registra(gravacaoDanificada_);
+    return Falha(gravacao.Intencao());
+}
+
+bool ConversaoConfiguracao::RetomaExecucaoInterrompida() {
     for (const char* pasta : {"", "Req"}) {
         const int removidos = sistema_.RemoveStrayTemporaries(*pasta ? Arquivo(pasta) : diretorio_);
         if (removidos > 0) operador_.Registra(Formata(Latin(textos::kTemporariosRemovidos), std::to_string(removidos)));
     }
     GravacaoConjunta gravacao = Gravacao();
-    switch (gravacao.Retoma()) {
-        case GravacaoConjunta::Retomada::NadaPendente: break;
-        case GravacaoConjunta::Retomada::Concluida:
-            operador_.Registra(Formata(Latin(textos::kGravacaoConcluida), gravacao.Intencao()));
-            break;
-        case GravacaoConjunta::Retomada::Desfeita:
-            operador_.Registra(Formata(Latin(textos::kGravacaoDesfeita), gravacao.Intencao()));
-            break;
-        case GravacaoConjunta::Retomada::Falhou:
-            operador_.Registra(Formata(Latin(textos::kGravacaoPendente), gravacao.Falha()));
-            break;
+    ResolveGravacao(gravacao);
+    ArquivosSalvos salvos(sistema_, diretorio_);
+    if (salvos.RegistroDanificado()) {
+        operador_.Registra(Formata(Latin(textos::kRegistroPendenteDanificado), salvos.Registro()));
+        if (!salvos.ReparaRegistro()) operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), salvos.Falha()));
     }
-    if (!DevolveArquivosSalvos()) operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), ultimaFalha_));
+    if (!salvos.Devolve()) operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), salvos.Falha()));
+    for (const auto& nome : salvos.Devolvidos()) {
+        operador_.Registra(Formata(Latin(textos::kDevolvido), {salvos.Salvo(nome), Arquivo(nome)}));
+    }
     // The old client's files, when its removal was cut short while they were under their "_bkp" names.
     for (const char* nome : kArquivosClienteAntigo) {
-        if (!DevolveCopia(nome)) operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), ultimaFalha_));
+        if (!DevolveCopia(nome, true)) operador_.Registra(Formata(Latin(textos::kCopiaNaoDevolvida), ultimaFalha_));
     }
+    std::string pendentes;
+    for (const auto& nome : salvos.Pendentes()) pendentes += (pendentes.empty() ? "" : ", ") + salvos.Salvo(nome);
+    if (!pendentes.empty()) operador_.Registra(Formata(Latin(textos::kPendentes), pendentes));
+    return gravacaoDanificada_.empty();
 }
 
 GravacaoConjunta ConversaoConfiguracao::Gravacao() const {
-    return GravacaoConjunta(sistema_, Arquivo("Instala.gravacao"));
+    // What a write of the configuration may change: the two files and the
+    // transaction settings waiting to be carried over.
+    return GravacaoConjunta(sistema_, diretorio_, {"Cliente.ini", "ClienteTrn.ini", "ClienteTrn.ini_Atual"});
 }
 
 }  // namespace instala

@@ -5,6 +5,7 @@
 // not at all; a step that cannot be done safely says so instead of going on.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "GravacaoConjunta.h"
 #include "Operador.h"
@@ -35,7 +36,8 @@ class ConversaoConfiguracao {
 public:
     ConversaoConfiguracao(zvsys::System& sistema, Operador& operador, std::string diretorioCliente);
 
-    ResultadoAplicacao AplicaParametrosConfiguracao(const std::string& configuracao);
+    // `avisaIgnorados`: items it does not know, or that repeat one, go to the log.
+    ResultadoAplicacao AplicaParametrosConfiguracao(const std::string& configuracao, bool avisaIgnorados = true);
     // False when the request could not be written (the rename to its final name may fail unreported).
     bool SolicitaFinalizacaoIntPos();
     // False when a saved setting could not be carried into its new file.
@@ -55,9 +57,14 @@ public:
     // stop before the package ran). False when one could not go back.
     bool DevolveArquivosSalvos();
     // At start: puts right what an interrupted earlier run left (temporaries, a
-    // half-done change of the configuration files, files under saved names).
-    // Each thing done or left goes to the log.
-    void RetomaExecucaoInterrompida();
+    // half-done change of the configuration files, a damaged record of saved
+    // files, files under saved names) and says what waits to be carried over.
+    // Each thing done or left goes to the log. False when a damaged record of a
+    // change of the configuration files stops the run (GravacaoDanificada()).
+    bool RetomaExecucaoInterrompida();
+    const std::string& GravacaoDanificada() const { return gravacaoDanificada_; }
+    // The items ("Empresa") the last AplicaParametrosConfiguracao wrote.
+    const std::vector<std::string>& ItensGravados() const { return itensGravados_; }
 
     // Where the last failure happened (a file name), for the operator's message.
     const std::string& UltimaFalha() const { return ultimaFalha_; }
@@ -67,13 +74,20 @@ private:
     bool Falha(const std::string& onde);
     GravacaoConjunta Gravacao() const;
     // The "_bkp" copy of an old client's file back under its name (or gone when the
-    // file is still there, the same). False when it could not be.
-    bool DevolveCopia(const std::string& nome);
+    // file is still there, the same), said in the log when `registra`. False when it could not be.
+    bool DevolveCopia(const std::string& nome, bool registra);
+    // Settles what an interrupted write left, saying so in the log. False when
+    // it could not be (the intent stays): no new configuration is written then.
+    bool ResolveGravacao(GravacaoConjunta& gravacao);
+    // Items of the string that are no item of the table, or repeat one, to the log.
+    void RegistraItensIgnorados(const std::string& configuracao);
 
     zvsys::System& sistema_;
     Operador& operador_;
     std::string diretorio_;
     std::string ultimaFalha_;
+    std::string gravacaoDanificada_;
+    std::vector<std::string> itensGravados_;
 };
 
 }  // namespace instala

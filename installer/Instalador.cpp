@@ -1,6 +1,8 @@
 #include "Instalador.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <new>
 
 #include "ArquivoIni.h"
 #include "Textos.h"
@@ -34,6 +36,8 @@ int CodigoSaida(Desfecho desfecho) {
         case Desfecho::PedidoFinalizacaoFalhou: return 4;
         case Desfecho::GravacaoConfiguracaoFalhou: return 5;
         case Desfecho::Cancelada: return 6;
+        case Desfecho::OutraEmAndamento: return 8;
+        case Desfecho::GravacaoDanificada: return 9;
         case Desfecho::EmAndamento: return 1;
     }
     return 1;
@@ -57,16 +61,36 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
     const auto doisPontos = diretorioWindows_.find(':');
     const std::string drive = doisPontos == std::string::npos ? "" : diretorioWindows_.substr(0, doisPontos + 1);
     const std::string padrao = sistema_.DirectoryExists(drive + "\\Client") ? drive + "\\Client" : "";
-    operador_.MostraMensagem(Latin(textos::kSelecione));
 
     const Argumentos a = LeArgumentos(argumentos);
     diretorioArgumento_ = a.diretorio;
     modo_ = a.modo;
     configuracao_ = a.configuracao;
+    // Only the window has a choice to offer.
+    if (modo_ == "0") operador_.MostraMensagem(Latin(textos::kSelecione));
     // "C:\Client\", "c:\Client" and "C:\\Client" are one folder: a backup beside it, never inside.
     diretorioCliente_ = zvsys::NormalizeFolder(modo_ == "0" ? padrao : diretorioArgumento_);
+    try {
+        return Inicia();
+    } catch (const std::bad_alloc&) {
+        Interrompe(Formata(Latin(textos::kSemMemoria), passo_));
+        if (modo_ == "2") desfecho_ = Desfecho::GravacaoConfiguracaoFalhou;
+        return false;
+    }
+}
+
+bool Instalador::Inicia() {
+    Passo(textos::kPassoInicio);
+    // A folder that does not exist yet holds nothing another run could spoil.
     if (!diretorioCliente_.empty() && sistema_.DirectoryExists(diretorioCliente_)) {
-        Conversao().RetomaExecucaoInterrompida();
+        if (!TravaPasta()) return false;
+        ConversaoConfiguracao conversao = Conversao();
+        if (!conversao.RetomaExecucaoInterrompida()) {
+            motivo_ = conversao.GravacaoDanificada();
+            if (modo_ == "0") operador_.MessageBox(motivo_, Latin(textos::kTitulo), kMbOk | kMbIconError);
+            desfecho_ = Desfecho::GravacaoDanificada;
+            return false;
+        }
     }
     if (modo_ == "0") return true;
     if (!configuracao_.empty() && !GravaConfiguracao()) return false;
@@ -78,19 +102,48 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
     return false;
 }
 
+bool Instalador::TravaPasta() {
+    const std::string arquivo = Caminho(diretorioCliente_, "Instala.trava");
+    port::LockFile trava = sistema_.TakeLock(arquivo);
+    const std::string processo =
+        trava.Other() != 0 ? Formata(Latin(textos::kProcesso), std::to_string(trava.Other())) : std::string();
+    switch (trava.GetState()) {
+        case port::LockFile::State::Held:
+            if (trava.TakenOver()) operador_.Registra(Formata(Latin(textos::kTravaAssumida), {arquivo, processo}));
+            trava_.emplace(std::move(trava));
+            return true;
+        case port::LockFile::State::Busy:
+            Avisa(Formata(Latin(textos::kOutraInstalacao), {diretorioCliente_, processo}));
+            desfecho_ = Desfecho::OutraEmAndamento;
+            return false;
+        case port::LockFile::State::Refused:
+            break;
+    }
+    Avisa(Formata(Latin(textos::kTravaRecusada), {arquivo, trava.Error()}));
+    desfecho_ = Desfecho::NaoConcluida;
+    return false;
+}
+
 bool Instalador::GravaConfiguracao() {
+    Passo(textos::kPassoConfiguracao);
     ConversaoConfiguracao conversao = Conversao();
-    switch (conversao.AplicaParametrosConfiguracao(configuracao_)) {
+    // Written twice in run mode "1": what it ignores is said the first time.
+    const bool avisa = !ignoradosAvisados_;
+    ignoradosAvisados_ = true;
+    switch (conversao.AplicaParametrosConfiguracao(configuracao_, avisa)) {
         case ResultadoAplicacao::Invalida:
             desfecho_ = Desfecho::ConfiguracaoInvalida;
             return false;
         case ResultadoAplicacao::FalhaGravacao:
-            operador_.MessageBox(Formata(Latin(textos::kErroGravacaoConfiguracao), conversao.UltimaFalha()),
-                                 Latin(textos::kTituloValidacao), kMbOk | kMbIconError | kMbTopmost);
+            motivo_ = Formata(Latin(textos::kErroGravacaoConfiguracao), conversao.UltimaFalha());
+            operador_.MessageBox(motivo_, Latin(textos::kTituloValidacao), kMbOk | kMbIconError | kMbTopmost);
             desfecho_ = Desfecho::GravacaoConfiguracaoFalhou;
             return false;
         case ResultadoAplicacao::Aplicada:
             break;
+    }
+    for (const auto& item : conversao.ItensGravados()) {
+        if (std::find(configurados_.begin(), configurados_.end(), item) == configurados_.end()) configurados_.push_back(item);
     }
     return true;
 }
@@ -103,6 +156,8 @@ bool Instalador::Pergunta(const std::string& texto, const std::string& titulo, u
     if (modo_ != "0") return true;
     return operador_.MessageBox(texto, titulo, flags) == kIdYes;
 }
+
+void Instalador::Passo(const char* passo) { passo_ = Latin(passo); }
 
 void Instalador::Termina(const char* mensagem, EstadoJanela estado, Desfecho desfecho) {
     operador_.MostraMensagem(Latin(mensagem));
@@ -117,6 +172,7 @@ void Instalador::Avisa(const std::string& motivo, const std::string& caixa) {
                              caixa.empty() ? kMbOk | kMbIconError : kMbOk);
     }
     operador_.Registra(motivo);
+    motivo_ = motivo;
 }
 
 void Instalador::Interrompe(const std::string& motivo, const std::string& caixa) {
@@ -124,14 +180,55 @@ void Instalador::Interrompe(const std::string& motivo, const std::string& caixa)
     Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
 }
 
+std::string Instalador::Resumo() const {
+    std::string itens;
+    for (const auto& item : configurados_) itens += (itens.empty() ? "" : ", ") + item;
+    switch (desfecho_) {
+        case Desfecho::Concluida:
+            if (instalado_) {
+                const std::string pasta = diretorioCliente_.empty() ? Latin("a pasta do pacote") : diretorioCliente_;
+                return Formata(Latin(textos::kResumoInstalado),
+                               {pasta, itens.empty() ? "" : Formata(Latin(textos::kResumoConfigurados), itens)});
+            }
+            return itens.empty() ? Latin(textos::kResumoNadaConfigurado)
+                                 : Formata(Latin(textos::kResumoConfigurado), {diretorioCliente_, itens});
+        case Desfecho::EmAndamento:
+        case Desfecho::Cancelada: return Latin(textos::kResumoCancelado);
+        case Desfecho::NaoConcluida: return Formata(Latin(textos::kResumoParou), {passo_, motivo_});
+        case Desfecho::ConfiguracaoInvalida: return Latin(textos::kResumoInvalida);
+        case Desfecho::PedidoFinalizacaoFalhou: return Formata(Latin(textos::kResumoFinalizacao), motivo_);
+        case Desfecho::GravacaoConfiguracaoFalhou: return Formata(Latin(textos::kResumoGravacaoFalhou), motivo_);
+        case Desfecho::OutraEmAndamento: return Formata(Latin(textos::kResumoOutra), diretorioCliente_);
+        case Desfecho::GravacaoDanificada:
+            return Formata(Latin(textos::kResumoGravacaoDanificada), Caminho(diretorioCliente_, "Instala.gravacao"));
+    }
+    return {};
+}
+
 void Instalador::btInstalaClick() {
+    try {
+        Instala();
+    } catch (const std::bad_alloc&) {
+        const std::string motivo = Formata(Latin(textos::kSemMemoria), passo_);
+        try {
+            // Files saved under their "_Atual" names go back where nothing took their place.
+            Conversao().DevolveArquivosSalvos();
+        } catch (const std::bad_alloc&) {
+        }
+        Interrompe(motivo);
+    }
+}
+
+void Instalador::Instala() {
     desfecho_ = Desfecho::EmAndamento;
     operador_.DefineEstado(EstadoJanela::Executando);
 
     // Nothing is ended, removed or renamed for an installation that cannot happen.
+    Passo(textos::kPassoRequisitos);
     const std::optional<Pacote> pacote = VerificaRequisitos();
     if (!pacote) return;
 
+    Passo(textos::kPassoCliente);
     if (VerificaProcessoAtivo("ClientVorix.exe", true)) {
         if (modo_ == "0") {
             operador_.MessageBox(Latin(textos::kReboot), Latin(textos::kClienteVorixModular),
@@ -139,37 +236,45 @@ void Instalador::btInstalaClick() {
         } else if (modo_ == "1") {
             ConversaoConfiguracao conversao = Conversao();
             if (!conversao.SolicitaFinalizacaoIntPos()) {
-                const std::string motivo = Formata(Latin(textos::kErroPedidoFinalizacao), conversao.UltimaFalha());
-                operador_.MessageBox(motivo, Latin(textos::kClienteVorixModular), kMbOk | kMbIconError);
+                motivo_ = Formata(Latin(textos::kErroPedidoFinalizacao), conversao.UltimaFalha());
+                operador_.MessageBox(motivo_, Latin(textos::kClienteVorixModular), kMbOk | kMbIconError);
                 desfecho_ = Desfecho::PedidoFinalizacaoFalhou;
                 return;
             }
         }
     }
 
+    Passo(textos::kPassoBackup);
     FazBackupAplicacao();
     operador_.MostraMensagem(Latin(textos::kAguarde));
     operador_.ProcessaMensagens();
 
+    Passo(textos::kPassoVersaoAntiga);
     if (!DesinstalaVersaoAntiga()) {
+        // Unattended there is nobody to start again: the run ends here.
+        if (modo_ == "1") {
+            desfecho_ = Desfecho::NaoConcluida;
+            return;
+        }
         operador_.MostraMensagem(Latin(textos::kSelecione));
         operador_.DefineEstado(EstadoJanela::Aguardando);
-        // Unattended there is nobody to start again: the run ends here.
-        if (modo_ == "1") desfecho_ = Desfecho::NaoConcluida;
         return;
     }
 
     // Removing earlier versions takes these files with them unless they are saved first.
+    Passo(textos::kPassoSalvar);
     ConversaoConfiguracao salvos = Conversao();
     if (!salvos.SalvaArquivosAtuais()) {
         Interrompe(Formata(Latin(textos::kErroSalvar), salvos.UltimaFalha()));
         return;
     }
 
+    Passo(textos::kPassoAnteriores);
     operador_.MostraMensagem(Latin(textos::kDesinstalandoAnteriores));
     operador_.ProcessaMensagens();
     DesinstalaVersoesModulares();
 
+    Passo(textos::kPassoInstalacao);
     operador_.MostraMensagem(Latin(textos::kInstalandoNova));
     operador_.ProcessaMensagens();
     if (!InstalaNovaVersao(*pacote)) {
@@ -180,6 +285,7 @@ void Instalador::btInstalaClick() {
         Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
         return;
     }
+    Passo(textos::kPassoConversao);
     if (!InstalacaoConfirmada()) {
         // The saved files stay for a later run, which carries them over.
         Interrompe(Formata(Latin(textos::kNaoConfirmada), ArquivoResultado()));
@@ -190,6 +296,7 @@ void Instalador::btInstalaClick() {
         // Written again over what was carried: this run's configuration is the latest word.
         Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
     } else {
+        instalado_ = true;
         Termina(textos::kSucesso, modo_ == "1" ? EstadoJanela::SucessoSemOK : EstadoJanela::Sucesso,
                 Desfecho::Concluida);
     }
@@ -267,18 +374,46 @@ void Instalador::FazBackupAplicacao() {
     const zvsys::Date hoje = sistema_.Today();
     char data[16];
     std::snprintf(data, sizeof data, "%04d%02d%02d", hoje.year % 10000, hoje.month % 100, hoje.day % 100);
-    const std::string destino = origem + "_" + data;
+    const std::string base = origem + "_" + data;
     // A drive's root ("C:\") would be copied into itself.
-    if (zvsys::IsSameOrInside(destino, origem)) {
-        operador_.Registra(Formata(Latin(textos::kBackupDentro), destino));
+    if (zvsys::IsSameOrInside(base, origem)) {
+        operador_.Registra(Formata(Latin(textos::kBackupDentro), base));
         return;
     }
+    // A backup of its own: a second one on the same day takes the next free name
+    // instead of landing inside the first, and a copy is named as a backup only
+    // once it is whole (a killed copy stays under its ".parcial" name).
+    auto existe = [this](const std::string& p) { return sistema_.FileExists(p) || sistema_.DirectoryExists(p); };
+    std::string destino;
+    for (int n = 1; n <= 99 && destino.empty(); ++n) {
+        const std::string nome = n == 1 ? base : base + "_" + std::to_string(n);
+        if (existe(nome + ".parcial")) {
+            operador_.Registra(Formata(Latin(textos::kBackupParcial), nome + ".parcial"));
+        } else if (!existe(nome)) {
+            destino = nome;
+        }
+    }
+    if (destino.empty()) {
+        operador_.Registra(Formata(Latin(textos::kBackupFalhou), base + "_99"));
+        return;
+    }
+    const std::string parcial = destino + ".parcial";
     operador_.MostraMensagem(Formata(Latin(textos::kFazendoBackup), destino));
     operador_.ProcessaMensagens();
     // A backup that fails does not stop the installation, but it is said.
-    const int erro = sistema_.ShellCopyFolder(origem, destino, kFofCopiaBackup);
+    std::vector<std::string> semAtalhos;
+    const int erro = sistema_.ShellCopyFolder(origem, parcial, kFofCopiaBackup, &semAtalhos);
+    std::string lista;
+    for (const auto& a : semAtalhos) lista += (lista.empty() ? "" : ", ") + a;
+    if (!lista.empty()) operador_.Registra(Formata(Latin(textos::kBackupSemAtalhos), lista));
+    // The copy of this run's lock is no file of the client's: restored, it would
+    // read as the lock of a run that died.
+    const std::string trava = Caminho(parcial, "Instala.trava");
+    if (erro == 0 && sistema_.FileExists(trava)) sistema_.DeleteFile(trava);
     if (erro != 0) {
-        operador_.Registra(Formata(Latin(textos::kBackupFalhou), origem + " -> " + destino + ", " + std::to_string(erro)));
+        operador_.Registra(Formata(Latin(textos::kBackupFalhou), origem + " -> " + parcial + ", " + std::to_string(erro)));
+    } else if (!sistema_.MoveFile(parcial, destino)) {
+        operador_.Registra(Formata(Latin(textos::kBackupNaoRenomeado), {parcial, destino}));
     }
 }
 
@@ -290,7 +425,13 @@ std::string Instalador::LinhaVersoesModulares() {
     return "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive";
 }
 
-std::string Instalador::PastaInstalador() const { return sistema_.ProgramFolder() + "\\"; }
+std::string Instalador::PastaInstalador() const {
+    // A folder of this machine's own, outside the drives, keeps its own separator:
+    // one kind to a path in every message.
+    const std::string pasta = sistema_.ProgramFolder();
+    const bool barras = pasta.find('\\') == std::string::npos && pasta.find('/') != std::string::npos;
+    return pasta + (barras ? "/" : "\\");
+}
 
 std::string Instalador::LinhaInstalacao(bool produtoRegistrado, const std::string& pacote) const {
     const std::string q = "\"";

@@ -7,6 +7,7 @@
 
 #include "Configuracao.h"
 #include "Operador.h"
+#include "port/LockFile.h"
 #include "system/System.h"
 
 namespace instala {
@@ -20,6 +21,8 @@ enum class Desfecho {
     PedidoFinalizacaoFalhou,    // the running client could not be asked to finish
     GravacaoConfiguracaoFalhou, // the configuration could not be written
     Cancelada,                  // the operator cancelled
+    OutraEmAndamento,           // another run works on the client folder
+    GravacaoDanificada,         // a damaged record of an interrupted change of the configuration files
 };
 int CodigoSaida(Desfecho desfecho);
 
@@ -75,9 +78,19 @@ public:
     // The installer folder: the program's folder with a trailing backslash.
     std::string PastaInstalador() const;
     Desfecho Resultado() const { return desfecho_; }
+    // One line saying what the run did: installed, configured which items,
+    // cancelled, or where and why it stopped.
+    std::string Resumo() const;
 
 private:
     ConversaoConfiguracao Conversao() { return ConversaoConfiguracao(sistema_, operador_, diretorioCliente_); }
+    // Start-up past the arguments: the lock, the repairs, then what the mode runs.
+    bool Inicia();
+    // The client folder for this run alone; false (said, desfecho set) when
+    // another run has it or it cannot be locked.
+    bool TravaPasta();
+    // The installation sequence proper (btInstalaClick without its guard).
+    void Instala();
     bool Pergunta(const std::string& texto, const std::string& titulo, uint32_t flags);
     void Termina(const char* mensagem, EstadoJanela estado, Desfecho desfecho);
     // Says what failed: in a box when an operator is there (`caixa` instead of
@@ -85,6 +98,8 @@ private:
     void Avisa(const std::string& motivo, const std::string& caixa = "");
     // Stops the run as not concluded, saying why.
     void Interrompe(const std::string& motivo, const std::string& caixa = "");
+    // The step a stop is told by.
+    void Passo(const char* passo);
     // The configuration string written; false (its failure shown) when it could not be.
     bool GravaConfiguracao();
     bool RemoveResultadoAnterior();
@@ -99,6 +114,12 @@ private:
     std::string modo_ = "0";
     std::string configuracao_;
     Desfecho desfecho_ = Desfecho::EmAndamento;
+    std::optional<port::LockFile> trava_;
+    std::string passo_;                       // the step under way
+    std::string motivo_;                      // why the run stopped
+    std::vector<std::string> configurados_;   // the items written
+    bool instalado_ = false;
+    bool ignoradosAvisados_ = false;          // the configuration's unknown items said
 };
 
 }  // namespace instala

@@ -109,6 +109,7 @@ void TFrmPrincipal::TrazParaFrente() {
 int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argumentos) {
     int status = 0;
     std::vector<std::string> registro;
+    std::string resumo;
     {
         const std::unique_ptr<forms::Backend> tela = forms::MakeScreenBackend();
         forms::Application& app = forms::Application::Instance();
@@ -123,6 +124,7 @@ int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argume
             status = CodigoSaida(janela->Instalacao().Resultado());
         }
         registro = janela->Registro();
+        resumo = janela->Instalacao().Resumo();
         app.Destroy(janela);
         FrmPrincipal = nullptr;
         app.SetBackend(nullptr);
@@ -130,6 +132,7 @@ int ExecutaJanela(zvsys::System& sistema, const std::vector<std::string>& argume
     // The screen is the shell's again: the log can be read there.
     OperadorSemTerminal saida;
     for (const auto& linha : registro) saida.Registra(linha);
+    saida.Registra(resumo);
     return status;
 }
 

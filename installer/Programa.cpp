@@ -23,6 +23,36 @@ namespace instala {
 
 namespace {
 
+constexpr char kUso[] =
+    "usage: Instala [CLIENT_FOLDER RUN_MODE [\"CONFIGURATION\"]]\n"
+    "  RUN_MODE 0      attended: the window, the operator presses 1 (install) or 2 (cancel);\n"
+    "                  also with fewer than two arguments or an unknown mode (the client folder\n"
+    "                  is then the drive's \\Client)\n"
+    "  RUN_MODE 1      unattended: applies the configuration, installs, answers every question Yes\n"
+    "  RUN_MODE 2      applies the configuration only\n"
+    "  CONFIGURATION   items KEY=VALUE separated by \";\" (Empresa, Terminal, PortaPinpad, IPVorix1..3,\n"
+    "                  DirLeitIntPos, DirGravIntPos, NomeArqIntPos, ExtensArqIntPos,\n"
+    "                  MensagemPadraoPinpad, PermiteCreditoDigitado, CBVivo,\n"
+    "                  CreditoHabilitaRoteamentoParcelas)\n"
+    "One run at a time works on a client folder: a second one says so and changes nothing.\n"
+    "Every run ends with one line on standard error saying what it did.\n"
+    "exit status:\n"
+    "  0  done: installed (the settings carried over), or the configuration applied\n"
+    "  1  the installation was not concluded (the log says at which step and why)\n"
+    "  2  an item of the configuration was invalid; nothing was written or installed\n"
+    "  3  run mode 0 without a terminal; nothing was done\n"
+    "  4  the running client could not be asked to finish; nothing was installed\n"
+    "  5  the configuration could not be written; no file was changed\n"
+    "  6  cancelled by the operator\n"
+    "  7  ZV_DRIVE_ROOT is not set (not on Windows)\n"
+    "  8  another installation is running on the client folder; nothing was done\n"
+    "  9  an interrupted change of the configuration files left a damaged record that\n"
+    "     could not be settled; the log says which file holds which version\n";
+
+bool PedeAjuda(const std::vector<std::string>& argumentos) {
+    return argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "/?");
+}
+
 #ifdef _WIN32
 // The drives are real, and an attended run has the desktop.
 std::string RaizDosDrives() { return {}; }
@@ -52,6 +82,11 @@ std::unique_ptr<zvsys::System> SistemaDaMaquina(const std::string& raiz) {
 int ExecutaPrograma(int argc, char** argv, const CriaSistema& criaSistema) {
     try {
         const std::vector<std::string> argumentos(argv + 1, argv + argc);
+        // A folder is never named so: the one argument asks for the usage.
+        if (PedeAjuda(argumentos)) {
+            std::fputs(kUso, stdout);
+            return 0;
+        }
         const std::string raiz = RaizDosDrives();
 #ifndef _WIN32
         if (raiz.empty()) {
@@ -73,6 +108,7 @@ int ExecutaPrograma(int argc, char** argv, const CriaSistema& criaSistema) {
         OperadorSemTerminal operador;
         Instalador instalador(*sistema, operador);
         instalador.FormCreate(argumentos);
+        operador.Registra(instalador.Resumo());
         return CodigoSaida(instalador.Resultado());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Instala: %s\n", e.what());

@@ -8,10 +8,17 @@ std::string Latin(const char* utf8) { return forms::Utf8ToCp1252(utf8); }
 
 std::string Utf8(const std::string& cp1252) { return forms::Cp1252ToUtf8(cp1252); }
 
-std::string Formata(const std::string& formato, const std::string& valor) {
-    const auto at = formato.find("%s");
-    if (at == std::string::npos) return formato;
-    return formato.substr(0, at) + valor + formato.substr(at + 2);
+std::string Formata(const std::string& formato, std::initializer_list<std::string> valores) {
+    std::string out;
+    size_t de = 0;
+    for (const std::string& valor : valores) {
+        const auto at = formato.find("%s", de);
+        if (at == std::string::npos) break;
+        out.append(formato, de, at - de);
+        out += valor;
+        de = at + 2;
+    }
+    return out + formato.substr(de);
 }
 
 }  // namespace instala::textos

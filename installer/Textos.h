@@ -1,6 +1,7 @@
 #pragma once
 // The installer's own texts. Written here in UTF-8 for reading; everything the
 // installer shows or writes is CP1252, so they pass through Latin() first.
+#include <initializer_list>
 #include <string>
 
 namespace instala::textos {
@@ -65,8 +66,68 @@ inline constexpr const char* kGravacaoConcluida = "Concluída a gravação da co
 inline constexpr const char* kGravacaoDesfeita = "Desfeita a gravação da configuração interrompida (%s)";
 inline constexpr const char* kGravacaoPendente =
     "A gravação interrompida da configuração não pôde ser resolvida (%s); nenhuma configuração nova é gravada";
+inline constexpr const char* kGravacaoRecusada =
+    "O registro de gravação %s nomeia um arquivo que não é da configuração desta pasta e foi recusado: nada foi "
+    "gravado, o registro foi posto de lado (%s)";
+inline constexpr const char* kGravacaoDanificada =
+    "O registro de gravação %s está danificado: a gravação interrompida não pôde ser desfeita por inteiro (%s). "
+    "O registro foi mantido; confira os arquivos e apague-o para que o Instala volte a trabalhar nesta pasta";
+inline constexpr const char* kArquivoVersaoRestaurada = "%s: versão antiga, restaurada agora";
+inline constexpr const char* kArquivoVersaoAntiga = "%s: versão antiga";
+inline constexpr const char* kArquivoVersaoNova = "%s: versão nova";
+inline constexpr const char* kArquivoVersaoOutra = "%s: nem a antiga nem a nova";
+inline constexpr const char* kArquivoVersaoDesconhecida = "%s: versão desconhecida (o registro não a guarda inteira)";
+inline constexpr const char* kRegistroPendenteDanificado =
+    "O registro %s estava danificado: todas as configurações salvas são mantidas e levadas para os novos arquivos";
+inline constexpr const char* kPendentes =
+    "Configurações salvas por uma instalação não concluída aguardam ser levadas para os novos arquivos: %s";
+inline constexpr const char* kDevolvido = "Devolvido ao seu nome: %s -> %s";
+inline constexpr const char* kCopiaIgualRemovida = "Removida a cópia %s, igual ao arquivo que ficou";
+inline constexpr const char* kItemDesconhecido = "Item desconhecido na configuração, ignorado: %s";
+inline constexpr const char* kItemRepetido = "Item repetido na configuração, vale o primeiro: %s";
+inline constexpr const char* kConfiguracaoGravada = "Configuração gravada: %s";
+inline constexpr const char* kConfiguracaoNosSalvos =
+    "A configuração também foi gravada nas configurações salvas que aguardam (%s), para que continue valendo";
+// The lock of the client folder: one run at a time.
+inline constexpr const char* kOutraInstalacao =
+    "Outra instalação está em andamento na pasta %s%s; esta execução não alterou nada";
+inline constexpr const char* kTravaAssumida = "Assumida a trava %s de uma execução que não existe mais%s";
+inline constexpr const char* kTravaRecusada = "Não foi possível travar a pasta do cliente (%s: %s); nada foi feito";
+inline constexpr const char* kProcesso = " (processo %s)";
+inline constexpr const char* kSemMemoria = "Memória insuficiente durante %s";
+inline constexpr const char* kBackupParcial =
+    "Um backup interrompido ficou incompleto em %s; não é usado e pode ser apagado";
+inline constexpr const char* kBackupNaoRenomeado = "O backup ficou em %s: não pôde receber o nome %s";
+inline constexpr const char* kBackupSemAtalhos =
+    "O backup não copiou estes atalhos, para não sair da pasta da aplicação: %s";
+// The steps a stop names.
+inline constexpr const char* kPassoInicio = "o início (o que uma execução interrompida deixou)";
+inline constexpr const char* kPassoConfiguracao = "a gravação da configuração";
+inline constexpr const char* kPassoRequisitos = "a verificação dos requisitos";
+inline constexpr const char* kPassoCliente = "a finalização do Cliente Vorix em execução";
+inline constexpr const char* kPassoBackup = "o backup da pasta da aplicação";
+inline constexpr const char* kPassoVersaoAntiga = "a desinstalação da versão antiga";
+inline constexpr const char* kPassoSalvar = "o salvamento das configurações atuais";
+inline constexpr const char* kPassoAnteriores = "a desinstalação das versões anteriores";
+inline constexpr const char* kPassoInstalacao = "a instalação da nova versão";
+inline constexpr const char* kPassoConversao = "a conversão das configurações salvas";
+// The last line of every run.
+inline constexpr const char* kResumoInstalado = "instalado em %s%s";
+inline constexpr const char* kResumoConfigurados = "; configurados: %s";
+inline constexpr const char* kResumoConfigurado = "configurados em %s: %s; nada foi instalado";
+inline constexpr const char* kResumoNadaConfigurado = "nenhum item de configuração; nada foi alterado";
+inline constexpr const char* kResumoCancelado = "cancelado pelo operador; nada foi instalado";
+inline constexpr const char* kResumoParou = "não concluído: parou durante %s (%s)";
+inline constexpr const char* kResumoInvalida = "configuração inválida; nada foi gravado nem instalado";
+inline constexpr const char* kResumoFinalizacao =
+    "não concluído: o Cliente Vorix em execução não pôde ser finalizado (%s); nada foi instalado";
+inline constexpr const char* kResumoGravacaoFalhou = "a configuração não pôde ser gravada (%s); nenhum arquivo foi alterado";
+inline constexpr const char* kResumoOutra = "outra instalação trabalha na pasta %s; nada foi feito";
+inline constexpr const char* kResumoGravacaoDanificada =
+    "parou no início: uma gravação interrompida da configuração não pôde ser resolvida (%s)";
 
-// Formats a text with one "%s".
-std::string Formata(const std::string& formato, const std::string& valor);
+// Formats a text: each "%s" in turn takes the next value.
+std::string Formata(const std::string& formato, std::initializer_list<std::string> valores);
+inline std::string Formata(const std::string& formato, const std::string& valor) { return Formata(formato, {valor}); }
 
 }  // namespace instala::textos

@@ -1,8 +1,9 @@
-// The ini document: read and written back unchanged it is the same bytes;
-// one key set and written, read back, holds the value while every other line
-// keeps its bytes and every other key its value; a refused change changes
-// nothing; and a batch of changes in one pass writes what one change after
-// another writes.
+// The ini document: read and written back unchanged it is the same bytes
+// (UTF-16LE ones too); one key set and written, read back, holds the value
+// while every other line keeps its bytes and every other key its value; a
+// refused change changes nothing; a batch of changes in one pass writes what
+// one change after another writes; and every key carried into an empty file
+// reads back there as it read in its own.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -124,5 +125,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     IniDocument lote = original;
     lote.SetAll(mudancas);
     ZV_FUZZ_CHECK(lote.Serialize() == doc.Serialize());
+
+    // Values travel as stored, quotes and all: they read back the same.
+    IniDocument levado;
+    levado.CopyFrom(original);
+    const IniDocument relido = IniDocument::Parse(levado.Serialize());
+    for (const auto& e : original.Entries()) {
+        if (e.value.empty() || Trim(e.section).empty()) continue;
+        ZV_FUZZ_CHECK(relido.Get(e.section, e.key) == e.value);
+    }
     return 0;
 }

@@ -291,4 +291,23 @@ TEST_F(Configuracao, SavingBeforeRemovalReplacesEarlierSavedCopies) {
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Cheque.ini_Atual"));
 }
 
+// The till's saved settings as they are stored (quotes and all, UTF-16LE
+// included) reach the new file; a UTF-16LE file configured stays UTF-16LE.
+TEST_F(Configuracao, SavedSettingsArriveAsStoredWhateverTheirEncoding) {
+    auto utf16 = [](const std::string& ascii) {
+        std::string out = "\xFF\xFE";
+        for (char c : ascii) out += std::string(1, c) + '\0';
+        return out;
+    };
+    sistema.Poe("C:\\Client\\ClienteTrn.ini_Atual", utf16("[T]\r\nvelho=2\r\nMsg=\"  a b  \"\r\n"));
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+    ConversaoConfiguracao c(sistema, operador, "C:\\Client");
+    EXPECT_TRUE(c.ConverteArquivosConfiguracao());
+    EXPECT_EQ(Trn(), "[T]\r\nnovo=1\r\nvelho=2\r\nMsg=\"  a b  \"\r\n");
+
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", utf16("[T]\r\nnovo=1\r\n"));
+    EXPECT_EQ(Aplica("CBVivo=1"), ResultadoAplicacao::Aplicada);
+    EXPECT_EQ(Trn(), utf16("[T]\r\nnovo=1\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n"));
+}
+
 }  // namespace

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <new>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,12 @@ public:
     std::vector<std::string> linhasIniciadas;
     // What a started program does, by its first word; without an entry it cannot start.
     std::map<std::string, std::function<void(const std::string& linha)>> programas;
+    // Programs missing from the machine: they can neither be found nor started.
+    std::set<std::string> ausentes;
+    // Programs whose wait fails (the platform's wait reports an error).
+    std::set<std::string> esperaFalha;
+    // A read of this file runs out of memory.
+    std::string semMemoriaAoLer;
     std::optional<std::string> pastaEscolhida;
     std::vector<std::string> dialogos;
     std::string pastaPrograma = "C:\\Instalador";
@@ -49,11 +57,12 @@ public:
         return !Falha(Operacao::Renomeia) && PortableSystem::MoveFile(a, b);
     }
     bool DeleteFile(const std::string& p) override { return !Falha(Operacao::Apaga) && PortableSystem::DeleteFile(p); }
-    bool WriteFile(const std::string& p, const std::string& b) override {
-        return !Falha(Operacao::Grava) && PortableSystem::WriteFile(p, b);
+    bool WriteFileParts(const std::string& p, const std::vector<std::string_view>& b) override {
+        return !Falha(Operacao::Grava) && PortableSystem::WriteFileParts(p, b);
     }
-    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f) override {
-        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f);
+    int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f,
+                        std::vector<std::string>* fora = nullptr) override {
+        return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f, fora);
     }
     std::optional<std::vector<zvsys::ProcessEntry>> ProcessSnapshot() override { return processos; }
     bool TerminateProcess(uint32_t id, uint32_t) override {
@@ -63,14 +72,24 @@ public:
     }
     std::optional<zvsys::ProcessHandle> StartProcess(const std::string& linha) override {
         linhasIniciadas.push_back(linha);
-        const std::string programa = linha.substr(0, linha.find(' '));
+        const std::string programa = Programa(linha);
         auto it = programas.find(programa);
-        if (Falha(Operacao::Inicia) || it == programas.end()) return std::nullopt;
+        if (Falha(Operacao::Inicia) || it == programas.end() || ausentes.count(programa) != 0) return std::nullopt;
         it->second(linha);
         return zvsys::ProcessHandle{linhasIniciadas.size()};
     }
-    bool CanStart(const std::string& linha) override { return programas.count(linha.substr(0, linha.find(' '))) != 0; }
-    zvsys::WaitResult WaitForProcess(zvsys::ProcessHandle, uint32_t) override { return zvsys::WaitResult::Ended; }
+    bool CanStart(const std::string& linha) override {
+        return programas.count(Programa(linha)) != 0 && ausentes.count(Programa(linha)) == 0;
+    }
+    zvsys::WaitResult WaitForProcess(zvsys::ProcessHandle p, uint32_t) override {
+        const bool falha = p.value >= 1 && p.value <= linhasIniciadas.size() &&
+                           esperaFalha.count(Programa(linhasIniciadas[p.value - 1])) != 0;
+        return falha ? zvsys::WaitResult::Failed : zvsys::WaitResult::Ended;
+    }
+    std::optional<std::string> ReadFile(const std::string& p) override {
+        if (!semMemoriaAoLer.empty() && p == semMemoriaAoLer) throw std::bad_alloc();
+        return PortableSystem::ReadFile(p);
+    }
     void CloseProcess(zvsys::ProcessHandle) override {}
     std::optional<std::string> BrowseForFolder(const std::string& t, const std::string& r, uint32_t h) override {
         dialogos.push_back(t + "|" + r + "|" + std::to_string(h));
@@ -89,6 +108,7 @@ public:
     bool Existe(const std::string& caminho) { return std::filesystem::exists(Map().ToLocal(caminho)); }
 
 private:
+    static std::string Programa(const std::string& linha) { return linha.substr(0, linha.find(' ')); }
     bool Falha(Operacao op) {
         if (++mudancas_ == interrompeNa_) throw Interrupcao{};
         const int n = ++contagem_[op];
@@ -131,6 +151,25 @@ public:
     void TrazParaFrente() override { ++frente; }
     void Registra(const std::string& t) override { registro.push_back(t); }
 };
+
+// Every file under a folder with its content, every link with its target:
+// what "nothing changed" compares.
+inline std::map<std::string, std::string> Arvore(const std::string& pasta) {
+    std::map<std::string, std::string> arvore;
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(pasta, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        const std::string nome = it->path().string().substr(pasta.size());
+        if (it->is_symlink()) {
+            arvore[nome] = "-> " + std::filesystem::read_symlink(it->path(), ec).string();
+        } else if (it->is_regular_file()) {
+            arvore[nome] = profile::LoadFile(it->path().string()).value_or("<ilegivel>");
+        } else {
+            arvore[nome] = "<pasta>";
+        }
+    }
+    return arvore;
+}
 
 // A scratch folder removed at the end of the test.
 class PastaTemporaria {

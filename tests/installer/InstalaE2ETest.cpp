@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "Rascunho.h"
 #include "profile/FileIo.h"
@@ -74,12 +75,51 @@ protected:
     }
     // Runs the installer with no standard input, as a deployment tool does.
     // The status is 137 when the program was killed.
+    std::string Comando(const std::string& argumentos, const std::string& ambiente, const char* programa) {
+        return "cd " + raiz_ + " && exec env ZV_DRIVE_ROOT=" + raiz_ + " ZV_MSIEXEC_FILES=" + raiz_ + "/pacote " + ambiente +
+               " C/Instalador/" + programa + " " + argumentos;
+    }
     int Executa(const std::string& argumentos, const std::string& ambiente = "", const char* programa = "Instala") {
-        const std::string comando = "cd " + raiz_ + " && env ZV_DRIVE_ROOT=" + raiz_ + " ZV_MSIEXEC_FILES=" + raiz_ +
-                                    "/pacote " + ambiente + " C/Instalador/" + programa + " " + argumentos +
-                                    " </dev/null >" + raiz_ + "/saida.txt 2>&1";
+        const std::string comando = Comando(argumentos, ambiente, programa) + " </dev/null >" + raiz_ + "/saida.txt 2>&1";
+        const int r = std::system(comando.c_str());
+        return WIFEXITED(r) ? WEXITSTATUS(r) : 128 + WTERMSIG(r);
+    }
+    // The attended installer, with a terminal of its own and an operator who
+    // presses Enter every 0.2 s until it ends (or 20 s have passed: status 124).
+    int ExecutaAtendido() {
+        const std::string comando = "(while printf '\\r'; do sleep 0.2; done) | timeout 20 script -qec \"" +
+                                    Comando("", "TERM=xterm", "Instala") + "\" /dev/null >" + raiz_ + "/saida.txt 2>&1";
         const int r = std::system(comando.c_str());
         return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    }
+    // A run started in the background, its output in `saida`.
+    pid_t Inicia(const std::string& argumentos, const std::string& ambiente, const char* programa, const std::string& saida) {
+        const std::string comando = Comando(argumentos, ambiente, programa) + " </dev/null >" + raiz_ + "/" + saida + " 2>&1";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl("/bin/sh", "sh", "-c", comando.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        return pid;
+    }
+    static int Espera(pid_t pid) {
+        int r = 0;
+        ::waitpid(pid, &r, 0);
+        return WIFEXITED(r) ? WEXITSTATUS(r) : 128 + WTERMSIG(r);
+    }
+    // Every file under C with its content (the installer's own folder aside):
+    // what "nothing changed" compares.
+    std::map<std::string, std::string> Drive() {
+        std::map<std::string, std::string> arvore;
+        for (auto it = fs::recursive_directory_iterator(raiz_ + "/C"); it != fs::recursive_directory_iterator(); ++it) {
+            const auto& e = *it;
+            if (e.path().filename() == "Instalador") {
+                it.disable_recursion_pending();
+                continue;
+            }
+            arvore[e.path().string()] = e.is_regular_file() ? Le(e.path().string().substr(raiz_.size() + 1)) : "<pasta>";
+        }
+        return arvore;
     }
 
     std::string raiz_;
@@ -184,6 +224,11 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
         ++pontos;
         const std::string onde = "morto na mudanca " + std::to_string(n);
         EXPECT_EQ(Executa("'C:\\Client' 1"), 0) << onde << Le("saida.txt");
+        // The killed run's lock held the folder until it died, and is taken over.
+        EXPECT_NE(Le("saida.txt").find("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais "
+                                       "(processo "),
+                  std::string::npos)
+            << onde << Le("saida.txt");
         const std::string v = valores();
         EXPECT_TRUE(v == "ANTIGA,AA000001,0" || v == "AB12CD34,XY000123,1") << onde << ": " << v;
         EXPECT_NE(Le("C/Client/ClienteTrn.ini").find("Parcelas=12"), std::string::npos) << onde;
@@ -201,6 +246,92 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
         }
     }
     EXPECT_GE(pontos, 15);
+}
+
+// Two real runs at once: while the first waits for Windows Installer, a second
+// one in any mode says another installation is running, naming the folder and
+// the first run's process, and changes nothing; the first then ends as it would.
+TEST_F(InstalaPrograma, ASecondRunWhileTheFirstInstallsChangesNothingAndSaysSo) {
+    const pid_t primeira = Inicia("'C:\\Client' 1 'CBVivo=1'", "ZV_MSIEXEC_ESPERA=libera", "Instala", "primeira.txt");
+    for (int r = 0; !Existe("msiexec.rodando"); ::usleep(5000)) ASSERT_NE(::waitpid(primeira, &r, WNOHANG), primeira) << Le("primeira.txt");
+    const auto antes = Drive();
+    const std::string mensagem = "Instala: Outra instalação está em andamento na pasta C:\\Client (processo " +
+                                 std::to_string(primeira) + "); esta execução não alterou nada\n";
+    for (const char* modo : {"0", "1", "2"}) {
+        const int status = *modo == '0' ? ExecutaAtendido() : Executa(std::string("'C:\\Client' ") + modo + " 'CBVivo=0'");
+        EXPECT_EQ(status, 8) << modo << Le("saida.txt");
+        std::string saida = Le("saida.txt");
+        saida.erase(std::remove(saida.begin(), saida.end(), '\r'), saida.end());
+        EXPECT_NE(saida.find(mensagem), std::string::npos) << modo << saida;
+        // The last line (a terminal may echo a key or two after it: blank lines).
+        while (!saida.empty() && saida.back() == '\n') saida.pop_back();
+        const std::string ultima = saida.substr(saida.rfind('\n') + 1);
+        EXPECT_EQ(ultima, "Instala: outra instalação trabalha na pasta C:\\Client; nada foi feito") << modo << saida;
+        EXPECT_EQ(Drive(), antes) << modo;
+    }
+    Poe("libera", "");
+    EXPECT_EQ(Espera(primeira), 0) << Le("primeira.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
+    EXPECT_FALSE(Existe("C/Client/Instala.trava"));
+}
+
+// The attack table's concurrent part: the first run paused before each change
+// it makes, a second run in every mode meanwhile (attended at every fourth). Each second run is refused
+// and changes nothing; each first run then ends with the new configuration in
+// both files and the till's settings carried.
+TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
+    Poe("C/Client/Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+    fs::remove(raiz_ + "/C/Client/Cheque.ini_Atual");
+    const std::string modelo = raiz_ + "/modelo";
+    fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive);
+    int pontos = 0;
+    for (int n = 1;; ++n) {
+        fs::remove_all(raiz_ + "/C");
+        fs::copy(modelo, raiz_ + "/C", fs::copy_options::recursive);
+        fs::remove(raiz_ + "/pausado");
+        fs::remove(raiz_ + "/continua");
+        const pid_t primeira = Inicia("'C:\\Client' 1 'Empresa=AB12CD34;CBVivo=1'", "ZV_PAUSA_NA=" + std::to_string(n),
+                                      "instala_interrompido", "primeira.txt");
+        int status = -1;
+        while (!Existe("pausado")) {
+            int r = 0;
+            if (::waitpid(primeira, &r, WNOHANG) == primeira) {
+                status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+                break;
+            }
+            ::usleep(2000);
+        }
+        if (status != -1) {
+            EXPECT_EQ(status, 0) << n << Le("primeira.txt");
+            break;
+        }
+        ++pontos;
+        const std::string onde = "pausada na mudanca " + std::to_string(n);
+        const auto antes = Drive();
+        for (const char* modo : {"0", "1", "2"}) {
+            // The attended run, with its terminal, costs a second: at every fourth step.
+            if (*modo == '0' && n % 4 != 1) continue;
+            const int segunda = *modo == '0' ? ExecutaAtendido() : Executa(std::string("'C:\\Client' ") + modo + " 'CBVivo=0'");
+            EXPECT_EQ(segunda, 8) << onde << " modo " << modo << Le("saida.txt");
+            EXPECT_EQ(Drive(), antes) << onde << " modo " << modo;
+        }
+        Poe("continua", "");
+        EXPECT_EQ(Espera(primeira), 0) << onde << Le("primeira.txt");
+        const std::string cliente = raiz_ + "/C/Client/Cliente.ini", trn = raiz_ + "/C/Client/ClienteTrn.ini";
+        EXPECT_EQ(profile::GetPrivateProfileString("ClientVorix", "Empresa", "", cliente), "AB12CD34") << onde;
+        EXPECT_EQ(profile::GetPrivateProfileString("CodigoBarrasVivo", "TrnCredito", "", trn), "1") << onde;
+        EXPECT_EQ(profile::GetPrivateProfileString("Credito", "Parcelas", "", trn), "12") << onde;
+    }
+    EXPECT_GE(pontos, 15);
+}
+
+TEST_F(InstalaPrograma, HelpPrintsTheUsageAndTouchesNothing) {
+    const auto antes = Drive();
+    EXPECT_EQ(Executa("--help"), 0);
+    EXPECT_NE(Le("saida.txt").find("usage: Instala [CLIENT_FOLDER RUN_MODE"), std::string::npos) << Le("saida.txt");
+    EXPECT_NE(Le("saida.txt").find("  8  another installation is running on the client folder"), std::string::npos);
+    EXPECT_EQ(Drive(), antes);
 }
 
 }  // namespace

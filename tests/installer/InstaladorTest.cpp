@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "port/Os.h"
+
 #include "Dobles.h"
 #include "Instalador.h"
 #include "Textos.h"
+#include "profile/IniDocument.h"
 
 using namespace instala;
 using namespace instala::teste;
@@ -59,13 +62,17 @@ protected:
 
 TEST_F(Instalacao, CommandLinesAreBuiltExactly) {
     sistema.Poe("C:\\Client\\x", "");
-    EXPECT_TRUE(Inicia({}));
-    EXPECT_EQ(instalador.DiretorioCliente(), "C:\\Client");
-    EXPECT_EQ(instalador.LinhaInstalacao(true, "p.msi"),
-              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL");
-    EXPECT_EQ(instalador.LinhaInstalacao(false, "p.msi"),
-              "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
-    EXPECT_EQ(instalador.LinhaDesinstaladorAntigo(), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a");
+    {
+        // Ended before its folder goes: a run holds the folder while it lives.
+        Instalador padrao(sistema, operador);
+        EXPECT_TRUE(padrao.FormCreate({}));
+        EXPECT_EQ(padrao.DiretorioCliente(), "C:\\Client");
+        EXPECT_EQ(padrao.LinhaInstalacao(true, "p.msi"),
+                  "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=vamus REINSTALL=ALL");
+        EXPECT_EQ(padrao.LinhaInstalacao(false, "p.msi"),
+                  "msiexec.exe /I \"C:\\Instalador\\p.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\"");
+        EXPECT_EQ(padrao.LinhaDesinstaladorAntigo(), "C:\\Windows\\uninst.exe -fC:\\Client\\DeIsL1.isu -y -a");
+    }
     EXPECT_EQ(Instalador::LinhaVersoesModulares(),
               "wmic product where \"name like 'Cliente Vorix Modular V%'\" call uninstall /nointeractive");
 
@@ -117,7 +124,7 @@ TEST_F(Instalacao, BackupGoesToTheDatedFolderOrAsksForOneInAttendedMode) {
     sistema.Poe("C:\\Client\\a.ini", "A");
     Inicia({});
     instalador.FazBackupAplicacao();
-    EXPECT_EQ(sistema.Le("C:\\Client_20240131\\a.ini"), "A");
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131\\a.ini"), "A") << (operador.registro.empty() ? "" : operador.registro.back());
     EXPECT_EQ(textos::Utf8(operador.mensagens.back()), "Fazendo backup da aplicação (C:\\Client_20240131)");
     EXPECT_EQ(Textos()[0], "Deseja fazer um backup da pasta da aplicação (Recomendado)?");
     EXPECT_EQ(operador.caixas[0].titulo, "Client Vorix Modular");
@@ -353,6 +360,10 @@ public:
         chamadas = {};
         for (Operacao op : kOperacoes) chamadas[op] = s.Chamadas(op);
         registro = o.registro;
+        mensagens = o.mensagens;
+        iniciadas = s.linhasIniciadas;
+        terminados = s.terminados;
+        resumo = textos::Utf8(i.Resumo());
         for (const auto& c : o.caixas) {
             if ((c.flags & kMbIconError) != 0) registro.push_back(c.texto);
         }
@@ -387,9 +398,20 @@ public:
 
     static constexpr Operacao kOperacoes[] = {Operacao::Copia, Operacao::Renomeia, Operacao::Apaga,
                                               Operacao::Grava, Operacao::Inicia, Operacao::CopiaPasta};
+    // Whether the log has a line holding `trecho` (UTF-8).
+    bool Registrou(const std::string& trecho) const {
+        return std::any_of(registro.begin(), registro.end(),
+                           [&](const std::string& l) { return textos::Utf8(l).find(trecho) != std::string::npos; });
+    }
+    std::string Le(const std::string& caminho) { return SistemaTeste(raiz.Caminho()).Le(caminho); }
+
     PastaTemporaria raiz;
     std::map<Operacao, int> chamadas;
     std::vector<std::string> registro;
+    std::vector<std::string> mensagens;
+    std::vector<std::string> iniciadas;
+    std::vector<uint32_t> terminados;
+    std::string resumo;
 };
 
 // Any step of a run fails; a clean run afterwards leaves the till's own settings
@@ -481,4 +503,253 @@ TEST(Repeticao, EveryWayOfWritingTheFolderGivesTheSameBackup) {
         EXPECT_EQ(s.linhasIniciadas.back(),
                   "msiexec.exe /I \"C:\\Instalador\\c.msi\" REINSTALLMODE=amus INSTALLDIR=\"C:\\Client\\\" /quiet");
     }
+}
+
+namespace {
+
+// The package refuses: the till's settings wait under their "_Atual" names.
+void PacoteRecusa(SistemaTeste& s) {
+    s.programas["msiexec.exe"] = [&s](const std::string&) {
+        s.Poe("C:\\Client\\Cheque.ini", "[Banco1]\r\nHabilitado=0\r\n");
+        s.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+        s.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=0\r\n");
+    };
+}
+
+}  // namespace
+
+// While one run works on the client folder (here an attended one, waiting for
+// its operator, in the middle of what a run leaves there), a second one in
+// any mode says so, naming the folder, and changes nothing at all.
+TEST(Trava, ASecondRunInAnyModeChangesNothingWhileAnotherHoldsTheFolder) {
+    Loja loja;
+    SistemaTeste s1(loja.raiz.Caminho());
+    OperadorTeste o1;
+    auto primeira = std::make_unique<Instalador>(s1, o1);
+    ASSERT_TRUE(primeira->FormCreate({}));
+    s1.MoveFile("C:\\Client\\ClienteTrn.ini", "C:\\Client\\ClienteTrn.ini_Atual");
+    s1.Poe("C:\\Client\\Instala.pendente", "ZV-PENDENTE 1\r\nClienteTrn.ini\r\nFIM\r\n");
+    s1.Poe("C:\\Client\\Cliente.ini.zvtmp.Ab12Cd", "sendo gravado");
+    const auto antes = Arvore(loja.raiz.Caminho());
+    const std::string processo = "(processo " + std::to_string(port::ProcessId()) + ")";
+    for (const char* modo : {"0", "1", "2"}) {
+        EXPECT_EQ(loja.Executa(modo), Desfecho::OutraEmAndamento) << modo;
+        EXPECT_EQ(CodigoSaida(Desfecho::OutraEmAndamento), 8);
+        EXPECT_TRUE(loja.Registrou("Outra instalação está em andamento na pasta C:\\Client " + processo)) << modo;
+        EXPECT_EQ(loja.resumo, "outra instalação trabalha na pasta C:\\Client; nada foi feito") << modo;
+        EXPECT_TRUE(loja.iniciadas.empty()) << modo;
+        EXPECT_EQ(Arvore(loja.raiz.Caminho()), antes) << modo;
+    }
+    primeira.reset();
+    EXPECT_EQ(loja.Executa("2"), Desfecho::Concluida);
+    EXPECT_FALSE(SistemaTeste(loja.raiz.Caminho()).Existe("C:\\Client\\Instala.trava"));
+}
+
+// The lock a killed run leaves is taken over, and said; one that is a link is
+// never opened through it.
+TEST(Trava, ALockLeftByARunThatEndedIsTakenOverAndALinkIsRefused) {
+    Loja loja;
+    SistemaTeste s(loja.raiz.Caminho());
+    s.Poe("C:\\Client\\Instala.trava", "999999\r\n");
+    EXPECT_EQ(loja.Executa("2"), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais "
+                               "(processo 999999)"));
+    EXPECT_FALSE(s.Existe("C:\\Client\\Instala.trava"));
+
+#ifndef _WIN32  // links need a privilege there
+    s.Poe("C:\\Windows\\win.ini", "[sistema]\r\n");
+    std::filesystem::create_symlink(s.Map().ToLocal("C:\\Windows\\win.ini"), s.Map().ToLocal("C:\\Client\\Instala.trava"));
+    EXPECT_EQ(loja.Executa("1"), Desfecho::NaoConcluida);
+    EXPECT_TRUE(loja.Registrou("Não foi possível travar a pasta do cliente (C:\\Client\\Instala.trava"));
+    EXPECT_EQ(s.Le("C:\\Windows\\win.ini"), "[sistema]\r\n");
+    EXPECT_TRUE(loja.iniciadas.empty());
+#endif
+}
+
+// A record of pending saved files that cannot be read whole never reads as
+// "nothing pending": every saved file is kept and carried, and that is said.
+TEST(Repeticao, ADamagedPendingRecordKeepsEverySavedFileAndCarriesIt) {
+    const std::string inteiro = "ZV-PENDENTE 1\r\nCheque.ini\r\nClienteTrn.ini\r\nFIM\r\n";
+    const std::vector<std::pair<const char*, std::string>> danos = {
+        {"LF", "ZV-PENDENTE 1\nCheque.ini\nClienteTrn.ini\nFIM\n"},
+        {"um byte a menos", inteiro.substr(0, inteiro.size() - 1)},
+        {"cortado numa linha", "ZV-PENDENTE 1\r\nCheque.ini\r\n"},
+        {"vazio", ""},
+        {"lixo", std::string("\0\xFF\x01lixo", 7)},
+        {"nome estranho", "ZV-PENDENTE 1\r\nCheque.ini\r\nOutro.ini\r\nFIM\r\n"},
+        {"formato antigo", "Cheque.ini\r\nClienteTrn.ini\r\n"},
+    };
+    for (const auto& [nome, dano] : danos) {
+        Loja loja;
+        ASSERT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
+        SistemaTeste s(loja.raiz.Caminho());
+        ASSERT_EQ(s.Le("C:\\Client\\Instala.pendente"), inteiro);
+        s.Poe("C:\\Client\\Instala.pendente", dano);
+        EXPECT_EQ(loja.Executa("1"), Desfecho::Concluida) << nome;
+        EXPECT_EQ(loja.Defeitos("1"), "") << nome;
+        EXPECT_TRUE(loja.Registrou("O registro C:\\Client\\Instala.pendente estava danificado")) << nome;
+    }
+}
+
+// A configuration written while settings wait to be carried over is the latest
+// word: the next installation does not bring the older value back.
+TEST(Repeticao, AConfigurationWrittenWhileSettingsWaitIsNotUndoneByTheNextInstallation) {
+    for (const char* seguinte : {"0", "1"}) {
+        Loja loja;
+        ASSERT_EQ(loja.Executa("1", PacoteRecusa, "CBVivo=0"), Desfecho::NaoConcluida);
+        EXPECT_EQ(loja.Executa("2", {}, "CBVivo=1"), Desfecho::Concluida);
+        EXPECT_TRUE(loja.Registrou("aguardam ser levadas para os novos arquivos: C:\\Client\\Cheque.ini_Atual, "
+                                   "C:\\Client\\ClienteTrn.ini_Atual"));
+        EXPECT_TRUE(loja.Registrou("também foi gravada nas configurações salvas que aguardam "
+                                   "(C:\\Client\\ClienteTrn.ini_Atual)"));
+        EXPECT_EQ(loja.Executa(seguinte, {}, ""), Desfecho::Concluida);
+        EXPECT_EQ(profile::IniDocument::Parse(loja.Le("C:\\Client\\ClienteTrn.ini")).Get("CodigoBarrasVivo", "TrnCredito"),
+                  "1")
+            << seguinte;
+        EXPECT_NE(loja.Le("C:\\Client\\ClienteTrn.ini").find("velho=2"), std::string::npos) << seguinte;
+    }
+}
+
+// An intent naming a file outside the folder's configuration is set aside and
+// the run goes on; a damaged one stops every run until someone looks.
+TEST(Repeticao, ACraftedIntentIsSetAsideAndADamagedOneStopsTheRun) {
+    Loja loja;
+    SistemaTeste s(loja.raiz.Caminho());
+    s.Poe("C:\\Client\\Instala.gravacao",
+          "ZV-GRAVACAO 2 CONCLUIR\nC:\\Windows\\System32\\zv.dll\n-\n4\nmal!\nFIM\n");
+    EXPECT_EQ(loja.Executa("2", {}, "CBVivo=1"), Desfecho::Concluida);
+    EXPECT_FALSE(s.Existe("C:\\Windows\\System32\\zv.dll"));
+    EXPECT_TRUE(s.Existe("C:\\Client\\Instala.gravacao.recusada"));
+    EXPECT_TRUE(loja.Registrou("nomeia um arquivo que não é da configuração desta pasta e foi recusado"));
+
+    // Killed between the two files, and the record then cut short.
+    s.InterrompeNa(3);
+    try {
+        ConversaoConfiguracao(s, *std::make_unique<OperadorTeste>(), "C:\\Client")
+            .AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=0");
+    } catch (const Interrupcao&) {
+    }
+    const std::string registro = s.Le("C:\\Client\\Instala.gravacao");
+    s.Poe("C:\\Client\\Instala.gravacao", registro.substr(0, registro.size() - 3));
+    for (int vez = 0; vez < 2; ++vez) {
+        EXPECT_EQ(loja.Executa("1"), Desfecho::GravacaoDanificada);
+        EXPECT_EQ(CodigoSaida(Desfecho::GravacaoDanificada), 9);
+        EXPECT_TRUE(loja.iniciadas.empty());
+        EXPECT_TRUE(loja.Registrou("C:\\Client\\Cliente.ini: versão antiga")) << vez;
+        EXPECT_TRUE(loja.Registrou("C:\\Client\\ClienteTrn.ini: versão antiga")) << vez;
+        EXPECT_EQ(s.Le("C:\\Client\\Cliente.ini"), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+        EXPECT_TRUE(s.Existe("C:\\Client\\Instala.gravacao"));
+    }
+}
+
+// A run out of memory stops like any other stop: the step is named, nothing is
+// left half done, and a later run finishes the work.
+TEST(Repeticao, RunningOutOfMemoryStopsNamingTheStep) {
+    const std::vector<std::tuple<const char*, const char*, Desfecho, const char*>> casos = {
+        {"1", "C:\\Client\\ClienteTrn.ini_Atual", Desfecho::NaoConcluida, "a conversão das configurações salvas"},
+        {"0", "C:\\Client\\ClienteTrn.ini_Atual", Desfecho::NaoConcluida, "a conversão das configurações salvas"},
+        {"1", "C:\\Instalador\\Setup.ini", Desfecho::NaoConcluida, "a verificação dos requisitos"},
+        {"2", "C:\\Client\\ClienteTrn.ini", Desfecho::GravacaoConfiguracaoFalhou, "a gravação da configuração"},
+    };
+    for (const auto& [modo, arquivo, desfecho, passo] : casos) {
+        Loja loja;
+        EXPECT_EQ(loja.Executa(modo, [&](SistemaTeste& s) { s.semMemoriaAoLer = arquivo; }), desfecho) << arquivo;
+        EXPECT_TRUE(loja.Registrou(std::string("Memória insuficiente durante ") + passo)) << arquivo;
+        EXPECT_EQ(loja.Executa("1"), Desfecho::Concluida) << arquivo;
+        EXPECT_EQ(loja.Defeitos("1"), "") << arquivo;
+    }
+}
+
+// Windows Installer missing: refused before the client is ended, the folder
+// backed up or anything removed or renamed.
+TEST(Repeticao, AMissingPackageRunnerIsRefusedBeforeAnythingIsTouched) {
+    for (const char* modo : {"0", "1"}) {
+        Loja loja;
+        const auto antes = Arvore(loja.raiz.Caminho());
+        EXPECT_EQ(loja.Executa(modo, [](SistemaTeste& s) {
+            s.ausentes = {"msiexec.exe"};
+            s.processos = {{7, "ClientVorix.exe"}};
+        }, ""), Desfecho::NaoConcluida);
+        EXPECT_TRUE(loja.iniciadas.empty()) << modo;
+        EXPECT_TRUE(loja.terminados.empty()) << modo;
+        EXPECT_EQ(Arvore(loja.raiz.Caminho()), antes) << modo;
+        EXPECT_TRUE(loja.Registrou("Programa não encontrado: msiexec.exe")) << modo;
+    }
+}
+
+// A wait on Windows Installer that fails is no success: nothing is carried,
+// the saved settings wait, and the next run carries them.
+TEST(Repeticao, AFailedWaitOnThePackageRunnerIsNoSuccess) {
+    for (const char* modo : {"0", "1"}) {
+        Loja loja;
+        EXPECT_EQ(loja.Executa(modo, [](SistemaTeste& s) { s.esperaFalha = {"msiexec.exe"}; }), Desfecho::NaoConcluida);
+        EXPECT_TRUE(loja.Registrou("Erro ao executar o Instalador do Client Modular")) << modo;
+        EXPECT_EQ(loja.Executa(modo), Desfecho::Concluida) << modo;
+        EXPECT_EQ(loja.Defeitos(modo), "") << modo;
+    }
+}
+
+// What a run says: its repairs, what waits, what it wrote, what it ignored,
+// and one last line with what it did; nothing to select where nobody can.
+TEST(Mensagens, EveryRunSaysWhatItDidInItsLastLine) {
+    Loja loja;
+    EXPECT_EQ(loja.Executa("2", {}, "Empresa=AB12CD34;Foo=1;CBVivo=1;Empresa=XX"), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("Item desconhecido na configuração, ignorado: Foo=1"));
+    EXPECT_TRUE(loja.Registrou("Item repetido na configuração, vale o primeiro: Empresa=XX"));
+    EXPECT_TRUE(loja.Registrou("Configuração gravada: Empresa=AB12CD34 (Cliente.ini), CBVivo=1 (ClienteTrn.ini)"));
+    EXPECT_EQ(loja.resumo, "configurados em C:\\Client: Empresa, CBVivo; nada foi instalado");
+    EXPECT_EQ(loja.Executa("2", {}, ""), Desfecho::Concluida);
+    EXPECT_EQ(loja.resumo, "nenhum item de configuração; nada foi alterado");
+
+    EXPECT_EQ(loja.Executa("1", {}, "CBVivo=1;Foo=1"), Desfecho::Concluida);
+    EXPECT_EQ(loja.resumo, "instalado em C:\\Client; configurados: CBVivo");
+    // Written twice (before and after the carry), said once.
+    EXPECT_EQ(std::count_if(loja.registro.begin(), loja.registro.end(),
+                            [](const std::string& l) { return l.find("Foo=1") != std::string::npos; }),
+              1);
+    for (const auto& m : loja.mensagens) EXPECT_EQ(textos::Utf8(m).find("Selecione"), std::string::npos) << m;
+
+    EXPECT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
+    EXPECT_EQ(loja.resumo, "não concluído: parou durante a conversão das configurações salvas (O pacote não "
+                           "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1))");
+
+    // A start puts back a saved file whose original is gone, and says so.
+    SistemaTeste s(loja.raiz.Caminho());
+    std::filesystem::remove(s.Map().ToLocal("C:\\Client\\Cheque.ini"));
+    SistemaTeste cancelada(loja.raiz.Caminho());
+    OperadorTeste o;
+    Instalador i(cancelada, o);
+    ASSERT_TRUE(i.FormCreate({}));
+    i.btCancelaClick();
+    EXPECT_EQ(textos::Utf8(i.Resumo()), "cancelado pelo operador; nada foi instalado");
+    std::vector<std::string> registro;
+    for (const auto& l : o.registro) registro.push_back(textos::Utf8(l));
+    EXPECT_EQ(registro, (std::vector<std::string>{
+                            "Devolvido ao seu nome: C:\\Client\\Cheque.ini_Atual -> C:\\Client\\Cheque.ini",
+                            "Configurações salvas por uma instalação não concluída aguardam ser levadas para os "
+                            "novos arquivos: C:\\Client\\ClienteTrn.ini_Atual"}));
+}
+
+// A second backup on the same day has a name of its own, and a copy is named
+// as a backup only once it is whole.
+TEST_F(Instalacao, EveryBackupHasANameOfItsOwnAndOnlyAWholeCopyIsNamedSo) {
+    sistema.Poe("C:\\Client\\a.ini", "A");
+    Inicia({"C:\\Client", "2"});
+    sistema.FalhaNa(Operacao::Renomeia, sistema.Chamadas(Operacao::Renomeia) + 1);
+    instalador.FazBackupAplicacao();  // copied, but never renamed: left as partial
+    EXPECT_FALSE(sistema.Existe("C:\\Client_20240131"));
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131.parcial\\a.ini"), "A");
+    instalador.FazBackupAplicacao();
+    instalador.FazBackupAplicacao();
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131_2\\a.ini"), "A");
+    EXPECT_EQ(sistema.Le("C:\\Client_20240131_3\\a.ini"), "A");
+    EXPECT_TRUE(sistema.Existe("C:\\Client\\Instala.trava"));
+    EXPECT_FALSE(sistema.Existe("C:\\Client_20240131_2\\Instala.trava"));
+    EXPECT_FALSE(sistema.Existe("C:\\Client_20240131_2\\Client"));
+    std::vector<std::string> registro;
+    for (const auto& l : operador.registro) registro.push_back(textos::Utf8(l));
+    EXPECT_EQ(std::count(registro.begin(), registro.end(),
+                         "Um backup interrompido ficou incompleto em C:\\Client_20240131.parcial; não é usado e pode "
+                         "ser apagado"),
+              2);
 }

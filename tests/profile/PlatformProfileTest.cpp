@@ -50,6 +50,14 @@ std::vector<FileVariant> Files() {
         std::string crlf;
         for (char c : v.bytes) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
         all.push_back({v.name + "-crlf", crlf});
+        // The same text as UTF-16LE with its byte-order mark, as some tools save it.
+        if (v.name == "bom") continue;
+        const int n = ::MultiByteToWideChar(1252, 0, crlf.data(), static_cast<int>(crlf.size()), nullptr, 0);
+        std::wstring wide(static_cast<size_t>(n), L'\0');
+        ::MultiByteToWideChar(1252, 0, crlf.data(), static_cast<int>(crlf.size()), wide.data(), n);
+        std::string utf16 = "\xFF\xFE";
+        for (wchar_t w : wide) utf16 += std::string{static_cast<char>(w & 0xFF), static_cast<char>((w >> 8) & 0xFF)};
+        all.push_back({v.name + "-utf16", utf16});
     }
     return all;
 }

@@ -253,3 +253,69 @@ TEST(ProfilePlatformRules, NamesDefaultsAndNumbersAsThePlatformReadsThem) {
     EXPECT_EQ(GetPrivateProfileInt("S", "missing", 7, path), 7);
     std::remove(path.c_str());
 }
+
+namespace {
+
+// UTF-16LE with its byte-order mark, from UTF-8 text (a lone surrogate kept as such).
+std::string Utf16(const std::u16string& text) {
+    std::string out = "\xFF\xFE";
+    for (char16_t c : text) {
+        out += static_cast<char>(c & 0xFF);
+        out += static_cast<char>(c >> 8);
+    }
+    return out;
+}
+
+}  // namespace
+
+// A UTF-16LE file reads as the platform's ANSI functions read it and is written
+// back in UTF-16LE, every line it had unchanged, characters CP1252 lacks included.
+TEST(IniDocumentText, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
+    const std::string bytes = Utf16(u"; \u65E5\u672C \xD800\r\n[Se\u00E7\u00E3o]\r\nChave=\"Valor \u20AC\"\r\nOutra=\u65E5\r\n");
+    IniDocument doc = IniDocument::Parse(bytes);
+    EXPECT_TRUE(doc.Utf16());
+    EXPECT_EQ(doc.Serialize(), bytes);
+    EXPECT_EQ(doc.Get("SE\xC7\xC3O", "chave"), std::optional<std::string>("Valor \x80"));
+    EXPECT_EQ(doc.Get("Se\xE7\xE3o", "Outra"), std::optional<std::string>("?"));
+    ASSERT_TRUE(doc.Set("Se\xE7\xE3o", "Nova", "a\xE7\xE3o"));
+    ASSERT_TRUE(doc.Set("Outra Se\xE7\xE3o", "k", "1"));
+    EXPECT_EQ(doc.Serialize(), Utf16(u"; \u65E5\u672C \xD800\r\n[Se\u00E7\u00E3o]\r\nChave=\"Valor \u20AC\"\r\nOutra=\u65E5\r\n"
+                                     u"Nova=a\u00E7\u00E3o\r\n[Outra Se\u00E7\u00E3o]\r\nk=1\r\n"));
+    // An odd number of bytes is no UTF-16: read and kept as it stands.
+    const std::string impar = "\xFF\xFE[A]\r\nx=12\r\n";
+    EXPECT_FALSE(IniDocument::Parse(impar).Utf16());
+    EXPECT_EQ(IniDocument::Parse(impar).Serialize(), impar);
+}
+
+TEST_F(ProfileFile, ProfileFunctionsReadAndWriteUtf16Files) {
+    Put(Utf16(u"[ClientVorix]\r\nVERSAO=2.1\r\n"));
+    EXPECT_EQ(GetPrivateProfileString("ClientVorix", "VERSAO", "", path_), "2.1");
+    ASSERT_TRUE(WritePrivateProfileString("ClientVorix", "Empresa", "AB12CD34", path_));
+    EXPECT_EQ(Content(), Utf16(u"[ClientVorix]\r\nVERSAO=2.1\r\nEmpresa=AB12CD34\r\n"));
+}
+
+// Carried keys keep their values as the source stores them, quotes and all,
+// so that a reader returns the same; only what Entries() gives is carried,
+// empty values never, and texts cross between the two files' encodings.
+TEST(IniDocumentText, CopyFromCarriesEveryValueAsTheSourceStoresIt) {
+    struct Caso {
+        const char* nome;
+        std::string fonte, destino, chave, depois;
+    };
+    const std::vector<Caso> casos = {
+        {"aspas", "[A]\r\nMsg=\"  a b  \"\r\nM2='\"x\"'\r\n  k = v w  \r\n", "[A]\r\nMsg=velho\r\n", "",
+         "[A]\r\nMsg=\"  a b  \"\r\nM2='\"x\"'\r\nk=v w\r\n"},
+        {"vazios e repetidos", "[A]\r\nvazio=\"\"\r\nx=\r\nx=2\r\nY=1\r\ny=9\r\n[a]\r\nz=3\r\n", "[A]\r\nvazio=meu\r\nx=meu\r\n",
+         "", "[A]\r\nvazio=meu\r\nx=meu\r\nY=1\r\n"},
+        {"so uma chave", "[B1]\r\nhabilitado=1\r\noutra=2\r\n[B2]\r\nHabilitado=0\r\n", "[B2]\r\nHabilitado=1\r\n",
+         "Habilitado", "[B2]\r\nHabilitado=0\r\n[B1]\r\nHabilitado=1\r\n"},
+        {"secao sem nome", "[]\r\nx=1\r\n[ C ]\r\ny=2\r\n", "", "", "[C]\r\ny=2\r\n"},
+        {"de UTF-16", Utf16(u"[A]\r\nx=\u00E9\u20AC\u65E5\r\n"), "[A]\r\n", "", "[A]\r\nx=\xE9\x80?\r\n"},
+        {"para UTF-16", "[A]\r\nx=\xE9\x80\r\n", Utf16(u"[A]\r\ny=1\r\n"), "", Utf16(u"[A]\r\ny=1\r\nx=\u00E9\u20AC\r\n")},
+    };
+    for (const auto& c : casos) {
+        IniDocument destino = IniDocument::Parse(c.destino);
+        destino.CopyFrom(IniDocument::Parse(c.fonte), c.chave);
+        EXPECT_EQ(destino.Serialize(), c.depois) << c.nome;
+    }
+}

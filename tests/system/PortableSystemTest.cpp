@@ -85,6 +85,34 @@ TEST_F(Portable, ShellCopyCopiesTheTreeAndNestsIntoAnExistingFolder) {
     EXPECT_FALSE(fs::exists(root_ + "/C/Client/Req/x/Client"));
 }
 
+// A link inside the folder is copied as a link, never followed out of it (one
+// to the parent would copy the whole drive into the copy); files and folders
+// keep their modification times.
+TEST_F(Portable, ShellCopyCopiesLinksAsLinksAndKeepsModificationTimes) {
+    Put("C/Client/a.ini", "A");
+    Put("C/Client/Sub/b.ini", "B");
+    Put("C/Windows/win.ini", "W");
+    fs::create_directory_symlink("../Windows", root_ + "/C/Client/pai");
+    fs::create_symlink(root_ + "/C/Windows/win.ini", root_ + "/C/Client/win.ini");
+    const auto antiga = fs::last_write_time(root_ + "/C/Client/a.ini") - std::chrono::hours(24 * 400);
+    fs::last_write_time(root_ + "/C/Client/a.ini", antiga);
+    fs::last_write_time(root_ + "/C/Client/Sub", antiga);
+    std::vector<std::string> fora;
+    EXPECT_EQ(sys_->ShellCopyFolder("C:\\Client", "C:\\Copia", 0x150, &fora), 0);
+    EXPECT_TRUE(fora.empty());
+    std::vector<std::string> copiados;
+    for (const auto& e : fs::recursive_directory_iterator(root_ + "/C/Copia")) {
+        copiados.push_back(e.path().string().substr(root_.size()));
+    }
+    std::sort(copiados.begin(), copiados.end());
+    EXPECT_EQ(copiados, (std::vector<std::string>{"/C/Copia/Sub", "/C/Copia/Sub/b.ini", "/C/Copia/a.ini", "/C/Copia/pai",
+                                                  "/C/Copia/win.ini"}));
+    EXPECT_EQ(fs::read_symlink(root_ + "/C/Copia/pai"), "../Windows");
+    EXPECT_TRUE(fs::is_symlink(root_ + "/C/Copia/win.ini"));
+    EXPECT_EQ(fs::last_write_time(root_ + "/C/Copia/a.ini"), antiga);
+    EXPECT_EQ(fs::last_write_time(root_ + "/C/Copia/Sub"), antiga);
+}
+
 TEST_F(Portable, ReadOnlyFilesAreNeitherDeletedNorReplaced) {
     Put("C/Client/a.ini", "A");
     fs::permissions(root_ + "/C/Client/a.ini", fs::perms::owner_read);

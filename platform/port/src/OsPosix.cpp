@@ -53,7 +53,7 @@ std::string NewTempFolder(const std::string& prefix) {
 
 namespace {
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -66,7 +66,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-bool ReplaceWhole(const std::string& path, const std::string& bytes) {
+bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     // A file nobody may write is refused, as the platform refuses it, even to root.
@@ -77,7 +77,9 @@ bool ReplaceWhole(const std::string& path, const std::string& bytes) {
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
     const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0;
+    for (const std::string_view part : parts) ok = ok && WriteAll(fd, part);
+    ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temp.data(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.data());

@@ -73,7 +73,7 @@ std::string NewTempFolder(const std::string& prefix) {
 }
 
 // Written beside the file, flushed, then moved over it in one step.
-bool ReplaceWhole(const std::string& path, const std::string& bytes) {
+bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
     const std::wstring target = WideFromCp1252(path);
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
@@ -83,13 +83,15 @@ bool ReplaceWhole(const std::string& path, const std::string& bytes) {
     const std::wstring temp = target + L".zvtmp." + suffix;
     HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    size_t done = 0;
     bool ok = true;
-    while (ok && done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-        DWORD written = 0;
-        ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-        done += written;
+    for (const std::string_view bytes : parts) {
+        size_t done = 0;
+        while (ok && done < bytes.size()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+            DWORD written = 0;
+            ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+            done += written;
+        }
     }
     ok = ::FlushFileBuffers(file) && ok;
     ok = ::CloseHandle(file) && ok;

@@ -17,7 +17,7 @@ char FoldCase(char c) {
     }
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
+bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (FoldCase(a[i]) != FoldCase(b[i])) return false;
@@ -25,7 +25,7 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string FoldName(const std::string& name) {
+std::string FoldName(std::string_view name) {
     std::string folded(name);
     for (char& c : folded) c = FoldCase(c);
     return folded;

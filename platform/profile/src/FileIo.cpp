@@ -8,10 +8,19 @@
 
 namespace profile {
 
+// Sized before it is read: a large settings file is held once, never in the
+// doubling copies a growing string makes.
 std::optional<std::string> LoadFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (!ec && size < bytes.max_size()) bytes.reserve(static_cast<size_t>(size));
+    // Read to its end, also what grew since it was sized.
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
     return bytes;
 }

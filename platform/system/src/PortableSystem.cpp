@@ -89,15 +89,62 @@ std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
     return profile::LoadFile(map_.ToLocal(path));
 }
 
-bool PortableSystem::WriteFile(const std::string& path, const std::string& bytes) {
-    return profile::SaveFileAtomically(map_.ToLocal(path), bytes);
+bool PortableSystem::WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) {
+    return port::ReplaceWhole(map_.ToLocal(path), parts);
 }
 
 int PortableSystem::RemoveStrayTemporaries(const std::string& folder) {
     return profile::RemoveStrayTemporaries(map_.ToLocal(folder));
 }
 
-int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) {
+port::LockFile PortableSystem::TakeLock(const std::string& path) { return port::LockFile::Take(map_.ToLocal(path)); }
+
+namespace {
+
+void KeepTime(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    const auto time = fs::last_write_time(from, ec);
+    if (!ec) fs::last_write_time(to, time, ec);
+}
+
+// The tree as it is: a link is copied as a link (never followed out of the
+// folder), files and folders keep their modification times. What cannot be
+// copied (a link the file system refuses, a device) is named in `notCopied`.
+void CopyTree(const fs::path& from, const fs::path& to, std::vector<std::string>* notCopied, std::error_code& error) {
+    std::error_code ec;
+    // An existing folder receives the copy among what it has, as the shell merges.
+    if (!fs::create_directory(to, ec) && !fs::is_directory(to) && !error) {
+        error = ec ? ec : std::make_error_code(std::errc::file_exists);
+        return;
+    }
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path target = to / it->path().filename();
+        std::error_code step;
+        const fs::file_status status = it->symlink_status(step);
+        if (fs::is_symlink(status)) {
+            fs::copy_symlink(it->path(), target, step);
+            if (step && notCopied) notCopied->push_back(it->path().string());
+            continue;
+        }
+        if (fs::is_directory(status)) {
+            CopyTree(it->path(), target, notCopied, error);
+        } else if (fs::is_regular_file(status)) {
+            if (fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing, step)) {
+                KeepTime(it->path(), target);
+            }
+            if (step && !error) error = step;
+        } else if (notCopied) {
+            notCopied->push_back(it->path().string());
+        }
+    }
+    if (ec && !error) error = ec;
+    KeepTime(from, to);
+}
+
+}  // namespace
+
+int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags,
+                                    std::vector<std::string>* notCopied) {
     (void)flags;  // progress, undo and confirmation have no meaning without a shell
     std::error_code ec;
     const fs::path src = fs::weakly_canonical(map_.ToLocal(from), ec);
@@ -109,7 +156,12 @@ int PortableSystem::ShellCopyFolder(const std::string& from, const std::string& 
     if (fs::is_directory(dst, ec)) dst /= src.filename();
     // A copy into its own source would copy its copies until paths grow too long.
     if (std::mismatch(src.begin(), src.end(), dst.begin(), dst.end()).first == src.end()) return EINVAL;
-    fs::copy(src, dst, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    std::vector<std::string> left;
+    ec.clear();
+    CopyTree(src, dst, &left, ec);
+    if (notCopied) {
+        for (const auto& l : left) notCopied->push_back(map_.ToWindows(l));
+    }
     return ec ? (ec.value() != 0 ? ec.value() : EIO) : 0;
 }
 
@@ -122,7 +174,8 @@ std::optional<std::vector<ProcessEntry>> PortableSystem::ProcessSnapshot() {
 bool PortableSystem::TerminateProcess(uint32_t id, uint32_t exitCode) {
     (void)exitCode;  // a killed process has no exit code of its choosing here
     if (id == 0 || id > static_cast<uint32_t>(INT32_MAX)) return false;
-    return ::kill(static_cast<pid_t>(id), SIGKILL) == 0;
+    // One that ended between the snapshot and now is as ended as one we end.
+    return ::kill(static_cast<pid_t>(id), SIGKILL) == 0 || errno == ESRCH;
 }
 
 #endif

@@ -1,10 +1,10 @@
 #include "ProcessTable.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace zvsys {
 
@@ -12,15 +12,35 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The whole of a small /proc file; nullopt when it cannot be read, which is
+// what a process that has just ended gives (ESRCH), never an error of ours.
+std::optional<std::string> ReadSmallFile(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    char buffer[512];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    if (n < 0) return std::nullopt;
+    return text;
+}
+
 // "pid (comm) S ..." : the short name and the state letter.
 bool ReadStat(const fs::path& dir, std::string& comm, char& state) {
-    std::ifstream in(dir / "stat");
-    const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto open = stat.find('(');
-    const auto close = stat.rfind(')');
-    if (open == std::string::npos || close == std::string::npos || close + 2 >= stat.size()) return false;
-    comm = stat.substr(open + 1, close - open - 1);
-    state = stat[close + 2];
+    const auto stat = ReadSmallFile(dir / "stat");
+    if (!stat) return false;
+    const auto open = stat->find('(');
+    const auto close = stat->rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open || close + 2 >= stat->size()) {
+        return false;
+    }
+    comm = stat->substr(open + 1, close - open - 1);
+    state = (*stat)[close + 2];
     return true;
 }
 
@@ -38,20 +58,23 @@ std::string ExecutableName(const fs::path& dir) {
 
 }  // namespace
 
-std::optional<std::vector<ProcessEntry>> ReadProcessTable() {
+std::optional<std::vector<ProcessEntry>> ReadProcessTable(const std::string& proc) {
     std::error_code ec;
-    fs::directory_iterator it("/proc", ec);
+    fs::directory_iterator it(proc, ec);
     if (ec) return std::nullopt;
     std::vector<ProcessEntry> out;
-    for (const auto& entry : it) {
-        const std::string name = entry.path().filename().string();
-        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.size() > 10 || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        const unsigned long id = std::stoul(name);
+        if (id == 0 || id > UINT32_MAX) continue;
         std::string comm;
         char state = 0;
-        if (!ReadStat(entry.path(), comm, state) || state == 'Z' || state == 'X') continue;
+        if (!ReadStat(it->path(), comm, state) || state == 'Z' || state == 'X') continue;
         ProcessEntry p;
-        p.id = static_cast<uint32_t>(std::stoul(name));
-        p.exeFile = ExecutableName(entry.path());
+        p.id = static_cast<uint32_t>(id);
+        p.exeFile = ExecutableName(it->path());
         if (p.exeFile.empty()) p.exeFile = comm;
         out.push_back(std::move(p));
     }

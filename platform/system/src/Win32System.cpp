@@ -82,6 +82,9 @@ std::optional<std::string> Win32System::ReadFile(const std::string& path) {
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file, &size) && size.QuadPart > 0 && static_cast<uint64_t>(size.QuadPart) < SIZE_MAX / 2)
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
     char buffer[65536];
     DWORD got = 0;
     bool ok = true;
@@ -91,11 +94,73 @@ std::optional<std::string> Win32System::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool Win32System::WriteFile(const std::string& path, const std::string& bytes) { return port::ReplaceWhole(path, bytes); }
+bool Win32System::WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) {
+    return port::ReplaceWhole(path, parts);
+}
 
 int Win32System::RemoveStrayTemporaries(const std::string& folder) { return profile::RemoveStrayTemporaries(folder); }
 
-int Win32System::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) {
+port::LockFile Win32System::TakeLock(const std::string& path) { return port::LockFile::Take(path); }
+
+namespace {
+
+constexpr DWORD kLink = FILE_ATTRIBUTE_REPARSE_POINT;
+
+// The links (symbolic links, junctions) inside a folder, never entered.
+void FindLinks(const std::wstring& folder, std::vector<std::wstring>& links) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (found.dwFileAttributes & kLink) {
+            links.push_back(folder + L"\\" + name);
+        } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            FindLinks(folder + L"\\" + name, links);
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+// The tree copied by hand, its links left out: files keep their times (as the
+// platform's file copy keeps them), folders get theirs once filled.
+DWORD CopyWithoutLinks(const std::wstring& from, const std::wstring& to) {
+    if (!::CreateDirectoryW(to.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) return ::GetLastError();
+    DWORD error = 0;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((from + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L".." || (found.dwFileAttributes & kLink)) continue;
+            const DWORD step = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                                   ? CopyWithoutLinks(from + L"\\" + name, to + L"\\" + name)
+                                   : (::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE)
+                                          ? 0
+                                          : ::GetLastError());
+            if (error == 0) error = step;
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    HANDLE source = ::CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE target = ::CreateFileW(to.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    FILETIME written{};
+    if (source != INVALID_HANDLE_VALUE && target != INVALID_HANDLE_VALUE &&
+        ::GetFileTime(source, nullptr, nullptr, &written)) {
+        ::SetFileTime(target, nullptr, nullptr, &written);
+    }
+    if (source != INVALID_HANDLE_VALUE) ::CloseHandle(source);
+    if (target != INVALID_HANDLE_VALUE) ::CloseHandle(target);
+    return error;
+}
+
+}  // namespace
+
+int Win32System::ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags,
+                                 std::vector<std::string>* notCopied) {
     // A copy into its own source would copy its copies until paths grow too long.
     const std::string source0 = NormalizeFolder(from);
     std::string target0 = NormalizeFolder(to);
@@ -104,6 +169,15 @@ int Win32System::ShellCopyFolder(const std::string& from, const std::string& to,
         target0 += "\\" + source0.substr(slash == std::string::npos ? 0 : slash + 1);
     }
     if (IsSameOrInside(target0, source0)) return ERROR_BAD_ARGUMENTS;
+    // The shell follows links: a folder with any is copied by hand, without them.
+    std::vector<std::wstring> links;
+    FindLinks(WideFromCp1252(source0), links);
+    if (!links.empty()) {
+        if (notCopied) {
+            for (const auto& link : links) notCopied->push_back(Cp1252FromWide(link));
+        }
+        return static_cast<int>(CopyWithoutLinks(WideFromCp1252(source0), WideFromCp1252(target0)));
+    }
     // The shell takes lists of names, each ended by a zero and the list by another.
     std::wstring source = WideFromCp1252(from) + L'\0';
     std::wstring target = WideFromCp1252(to) + L'\0';
@@ -130,7 +204,8 @@ std::optional<std::vector<ProcessEntry>> Win32System::ProcessSnapshot() {
 
 bool Win32System::TerminateProcess(uint32_t id, uint32_t exitCode) {
     HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, id);
-    if (!process) return false;
+    // A snapshot entry whose process has ended since: there is nothing left to end.
+    if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;
     const bool ok = ::TerminateProcess(process, exitCode) != 0;
     ::CloseHandle(process);
     return ok;

@@ -2,6 +2,8 @@
 // The operating system's few services that differ between POSIX and Windows.
 #include <ctime>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace port {
 
@@ -29,7 +31,10 @@ std::string NewTempFolder(const std::string& prefix);
 // Replaces (or creates) a file whole: a crash or a failed write leaves the old
 // content; the new file keeps the old one's permissions. A read-only file is
 // refused and left as it is. The temporary is "<file>.zvtmp." and six characters.
-bool ReplaceWhole(const std::string& path, const std::string& bytes);
+bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts);
+inline bool ReplaceWhole(const std::string& path, std::string_view bytes) {
+    return ReplaceWhole(path, std::vector<std::string_view>{bytes});
+}
 
 // A shared library (a DLL on Windows) loaded for good: it stays mapped until
 // the process ends.

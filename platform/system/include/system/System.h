@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "port/LockFile.h"
 
 namespace zvsys {
 
@@ -50,17 +53,27 @@ public:
     // Whole-file read; nullopt when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces (or creates) a file whole: on failure the old content is untouched.
-    // A read-only file is refused.
-    virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // A read-only file is refused. The content is the parts one after another,
+    // so a large file is written without being put together first.
+    virtual bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) = 0;
+    bool WriteFile(const std::string& path, std::string_view bytes) { return WriteFileParts(path, {bytes}); }
     // Removes what writes into `folder` left behind when their process was
     // killed halfway (their temporaries); the number removed.
     virtual int RemoveStrayTemporaries(const std::string& folder) = 0;
+    // Takes a lock file (port::LockFile): one holder at a time, let go when the
+    // returned object goes or the process ends.
+    virtual port::LockFile TakeLock(const std::string& path) = 0;
     // The shell's folder copy (copy operation, the given flags); 0 on success.
-    // Never copies a folder into itself or into a folder inside it.
-    virtual int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) = 0;
+    // Never copies a folder into itself or into a folder inside it, and never
+    // follows a link out of the folder: a link is copied as a link, or left
+    // out and named in `notCopied` where it cannot be. Files keep their
+    // modification times.
+    virtual int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags,
+                                std::vector<std::string>* notCopied = nullptr) = 0;
 
     // Processes.
     virtual std::optional<std::vector<ProcessEntry>> ProcessSnapshot() = 0;
+    // True when the process no longer runs: ended now, or already gone.
     virtual bool TerminateProcess(uint32_t id, uint32_t exitCode) = 0;
     // Starts a command line (the program is its first word), minimised, with
     // the caller's environment and current folder; nullopt when not started.

@@ -16,9 +16,11 @@ public:
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
-    bool WriteFile(const std::string& path, const std::string& bytes) override;
+    bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) override;
     int RemoveStrayTemporaries(const std::string& folder) override;
-    int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags) override;
+    port::LockFile TakeLock(const std::string& path) override;
+    int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags,
+                        std::vector<std::string>* notCopied = nullptr) override;
     std::optional<std::vector<ProcessEntry>> ProcessSnapshot() override;
     bool TerminateProcess(uint32_t id, uint32_t exitCode) override;
     std::optional<ProcessHandle> StartProcess(const std::string& commandLine) override;

@@ -2,6 +2,9 @@
 // beside Instala.exe as msiexec.exe and wmic.exe, which the platform finds
 // there before its own. Each appends its command line to C:\<name>.log;
 // msiexec also reports a finished installation in C:\Windows\InstCliM.ini.
+// With ZV_STANDIN_ESPERA naming a file, msiexec says it started
+// (C:\msiexec.rodando) and waits until that file appears, so that a second run
+// can be tried meanwhile.
 #include <windows.h>
 
 #include <string>
@@ -32,6 +35,11 @@ int main() {
     name = name.substr(0, name.find_last_of(L'.'));
     Append(L"C:\\" + name + L".log", Narrow(::GetCommandLineW()) + "\n");
     if (::lstrcmpiW(name.c_str(), L"msiexec") == 0) {
+        wchar_t espera[MAX_PATH];
+        if (::GetEnvironmentVariableW(L"ZV_STANDIN_ESPERA", espera, MAX_PATH) > 0) {
+            Append(L"C:\\msiexec.rodando", "");
+            while (::GetFileAttributesW(espera) == INVALID_FILE_ATTRIBUTES) ::Sleep(50);
+        }
         ::DeleteFileW(L"C:\\Windows\\InstCliM.ini");
         Append(L"C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n");
     }
