@@ -259,6 +259,8 @@ TEST_F(Exports, NoExportLetsAnErrorOfTheClientsLibrariesOut) {
                   {sim::CallFault::ThrowNext, "throw at the first call"},
                   {sim::CallFault::ThrowEvery, "throw at every call"}};
     for (const auto& falha : falhas) {
+        // On 32-bit Windows only the failing calls: no exception leaves a module there.
+        if (falha.falha != sim::CallFault::Fail && !sim::kPlantedThrowsLeaveLibraries) continue;
         for (const auto& e : Exportacoes()) {
             SCOPED_TRACE(std::string(e.nome) + ", every library call: " + falha.nome);
             Cliente().Reset();

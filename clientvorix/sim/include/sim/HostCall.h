@@ -36,6 +36,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Whether a planted throw can travel out of a library at all: on 32-bit
+// Windows an exception cannot leave the module that threw it (each links its
+// own unwinder), so there the throwing faults would only end the process.
+#if defined(_WIN32) && !defined(_WIN64)
+constexpr bool kPlantedThrowsLeaveLibraries = false;
+#else
+constexpr bool kPlantedThrowsLeaveLibraries = true;
+#endif
+
 // Runs `body`; an exception is journalled against lib/fn and `fallback`
 // returned. Only a planted fault leaves otherwise.
 template <class R, class F>
