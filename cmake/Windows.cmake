@@ -2,7 +2,12 @@
 # by the top CMakeLists.txt in place of the Linux packages it finds.
 
 # No runtime DLL of the compiler may follow the binaries onto a till: the C++
-# runtime, libgcc and winpthread are linked in.
+# runtime, libgcc and winpthread are linked in. So each module unwinds with
+# its own copy of libgcc, and a 32-bit exception cannot leave the module that
+# threw it: nothing throws across a module boundary (exports catch, scenario
+# parsing is linked into whoever parses). Nor may the stand-in use the
+# runtime DLLs: a static module loaded where libgcc_s_dw2-1.dll already is
+# registers its unwind tables there, and then its own exceptions are lost.
 add_link_options(-static)
 # Exports and imports by their plain names, as the client and its libraries
 # name them (no @n decoration of 32-bit __stdcall functions).

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "HostAbi.h"
+#include "Zentravela.h"
 #include "port/Os.h"
 
 namespace clientvorix {
@@ -19,8 +19,9 @@ public:
 
 class Package {
 public:
-    using Entry = void(ZV_HOSTAPI*)(uint32_t handle, uint32_t function);
-    using Version = void(ZV_HOSTAPI*)(char* first, int32_t firstCapacity, char* module, int32_t moduleCapacity);
+    // The package's own declarations of its exports: one calling convention for both sides.
+    using Entry = ZvEntryProc;
+    using Version = ZvVersionProc;
 
     // Loads it with every symbol bound now; throws PackageError naming the
     // file and what is missing.
@@ -35,15 +36,15 @@ public:
     Version ObtemVersao() const { return version_; }
     // The client version the package reads from Cliente.ini; null when the
     // package does not export it.
-    using ClientVersion = void(ZV_HOSTAPI*)(char* version, int32_t capacity);
+    using ClientVersion = ZvClientVersionProc;
     ClientVersion ObtemVersaoModuloPrincipalIni() const { return clientVersion_; }
 
 private:
     void* Symbol(const char* name) const;
     std::string path_;
     port::Library library_;
-    void(ZV_HOSTAPI* initialize_)() = nullptr;
-    void(ZV_HOSTAPI* finalize_)() = nullptr;
+    ZvLoaderProc initialize_ = nullptr;
+    ZvLoaderProc finalize_ = nullptr;
     Version version_ = nullptr;
     ClientVersion clientVersion_ = nullptr;
     std::map<std::string, Entry> entries_;

@@ -22,24 +22,33 @@ struct PackageScreens::Impl {
     std::vector<forms::FormObserver*> observers;
 
     // The package's form reaches the observers as a form of the same name:
-    // all they read of it.
-    static void FormEvent(void* context, int32_t event, const char* formName, int32_t modalResult) {
-        auto* self = static_cast<Impl*>(context);
-        forms::Form proxy(formName ? formName : "");
-        for (forms::FormObserver* o : self->observers) {
-            switch (event) {
-                case ZV_FORM_CREATED: o->FormCreated(proxy); break;
-                case ZV_FORM_SHOWN: o->FormShown(proxy); break;
-                case ZV_FORM_CLOSED: o->FormClosed(proxy, modalResult); break;
-                case ZV_FORM_DESTROYED: o->FormDestroyed(proxy); break;
-                default: break;
+    // all they read of it. Called from inside the package, which has its own
+    // C++ runtime: nothing may go back out.
+    static void FormEvent(void* context, int32_t event, const char* formName, int32_t modalResult) noexcept {
+        try {
+            auto* self = static_cast<Impl*>(context);
+            forms::Form proxy(formName ? formName : "");
+            for (forms::FormObserver* o : self->observers) {
+                switch (event) {
+                    case ZV_FORM_CREATED: o->FormCreated(proxy); break;
+                    case ZV_FORM_SHOWN: o->FormShown(proxy); break;
+                    case ZV_FORM_CLOSED: o->FormClosed(proxy, modalResult); break;
+                    case ZV_FORM_DESTROYED: o->FormDestroyed(proxy); break;
+                    default: break;
+                }
             }
+        } catch (...) {
+            // An observer that failed misses this event; the package goes on.
         }
     }
     static void MessageBoxShown(void* context, const char* text, const char* caption, uint32_t flags,
-                                int32_t answer) {
-        auto* self = static_cast<Impl*>(context);
-        for (forms::FormObserver* o : self->observers) o->MessageBoxShown(text, caption, flags, answer);
+                                int32_t answer) noexcept {
+        try {
+            auto* self = static_cast<Impl*>(context);
+            for (forms::FormObserver* o : self->observers) o->MessageBoxShown(text, caption, flags, answer);
+        } catch (...) {
+            // As above.
+        }
     }
 };
 

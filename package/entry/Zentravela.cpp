@@ -1,10 +1,13 @@
 #include "Zentravela.h"
 
 #include <exception>
-#include <functional>
 #include <iterator>
+#include <string>
+#include <type_traits>
 
+#include "Catalogo.h"
 #include "Conversoes.h"
+#include "HostCalls.h"
 #include "ZentravelaMain.h"
 #include "screens/CapturaPerguntasZentravela.h"
 #include "screens/MenuModeloZentravela.h"
@@ -40,7 +43,30 @@
 
 namespace {
 
-#define ZV_UNIDADE(U) ZvPackageUnit{#U, &zv::U::Initialization, &zv::U::Finalization}
+// Nothing escapes into the client: whatever a call raises goes to the
+// application's error handler.
+template <class Corpo>
+void Protegido(Corpo&& corpo) noexcept {
+    try {
+        corpo();
+    } catch (...) {
+        try {
+            forms::Application::Instance().HandleException(std::current_exception());
+        } catch (...) {
+            // The handler itself failed; there is nobody left to tell.
+        }
+    }
+}
+
+// The loader may call a unit's routines itself: through the ABI's convention,
+// and letting nothing out.
+template <void (*Rotina)()>
+void ZV_HOSTAPI RotinaDaUnidade() {
+    Protegido(Rotina);
+}
+
+#define ZV_UNIDADE(U) \
+    ZvPackageUnit { #U, &RotinaDaUnidade<&zv::U::Initialization>, &RotinaDaUnidade<&zv::U::Finalization> }
 
 // Dependency order: a unit comes after every unit it builds on.
 constexpr ZvPackageUnit UNIDADES[] = {
@@ -85,19 +111,43 @@ constexpr ZvPackageUnit UNIDADES[] = {
 
 constexpr ZvPackageInfo DESCRITOR{static_cast<int32_t>(std::size(UNIDADES)), UNIDADES};
 
-// Nothing escapes into the client: whatever a call raises goes to the
-// application's error handler.
-void Protegido(const std::function<void()>& corpo) noexcept {
+// An operation that an error ended outside any screen's handler was not
+// carried out: the client is told so, as of an operation refused before any
+// screen (message 801), and the audit log keeps the error. The operator's
+// leaving (an aborted script) is no error of the operation: the client learns
+// it from its own screens.
+void RelataErro(const char* erro) noexcept {
     try {
-        corpo();
+        zv::host::Audit(std::string("Erro: ") + erro);
+        zv::host::EnviaErroPDV(zv::MSG_TRANSACAO_NAO_EFETUADA);
     } catch (...) {
-        try {
-            forms::Application::Instance().HandleException(std::current_exception());
-        } catch (...) {
-            // The handler itself failed; there is nobody left to tell.
-        }
+        // The client's own libraries failed too; there is nobody left to tell.
     }
 }
+
+template <class Corpo>
+void Operacao(Corpo&& corpo) noexcept {
+    try {
+        corpo();
+    } catch (const forms::OperatorAbort&) {
+    } catch (const std::exception& e) {
+        RelataErro(e.what());
+    } catch (...) {
+        RelataErro("erro desconhecido");
+    }
+}
+
+// The client finds the exports by name and calls them through these types.
+static_assert(std::is_same_v<decltype(&Initialize), ZvLoaderProc>);
+static_assert(std::is_same_v<decltype(&Finalize), ZvLoaderProc>);
+static_assert(std::is_same_v<decltype(&GetPackageInfoTable), ZvPackageInfoProc>);
+static_assert(std::is_same_v<decltype(&ObtemVersao), ZvVersionProc>);
+static_assert(std::is_same_v<decltype(&ObtemVersaoModuloPrincipalIni), ZvClientVersionProc>);
+static_assert(std::is_same_v<decltype(&ExecutaVenda), ZvEntryProc>);
+static_assert(std::is_same_v<decltype(&ExecutaFuncaoADM), ZvEntryProc>);
+static_assert(std::is_same_v<decltype(&ExecutaGenerico), ZvEntryProc>);
+static_assert(std::is_same_v<decltype(&ExecutaConsultaCheque), ZvEntryProc>);
+static_assert(std::is_same_v<decltype(&ExecutaPreAutorizacao), ZvEntryProc>);
 
 }  // namespace
 
@@ -120,6 +170,9 @@ void ZV_HOSTAPI Finalize(void) {
 const ZvPackageInfo* ZV_HOSTAPI GetPackageInfoTable(void) { return &DESCRITOR; }
 
 void ZV_HOSTAPI ObtemVersao(char* versao, int32_t capacidade, char* versaoModulo, int32_t capacidadeModulo) {
+    // Terminated before anything can fail, so the client never reads stale bytes.
+    zv::CopiaTexto(versao, capacidade, "");
+    zv::CopiaTexto(versaoModulo, capacidadeModulo, "");
     Protegido([&] {
         zv::CopiaTexto(versao, capacidade, zv::VERSAO_PACOTE);
         zv::CopiaTexto(versaoModulo, capacidadeModulo, zv::VERSAO_DO_MODULO);
@@ -127,36 +180,34 @@ void ZV_HOSTAPI ObtemVersao(char* versao, int32_t capacidade, char* versaoModulo
 }
 
 void ZV_HOSTAPI ObtemVersaoModuloPrincipalIni(char* versao, int32_t capacidade) {
-    Protegido([&] {
-        // An empty answer is better than yesterday's text if the read fails.
-        zv::CopiaTexto(versao, capacidade, "");
-        zv::CopiaTexto(versao, capacidade, zv::VersaoModuloPrincipalIni());
-    });
+    // An empty answer is better than yesterday's text if the read fails.
+    zv::CopiaTexto(versao, capacidade, "");
+    Protegido([&] { zv::CopiaTexto(versao, capacidade, zv::VersaoModuloPrincipalIni()); });
 }
 
 void ZV_HOSTAPI ExecutaVenda(uint32_t janela, uint32_t argumento) {
     (void)argumento;
-    Protegido([&] { zv::ProcessaVenda(janela); });
+    Operacao([&] { zv::ProcessaVenda(janela); });
 }
 
 void ZV_HOSTAPI ExecutaFuncaoADM(uint32_t janela, uint32_t funcao) {
-    Protegido([&] { zv::ProcessaFuncaoADM(janela, funcao); });
+    Operacao([&] { zv::ProcessaFuncaoADM(janela, funcao); });
 }
 
 void ZV_HOSTAPI ExecutaGenerico(uint32_t janela, uint32_t funcao) {
-    Protegido([&] { zv::ProcessaGenerico(janela, funcao); });
+    Operacao([&] { zv::ProcessaGenerico(janela, funcao); });
 }
 
 void ZV_HOSTAPI ExecutaConsultaCheque(uint32_t argumento1, uint32_t argumento2) {
     (void)argumento1;
     (void)argumento2;
-    Protegido([] { zv::ProcessaNaoDisponivel(); });
+    Operacao([] { zv::ProcessaNaoDisponivel(); });
 }
 
 void ZV_HOSTAPI ExecutaPreAutorizacao(uint32_t argumento1, uint32_t argumento2) {
     (void)argumento1;
     (void)argumento2;
-    Protegido([] { zv::ProcessaNaoDisponivel(); });
+    Operacao([] { zv::ProcessaNaoDisponivel(); });
 }
 
 }  // extern "C"

@@ -9,11 +9,14 @@
 extern "C" {
 #endif
 
+/* A unit's initialisation or finalisation: the loader may call it itself. */
+typedef void(ZV_HOSTAPI* ZvUnitProc)(void);
+
 /* One unit of the package with its initialisation and finalisation. */
 typedef struct ZvPackageUnit {
     const char* name;
-    void (*initialization)(void);
-    void (*finalization)(void);
+    ZvUnitProc initialization;
+    ZvUnitProc finalization;
 } ZvPackageUnit;
 
 /* The descriptor: the units in initialisation order (the base screen unit
@@ -37,6 +40,14 @@ void ZV_HOSTAPI ExecutaFuncaoADM(uint32_t janela, uint32_t funcao);
 void ZV_HOSTAPI ExecutaGenerico(uint32_t janela, uint32_t funcao);
 void ZV_HOSTAPI ExecutaConsultaCheque(uint32_t argumento1, uint32_t argumento2);
 void ZV_HOSTAPI ExecutaPreAutorizacao(uint32_t argumento1, uint32_t argumento2);
+
+/* The exports as the client finds them by name. */
+typedef void(ZV_HOSTAPI* ZvLoaderProc)(void);
+typedef const ZvPackageInfo*(ZV_HOSTAPI* ZvPackageInfoProc)(void);
+typedef void(ZV_HOSTAPI* ZvVersionProc)(char* versao, int32_t capacidade, char* versaoModulo,
+                                        int32_t capacidadeModulo);
+typedef void(ZV_HOSTAPI* ZvClientVersionProc)(char* versao, int32_t capacidade);
+typedef void(ZV_HOSTAPI* ZvEntryProc)(uint32_t janela, uint32_t argumento);
 
 #ifdef __cplusplus
 }

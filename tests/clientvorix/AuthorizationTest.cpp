@@ -20,7 +20,7 @@ ZvTrnEntry Entry(uint32_t field, const char* text = "") {
 
 struct LabelProbe {
     std::vector<std::string> texts;
-    static void SetText(void* self, const char* t) { static_cast<LabelProbe*>(self)->texts.push_back(t); }
+    static void ZV_HOSTAPI SetText(void* self, const char* t) { static_cast<LabelProbe*>(self)->texts.push_back(t); }
 };
 
 class Authorization : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include "Kelvor.h"
 #include "Lumar.h"
 #include "sim/Formatting.h"
+#include "sim/HostCall.h"
 #include "sim/State.h"
 
 namespace {
@@ -38,6 +39,40 @@ TEST_F(HostLibraries, RawBytesWithZerosRoundTripAndAbsentFieldsReadEmpty) {
 
     FosdalLimpaCampo(1243);
     EXPECT_FALSE(S().HasField(1243));
+}
+
+// Planted faults: failing calls answer their failure value and change
+// nothing; throwing ones leave the library, the next one or every one.
+TEST_F(HostLibraries, AFailingClientAnswersFailureAndChangesNothing) {
+    S().SetServiceTag("CPRE:", "1");
+    S().SetField(1003, "150000");
+    S().Host().callFault = sim::CallFault::Fail;
+    char buf[8] = "xxxxxxx";
+    uint16_t len = 99;
+    EXPECT_EQ(GravaCampoString(1004, 0, "1"), 1);
+    EXPECT_EQ(FosdalGravaCampo(1004, 0, "1", 1), 1);
+    EXPECT_EQ(FosdalLeCampo(1003, 0, buf, &len, sizeof buf), 1);
+    EXPECT_EQ(len, 99);
+    EXPECT_STREQ(buf, "xxxxxxx");
+    EXPECT_FALSE(VerificaServico5("CPRE:", '1'));
+    EnviaArquivoErroPDV(255, "ERRO");
+    EXPECT_FALSE(S().HasField(1004));
+    EXPECT_TRUE(S().ErrorReports().empty());
+    const auto faults = S().GetJournal().OfType("call");
+    ASSERT_EQ(faults.size(), 5u);
+    for (const auto& f : faults) EXPECT_EQ(f.value("fault", ""), "fail") << f.dump();
+}
+
+TEST_F(HostLibraries, AThrowingClientThrowsOnceOrEveryTime) {
+    if (!sim::kPlantedThrowsLeaveLibraries) GTEST_SKIP() << "no exception leaves a 32-bit Windows module";
+    S().Host().callFault = sim::CallFault::ThrowNext;
+    EXPECT_THROW(VerificaServico4("32"), sim::PlantedError);
+    EXPECT_FALSE(VerificaServico4("32"));
+    EXPECT_EQ(S().Calls("VerificaServico4").size(), 2u) << "the planted throw is journalled too";
+
+    S().Host().callFault = sim::CallFault::ThrowEvery;
+    EXPECT_THROW(FosdalLimpaUltimaTrn(), sim::PlantedError);
+    EXPECT_THROW(FosdalLimpaUltimaTrn(), sim::PlantedError);
 }
 
 // A call of one text argument journals it as a list of arguments like every
@@ -277,7 +312,7 @@ TEST_F(HostLibraries, CardListsAnswerInOrderAndRepeatTheirLast) {
 
 struct AdviceProbe {
     std::vector<int> calls;
-    static ZvBool Call(void* self, ZvBool advice) {
+    static ZvBool ZV_HOSTAPI Call(void* self, ZvBool advice) {
         static_cast<AdviceProbe*>(self)->calls.push_back(advice);
         return 1;
     }

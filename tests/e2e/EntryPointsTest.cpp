@@ -52,6 +52,25 @@ TEST(EntryPoints, VersionRightAfterLoadingHasNoModuleVersion) {
     EXPECT_EQ(run.Versions()[0], (nlohmann::json{"1.0.0.0", ""}));
 }
 
+// Every call into the client failing: no entry point lets anything out of the
+// package (1 would say so), and each ends as a finished call; the package on a
+// till is the same file, whose exports are the last place to stop an error.
+TEST(EntryPoints, EveryCallIntoTheClientFailingLetsNothingOut) {
+    const struct {
+        const char* entry;
+        int function;
+    } calls[] = {{"ExecutaVenda", 0},         {"ExecutaFuncaoADM", 0},      {"ExecutaFuncaoADM", 1},
+                 {"ExecutaGenerico", 12},     {"ExecutaConsultaCheque", 0}, {"ExecutaPreAutorizacao", 0}};
+    for (const auto& c : calls) {
+        const auto run = ClientRun::Execute(Scenario(c.entry, c.function, "0") + "[host]\nfail_every_call = true\n",
+                                            "click btRetorna\n");
+        EXPECT_EQ(run.ExitStatus(), 0) << c.entry << " " << c.function << ": " << run.Stderr();
+        size_t failed = 0;
+        for (const auto& line : run.Lines()) failed += line.value("fault", "") == "fail";
+        EXPECT_GT(failed, 0u) << c.entry << " " << c.function << ": no call was made to fail";
+    }
+}
+
 TEST(EntryPoints, ACancelledTopLevelScreenWritesTheResultFileOnce) {
     const auto run = ClientRun::Execute(Scenario("ExecutaVenda", 0, "0") + "\"1017\" = \"1\"\n", "click btRetorna\n");
     EXPECT_EQ(run.ExitStatus(), 0) << run.Stderr();

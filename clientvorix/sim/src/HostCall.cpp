@@ -37,6 +37,17 @@ void JournalFailure(const char* lib, const char* fn, const char* what) noexcept 
     }
 }
 
+bool PlantedFault(const char* lib, const char* fn) {
+    HostAnswers& host = State::Instance().Host();
+    const CallFault fault = host.callFault;
+    if (fault == CallFault::None) return false;
+    const bool fails = fault == CallFault::Fail;
+    State::Instance().GetJournal().Add({{"t", "call"}, {"lib", lib}, {"fn", fn}, {"fault", fails ? "fail" : "throw"}});
+    if (fails) return true;
+    if (fault == CallFault::ThrowNext) host.callFault = CallFault::None;
+    throw PlantedError(std::string(lib) + "." + fn + ": planted error");
+}
+
 }  // namespace sim
 
 namespace sim {

@@ -155,7 +155,8 @@ public:
     void Host(const toml::node& n, HostAnswers& h) const {
         const auto& t = Table(n, "host");
         OnlyKeys(t, "host", {"permite_alterar_dados", "chip_contato", "taxa_servico", "taxa_servico_valida",
-                             "embarque", "versao_cliente", "build_info", "refused_writes"});
+                             "embarque", "versao_cliente", "build_info", "refused_writes",
+                             "fail_every_call"});
         if (auto* v = t.get("permite_alterar_dados")) h.permiteAlterarDados = Bool(*v, "permite_alterar_dados");
         if (auto* v = t.get("chip_contato")) h.chipContato = Bool(*v, "chip_contato");
         if (auto* v = t.get("taxa_servico")) h.taxaServico = Bool(*v, "taxa_servico");
@@ -163,6 +164,8 @@ public:
         if (auto* v = t.get("embarque")) h.embarque = Bool(*v, "embarque");
         if (auto* v = t.get("versao_cliente")) h.versaoCliente = Text(*v, "versao_cliente");
         if (auto* v = t.get("build_info")) h.buildInfo = Text(*v, "build_info");
+        if (auto* v = t.get("fail_every_call"))
+            h.callFault = Bool(*v, "fail_every_call") ? CallFault::Fail : CallFault::None;
         if (auto* v = t.get("refused_writes")) {
             for (int f : List<int>(*v, "host.refused_writes", [this](const toml::node& i, const std::string& w) {
                      return static_cast<int>(Int(i, w, 1, FieldStore::kMaxField));

@@ -33,10 +33,6 @@ void State::Reset() {
     journal_.Clear();
 }
 
-void State::LoadScenario(const std::string& tomlText, const std::string& fileName) {
-    Apply(ParseScenario(tomlText, fileName));
-}
-
 void State::Apply(const Scenario& scenario) {
     scenario_ = scenario;
     fields_.ClearAll();

@@ -67,18 +67,28 @@ void CopyOut(const std::string& text, char* message, int32_t capacity) {
     message[n] = '\0';
 }
 
-int32_t AbortState(void* packageContext, char* message, int32_t capacity) {
+// The host program calls these two; it has its own C++ runtime, so nothing
+// may go back out.
+int32_t AbortState(void* packageContext, char* message, int32_t capacity) noexcept {
     const auto* backend = static_cast<const Backend*>(packageContext);
     if (!backend || !backend->Aborted()) return 0;
-    CopyOut(backend->AbortMessage(), message, capacity);
+    try {
+        CopyOut(backend->AbortMessage(), message, capacity);
+    } catch (...) {
+        CopyOut("", message, capacity);
+    }
     return backend->AbortCode();
 }
 
-int32_t SnapshotFailure(char* message, int32_t capacity) {
-    const Attachment& a = Attached();
-    const std::string failure = a.snapshots ? a.snapshots->Failure() : a.snapshotFailure;
-    if (failure.empty()) return 0;
-    CopyOut(failure, message, capacity);
+int32_t SnapshotFailure(char* message, int32_t capacity) noexcept {
+    try {
+        const Attachment& a = Attached();
+        const std::string failure = a.snapshots ? a.snapshots->Failure() : a.snapshotFailure;
+        if (failure.empty()) return 0;
+        CopyOut(failure, message, capacity);
+    } catch (...) {
+        CopyOut("", message, capacity);
+    }
     return 1;
 }
 

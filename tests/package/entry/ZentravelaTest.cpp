@@ -2,7 +2,10 @@
 // Finalize / Initialize cycle, the version exports, and every menu option of
 // the loaded package opening its screen.
 #include <cstring>
+#include <fstream>
+#include <functional>
 #include <set>
+#include <sstream>
 
 #include "PacoteCarregado.h"
 #include "TelasTeste.h"
@@ -187,6 +190,105 @@ TEST_F(Lifecycle, EveryOptionOfEveryMenuOpensItsScreen) {
         EXPECT_EQ(observador.visiveis, static_cast<int>(menu.telas.size())) << menu.classe;
     }
     EXPECT_TRUE(Caixas().empty()) << "message 802: " << Caixas().front().dump();
+}
+
+// Every export, called while the client's libraries fail every call, throw
+// at the first call, or throw at every call (a planted error inside the
+// export): each returns to the client with nothing let out. An operation that
+// the error ended is reported to the client as not carried out (message 801),
+// with the error in the audit log.
+struct Exportacao {
+    const char* nome;
+    std::function<void()> chama;
+    bool relataAoFalhar;  // an operation: reports a planted error to the client
+};
+
+const std::vector<Exportacao>& Exportacoes() {
+    static const std::vector<Exportacao> todas = {
+        {"Initialize", [] { Initialize(); }, false},
+        {"Finalize", [] { Finalize(); }, false},
+        {"GetPackageInfoTable", [] { EXPECT_NE(GetPackageInfoTable(), nullptr); }, false},
+        {"ObtemVersao",
+         [] {
+             char versao[16] = "lixo", modulo[16] = "lixo";
+             ObtemVersao(versao, sizeof versao, modulo, sizeof modulo);
+             EXPECT_STREQ(versao, "1.0.0.0");
+             EXPECT_LT(std::strlen(modulo), sizeof modulo);
+         },
+         false},
+        {"ObtemVersaoModuloPrincipalIni",
+         [] {
+             char versao[16] = "lixo";
+             ObtemVersaoModuloPrincipalIni(versao, sizeof versao);
+             EXPECT_STREQ(versao, "");
+         },
+         false},
+        {"ExecutaVenda", [] { ExecutaVenda(0x1000, 0); }, true},
+        {"ExecutaFuncaoADM", [] { ExecutaFuncaoADM(0x1000, 1); }, true},
+        {"ExecutaGenerico", [] { ExecutaGenerico(0x1000, 11); }, true},
+        {"ExecutaConsultaCheque", [] { ExecutaConsultaCheque(0, 0); }, true},
+        {"ExecutaPreAutorizacao", [] { ExecutaPreAutorizacao(0, 0); }, true},
+    };
+    return todas;
+}
+
+using Exports = PacoteCarregado;
+
+TEST_F(Exports, TheTableHoldsEveryExportOfTheModuleDefinition) {
+    std::ifstream def(std::string(ZV_SOURCE_DIR) + "/package/entry/Zentravela.def");
+    ASSERT_TRUE(def) << "package/entry/Zentravela.def";
+    std::set<std::string> exportadas, testadas;
+    std::string linha;
+    bool exports = false;
+    while (std::getline(def, linha)) {
+        std::istringstream palavras(linha);
+        std::string nome;
+        if (!(palavras >> nome) || nome[0] == ';') continue;
+        if (nome == "EXPORTS") exports = true;
+        else if (exports) exportadas.insert(nome);
+    }
+    for (const auto& e : Exportacoes()) testadas.insert(e.nome);
+    EXPECT_EQ(testadas, exportadas);
+}
+
+TEST_F(Exports, NoExportLetsAnErrorOfTheClientsLibrariesOut) {
+    const struct {
+        sim::CallFault falha;
+        const char* nome;
+    } falhas[] = {{sim::CallFault::Fail, "fail"},
+                  {sim::CallFault::ThrowNext, "throw at the first call"},
+                  {sim::CallFault::ThrowEvery, "throw at every call"}};
+    for (const auto& falha : falhas) {
+        // On 32-bit Windows only the failing calls: no exception leaves a module there.
+        if (falha.falha != sim::CallFault::Fail && !sim::kPlantedThrowsLeaveLibraries) continue;
+        for (const auto& e : Exportacoes()) {
+            SCOPED_TRACE(std::string(e.nome) + ", every library call: " + falha.nome);
+            Cliente().Reset();
+            Campo(10107, "0");
+            const forms::WindowHandle janela = forms::Application::Instance().Handle();
+            Cliente().Host().callFault = falha.falha;
+            const bool plantada = falha.falha == sim::CallFault::ThrowNext;
+
+            EXPECT_NO_THROW(e.chama());
+
+            const bool lancou = plantada && Cliente().Host().callFault == sim::CallFault::None;
+            Cliente().Host().callFault = sim::CallFault::None;
+            EXPECT_EQ(forms::Application::Instance().Handle(), janela) << "the client's window handed back";
+            if (lancou && e.relataAoFalhar) {
+                ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
+                EXPECT_EQ(Cliente().ErrorReports()[0].code, 255);
+                EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), Mensagem(801));
+                ASSERT_FALSE(Cliente().AuditLines().empty());
+                EXPECT_EQ(Cliente().AuditLines().back().rfind("Erro: ", 0), 0u) << Cliente().AuditLines().back();
+            }
+            if (std::string(e.nome) == "Finalize") Initialize();  // loaded again for the next one
+        }
+    }
+    // The package still serves the next operation as it should.
+    Cliente().Reset();
+    ExecutaConsultaCheque(0, 0);
+    ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
+    EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), Mensagem(231));
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ std::vector<std::string> Cenarios() {
 }
 
 void Executa(const std::string& entrada, uint32_t funcao) {
-    const std::map<std::string, void(ZV_HOSTAPI*)(uint32_t, uint32_t)> pontos = {
+    const std::map<std::string, ZvEntryProc> pontos = {
         {"ExecutaVenda", &ExecutaVenda},       {"ExecutaFuncaoADM", &ExecutaFuncaoADM},
         {"ExecutaGenerico", &ExecutaGenerico}, {"ExecutaConsultaCheque", &ExecutaConsultaCheque},
         {"ExecutaPreAutorizacao", &ExecutaPreAutorizacao}};

@@ -2,6 +2,7 @@
 // Helpers every exported host function uses: nothing escapes the C ABI,
 // texts are read within bounds and written within the caller's capacity.
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -25,11 +26,30 @@ std::string CopyOut(char* out, int32_t capacity, std::string_view text);
 // A CP1252 text as journal JSON (UTF-8, zero bytes kept).
 nlohmann::json J(std::string_view cp1252);
 
-// Runs `body`; an exception is journalled against lib/fn and `fallback` returned.
 void JournalFailure(const char* lib, const char* fn, const char* what) noexcept;
+// The scenario's CallFault for this call: true when it must fail; throws
+// PlantedError when it must throw.
+bool PlantedFault(const char* lib, const char* fn);
 
+class PlantedError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Whether a planted throw can travel out of a library at all: on 32-bit
+// Windows an exception cannot leave the module that threw it (each links its
+// own unwinder), so there the throwing faults would only end the process.
+#if defined(_WIN32) && !defined(_WIN64)
+constexpr bool kPlantedThrowsLeaveLibraries = false;
+#else
+constexpr bool kPlantedThrowsLeaveLibraries = true;
+#endif
+
+// Runs `body`; an exception is journalled against lib/fn and `fallback`
+// returned. Only a planted fault leaves otherwise.
 template <class R, class F>
-R Guarded(const char* lib, const char* fn, R fallback, F&& body) noexcept {
+R Guarded(const char* lib, const char* fn, R fallback, F&& body) {
+    if (PlantedFault(lib, fn)) return fallback;
     try {
         return body();
     } catch (const std::exception& e) {
@@ -41,7 +61,8 @@ R Guarded(const char* lib, const char* fn, R fallback, F&& body) noexcept {
 }
 
 template <class F>
-void GuardedVoid(const char* lib, const char* fn, F&& body) noexcept {
+void GuardedVoid(const char* lib, const char* fn, F&& body) {
+    if (PlantedFault(lib, fn)) return;
     try {
         body();
     } catch (const std::exception& e) {

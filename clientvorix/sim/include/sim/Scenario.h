@@ -38,6 +38,13 @@ struct EnabledTables {
     std::optional<std::set<int>> intpos;
 };
 
+// Fail: every call answers as a failed one (status 1, false, 0) and fills
+// nothing. ThrowNext and ThrowEvery make the next call, or every call, throw
+// out of the library, which no real client's library does: the package's
+// tests plant an error inside an export with it, never a scenario file (and
+// not on 32-bit Windows, see kPlantedThrowsLeaveLibraries).
+enum class CallFault { None, Fail, ThrowNext, ThrowEvery };
+
 struct HostAnswers {
     bool permiteAlterarDados = true;
     bool chipContato = false;
@@ -49,6 +56,8 @@ struct HostAnswers {
     // Fault injection: the client refuses (status 1, nothing stored) every
     // write of these fields, through GravaCampoString and FosdalGravaCampo.
     std::set<int> refusedWrites;
+    // Fault injection for every call of the five libraries (see CallFault).
+    CallFault callFault = CallFault::None;
 };
 
 struct CardAnswers {

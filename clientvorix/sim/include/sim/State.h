@@ -30,8 +30,11 @@ public:
     // Back to the default scenario's answers with an empty store and journal
     // (the journal file, if any, is closed).
     void Reset();
-    // Parses and applies a scenario (throws ScenarioError, leaving the state as it was).
-    void LoadScenario(const std::string& tomlText, const std::string& fileName);
+    // Parses and applies a scenario (throws ScenarioError, leaving the state as
+    // it was). Parsed in the caller's module, where the error is caught.
+    void LoadScenario(const std::string& tomlText, const std::string& fileName) {
+        Apply(ParseScenario(tomlText, fileName));
+    }
     void Apply(const Scenario& scenario);
     const Scenario& Current() const { return scenario_; }
 
