@@ -2,7 +2,9 @@
 // lines of a form, whole captions, focus and boxes told apart by role (so a
 // monochrome terminal shows them too), message boxes with their icon, the key
 // line, and the notice on a terminal too small.
+#include <functional>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "FormsFixture.h"
@@ -46,6 +48,13 @@ protected:
         for (const auto& p : c.Placements())
             if (p.control->Name() == name) return p;
         throw std::runtime_error(name + " was not drawn");
+    }
+    // The words of a text with single blanks between them, wherever it wrapped.
+    static std::string Flat(const std::string& text) {
+        std::istringstream in(text);
+        std::string flat, word;
+        while (in >> word) flat += (flat.empty() ? "" : " ") + word;
+        return flat;
     }
     static std::string Screen(const forms::CellCanvas& c) {
         std::string all;
@@ -102,18 +111,61 @@ TEST_F(CellPainterTest, MessageBoxesShowTheirIconAndTheirWholeCaption) {
 TEST_F(CellPainterTest, KeyLineNamesTheKeysThatWorkWhereTheFocusIs) {
     const auto last = [](const forms::CellCanvas& c) { return c.RowText(c.Rows() - 1); };
     f.SetActiveControl(f.btConfirma);
-    EXPECT_NE(last(Draw()).find("1 9 press a button"), std::string::npos) << last(Draw());
+    EXPECT_NE(last(Draw()).find("1 9 aciona bot\xE3o"), std::string::npos) << last(Draw());
     f.SetActiveControl(f.edData);
     f.edData->SetModified(true);
     const std::string onEdit = last(Draw());
-    EXPECT_EQ(onEdit.find("press a button"), std::string::npos) << onEdit;  // the digits go into the box
-    for (const char* key : {"Enter", "Shift+Tab", "Esc undo"}) EXPECT_NE(onEdit.find(key), std::string::npos) << onEdit;
+    EXPECT_EQ(onEdit.find("aciona bot\xE3o"), std::string::npos) << onEdit;  // the digits go into the box
+    for (const char* key : {"Backspace apaga", "Tab Shift+Tab", "Esc desfaz"}) EXPECT_NE(onEdit.find(key), std::string::npos) << onEdit;
+}
+
+// Each row sets the form up, then says what the line must and must not offer.
+TEST_F(CellPainterTest, KeyLineOffersOnlyWhatTheKeysDoThere) {
+    const auto line = [&] { return [](const forms::CellCanvas& c) { return c.RowText(c.Rows() - 1); }(Draw()); };
+    f.btRetorna->SetCancel(true);
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        std::vector<std::string> offered, notOffered;
+    } rows[] = {
+        {"unchanged masked box", [&] { f.SetActiveControl(f.edData); }, {"Esc 9 - Cancela"}, {"Esc desfaz"}},
+        {"changed masked box", [&] { f.SetActiveControl(f.edData); f.edData->SetModified(true); }, {"Esc desfaz"}, {"Esc 9"}},
+        {"read-only box", [&] { f.edNome->SetReadOnly(true); f.SetActiveControl(f.edNome); },
+         {"Esc 9 - Cancela"}, {"Backspace", "Enter"}},
+        {"cancel button disabled", [&] { f.btRetorna->SetEnabled(false); f.SetActiveControl(f.btConfirma); },
+         {"1 aciona", "Enter aciona"}, {"9", "Esc"}},
+        {"single tab stop", [&] {
+             for (forms::Control* c : std::initializer_list<forms::Control*>{f.edValor, f.edData, f.edNome, f.btRetorna})
+                 c->SetEnabled(false);
+             f.SetActiveControl(f.btConfirma);
+         }, {"Enter aciona"}, {"Tab", "Setas"}},
+        {"buttons move with the arrows", [&] { f.SetActiveControl(f.btConfirma); }, {"Tab Setas mudam"}, {}},
+        {"default button", [&] { f.btConfirma->SetDefault(true); f.SetActiveControl(f.edNome); },
+         {"Enter 1 - Confirma", "Backspace apaga"}, {"aciona bot"}},
+    };
+    for (const auto& row : rows) {
+        for (forms::Control* c : std::initializer_list<forms::Control*>{f.edValor, f.edData, f.edNome, f.btConfirma, f.btRetorna})
+            c->SetEnabled(true);
+        f.edNome->SetReadOnly(false);
+        f.edData->SetModified(false);
+        f.btConfirma->SetDefault(false);
+        row.setUp();
+        const std::string shown = line();
+        for (const std::string& part : row.offered) EXPECT_NE(shown.find(part), std::string::npos) << row.name << ": " << shown;
+        for (const std::string& part : row.notOffered) EXPECT_EQ(shown.find(part), std::string::npos) << row.name << ": " << shown;
+    }
 }
 
 TEST_F(CellPainterTest, BelowEightyByTwentyFourTheScreenSaysSo) {
-    EXPECT_NE(Screen(Draw(60, 20)).find("needs at least 80x24"), std::string::npos);
-    EXPECT_TRUE(Draw(60, 20).Placements().empty());
-    EXPECT_EQ(Screen(Draw(100, 32)).find("needs at least"), std::string::npos);
+    for (const auto& [cols, rows] : {std::pair{60, 20}, std::pair{79, 24}, std::pair{80, 23}}) {
+        const auto small = Draw(cols, rows);
+        const std::string notice = Flat(Screen(small));
+        EXPECT_NE(notice.find("precisa de pelo menos 80x24"), std::string::npos) << notice;
+        EXPECT_NE(notice.find("teclas ficam sem efeito"), std::string::npos) << notice;
+        EXPECT_TRUE(small.Placements().empty());
+        EXPECT_EQ(small.RowText(rows - 1).find_first_not_of(' '), std::string::npos) << "no key line";
+    }
+    EXPECT_EQ(Screen(Draw(80, 24)).find("precisa de pelo menos"), std::string::npos);
 }
 
 }  // namespace

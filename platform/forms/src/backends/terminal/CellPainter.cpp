@@ -93,9 +93,10 @@ public:
     }
 
     void PaintTooSmall() {
-        const std::string notice = "This screen needs at least " + std::to_string(CellLayout::kMinCols) + "x" +
-                                   std::to_string(CellLayout::kMinRows) + " (the terminal has " +
-                                   std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) + ")";
+        const std::string notice = "Esta tela precisa de pelo menos " + std::to_string(CellLayout::kMinCols) + "x" +
+                                   std::to_string(CellLayout::kMinRows) + " (o terminal tem " +
+                                   std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) +
+                                   "); as teclas ficam sem efeito até a janela crescer.";
         const std::vector<std::string> lines = Wrap(notice, std::max(1, c_.Cols() - 2));
         const int top = std::max(0, (c_.Rows() - static_cast<int>(lines.size())) / 2);
         for (size_t i = 0; i < lines.size(); ++i)
@@ -193,14 +194,17 @@ private:
 
 }  // namespace
 
+bool TooSmallForScreens(int cols, int rows) { return cols < CellLayout::kMinCols || rows < CellLayout::kMinRows; }
+
 void PaintCells(Application& app, const BoxView* box, CellCanvas& canvas) {
     canvas.Clear();
     Painter painter(canvas);
-    Form* form = app.ActiveForm();
-    if (canvas.Cols() < CellLayout::kMinCols || canvas.Rows() < CellLayout::kMinRows)
+    if (TooSmallForScreens(canvas.Cols(), canvas.Rows())) {
         painter.PaintTooSmall();
-    else if (form)
-        painter.PaintForm(*form);
+        return;
+    }
+    Form* form = app.ActiveForm();
+    if (form) painter.PaintForm(*form);
     if (box) {
         painter.PaintBox(*box);
         canvas.SetCaret(-1, -1);

@@ -238,7 +238,7 @@ void WindowSet::Post(HWND hwnd, UINT msg, WPARAM wp) {
     }
     if (msg == WM_KEYDOWN) {
         // Only the moving keys: the others arrive again as characters.
-        for (const uint16_t vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_UP, VK_DOWN})
+        for (const uint16_t vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN})
             if (wp == vk) app_->PostKeyDown(vk);
         return;
     }
