@@ -76,6 +76,60 @@ TEST_F(CellPainterTest, LinesGetRowsOfTheirOwnAndCaptionsStayWhole) {
     EXPECT_FALSE(Of(c, "btConfirma").rect.Overlaps(Of(c, "btRetorna").rect));
 }
 
+// Controls that widen into free cells keep a blank from their neighbours and
+// stay inside their panel's frame. Each row lays out a form of its own.
+TEST_F(CellPainterTest, WidenedControlsKeepABlankFromNeighboursAndFrames) {
+    const auto label = [](forms::Form& g, const char* name, forms::Control* in, int left, int width, std::string caption,
+                          forms::Alignment a) -> forms::Control& {
+        auto& l = g.Add<forms::Label>(name, in);
+        l.SetBounds(left, 100, width, 20);
+        l.SetCaption(std::move(caption));
+        l.SetAlignment(a);
+        return l;
+    };
+    const auto edit = [](forms::Form& g, const char* name, forms::Control* in, int left, int width) -> forms::Control& {
+        auto& e = g.Add<forms::Edit>(name, in);
+        e.SetBounds(left, 98, width, 24);
+        return e;
+    };
+    const auto draw = [&](forms::Form& g) {
+        forms::CellCanvas canvas(80, 24);
+        app().PushModal(g);
+        forms::PaintCells(app(), nullptr, canvas);
+        app().PopModal(g);
+        return canvas;
+    };
+    const auto r = [](const forms::CellCanvas& c, const char* name) { return Of(c, name).rect; };
+    {  // a right-aligned caption grows left up to its neighbour, not onto it
+        forms::Form g("FrmLado");
+        g.SetSize(622, 422);
+        edit(g, "edA", nullptr, 10, 50);
+        label(g, "lbB", nullptr, 160, 40, "Numero da parcela:", forms::Alignment::Right);
+        const auto c = draw(g);
+        EXPECT_GT(r(c, "lbB").x, r(c, "edA").Right()) << Screen(c);
+        EXPECT_EQ(Of(c, "lbB").shown, "Numero da parcela:") << Screen(c);
+    }
+    {  // a label ending where its box begins gives up its last cell
+        forms::Form g("FrmEncosta");
+        g.SetSize(622, 422);
+        label(g, "lbValor", nullptr, 8, 148, "Valor:", forms::Alignment::Right);
+        edit(g, "edValor", nullptr, 156, 100);
+        const auto c = draw(g);
+        EXPECT_LT(r(c, "lbValor").Right(), r(c, "edValor").x) << Screen(c);
+    }
+    {  // a child's caption grows to its panel's frame, never onto it
+        forms::Form g("FrmPainel");
+        g.SetSize(622, 422);
+        auto& panel = g.Add<forms::Panel>("pnCaptura");
+        panel.SetBounds(20, 40, 300, 200);
+        panel.SetBevelInner(forms::Bevel::Lowered);
+        label(g, "lbLonga", &panel, 150, 140, "Um texto longo que passa da moldura", forms::Alignment::Left);
+        const auto c = draw(g);
+        EXPECT_LE(r(c, "lbLonga").Right(), r(c, "pnCaptura").Right() - 1) << Screen(c);
+        EXPECT_GE(r(c, "lbLonga").x, r(c, "pnCaptura").x + 1) << Screen(c);
+    }
+}
+
 TEST_F(CellPainterTest, FocusEmptyBoxesAndSelectionHaveRolesOfTheirOwn) {
     f.edNome->SetEnabled(false);
     f.edValor->SetText("123");
