@@ -35,6 +35,11 @@ public:
     void SetCaption(std::string c) { caption_ = std::move(c); }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // The size it is shown at: its own, or the package screens' size when it
+    // sets none.
+    static constexpr int kDefaultWidth = 622, kDefaultHeight = 422;
+    int ShownWidth() const { return width_ > 0 ? width_ : kDefaultWidth; }
+    int ShownHeight() const { return height_ > 0 ? height_ : kDefaultHeight; }
     void SetSize(int width, int height) { width_ = width; height_ = height; }
     Color GetColor() const { return color_; }
     void SetColor(Color c) { color_ = c; }

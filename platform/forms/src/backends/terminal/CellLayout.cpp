@@ -4,7 +4,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "CellText.h"
+#include "../../TextMetrics.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
@@ -86,14 +86,14 @@ int CellLayout::WidthNeeded(const Control& c) {
     }
     if (dynamic_cast<const Label*>(&c)) {
         int longest = 0;
-        for (const std::string& line : SplitLines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
+        for (const std::string& line : text::Lines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
         return longest;
     }
     return 1;
 }
 
 CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
-    : fw_(f.Width() > 0 ? f.Width() : 622), fh_(f.Height() > 0 ? f.Height() : 422), cols_(std::max(cols, 1)) {
+    : fw_(f.ShownWidth()), fh_(f.ShownHeight()), cols_(std::max(cols, 1)) {
     Collect(f);
     const int available = std::max(1, lastRow - firstRow);
     // Text boxes and labels of several lines keep their share of the rows.
