@@ -96,7 +96,7 @@ public:
         const std::string notice = "Esta tela precisa de pelo menos " + std::to_string(CellLayout::kMinCols) + "x" +
                                    std::to_string(CellLayout::kMinRows) + " (o terminal tem " +
                                    std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) +
-                                   "); as teclas ficam sem efeito até a janela crescer.";
+                                   "); as teclas ficam sem efeito at\xE9 a janela crescer.";
         const std::vector<std::string> lines = text::WrapCells(notice, std::max(1, c_.Cols() - 2));
         const int top = std::max(0, (c_.Rows() - static_cast<int>(lines.size())) / 2);
         for (size_t i = 0; i < lines.size(); ++i)
