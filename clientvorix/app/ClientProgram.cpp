@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -109,6 +110,7 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens&
     }
     // The package swallows what escapes its entry points; the backend still knows.
     if (screens.Aborted()) out = {screens.AbortCode(), screens.AbortMessage()};
+    if (out.status == kExitNoOperator) out.message += " (run it in a terminal, or give an operator script with --script)";
     if (out.status == kExitDone && !screens.SnapshotFailure().empty()) out = {kExitBadInput, screens.SnapshotFailure()};
     out.lastModalResult = ending.LastModalResult();
     if (o.timings) clock.Print();
@@ -125,7 +127,9 @@ void PrintOutcome(const sim::Scenario& scenario, const Options& o, int lastModal
         std::cout << "  reported to the client (" << e.code << "): " << sim::Cp1252ToUtf8(e.text) << "\n";
     if (state.HasField(1009)) std::cout << "  answer code (1009): " << sim::Cp1252ToUtf8(state.Field(1009)) << "\n";
     if (state.HasField(1027)) std::cout << "  answer text (1027): " << sim::Cp1252ToUtf8(state.Field(1027)) << "\n";
-    std::cout << "  result file written " << state.ResultFileWrites() << " time(s)\n";
+    std::cout << "  result file written " << state.ResultFileWrites() << " time(s)";
+    if (o.journal && state.ResultFileWrites() > 0) std::cout << ": " << state.ResultFilePath();
+    std::cout << "\n";
     if (o.journal) std::cout << "  journal: " << *o.journal << "\n";
 }
 
@@ -156,6 +160,7 @@ int Run(const std::vector<std::string>& args) {
     }
 
     sim::State& state = sim::State::Instance();
+    std::error_code ignored;
     state.Reset();
     if (o.journal && !state.JournalTo(*o.journal)) {
         std::cerr << "clientvorix: cannot write the journal " << *o.journal << "\n";
@@ -175,6 +180,9 @@ int Run(const std::vector<std::string>& args) {
     }
     state.WriteFieldsLine();
     state.JournalTo("");
+    // Only a result file beside a named journal is kept: the temporary one
+    // would pile up run after run.
+    if (!o.journal) std::filesystem::remove(state.ResultFilePath(), ignored);
     if (out.status == kExitDone) PrintOutcome(scenario, o, out.lastModalResult);
     if (!out.message.empty()) std::cerr << "clientvorix: " << out.message << "\n";
     return out.status;

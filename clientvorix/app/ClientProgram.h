@@ -13,6 +13,7 @@ constexpr int kExitBadInput = 2;     // command line, scenario, script or journa
 constexpr int kExitScriptOut = 3;
 constexpr int kExitExpectFailed = 4;
 constexpr int kExitNoPackage = 5;
+constexpr int kExitNoOperator = 6;  // a screen waited, with no terminal and no script to answer it
 
 // The host window handle the package receives.
 constexpr unsigned kHostWindow = 0x1000;

@@ -18,7 +18,8 @@ const char* Usage() {
            "  2  a bad command line, scenario or script, or a journal or snapshot that cannot be written\n"
            "  3  the script ran out while a screen or a message box waited\n"
            "  4  an expect line of the script failed\n"
-           "  5  the package cannot be loaded\n";
+           "  5  the package cannot be loaded\n"
+           "  6  a screen waited for an operator, but there is no terminal and no script\n";
 }
 
 Options ParseCommandLine(const std::vector<std::string>& args) {

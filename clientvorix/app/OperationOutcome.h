@@ -22,6 +22,9 @@ private:
     int last_ = 0;
 };
 
+// Whether the host's answer code approves, read as the package reads it.
+bool ApprovedCode(const std::string& code);
+
 // The line, in UTF-8, from the client's state after the call.
 std::string OutcomeLine(const sim::State& state, int lastModalResult);
 

@@ -1,11 +1,15 @@
 #include <stdexcept>
 
+#include "ClientProgram.h"
 #include "PackageScreens.h"
 #include "forms/Application.h"
 #include "forms/SnapshotWriter.h"
 #include "forms/backends/ScreenBackend.h"
+#include "forms/backends/TerminalBackend.h"
 
 namespace clientvorix {
+
+static_assert(forms::TerminalBackend::kNoTerminalExit == kExitNoOperator);
 
 struct PackageScreens::Impl {
     std::unique_ptr<forms::Backend> backend;

@@ -95,7 +95,7 @@ const std::map<int, const char*>& MessageTable() {
         {1214, "Pré-autorização à vista não permitida"},
         {1215, "Pré-autorização parcelada loja não permitida"},
         {1216, "Pré-autorização parcelada administradora não permitida"},
-        {1218, "1-Cartão 2-Leitura 3-Digitação"},
+        {1218, "<1> Cartão ou <2> Cod.Barras Digitado."},
         {1498, "Valor aprovado diferente do solicitado. Aceita o valor de R$ "},
         {1590, "Valor aprovado diferente do solicitado"},
         {1591, "Erro ao gravar as respostas das perguntas"},

@@ -102,6 +102,9 @@ TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
     btRetorna->OnEnter = [this](forms::Control& s) { btRetornaEnter(s); };
 
     OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
+    OnKeyPreviewQuery = [this](char k) {
+        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
+    };
 }
 
 // ---- Preparing ------------------------------------------------------------------
@@ -164,13 +167,17 @@ void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) {
 void TFrmCap_Perg::FormKeyPress(forms::Form&, char& key) {
     if (bControlaKeyPreview) {
         char filtrada = key;
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN &&
-            dynamic_cast<forms::GlyphButton*>(ActiveControl()) == nullptr) {
+        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
             SelectNext(true, true);
             key = 0;
         }
     }
     bControlaKeyPreview = true;
+}
+
+// The rule of FormKeyPress, also told to the form model for the key line.
+bool TFrmCap_Perg::EnterAvanca() const {
+    return bControlaKeyPreview && dynamic_cast<forms::GlyphButton*>(ActiveControl()) == nullptr;
 }
 
 void TFrmCap_Perg::btConfirmaEnter(forms::Control&) {

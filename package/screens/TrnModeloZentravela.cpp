@@ -87,6 +87,9 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
 
     OnActivate = [this](forms::Form& s) { FormActivate(s); };
     OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
+    OnKeyPreviewQuery = [this](char k) {
+        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
+    };
     edValor->OnChange = [this](forms::Control& s) { edValorChange(s); };
     edValor->OnEnter = [this](forms::Control& s) { edValorEnter(s); };
     edValor->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
@@ -162,13 +165,16 @@ void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CON
 void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
     if (bControlaKeyPreview) {
         char filtrada = key;  // the filter only decides; the key goes on unchanged
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && !EhBotao(ActiveControl())) {
+        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
             SelectNext(true, true);
             key = 0;
         }
     }
     bControlaKeyPreview = true;
 }
+
+// The rule of FormKeyPress, also told to the form model for the key line.
+bool TFrmTrn_Mod::EnterAvanca() const { return bControlaKeyPreview && !EhBotao(ActiveControl()); }
 
 void TFrmTrn_Mod::MostraPrompt(int32_t mensagem) {
     lbMensagem->SetVisible(true);

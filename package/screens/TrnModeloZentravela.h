@@ -43,6 +43,7 @@ public:
     virtual void btRetornaClick(forms::Control& sender);
     virtual void btConfirmaClick(forms::Component& sender);
     virtual void FormKeyPress(forms::Form& sender, char& key);
+    bool EnterAvanca() const;
     virtual void edValorKeyPress(forms::Control& sender, char& key);
     virtual void btConfirmaEnter(forms::Control& sender);
     virtual void edValorEnter(forms::Control& sender);

@@ -47,6 +47,8 @@ int Spawn(const std::vector<std::string>& args, const std::string& folder) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // No operator: a run that waits for one must say so, not wait.
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, (folder + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, (folder + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;

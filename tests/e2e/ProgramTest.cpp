@@ -1,7 +1,10 @@
 // The program's own contract: exit statuses, messages and the journal's frame.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 #include "ClientRun.h"
@@ -30,7 +33,7 @@ TEST(Program, HelpNamesEveryExitStatus) {
     const auto help = ClientRun::WithArgs({"--help"});
     EXPECT_EQ(help.ExitStatus(), 0);
     const std::string usage = ReadText(help.Folder() + "/stdout");
-    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "})
+    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  "})
         EXPECT_TRUE(Contains(usage, status)) << status << " in\n" << usage;
 }
 
@@ -167,6 +170,54 @@ TEST(Program, ClientVersionIsWrittenForTheRunAndTheOldFileRestored) {
     EXPECT_TRUE(seen);
     EXPECT_EQ(ReadText(ini), before);
     std::filesystem::remove(ini);
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// Without a terminal and a script nobody can work a screen: the run says so
+// at once, with its own status, and writes no terminal codes into the pipe.
+// A scenario that shows no screen still runs.
+TEST(Program, WithoutTerminalOrScriptItEndsAtOnceAndSaysWhy) {
+    if (std::getenv("ZV_E2E_RUNNER")) GTEST_SKIP() << "the Windows build draws real windows";
+    const auto waits = ClientRun::WithArgs({});
+    EXPECT_EQ(waits.ExitStatus(), 6);
+    EXPECT_EQ(std::count(waits.Stderr().begin(), waits.Stderr().end(), '\n'), 1) << waits.Stderr();
+    EXPECT_TRUE(Contains(waits.Stderr(), "FrmCred_Mnu") && Contains(waits.Stderr(), "--script")) << waits.Stderr();
+    EXPECT_EQ(waits.Stdout(), "");
+    const auto noScreen = ClientRun::WithArgs({std::string(ZV_SCENARIOS_DIR) + "/consulta-cheque.toml"});
+    EXPECT_EQ(noScreen.ExitStatus(), 0) << noScreen.Stderr();
+    EXPECT_TRUE(Contains(noScreen.Stdout(), "error reported to the client")) << noScreen.Stdout();
+    EXPECT_EQ(noScreen.Stdout().find('\x1b'), std::string::npos) << noScreen.Stdout();
+}
+
+// A result file nobody named is the run's own: it is gone when the run ends,
+// however it ended; one beside a named journal is kept and said where.
+TEST(Program, ResultFileIsKeptOnlyBesideANamedJournal) {
+    if (std::getenv("ZV_E2E_RUNNER")) GTEST_SKIP() << "Wine keeps its own temporary folder";
+    const std::string tmp = ::testing::TempDir() + "zv-result-" + std::to_string(::getpid());
+    std::filesystem::create_directories(tmp);
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    const std::string scenarios = ZV_SCENARIOS_DIR;
+    const std::vector<std::vector<std::string>> runs = {
+        {scenarios + "/venda-a-vista.toml", "--script", scenarios + "/venda-a-vista.txt"},  // writes it
+        {scenarios + "/venda-a-vista.toml", "--script", "/dev/null"},                        // script runs out
+        {scenarios + "/consulta-saldo.toml"},                                                 // no terminal
+    };
+    for (const auto& args : runs) {
+        const auto run = ClientRun::WithArgs(args);
+        EXPECT_NE(run.ExitStatus(), 1) << run.Stderr();
+    }
+    for (const auto& f : std::filesystem::directory_iterator(tmp))
+        EXPECT_NE(f.path().extension(), ".result") << f.path() << " was left behind";
+    const auto kept = ClientRun::Execute(ReadText(scenarios + "/venda-a-vista.toml"), ReadText(scenarios + "/venda-a-vista.txt"));
+    EXPECT_TRUE(Contains(kept.Stdout(), "result file written 1 time(s): " + kept.Folder() + "/journal.jsonl.result"))
+        << kept.Stdout();
+    ::unsetenv("TMPDIR");
+    std::filesystem::remove_all(tmp);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // lines of a form, whole captions, focus and boxes told apart by role (so a
 // monochrome terminal shows them too), message boxes with their icon, the key
 // line, and the notice on a terminal too small.
+#include <functional>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "FormsFixture.h"
@@ -47,6 +49,13 @@ protected:
             if (p.control->Name() == name) return p;
         throw std::runtime_error(name + " was not drawn");
     }
+    // The words of a text with single blanks between them, wherever it wrapped.
+    static std::string Flat(const std::string& text) {
+        std::istringstream in(text);
+        std::string flat, word;
+        while (in >> word) flat += (flat.empty() ? "" : " ") + word;
+        return flat;
+    }
     static std::string Screen(const forms::CellCanvas& c) {
         std::string all;
         for (int y = 0; y < c.Rows(); ++y) all += c.RowText(y) + "\n";
@@ -65,6 +74,60 @@ TEST_F(CellPainterTest, LinesGetRowsOfTheirOwnAndCaptionsStayWhole) {
     EXPECT_LT(Of(c, "lbValor").rect.Right(), Of(c, "edValor").rect.x);  // a blank between label and box
     EXPECT_EQ(Of(c, "btConfirma").shown, "[ 1 - Confirma ]") << Screen(c);
     EXPECT_FALSE(Of(c, "btConfirma").rect.Overlaps(Of(c, "btRetorna").rect));
+}
+
+// Controls that widen into free cells keep a blank from their neighbours and
+// stay inside their panel's frame. Each row lays out a form of its own.
+TEST_F(CellPainterTest, WidenedControlsKeepABlankFromNeighboursAndFrames) {
+    const auto label = [](forms::Form& g, const char* name, forms::Control* in, int left, int width, std::string caption,
+                          forms::Alignment a) -> forms::Control& {
+        auto& l = g.Add<forms::Label>(name, in);
+        l.SetBounds(left, 100, width, 20);
+        l.SetCaption(std::move(caption));
+        l.SetAlignment(a);
+        return l;
+    };
+    const auto edit = [](forms::Form& g, const char* name, forms::Control* in, int left, int width) -> forms::Control& {
+        auto& e = g.Add<forms::Edit>(name, in);
+        e.SetBounds(left, 98, width, 24);
+        return e;
+    };
+    const auto draw = [&](forms::Form& g) {
+        forms::CellCanvas canvas(80, 24);
+        app().PushModal(g);
+        forms::PaintCells(app(), nullptr, canvas);
+        app().PopModal(g);
+        return canvas;
+    };
+    const auto r = [](const forms::CellCanvas& c, const char* name) { return Of(c, name).rect; };
+    {  // a right-aligned caption grows left up to its neighbour, not onto it
+        forms::Form g("FrmLado");
+        g.SetSize(622, 422);
+        edit(g, "edA", nullptr, 10, 50);
+        label(g, "lbB", nullptr, 160, 40, "Numero da parcela:", forms::Alignment::Right);
+        const auto c = draw(g);
+        EXPECT_GT(r(c, "lbB").x, r(c, "edA").Right()) << Screen(c);
+        EXPECT_EQ(Of(c, "lbB").shown, "Numero da parcela:") << Screen(c);
+    }
+    {  // a label ending where its box begins gives up its last cell
+        forms::Form g("FrmEncosta");
+        g.SetSize(622, 422);
+        label(g, "lbValor", nullptr, 8, 148, "Valor:", forms::Alignment::Right);
+        edit(g, "edValor", nullptr, 156, 100);
+        const auto c = draw(g);
+        EXPECT_LT(r(c, "lbValor").Right(), r(c, "edValor").x) << Screen(c);
+    }
+    {  // a child's caption grows to its panel's frame, never onto it
+        forms::Form g("FrmPainel");
+        g.SetSize(622, 422);
+        auto& panel = g.Add<forms::Panel>("pnCaptura");
+        panel.SetBounds(20, 40, 300, 200);
+        panel.SetBevelInner(forms::Bevel::Lowered);
+        label(g, "lbLonga", &panel, 150, 140, "Um texto longo que passa da moldura", forms::Alignment::Left);
+        const auto c = draw(g);
+        EXPECT_LE(r(c, "lbLonga").Right(), r(c, "pnCaptura").Right() - 1) << Screen(c);
+        EXPECT_GE(r(c, "lbLonga").x, r(c, "pnCaptura").x + 1) << Screen(c);
+    }
 }
 
 TEST_F(CellPainterTest, FocusEmptyBoxesAndSelectionHaveRolesOfTheirOwn) {
@@ -102,18 +165,61 @@ TEST_F(CellPainterTest, MessageBoxesShowTheirIconAndTheirWholeCaption) {
 TEST_F(CellPainterTest, KeyLineNamesTheKeysThatWorkWhereTheFocusIs) {
     const auto last = [](const forms::CellCanvas& c) { return c.RowText(c.Rows() - 1); };
     f.SetActiveControl(f.btConfirma);
-    EXPECT_NE(last(Draw()).find("1 9 press a button"), std::string::npos) << last(Draw());
+    EXPECT_NE(last(Draw()).find("1 9 aciona bot\xE3o"), std::string::npos) << last(Draw());
     f.SetActiveControl(f.edData);
     f.edData->SetModified(true);
     const std::string onEdit = last(Draw());
-    EXPECT_EQ(onEdit.find("press a button"), std::string::npos) << onEdit;  // the digits go into the box
-    for (const char* key : {"Enter", "Shift+Tab", "Esc undo"}) EXPECT_NE(onEdit.find(key), std::string::npos) << onEdit;
+    EXPECT_EQ(onEdit.find("aciona bot\xE3o"), std::string::npos) << onEdit;  // the digits go into the box
+    for (const char* key : {"Backspace apaga", "Tab Shift+Tab", "Esc desfaz"}) EXPECT_NE(onEdit.find(key), std::string::npos) << onEdit;
+}
+
+// Each row sets the form up, then says what the line must and must not offer.
+TEST_F(CellPainterTest, KeyLineOffersOnlyWhatTheKeysDoThere) {
+    const auto line = [&] { return [](const forms::CellCanvas& c) { return c.RowText(c.Rows() - 1); }(Draw()); };
+    f.btRetorna->SetCancel(true);
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        std::vector<std::string> offered, notOffered;
+    } rows[] = {
+        {"unchanged masked box", [&] { f.SetActiveControl(f.edData); }, {"Esc 9 - Cancela"}, {"Esc desfaz"}},
+        {"changed masked box", [&] { f.SetActiveControl(f.edData); f.edData->SetModified(true); }, {"Esc desfaz"}, {"Esc 9"}},
+        {"read-only box", [&] { f.edNome->SetReadOnly(true); f.SetActiveControl(f.edNome); },
+         {"Esc 9 - Cancela"}, {"Backspace", "Enter"}},
+        {"cancel button disabled", [&] { f.btRetorna->SetEnabled(false); f.SetActiveControl(f.btConfirma); },
+         {"1 aciona", "Enter aciona"}, {"9", "Esc"}},
+        {"single tab stop", [&] {
+             for (forms::Control* c : std::initializer_list<forms::Control*>{f.edValor, f.edData, f.edNome, f.btRetorna})
+                 c->SetEnabled(false);
+             f.SetActiveControl(f.btConfirma);
+         }, {"Enter aciona"}, {"Tab", "Setas"}},
+        {"buttons move with the arrows", [&] { f.SetActiveControl(f.btConfirma); }, {"Tab Setas mudam"}, {}},
+        {"default button", [&] { f.btConfirma->SetDefault(true); f.SetActiveControl(f.edNome); },
+         {"Enter 1 - Confirma", "Backspace apaga"}, {"aciona bot"}},
+    };
+    for (const auto& row : rows) {
+        for (forms::Control* c : std::initializer_list<forms::Control*>{f.edValor, f.edData, f.edNome, f.btConfirma, f.btRetorna})
+            c->SetEnabled(true);
+        f.edNome->SetReadOnly(false);
+        f.edData->SetModified(false);
+        f.btConfirma->SetDefault(false);
+        row.setUp();
+        const std::string shown = line();
+        for (const std::string& part : row.offered) EXPECT_NE(shown.find(part), std::string::npos) << row.name << ": " << shown;
+        for (const std::string& part : row.notOffered) EXPECT_EQ(shown.find(part), std::string::npos) << row.name << ": " << shown;
+    }
 }
 
 TEST_F(CellPainterTest, BelowEightyByTwentyFourTheScreenSaysSo) {
-    EXPECT_NE(Screen(Draw(60, 20)).find("needs at least 80x24"), std::string::npos);
-    EXPECT_TRUE(Draw(60, 20).Placements().empty());
-    EXPECT_EQ(Screen(Draw(100, 32)).find("needs at least"), std::string::npos);
+    for (const auto& [cols, rows] : {std::pair{60, 20}, std::pair{79, 24}, std::pair{80, 23}}) {
+        const auto small = Draw(cols, rows);
+        const std::string notice = Flat(Screen(small));
+        EXPECT_NE(notice.find("precisa de pelo menos 80x24"), std::string::npos) << notice;
+        EXPECT_NE(notice.find("teclas ficam sem efeito at\xE9 a janela crescer"), std::string::npos) << notice;
+        EXPECT_TRUE(small.Placements().empty());
+        EXPECT_EQ(small.RowText(rows - 1).find_first_not_of(' '), std::string::npos) << "no key line";
+    }
+    EXPECT_EQ(Screen(Draw(80, 24)).find("precisa de pelo menos"), std::string::npos);
 }
 
 }  // namespace

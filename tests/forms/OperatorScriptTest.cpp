@@ -60,7 +60,7 @@ TEST(OperatorScript, BadLinesNameFileLineAndProblem) {
         const char* message;
     } rows[] = {
         {"type 1\ntipe 2\n", "ops.txt:2: unknown action 'tipe'"},
-        {"key F5\n", "ops.txt:1: unknown key 'F5' (Enter, Tab, Backspace, Esc, Space, Up, Down, PgUp, PgDn, Home, End "
+        {"key F5\n", "ops.txt:1: unknown key 'F5' (Enter, Tab, Backspace, Esc, Space, Up, Down, Left, Right, PgUp, PgDn, Home, End "
                         "or one character)"},
         {"\n\nwait soon\n", "ops.txt:3: wait needs a number of milliseconds, not 'soon'"},
         {"wait -5\n", "ops.txt:1: wait needs a number of milliseconds, not '-5'"},

@@ -8,6 +8,7 @@
 
 #include "FormsFixture.h"
 #include "forms/SnapshotWriter.h"
+#include "forms/Memo.h"
 #include "forms/SvgSnapshot.h"
 
 namespace formstest {
@@ -79,6 +80,33 @@ TEST_F(FormsTest, PictureDrawsEachVisibleControlAtItsDeclaredPlaceInItsFontAndCo
 
     f.lbTitulo->SetAutoSize(false);
     EXPECT_EQ(Viewport(forms::FormSvg(f), "lbTitulo"), "40 6 361 22 hidden");
+}
+
+// What a picture must leave out as the platform does: a scroll bar on a memo
+// that holds exactly its page, the selection of a box without the focus, and
+// the lines of a wrapping label beyond its bounds.
+TEST_F(FormsTest, PictureLeavesOutWhatThePlatformDoesNotShow) {
+    LaidOutForm f;
+    auto& memo = f.Add<forms::Memo>("mmRecibo", f.pnCaptura);
+    memo.SetBounds(360, 16, 200, 4 + 3 * 15);  // three lines of 13 pixels and their spacing
+    memo.GetFont().size = -13;
+    auto& nota = f.Add<forms::Label>("lbNota", f.pnCaptura);
+    nota.SetBounds(10, 150, 120, 20);
+    nota.SetWordWrap(true);
+    nota.SetCaption("Uma nota longa que quebra em linhas");
+    f.edValor->SetText("1500");
+    f.edValor->SelectAll();
+    f.SetActiveControl(f.edData);
+    const auto arrows = [](const std::string& svg) { return Count(svg, "<polygon"); };
+    for (int lines : {3, 4}) {
+        memo.Clear();
+        for (int i = 0; i < lines; ++i) memo.Add("linha " + std::to_string(i));
+        EXPECT_EQ(arrows(forms::FormSvg(f)), lines > 3 ? 2u : 0u) << lines << " lines in a page of 3";
+    }
+    const std::string svg = forms::FormSvg(f);
+    EXPECT_FALSE(Has(svg, "<tspan fill=\"#ffffff\">1500</tspan>")) << "a box without the focus shows no selection";
+    EXPECT_FALSE(Has(svg, "fill=\"#000080\"")) << "no highlight behind it either";
+    EXPECT_EQ(Viewport(svg, "lbNota"), "10 150 120 20 hidden") << "a wrapping label is cut at its bounds";
 }
 
 TEST_F(FormsTest, MessageBoxShowsItsButtonsAndIconAndIsWideEnoughForItsCaption) {

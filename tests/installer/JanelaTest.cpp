@@ -6,6 +6,7 @@
 #include "SelecionaPasta.h"
 #include "Textos.h"
 #include "forms/Application.h"
+#include "forms/backends/CellPainter.h"
 #include "forms/backends/HeadlessBackend.h"
 
 using namespace instala;
@@ -93,6 +94,37 @@ TEST_F(Janela, FolderDialogGivesTheTypedFolderOrNothing) {
     EXPECT_EQ(escolhe("expect text edPasta C:\\\ntype Loja\nkey Enter\n"), std::optional<std::string>("C:\\Loja"));
     EXPECT_EQ(escolhe("type Loja\nkey Esc\n"), std::nullopt);
     EXPECT_EQ(escolhe("key Backspace\nkey Backspace\nkey Backspace\nclick btOK\n"), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+// The bottom line of the terminal, for a form as it waits.
+std::string LinhaDeTeclas(forms::Form& f) {
+    forms::CellCanvas tela(80, 24);
+    forms::Application::Instance().PushModal(f);
+    forms::PaintCells(forms::Application::Instance(), nullptr, tela);
+    forms::Application::Instance().PopModal(f);
+    return tela.RowText(tela.Rows() - 1);
+}
+
+// In the folder dialog the box takes the digits and Enter confirms; on the
+// main window the digits press the buttons and Esc does nothing.
+TEST_F(Janela, KeyLinesSayWhatTheKeysDoInTheWindowAndTheFolderDialog) {
+    TFrmSelecionaPasta dialogo("Client Vorix Modular", "C:");
+    dialogo.SetActiveControl(dialogo.edPasta);
+    const std::string pasta = LinhaDeTeclas(dialogo);
+    for (const char* dito : {"Enter 1 - OK", "Esc 2 - Cancela", "Backspace apaga"})
+        EXPECT_NE(pasta.find(dito), std::string::npos) << dito << " in " << pasta;
+    for (const char* nao : {"pr\xF3ximo", "aciona bot"}) EXPECT_EQ(pasta.find(nao), std::string::npos) << nao << " in " << pasta;
+
+    TFrmPrincipal janela(sistema, {});
+    janela.SetActiveControl(janela.btInstala);
+    const std::string principal = LinhaDeTeclas(janela);
+    for (const char* dito : {"1 2 aciona bot\xE3o", "Enter aciona"})
+        EXPECT_NE(principal.find(dito), std::string::npos) << dito << " in " << principal;
+    EXPECT_EQ(principal.find("Esc"), std::string::npos) << principal;
 }
 
 }  // namespace

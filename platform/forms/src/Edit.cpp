@@ -75,6 +75,8 @@ void Edit::DefaultKey(char key) {
     TypedText(text, caret + 1);
 }
 
+bool Edit::TakesKey(char key) const { return !readOnly_ && (key == VK_BACK || Printable(key)); }
+
 void Edit::TypedText(const std::string& text, int caret) {
     text_ = text;
     selStart_ = caret;

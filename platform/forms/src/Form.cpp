@@ -216,6 +216,8 @@ Control* Form::FindControl(const std::string& name) const {
     return nullptr;
 }
 
+Control* Form::KeyTarget() const { return active_ && active_->CanFocus() ? active_ : nullptr; }
+
 // Key preview, then the focused control (its handler, then what it does with
 // the key), then the form's buttons: Enter and Esc for the default and cancel
 // buttons, other characters as accelerators when the control does not take them.
@@ -228,36 +230,65 @@ void Form::DispatchKey(char key, bool shift) {
         OnKeyPress(*this, key);
         if (key == 0) return;
     }
-    Control* c = active_ && active_->CanFocus() ? active_ : nullptr;  // a disabled control takes no keys
-    if (c) {
-        if (c->OnKeyPress) {
-            c->OnKeyPress(*c, key);
-            if (key == 0) return;
-        }
-        if (key == VK_ESCAPE) {
-            // A masked edit spends Esc on abandoning the operator's changes.
-            auto* masked = dynamic_cast<MaskEdit*>(c);
-            if (masked && masked->HasMask() && masked->Modified()) {
-                masked->DefaultKey(key);
-                return;
-            }
-        }
+    Control* c = KeyTarget();  // a disabled control takes no keys
+    if (c && c->OnKeyPress) {
+        c->OnKeyPress(*c, key);
+        if (key == 0) return;
+    }
+    if (c && c->TakesKey(key)) {
         c->DefaultKey(key);
-    }
-    const bool onButton = dynamic_cast<GlyphButton*>(c) != nullptr;
-    if (key == VK_RETURN) {
-        if (!onButton) PressButton(true);
         return;
     }
-    if (key == VK_ESCAPE) {
-        PressButton(false);
-        return;
+    const KeyEffect effect = Route(key, c);
+    if (effect.kind == KeyEffect::Kind::Press) effect.target->Click();
+}
+
+KeyEffect Form::Route(char key, Control* focus) const {
+    using Kind = KeyEffect::Kind;
+    const auto pressed = [](GlyphButton* b) { return b ? KeyEffect{Kind::Press, b} : KeyEffect{}; };
+    const bool onButton = dynamic_cast<GlyphButton*>(focus) != nullptr;
+    if (focus && focus->TakesKey(key)) {
+        if (onButton) return {Kind::Press, focus};
+        if (key == VK_BACK) return {Kind::Erase, focus};
+        return {key == VK_ESCAPE ? Kind::Undo : Kind::Type, focus};
     }
-    if (!c || !c->TakesCharacters()) OfferAccelerator(key);
+    if (key == VK_RETURN) return onButton ? KeyEffect{} : pressed(DefaultOrCancel(true));
+    if (key == VK_ESCAPE) return pressed(DefaultOrCancel(false));
+    if (!focus || !focus->TakesCharacters()) return pressed(AcceleratorFor(key));
+    return {};
+}
+
+KeyEffect Form::WhatKeyDoes(char key, bool shift) const {
+    if (key == VK_TAB) {
+        Control* next = FindNextControl(active_, !shift, true);
+        return next && next != KeyTarget() ? KeyEffect{KeyEffect::Kind::Focus, next} : KeyEffect{};
+    }
+    if (keyPreview_ && OnKeyPress && OnKeyPreviewQuery) {
+        switch (OnKeyPreviewQuery(key)) {
+            case PreviewEffect::Discard: return {};
+            case PreviewEffect::SelectNext: return WhatKeyDoes(VK_TAB);
+            case PreviewEffect::PassOn: break;
+        }
+    }
+    return Route(key, KeyTarget());
+}
+
+KeyEffect Form::WhatKeyDownDoes(uint16_t virtualKey) const {
+    Control* c = KeyTarget();
+    if (!c) return {};
+    if (c->TakesKeyDown(virtualKey)) return {KeyEffect::Kind::Scroll, c};
+    if (!dynamic_cast<GlyphButton*>(c)) return {};
+    if (virtualKey == VK_UP || virtualKey == VK_LEFT) return WhatKeyDoes(VK_TAB, true);
+    if (virtualKey == VK_DOWN || virtualKey == VK_RIGHT) return WhatKeyDoes(VK_TAB);
+    return {};
 }
 
 void Form::DispatchKeyDown(uint16_t virtualKey) {
-    if (active_ && active_->CanFocus()) active_->KeyDown(virtualKey);
+    const KeyEffect effect = WhatKeyDownDoes(virtualKey);
+    if (effect.kind == KeyEffect::Kind::Scroll)
+        effect.target->KeyDown(virtualKey);
+    else if (effect.kind == KeyEffect::Kind::Focus)
+        SetActiveControl(effect.target);
 }
 
 void Form::DispatchClick(Control& c) {
@@ -297,29 +328,23 @@ void Form::ControlGone(Control& c) {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), &c), siblings.end());
 }
 
-bool Form::OfferAccelerator(char key) {
-    if (static_cast<unsigned char>(key) < 32) return false;
+GlyphButton* Form::AcceleratorFor(char key) const {
+    if (static_cast<unsigned char>(key) < 32) return nullptr;
     const char wanted = Cp1252Upper(key);
     for (Control* c : TabList()) {
         auto* b = dynamic_cast<GlyphButton*>(c);
-        if (b && b->Accelerator() == wanted && b->EffectivelyVisible() && b->EffectivelyEnabled()) {
-            b->Click();
-            return true;
-        }
+        if (b && b->Accelerator() == wanted && b->EffectivelyVisible() && b->EffectivelyEnabled()) return b;
     }
-    return false;
+    return nullptr;
 }
 
-bool Form::PressButton(bool defaultButton) {
+GlyphButton* Form::DefaultOrCancel(bool defaultButton) const {
     for (Control* c : TabList()) {
         auto* b = dynamic_cast<GlyphButton*>(c);
         if (!b || !b->EffectivelyVisible() || !b->EffectivelyEnabled()) continue;
-        if (defaultButton ? b->Default() : b->Cancel()) {
-            b->Click();
-            return true;
-        }
+        if (defaultButton ? b->Default() : b->Cancel()) return b;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace forms

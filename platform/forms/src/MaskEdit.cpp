@@ -73,6 +73,11 @@ void MaskEdit::DefaultKey(char key) {
     TypedText(mask_.Text(), caret);
 }
 
+bool MaskEdit::TakesKey(char key) const {
+    if (HasMask() && key == VK_ESCAPE) return !readOnly_ && modified_;
+    return Edit::TakesKey(key);
+}
+
 void MaskEdit::ValidateEdit() const {
     if (HasMask() && modified_ && !mask_.Complete()) throw MaskError();
 }

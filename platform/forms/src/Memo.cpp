@@ -31,6 +31,13 @@ int Memo::TopLine() const { return std::min(topLine_, LastTopLine()); }
 
 void Memo::ScrollTo(int line) { topLine_ = std::clamp(line, 0, LastTopLine()); }
 
+bool Memo::TakesKeyDown(uint16_t virtualKey) const {
+    switch (virtualKey) {
+        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END: return Scrolls();
+        default: return false;
+    }
+}
+
 void Memo::KeyDown(uint16_t virtualKey) {
     switch (virtualKey) {
         case VK_UP: ScrollBy(-1); break;

@@ -21,12 +21,13 @@ std::string N(double v) {
     return s == "-0" ? "0" : s;
 }
 
-// The face the font names, then the faces with the same metrics a viewer may have.
+// The face whose metrics the widths were taken from, then the faces with the
+// same metrics a viewer may have instead, so every renderer sets the text as
+// wide as it was measured. A face we hold no metrics for is drawn in Arial's.
 std::string Family(const Font& font) {
-    const std::string name = Escape(font.name);
-    if (font.name.find("Courier") != std::string::npos)
-        return "'" + name + "', 'Liberation Mono', 'DejaVu Sans Mono', monospace";
-    return "'" + name + "', Arial, Helvetica, 'Liberation Sans', sans-serif";
+    if (font.name.find("Courier") != std::string::npos) return "'Courier New', 'Liberation Mono', Cousine, monospace";
+    if (font.name.find("Times") != std::string::npos) return "'Times New Roman', 'Liberation Serif', Tinos, serif";
+    return "Arial, 'Liberation Sans', Arimo, sans-serif";
 }
 
 const char* AnchorName(TextStyle::Anchor a) {
@@ -71,6 +72,12 @@ void Canvas::Open(int x, int y, int width, int height, const std::string& name, 
     out_ << "<svg x=\"" << x << "\" y=\"" << y << "\" width=\"" << std::max(0, width) << "\" height=\""
          << std::max(0, height) << "\" overflow=\"" << (cut ? "hidden" : "visible") << "\"><title>" << Escape(name)
          << "</title>\n";
+    ++open_;
+}
+
+void Canvas::Clip(double x, double y, double width, double height) {
+    out_ << "<svg class=\"clip\" x=\"" << N(x) << "\" y=\"" << N(y) << "\" width=\"" << N(std::max(0.0, width))
+         << "\" height=\"" << N(std::max(0.0, height)) << "\" overflow=\"hidden\">\n";
     ++open_;
 }
 

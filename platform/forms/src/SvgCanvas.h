@@ -30,6 +30,9 @@ public:
     // A viewport at (x, y) of the current one; what it draws is cut at its
     // bounds unless `cut` is false.
     void Open(int x, int y, int width, int height, const std::string& name, bool cut = true);
+    // A nameless viewport that cuts what is drawn in it: a box's text where
+    // the platform cuts it, inside its edges. Closed by Close.
+    void Clip(double x, double y, double width, double height);
     void Close();
 
     void Rect(double x, double y, double width, double height, Color fill);

@@ -66,11 +66,11 @@ void PaintPushButton(Canvas& canvas, int width, int height, const std::string& c
 void FormPainter::Paint(const Form& f) {
     const Control* active = f.ActiveControl();
     focused_ = active && active->CanFocus() ? active : nullptr;
-    canvas_.Rect(0, 0, f.Width(), f.Height(), f.GetColor());
-    int left = 0, top = 0, width = f.Width(), height = f.Height();
+    int left = 0, top = 0, width = f.ShownWidth(), height = f.ShownHeight();
+    canvas_.Rect(0, 0, width, height, f.GetColor());
     if (!f.Borderless()) {
-        RaisedEdge(canvas_, 0, 0, f.Width(), f.Height());
-        canvas_.Rect(kFrame - 1, kFrame - 1, f.Width() - 2 * kFrame + 2, kTitleBar - 1, kHighlight);
+        RaisedEdge(canvas_, 0, 0, width, height);
+        canvas_.Rect(kFrame - 1, kFrame - 1, width - 2 * kFrame + 2, kTitleBar - 1, kHighlight);
         Font caption;
         caption.bold = true;
         canvas_.Text(kFrame + 3, kFrame - 1 + CentredBaseline(kTitleBar - 1, caption), f.Caption(),
@@ -100,8 +100,7 @@ void FormPainter::PaintControl(const Control& c, int parentWidth, int parentHeig
         canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name() + ": " + image->Picture());
     } else {
         // A label that grows to its caption is never cut.
-        const bool grows = label && label->AutoSize() && !label->WordWrap();
-        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name(), !grows);
+        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name(), !(label && label->Grows()));
     }
     const int width = image && image->AlignClient() ? parentWidth : c.Width();
     const int height = image && image->AlignClient() ? parentHeight : c.Height();
@@ -130,13 +129,8 @@ void FormPainter::PaintLabel(const Label& label, int width, int height, Color ba
         label.WordWrap() ? text::Wrap(label.Caption(), font, width) : text::Lines(label.Caption());
     if (!label.Transparent()) {
         // A label that grew to its caption shows its colour under all of it.
-        double grown = width;
-        if (label.AutoSize() && !label.WordWrap())
-            for (const std::string& line : lines) grown = std::max(grown, text::Width(line, font));
-        const double left = label.GetAlignment() == Alignment::Right    ? width - grown
-                            : label.GetAlignment() == Alignment::Center ? (width - grown) / 2
-                                                                        : 0;
-        canvas_.Rect(left, 0, grown, height, background);
+        const Label::Extent shown = label.Shown();
+        canvas_.Rect(shown.left - label.Left(), 0, shown.width, height, background);
     }
     TextStyle style{font, label.EffectivelyEnabled() ? font.color : kShadow};
     double x = 0;
@@ -154,6 +148,8 @@ void FormPainter::PaintLabel(const Label& label, int width, int height, Color ba
     }
 }
 
+// The text is cut inside the box's edges, as the platform cuts it: a text
+// wider than the box never runs over its border or its neighbours.
 void FormPainter::PaintEdit(const Edit& edit, int width, int height) {
     const bool enabled = edit.EffectivelyEnabled();
     canvas_.Rect(0, 0, width, height, enabled ? edit.GetColor() : kLight);
@@ -163,19 +159,22 @@ void FormPainter::PaintEdit(const Edit& edit, int width, int height) {
     const bool focused = focused_ == &edit;
     const int start = std::clamp(edit.SelStart(), 0, static_cast<int>(shown.size()));
     const int selected = focused ? std::clamp(edit.SelLength(), 0, static_cast<int>(shown.size()) - start) : 0;
-    constexpr double kTextLeft = 3;
+    constexpr int kEdge = 2;
+    constexpr double kTextLeft = 1;  // inside the edges
+    canvas_.Clip(kEdge, kEdge, width - 2 * kEdge, height - 2 * kEdge);
     const double caretX = kTextLeft + text::Width(shown.substr(0, static_cast<size_t>(start)), font);
     TextStyle style{font, enabled ? font.color : kShadow};
     if (selected > 0) {
         const double selectedWidth = text::Width(shown.substr(static_cast<size_t>(start), static_cast<size_t>(selected)), font);
-        canvas_.Rect(caretX, 3, selectedWidth, height - 6, kHighlight);
+        canvas_.Rect(caretX, 1, selectedWidth, height - 6, kHighlight);
         style.spanStart = start;
         style.spanLength = selected;
         style.spanRecoloured = true;
         style.spanColor = kWhite;
     }
-    canvas_.Text(kTextLeft, CentredBaseline(height, font), shown, style);
-    if (focused && selected == 0) canvas_.Rect(caretX, 3, 1, height - 6, kBlack);
+    canvas_.Text(kTextLeft, CentredBaseline(height, font) - kEdge, shown, style);
+    if (focused && selected == 0) canvas_.Rect(caretX, 1, 1, height - 6, kBlack);
+    canvas_.Close();
 }
 
 void FormPainter::PaintButton(const GlyphButton& button, int width, int height) {
@@ -207,11 +206,14 @@ void FormPainter::PaintMemo(const Memo& memo, int width, int height) {
     const int shown = std::max(1, (height - 4) / lineHeight);
     const int lines = static_cast<int>(memo.Lines().size());
     const int top = std::clamp(memo.TopLine(), 0, std::max(0, lines - 1));
+    const bool bar = lines > shown && width > kScrollBar + 4;
     const TextStyle style{font, memo.EffectivelyEnabled() ? font.color : kShadow};
+    canvas_.Clip(2, 2, width - 4 - (bar ? kScrollBar : 0), height - 4);
     for (int i = 0; i < shown && top + i < lines; ++i)
-        canvas_.Text(3, 2 + i * lineHeight + text::Ascent(font), memo.Lines()[static_cast<size_t>(top + i)], style);
-    if (focused_ == &memo) canvas_.Rect(3, 3, 1, lineHeight - 1, kBlack);
-    if (lines > shown && width > kScrollBar + 4) ScrollBar(width - 2 - kScrollBar, 2, height - 4, lines, shown, top);
+        canvas_.Text(1, i * lineHeight + text::Ascent(font), memo.Lines()[static_cast<size_t>(top + i)], style);
+    if (focused_ == &memo) canvas_.Rect(1, 1, 1, lineHeight - 1, kBlack);
+    canvas_.Close();
+    if (bar) ScrollBar(width - 2 - kScrollBar, 2, height - 4, lines, shown, top);
 }
 
 void FormPainter::ScrollBar(int x, int y, int height, int lines, int shown, int top) {

@@ -82,6 +82,15 @@ std::vector<std::string> Lines(const std::string& cp1252) {
 }
 
 std::vector<std::string> Wrap(const std::string& cp1252, const Font& font, double width) {
+    return Wrap(cp1252, width, [&font](const std::string& s) { return Width(s, font); });
+}
+
+std::vector<std::string> WrapCells(const std::string& cp1252, int cells) {
+    return Wrap(cp1252, cells, [](const std::string& s) { return static_cast<double>(s.size()); });
+}
+
+std::vector<std::string> Wrap(const std::string& cp1252, double width,
+                              const std::function<double(const std::string&)>& widthOf) {
     std::vector<std::string> wrapped;
     for (const std::string& paragraph : Lines(cp1252)) {
         std::string line;
@@ -90,7 +99,7 @@ std::vector<std::string> Wrap(const std::string& cp1252, const Font& font, doubl
             const size_t end = std::min(paragraph.find(' ', at), paragraph.size());
             const std::string word = paragraph.substr(at, end - at);
             const std::string longer = line.empty() ? word : line + " " + word;
-            if (!line.empty() && Width(longer, font) > width) {
+            if (!line.empty() && widthOf(longer) > width) {
                 wrapped.push_back(line);
                 line = word;
             } else {

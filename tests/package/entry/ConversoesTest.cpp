@@ -1,11 +1,17 @@
 // Conversions of host texts: defaults instead of failures.
 #include <gtest/gtest.h>
 
+#include "../../AnswerCodes.h"
 #include "Conversoes.h"
 #include "forms/Locale.h"
 
 namespace zvtest {
 namespace {
+
+TEST(Conversoes, AnswerCodesApproveAsTheClientsOutcomeLineSays) {
+    for (const auto& [code, approves] : answercodes::kTable)
+        EXPECT_EQ(zv::ConverteInteiro(code, 255) == 0, approves) << "'" << code << "'";
+}
 
 TEST(Conversoes, IntegersTakeTheDefaultForAnythingButAWholeNumber) {
     using zv::ConverteInteiro;

@@ -70,9 +70,13 @@ public:
 
     // What the control does with a key nobody discarded.
     virtual void DefaultKey(char key) { (void)key; }
+    // Whether DefaultKey acts on the key as things stand: the form routes a
+    // key the control does not take on to its buttons.
+    virtual bool TakesKey(char key) const { (void)key; return false; }
     // A key that moves rather than types (VK_UP, VK_NEXT, ...) while the
-    // control has the focus.
+    // control has the focus, and whether it moves anything now.
     virtual void KeyDown(uint16_t virtualKey) { (void)virtualKey; }
+    virtual bool TakesKeyDown(uint16_t virtualKey) const { (void)virtualKey; return false; }
     // The focus has just arrived here (before OnEnter runs).
     virtual void FocusReceived() {}
     // A click: runs OnClick (a disabled control ignores it at dispatch).

@@ -51,6 +51,8 @@ public:
     // Typing: a character inserts at the caret (case and MaxLength applied),
     // Backspace deletes before the caret.
     void DefaultKey(char key) override;
+    // A character or Backspace, unless the box is read-only.
+    bool TakesKey(char key) const override;
 
 protected:
     // Sets the text as typing does: marks Modified and fires OnChange.

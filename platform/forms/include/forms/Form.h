@@ -6,10 +6,13 @@
 
 #include "forms/Component.h"
 #include "forms/Control.h"
+#include "forms/KeyEffect.h"
 #include "forms/Timer.h"
 #include "forms/Types.h"
 
 namespace forms {
+
+class GlyphButton;
 
 // A top-level window with its controls. Screens derive from it and build their
 // controls in their constructor; Application::Create runs OnCreate afterwards.
@@ -32,6 +35,11 @@ public:
     void SetCaption(std::string c) { caption_ = std::move(c); }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // The size it is shown at: its own, or the package screens' size when it
+    // sets none.
+    static constexpr int kDefaultWidth = 622, kDefaultHeight = 422;
+    int ShownWidth() const { return width_ > 0 ? width_ : kDefaultWidth; }
+    int ShownHeight() const { return height_ > 0 ? height_ : kDefaultHeight; }
     void SetSize(int width, int height) { width_ = width; height_ = height; }
     Color GetColor() const { return color_; }
     void SetColor(Color c) { color_ = c; }
@@ -87,14 +95,22 @@ public:
     std::function<void(Form& sender)> OnShow;
     std::function<void(Form& sender)> OnActivate;
     std::function<void(Form& sender, char& key)> OnKeyPress;
+    // What OnKeyPress does with a key when key preview is on, declared from
+    // the handler's own rule; unset, the preview passes every key on.
+    std::function<PreviewEffect(char key)> OnKeyPreviewQuery;
     std::function<void(Form& sender)> OnDestroy;
 
     // Routing of one key to this form: key preview, the focused control's
     // handler and default action, then buttons as accelerators. Tab moves the
     // focus on, Shift+Tab back.
     void DispatchKey(char key, bool shift = false);
-    // A moving key goes to the focused control alone.
+    // A moving key goes to the focused control; on a button, Up and Left
+    // move the focus back and Down and Right on, as Shift+Tab and Tab do.
     void DispatchKeyDown(uint16_t virtualKey);
+    // What a key would do now, by the same routing, without running a handler
+    // (key preview answers through OnKeyPreviewQuery).
+    KeyEffect WhatKeyDoes(char key, bool shift = false) const;
+    KeyEffect WhatKeyDownDoes(uint16_t virtualKey) const;
     void DispatchClick(Control& c);
     void Activate();
 
@@ -104,8 +120,12 @@ private:
     void Adopt(std::unique_ptr<Control> c);
     void ChildAdded(Control& c);
     void ControlGone(Control& c);
-    bool OfferAccelerator(char key);
-    bool PressButton(bool defaultButton);
+    // The control that takes keys now: the active one, when it can.
+    Control* KeyTarget() const;
+    // What the focused control and the buttons do with a key the handlers left.
+    KeyEffect Route(char key, Control* focus) const;
+    GlyphButton* AcceleratorFor(char key) const;
+    GlyphButton* DefaultOrCancel(bool defaultButton) const;
     void MoveFocus(Control* c);
     void FocusOnShow();
 

@@ -23,6 +23,7 @@ public:
 
     // Enter and Space press a focused button.
     void DefaultKey(char key) override;
+    bool TakesKey(char key) const override { return key == VK_RETURN || key == ' '; }
 
 private:
     bool default_ = false;

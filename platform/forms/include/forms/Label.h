@@ -16,6 +16,15 @@ public:
     // (rightwards, or leftwards when right-aligned); one that does not cuts it.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool a) { autoSize_ = a; }
+    // Whether it grows to its caption now (a wrapping label keeps its width).
+    bool Grows() const { return autoSize_ && !wordWrap_; }
+
+    // Where the label stands as shown, in pixels of its parent: grown to its
+    // longest caption line in its font when it grows, its bounds otherwise.
+    struct Extent {
+        int left = 0, width = 0;
+    };
+    Extent Shown() const;
 
 private:
     Alignment alignment_ = Alignment::Left;

@@ -29,6 +29,8 @@ public:
     // With a mask: characters fill the mask, Backspace erases before the caret,
     // Esc abandons the operator's changes.
     void DefaultKey(char key) override;
+    // Esc too, while there are changes of the operator's to abandon.
+    bool TakesKey(char key) const override;
     // A masked edit keeps its caret where it was: typing fills the mask in place.
     void FocusReceived() override {}
 

@@ -36,6 +36,8 @@ public:
 
     // Up and Down by a line, Page Up and Page Down by a page, Home and End.
     void KeyDown(uint16_t virtualKey) override;
+    // Only while the text is longer than the box.
+    bool TakesKeyDown(uint16_t virtualKey) const override;
 
 private:
     int LastTopLine() const;

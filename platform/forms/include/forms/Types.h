@@ -23,7 +23,9 @@ constexpr uint16_t VK_PRIOR = 0x21;  // Page Up
 constexpr uint16_t VK_NEXT = 0x22;   // Page Down
 constexpr uint16_t VK_END = 0x23;
 constexpr uint16_t VK_HOME = 0x24;
+constexpr uint16_t VK_LEFT = 0x25;
 constexpr uint16_t VK_UP = 0x26;
+constexpr uint16_t VK_RIGHT = 0x27;
 constexpr uint16_t VK_DOWN = 0x28;
 
 // Modal results.

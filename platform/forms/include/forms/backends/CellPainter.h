@@ -1,7 +1,8 @@
 #pragma once
 // What the terminal shows, drawn into a canvas of cells: the active form laid
 // out on the cells, a message box over it and the line of keys at the
-// bottom; on a canvas smaller than every screen needs, a notice saying so.
+// bottom; on a canvas smaller than every screen needs, only a notice saying
+// so (and that keys do nothing until it is larger).
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,10 @@ struct BoxView {
     int selected = 0;     // 0 the first button (OK or Sim), 1 "Não"
     bool YesNo() const;
 };
+
+// Below 80x24 the screens do not fit: the terminal shows a notice instead,
+// and no key reaches a screen the operator cannot see.
+bool TooSmallForScreens(int cols, int rows);
 
 void PaintCells(Application& app, const BoxView* box, CellCanvas& canvas);
 

@@ -37,7 +37,7 @@ private:
 // text of `type` and `expect text` runs to the end of its line (so it may hold
 // '#'); the other actions take a trailing " # comment". Texts are UTF-8 in the
 // file and CP1252 in the actions. `key` takes Enter, Tab, Backspace, Esc,
-// Space, Shift+Tab or any single character, and the moving keys Up, Down, PgUp, PgDn,
+// Space, Shift+Tab or any single character, and the moving keys Up, Down, Left, Right, PgUp, PgDn,
 // Home and End. `expect text` compares with what the control
 // shows or holds (a memo's lines joined by '|').
 std::vector<ScriptAction> ParseOperatorScript(const std::string& text, const std::string& fileName);
@@ -69,12 +69,8 @@ public:
     std::string AbortMessage() const override;
 
 private:
-    // Waits at the head of the script push the next action's time.
-    void TakeWaits();
     std::unique_ptr<ScriptPlayer> player_;
     int64_t now_ = 0;
-    int64_t delay_;
-    int64_t nextActionAt_ = -1;
 };
 
 }  // namespace forms

@@ -23,6 +23,16 @@ public:
     ScriptAction Take() { return script_[next_++]; }
     void Append(std::vector<ScriptAction> more);
 
+    // Pacing, the same on every backend: an action is due one step after the
+    // one before (the first, one step after the player was first asked), and
+    // later by the waits at the head of the script, which this takes.
+    void SetStep(int64_t ms) { step_ = ms; }
+    int64_t DueAt(int64_t now);
+    // The due action, taken at `now`: performed (running out aborts), or the
+    // answer of the waiting message box.
+    void PerformNext(Application& app, int64_t now);
+    int AnswerNext(const std::string& text, uint32_t flags, int64_t now);
+
     // Performs a typing, key, click, focus or expect action; an answer here
     // (no message box waits) aborts.
     void Perform(Application& app, const ScriptAction& a);
@@ -43,6 +53,8 @@ private:
 
     std::vector<ScriptAction> script_;
     size_t next_ = 0;
+    int64_t step_ = 100;
+    int64_t due_ = -1;
     int abortCode_ = 0;
     std::string abortMessage_;
 };

@@ -9,11 +9,16 @@ namespace forms {
 
 // Draws the active form with ncurses, each form's pixel layout scaled to
 // character cells, and takes the keyboard (characters, Enter, Backspace, Tab,
-// Esc). Texts are CP1252 inside and UTF-8 on the terminal. With a script it
-// plays the script visibly, one action every `stepMs`. Construction fails
-// (std::runtime_error) when there is no terminal to draw on.
+// Esc, the arrows and the paging keys). Texts are CP1252 inside and UTF-8 on
+// the terminal. With a script it plays the script visibly, one action every
+// `stepMs`. The terminal is taken only when a screen first waits for the
+// operator; when standard input and output are not both a terminal, that
+// wait aborts the run (OperatorAbort with kNoTerminalExit), sticky as a
+// script's abort is.
 class TerminalBackend : public Backend {
 public:
+    static constexpr int kNoTerminalExit = 6;
+
     TerminalBackend();
     explicit TerminalBackend(std::vector<ScriptAction> script, int stepMs = 400);
     ~TerminalBackend() override;

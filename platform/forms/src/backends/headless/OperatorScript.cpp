@@ -52,7 +52,7 @@ public:
     char Key(const std::string& rest) const {
         const std::vector<std::string> w = Words(rest);
         if (w.size() != 1)
-            Fail("key needs one key name (Enter, Tab, Backspace, Esc, Space, Up, Down, PgUp, PgDn, Home, End or a "
+            Fail("key needs one key name (Enter, Tab, Backspace, Esc, Space, Up, Down, Left, Right, PgUp, PgDn, Home, End or a "
                  "character)");
         const std::string name = Lower(w[0]);
         if (name == "enter" || name == "return") return VK_RETURN;
@@ -62,7 +62,7 @@ public:
         if (name == "space") return ' ';
         const std::string single = Utf8ToCp1252(w[0]);
         if (single.size() == 1) return single[0];
-        Fail("unknown key '" + w[0] + "' (Enter, Tab, Backspace, Esc, Space, Up, Down, PgUp, PgDn, Home, End or one "
+        Fail("unknown key '" + w[0] + "' (Enter, Tab, Backspace, Esc, Space, Up, Down, Left, Right, PgUp, PgDn, Home, End or one "
              "character)");
     }
 
@@ -73,6 +73,8 @@ public:
         const std::string name = Lower(w[0]);
         if (name == "up") return VK_UP;
         if (name == "down") return VK_DOWN;
+        if (name == "left") return VK_LEFT;
+        if (name == "right") return VK_RIGHT;
         if (name == "pgup" || name == "pageup") return VK_PRIOR;
         if (name == "pgdn" || name == "pagedown") return VK_NEXT;
         if (name == "home") return VK_HOME;

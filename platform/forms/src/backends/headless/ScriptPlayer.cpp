@@ -52,6 +52,24 @@ void ScriptPlayer::Append(std::vector<ScriptAction> more) {
     script_.insert(script_.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
+int64_t ScriptPlayer::DueAt(int64_t now) {
+    if (due_ < 0) due_ = now + step_;
+    while (!Done() && Next().kind == ScriptAction::Kind::Wait) due_ += Take().ms;
+    return due_;
+}
+
+void ScriptPlayer::PerformNext(Application& app, int64_t now) {
+    if (Done()) RanOut(app);
+    due_ = now + step_;
+    Perform(app, Take());
+}
+
+int ScriptPlayer::AnswerNext(const std::string& text, uint32_t flags, int64_t now) {
+    if (Done()) RanOutInBox(text);
+    due_ = now + step_;
+    return Answer(Take(), text, flags);
+}
+
 void ScriptPlayer::Abort(int code, std::string message) {
     abortCode_ = code;
     abortMessage_ = std::move(message);

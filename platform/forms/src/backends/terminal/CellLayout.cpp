@@ -4,7 +4,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "CellText.h"
+#include "../../TextMetrics.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
@@ -74,8 +74,11 @@ int CellLayout::WidthNeeded(const Control& c) {
     }
     if (auto* button = dynamic_cast<const GlyphButton*>(&c))
         return static_cast<int>(button->DisplayCaption().size()) + 4;  // "[ caption ]"
-    if (auto* edit = dynamic_cast<const Edit*>(&c))
-        return std::max(2, static_cast<int>(edit->DisplayText().size()) + 1);  // the caret after the text
+    if (auto* edit = dynamic_cast<const Edit*>(&c)) {
+        // As much as the operator may type, and the caret after it.
+        const int longest = std::max(static_cast<int>(edit->DisplayText().size()), edit->MaxLength());
+        return std::max(2, longest + 1);
+    }
     if (auto* memo = dynamic_cast<const Memo*>(&c)) {
         int longest = 0;
         for (const std::string& line : memo->Lines()) longest = std::max(longest, static_cast<int>(line.size()));
@@ -83,14 +86,14 @@ int CellLayout::WidthNeeded(const Control& c) {
     }
     if (dynamic_cast<const Label*>(&c)) {
         int longest = 0;
-        for (const std::string& line : SplitLines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
+        for (const std::string& line : text::Lines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
         return longest;
     }
     return 1;
 }
 
 CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
-    : fw_(f.Width() > 0 ? f.Width() : 622), fh_(f.Height() > 0 ? f.Height() : 422), cols_(std::max(cols, 1)) {
+    : fw_(f.ShownWidth()), fh_(f.ShownHeight()), cols_(std::max(cols, 1)) {
     Collect(f);
     const int available = std::max(1, lastRow - firstRow);
     // Text boxes and labels of several lines keep their share of the rows.
@@ -193,6 +196,7 @@ bool CellLayout::PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) 
         int row = firstRow + static_cast<int>(std::floor(at * scale));
         if (i >= 2 && std::abs((b.mid - bands[i - 1].mid) - (bands[i - 1].mid - bands[i - 2].mid)) <= 1)
             row = bands[i - 1].row + (bands[i - 1].row - bands[i - 2].row);
+        if (i >= 1 && Captions(bands[i - 1], b)) row = next;  // a box right under its label
         b.row = std::max(next, row);
         next = b.row + b.rows;
     }
@@ -202,6 +206,24 @@ bool CellLayout::PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) 
         limit = it->row;
     }
     return bands.empty() || bands.front().row >= firstRow;
+}
+
+// A label just above a box, over the same columns, is the box's caption.
+bool CellLayout::Captions(const Band& above, const Band& below) const {
+    constexpr int kNear = 8;  // pixels between a caption and its box
+    for (size_t a : above.items) {
+        const Item& label = items_[a];
+        if (label.kind != Item::Kind::Leaf || !dynamic_cast<const Label*>(label.control)) continue;
+        const PixelRect lp = Absolute(*label.control);
+        for (size_t b : below.items) {
+            const Item& box = items_[b];
+            if (box.kind != Item::Kind::Leaf || !dynamic_cast<const Edit*>(box.control)) continue;
+            const PixelRect bp = Absolute(*box.control);
+            const int gap = bp.top - lp.bottom;
+            if (gap >= -2 && gap <= kNear && lp.left < bp.right && bp.left < lp.right) return true;
+        }
+    }
+    return false;
 }
 
 CellRect CellLayout::InnerOfParent(const Control& c) const {
@@ -288,6 +310,38 @@ void CellLayout::Widen(const Control& c, CellRect& r) {
         case Grow::Right: growRight(deficit), growLeft(deficit); break;
         case Grow::Both: growLeft(deficit / 2), growRight(deficit), growLeft(deficit); break;
     }
+    // A box still short of what may be typed in it moves its neighbours on
+    // the left over into the blanks beyond them.
+    if (deficit > 0 && dynamic_cast<const Edit*>(&c)) {
+        const int by = ShoveLeft(c, r, deficit);
+        r.x -= by, r.w += by;
+    }
+}
+
+// Makes room left of `r` for up to `by` more cells: the blanks beyond the
+// one kept before it, then its neighbour on the left gives up the cells it
+// does not need and moves over, making room the same way in its turn. Each
+// control stays in its panel. Answers how many cells `r` may take.
+int CellLayout::ShoveLeft(const Control& c, const CellRect& r, int by) {
+    int left = InnerOfParent(c).x;
+    const Control* nearest = nullptr;
+    for (const Control* o : order_) {
+        if (o == &c || IsAncestor(o, c) || IsAncestor(&c, *o)) continue;
+        const CellRect& other = rects_[o];
+        if (!RowsOverlap(r, other) || other.Right() > r.x) continue;
+        if (other.Right() + 1 > left) left = other.Right() + 1, nearest = o;
+    }
+    const int free = r.x - left;
+    if (free >= by || !nearest) return std::clamp(free, 0, by);
+    CellRect& n = rects_[nearest];
+    int need = by - free;
+    const bool gives = dynamic_cast<const Edit*>(nearest) || dynamic_cast<const Label*>(nearest);
+    const int give = gives ? std::clamp(n.w - WidthNeeded(*nearest), 0, need) : 0;
+    n.w -= give;
+    need -= give;
+    const int shift = need > 0 ? ShoveLeft(*nearest, n, need) : 0;
+    n.x -= shift;
+    return std::max(0, free + give + shift);
 }
 
 const CellRect* CellLayout::Of(const Control& c) const {

@@ -58,8 +58,10 @@ private:
     void Collect(const Form& f);
     std::vector<Band> Bands() const;
     bool PlaceRows(std::vector<Band>& bands, int firstRow, int lastRow) const;
+    bool Captions(const Band& above, const Band& below) const;
     void PlaceColumns();
     void Widen(const Control& c, CellRect& r);
+    int ShoveLeft(const Control& c, const CellRect& r, int by);
     void AlignColumns();
     CellRect InnerOfParent(const Control& c) const;
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CellLayout.h"
-#include "CellText.h"
+#include "../../TextMetrics.h"
 #include "KeyLine.h"
 #include "forms/Application.h"
 #include "forms/Edit.h"
@@ -68,8 +68,8 @@ public:
         const int indent = icon.empty() ? 0 : static_cast<int>(icon.size()) + 2;
         const int most = std::max(10, c_.Cols() - 6 - indent);
         std::vector<std::string> lines;
-        for (const std::string& l : SplitLines(box.text))
-            for (const std::string& w : Wrap(l, most)) lines.push_back(w);
+        for (const std::string& l : text::Lines(box.text))
+            for (const std::string& w : text::WrapCells(l, most)) lines.push_back(w);
         const std::string buttons = box.YesNo() ? "[ Sim ]  [ N\xE3o ]" : "[ OK ]";
         int width = static_cast<int>(box.caption.size()) + 6;  // "+- caption -+"
         for (const std::string& l : lines) width = std::max(width, static_cast<int>(l.size()) + indent + 4);
@@ -93,10 +93,11 @@ public:
     }
 
     void PaintTooSmall() {
-        const std::string notice = "This screen needs at least " + std::to_string(CellLayout::kMinCols) + "x" +
-                                   std::to_string(CellLayout::kMinRows) + " (the terminal has " +
-                                   std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) + ")";
-        const std::vector<std::string> lines = Wrap(notice, std::max(1, c_.Cols() - 2));
+        const std::string notice = "Esta tela precisa de pelo menos " + std::to_string(CellLayout::kMinCols) + "x" +
+                                   std::to_string(CellLayout::kMinRows) + " (o terminal tem " +
+                                   std::to_string(c_.Cols()) + "x" + std::to_string(c_.Rows()) +
+                                   "); as teclas ficam sem efeito at\xE9 a janela crescer.";
+        const std::vector<std::string> lines = text::WrapCells(notice, std::max(1, c_.Cols() - 2));
         const int top = std::max(0, (c_.Rows() - static_cast<int>(lines.size())) / 2);
         for (size_t i = 0; i < lines.size(); ++i)
             c_.Put(top + static_cast<int>(i), std::max(0, (c_.Cols() - static_cast<int>(lines[i].size())) / 2), lines[i],
@@ -112,7 +113,7 @@ public:
 private:
     void PaintLabel(const Label& label, const CellRect& r) {
         const std::vector<std::string> lines =
-            label.WordWrap() && r.h > 1 ? Wrap(label.Caption(), r.w) : SplitLines(label.Caption());
+            label.WordWrap() && r.h > 1 ? text::WrapCells(label.Caption(), r.w) : text::Lines(label.Caption());
         std::string shown;
         for (int i = 0; i < static_cast<int>(lines.size()) && i < r.h; ++i) {
             const std::string& line = lines[static_cast<size_t>(i)];
@@ -152,7 +153,7 @@ private:
         const std::string text = roomy ? "[ " + caption + " ]" : "[" + caption + "]";
         const int x = r.x + std::max(0, (r.w - static_cast<int>(text.size())) / 2);
         c_.Put(r.y, x, text, focused ? CellRole::Focus : CellRole::Button, r.Right() - x);
-        const int at = AcceleratorIndex(button.Caption());
+        const int at = button.AcceleratorIndex();
         if (at >= 0) c_.Underline(r.y, x + (roomy ? 2 : 1) + at);
         c_.Place(button, r, text.substr(0, static_cast<size_t>(std::max(0, r.Right() - x))));
     }
@@ -193,14 +194,17 @@ private:
 
 }  // namespace
 
+bool TooSmallForScreens(int cols, int rows) { return cols < CellLayout::kMinCols || rows < CellLayout::kMinRows; }
+
 void PaintCells(Application& app, const BoxView* box, CellCanvas& canvas) {
     canvas.Clear();
     Painter painter(canvas);
-    Form* form = app.ActiveForm();
-    if (canvas.Cols() < CellLayout::kMinCols || canvas.Rows() < CellLayout::kMinRows)
+    if (TooSmallForScreens(canvas.Cols(), canvas.Rows())) {
         painter.PaintTooSmall();
-    else if (form)
-        painter.PaintForm(*form);
+        return;
+    }
+    Form* form = app.ActiveForm();
+    if (form) painter.PaintForm(*form);
     if (box) {
         painter.PaintBox(*box);
         canvas.SetCaret(-1, -1);

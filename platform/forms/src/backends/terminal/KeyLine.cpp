@@ -2,66 +2,59 @@
 
 #include <vector>
 
-#include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
-#include "forms/MaskEdit.h"
-#include "forms/Memo.h"
 #include "forms/backends/CellPainter.h"
 
 namespace forms {
 
 namespace {
 
+using Kind = KeyEffect::Kind;
+
 std::string Join(const std::vector<std::string>& parts) {
     std::string line;
-    for (const std::string& p : parts) line += (line.empty() ? " " : "   ") + p;
+    for (const std::string& p : parts)
+        if (!p.empty()) line += (line.empty() ? " " : "   ") + p;
     return line;
 }
 
-// The buttons' keys, in tab order, when a plain key reaches them: the focus
-// is on nothing that takes the characters itself.
-std::string ButtonKeys(const Form& f, const Control* focus) {
-    if (focus && focus->TakesCharacters()) return "";
-    std::string keys;
-    for (const Control* c : f.TabList()) {
-        auto* b = dynamic_cast<const GlyphButton*>(c);
-        if (!b || !b->CanFocus() || b->Accelerator() == 0) continue;
-        keys += (keys.empty() ? "" : " ") + std::string(1, b->Accelerator());
+// Enter or Esc: what the form does with it, in the operator's words.
+std::string Names(const std::string& key, const KeyEffect& effect, const Control* focus) {
+    switch (effect.kind) {
+        case Kind::Focus: return key + " pr\xF3ximo";
+        case Kind::Undo: return key + " desfaz";
+        case Kind::Press:
+            if (effect.target == focus) return key + " aciona";
+            return key + " " + static_cast<const GlyphButton*>(effect.target)->DisplayCaption();
+        default: return "";
     }
-    return keys;
 }
 
-// Esc abandons a masked edit's changes, or presses the cancel button.
-std::string EscapeDoes(const Form& f, const Control* focus) {
-    if (auto* masked = dynamic_cast<const MaskEdit*>(focus); masked && masked->HasMask() && masked->Modified())
-        return "Esc undo";
-    for (const Control* c : f.TabList())
-        if (auto* b = dynamic_cast<const GlyphButton*>(c); b && b->Cancel() && b->CanFocus())
-            return "Esc " + b->DisplayCaption();
-    return "";
+// The digits that press a button where the focus stands.
+std::string Digits(const Form& f) {
+    std::string keys;
+    for (char d = '0'; d <= '9'; ++d)
+        if (f.WhatKeyDoes(d).kind == Kind::Press) keys += (keys.empty() ? "" : " ") + std::string(1, d);
+    return keys.empty() ? "" : keys + " aciona bot\xE3o";
 }
 
 }  // namespace
 
+// Only what the form says each key does: the line cannot promise a key the
+// routing would send elsewhere.
 std::string KeyLine(const Form* f, const BoxView* box) {
-    if (box) return box->YesNo() ? Join({"S Sim", "N N\xE3o", "Tab choose", "Enter answer", "Esc N\xE3o"}) : Join({"Enter OK"});
+    if (box)
+        return box->YesNo() ? Join({"S Sim", "N N\xE3o", "Tab escolhe", "Enter responde", "Esc N\xE3o"})
+                            : Join({"Enter OK"});
     if (!f) return "";
-    Control* active = f->ActiveControl();
-    const Control* focus = active && active->CanFocus() ? active : nullptr;
-    std::vector<std::string> parts;
-    if (const std::string keys = ButtonKeys(*f, focus); !keys.empty()) parts.push_back(keys + " press a button");
-    if (dynamic_cast<const GlyphButton*>(focus)) {
-        parts.push_back("Enter press");
-    } else if (auto* edit = dynamic_cast<const Edit*>(focus); edit && !edit->ReadOnly()) {
-        parts.push_back("Enter next");
-        parts.push_back("Backspace erase");
-    }
-    if (auto* memo = dynamic_cast<const Memo*>(focus); memo && memo->Scrolls()) parts.push_back("Up Down PgUp PgDn scroll");
-    int stops = 0;
-    for (const Control* c : f->TabList()) stops += c->CanFocus() && c->TabStop() ? 1 : 0;
-    if (stops > 1) parts.push_back("Tab Shift+Tab move");
-    if (const std::string esc = EscapeDoes(*f, focus); !esc.empty()) parts.push_back(esc);
+    const Control* focus = f->ActiveControl() && f->ActiveControl()->CanFocus() ? f->ActiveControl() : nullptr;
+    std::vector<std::string> parts = {Digits(*f), Names("Enter", f->WhatKeyDoes(VK_RETURN), focus)};
+    if (f->WhatKeyDoes(VK_BACK).kind == Kind::Erase) parts.push_back("Backspace apaga");
+    if (f->WhatKeyDownDoes(VK_DOWN).kind == Kind::Scroll) parts.push_back("Setas PgUp PgDn rolam");
+    if (f->WhatKeyDoes(VK_TAB).kind == Kind::Focus)
+        parts.push_back(f->WhatKeyDownDoes(VK_DOWN).kind == Kind::Focus ? "Tab Setas mudam" : "Tab Shift+Tab mudam");
+    parts.push_back(Names("Esc", f->WhatKeyDoes(VK_ESCAPE), focus));
     return Join(parts);
 }
 

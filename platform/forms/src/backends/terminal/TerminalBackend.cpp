@@ -3,15 +3,19 @@
 
 #include <curses.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <clocale>
-#include <cstdio>
+#include <cstdlib>
 #include <optional>
-#include <stdexcept>
+#include <thread>
 
 #include "TerminalPainter.h"
 #include "forms/Application.h"
 #include "forms/Cp1252.h"
+#include "forms/backends/CellPainter.h"
 #include "forms/backends/ScriptPlayer.h"
 
 namespace forms {
@@ -33,6 +37,8 @@ std::optional<Key> Translate(int status, wint_t ch) {
             case KEY_ENTER: return Key{VK_RETURN};
             case KEY_UP: return Key{0, VK_UP};
             case KEY_DOWN: return Key{0, VK_DOWN};
+            case KEY_LEFT: return Key{0, VK_LEFT};
+            case KEY_RIGHT: return Key{0, VK_RIGHT};
             case KEY_PPAGE: return Key{0, VK_PRIOR};
             case KEY_NPAGE: return Key{0, VK_NEXT};
             case KEY_HOME: return Key{0, VK_HOME};
@@ -59,50 +65,77 @@ struct TerminalBackend::Impl {
     std::optional<TerminalPainter> painter;
     ScriptPlayer player;
     bool scripted = false;
-    int stepMs = 400;
-    int64_t nextStep = -1;
+    int noTerminal = 0;  // the abort's code once the terminal was needed and not there
+    std::string noTerminalMessage;
 
     int64_t Now() const {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now() - start).count();
     }
 
-    void Open() {
+    // Both ends must be the terminal: escape codes never go into a pipe, and
+    // a keyboard that is a file would never press a key.
+    static bool Available() {
+        const char* term = std::getenv("TERM");
+        return ::isatty(0) && ::isatty(1) && term != nullptr && *term != '\0';
+    }
+
+    // The terminal is taken when a screen first needs the operator, so a run
+    // that shows nothing leaves it (and a pipe) untouched.
+    bool Open() {
+        if (screen) return true;
+        if (!Available()) return false;
         std::setlocale(LC_ALL, "");
         screen = newterm(nullptr, stdout, stdin);
-        if (!screen) throw std::runtime_error("no terminal to draw the forms on (TERM not set or not a terminal)");
+        if (!screen) return false;
         cbreak();
         noecho();
         nonl();
         keypad(stdscr, TRUE);
         set_escdelay(25);
         painter.emplace();
+        return true;
     }
 
+    // Sticky, as a script's abort is: whoever unwinds cannot carry on.
+    [[noreturn]] void NoTerminal(Application& app) {
+        Form* f = app.ActiveForm();
+        noTerminal = kNoTerminalExit;
+        noTerminalMessage = "no terminal for the operator (standard input and output must be one): " +
+                            (f ? f->Name() : std::string("a message box")) + " waited for input";
+        throw OperatorAbort(noTerminal, noTerminalMessage);
+    }
+    void ThrowIfAborted() const {
+        if (noTerminal) throw OperatorAbort(noTerminal, noTerminalMessage);
+        player.ThrowIfAborted();
+    }
+
+    bool TooSmall() const { return TooSmallForScreens(COLS, LINES); }
+
     // Waits up to timeoutMs (-1: until a key) for a key the forms understand;
-    // a resize only redraws.
+    // a resize only redraws, and while the screens do not fit no key counts.
     std::optional<Key> ReadKey(int timeoutMs) {
         timeout(timeoutMs);
         wint_t ch = 0;
         const int status = get_wch(&ch);
-        if (status == ERR) return std::nullopt;
+        if (status == ERR || TooSmall()) return std::nullopt;
         return Translate(status, ch);
     }
 
-    // Waits at the head of the script stretch the time to the next step.
-    void TakeWaits() {
-        if (nextStep < 0) nextStep = Now() + stepMs;
-        while (!player.Done() && player.Next().kind == ScriptAction::Kind::Wait) nextStep += player.Take().ms;
+    // Sleeps until `until` on the backend's clock, a second at most, keeping
+    // the screen fresh; the operator only watches a played script.
+    void WatchUntil(int64_t until) {
+        const int64_t wait = std::clamp<int64_t>(until - Now(), 0, 1000);
+        if (wait > 0) ReadKey(static_cast<int>(wait));
     }
 };
 
-TerminalBackend::TerminalBackend() : impl_(std::make_unique<Impl>()) { impl_->Open(); }
+TerminalBackend::TerminalBackend() : impl_(std::make_unique<Impl>()) {}
 
 TerminalBackend::TerminalBackend(std::vector<ScriptAction> script, int stepMs) : impl_(std::make_unique<Impl>()) {
     impl_->player = ScriptPlayer(std::move(script));
+    impl_->player.SetStep(stepMs);
     impl_->scripted = true;
-    impl_->stepMs = stepMs;
-    impl_->Open();
 }
 
 TerminalBackend::~TerminalBackend() {
@@ -113,22 +146,33 @@ TerminalBackend::~TerminalBackend() {
 }
 
 int64_t TerminalBackend::Now() const { return impl_->Now(); }
-bool TerminalBackend::Aborted() const { return impl_->player.Aborted(); }
-int TerminalBackend::AbortCode() const { return impl_->player.AbortCode(); }
-std::string TerminalBackend::AbortMessage() const { return impl_->player.AbortMessage(); }
+bool TerminalBackend::Aborted() const { return impl_->noTerminal != 0 || impl_->player.Aborted(); }
+int TerminalBackend::AbortCode() const { return impl_->noTerminal ? impl_->noTerminal : impl_->player.AbortCode(); }
+std::string TerminalBackend::AbortMessage() const {
+    return impl_->noTerminal ? impl_->noTerminalMessage : impl_->player.AbortMessage();
+}
 
-void TerminalBackend::Repaint(Application& app) { impl_->painter->Paint(app, nullptr); }
+void TerminalBackend::Repaint(Application& app) {
+    if (app.ActiveForm() && impl_->Open()) impl_->painter->Paint(app, nullptr);
+}
 
 void TerminalBackend::FlushInput(Application& app) {
     (void)app;
-    flushinp();
+    if (impl_->screen) flushinp();
 }
 
 // Waits no longer than the next timer is due; the loop fires it when it is.
+// A screen that goes on by its timers needs no operator yet.
 void TerminalBackend::Idle(Application& app) {
     Impl& im = *impl_;
-    im.painter->Paint(app, nullptr);
+    im.ThrowIfAborted();
     const int64_t due = app.NextTimerDue();
+    if (!im.Open()) {
+        if (due < 0) im.NoTerminal(app);
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::clamp<int64_t>(due - im.Now(), 0, 1000)));
+        return;
+    }
+    im.painter->Paint(app, nullptr);
     if (!im.scripted) {
         const int64_t wait = due < 0 ? 1000 : std::clamp<int64_t>(due - im.Now(), 0, 1000);
         if (const auto key = im.ReadKey(static_cast<int>(wait))) {
@@ -139,36 +183,31 @@ void TerminalBackend::Idle(Application& app) {
         }
         return;
     }
-    im.player.ThrowIfAborted();
-    im.TakeWaits();
-    const int64_t until = due >= 0 ? std::min(due, im.nextStep) : im.nextStep;
-    const int64_t wait = std::clamp<int64_t>(until - im.Now(), 0, 1000);
-    if (wait > 0) {
-        im.ReadKey(static_cast<int>(wait));  // the operator only watches a played script
+    const int64_t next = im.player.DueAt(im.Now());
+    if (im.Now() < next || im.TooSmall()) {
+        im.WatchUntil(due >= 0 ? std::min(due, next) : std::max(next, im.Now() + 100));
         return;
     }
-    if (im.Now() < im.nextStep) return;
-    if (im.player.Done()) im.player.RanOut(app);
-    const ScriptAction action = im.player.Take();
-    im.nextStep = im.Now() + im.stepMs;
-    im.player.Perform(app, action);
+    im.player.PerformNext(app, im.Now());
 }
 
 int TerminalBackend::MessageBox(Application& app, const std::string& text, const std::string& caption,
                                 uint32_t flags) {
     Impl& im = *impl_;
+    im.ThrowIfAborted();
+    if (!im.Open()) im.NoTerminal(app);
     BoxView box{text, caption, flags, 0};
     if (im.scripted) {
-        im.player.ThrowIfAborted();
-        im.painter->Paint(app, &box);
-        im.TakeWaits();
-        napms(static_cast<int>(std::max<int64_t>(0, im.nextStep - im.Now())));
-        if (im.player.Done()) im.player.RanOutInBox(text);
-        const int answer = im.player.Answer(im.player.Take(), text, flags);
-        im.nextStep = im.Now() + im.stepMs;
+        for (;;) {
+            im.painter->Paint(app, &box);
+            const int64_t next = im.player.DueAt(im.Now());
+            if (im.Now() >= next && !im.TooSmall()) break;
+            im.WatchUntil(std::max(next, im.Now() + 100));
+        }
+        const int answer = im.player.AnswerNext(text, flags, im.Now());
         box.selected = answer == IDNO ? 1 : 0;
         im.painter->Paint(app, &box);
-        napms(im.stepMs / 2);
+        napms(200);  // the chosen answer shows a moment
         return answer;
     }
     for (;;) {

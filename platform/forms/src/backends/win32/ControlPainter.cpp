@@ -1,6 +1,10 @@
 #include "ControlPainter.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "../../TextMetrics.h"
 
 #include "forms/Control.h"
 #include "forms/Edit.h"
@@ -77,8 +81,14 @@ void ControlPainter::Paint(HDC dc, const RECT& area, const Control& c, bool focu
         Fill(dc, area, Background(c));
         Font shown = font;
         if (!enabled) shown.color = 0x808080;
-        const UINT wrap = label->WordWrap() ? DT_WORDBREAK : DT_SINGLELINE;
-        Text(dc, area, c.Caption(), shown, AlignmentFormat(label->GetAlignment()) | wrap, Background(c));
+        // The lines break where the pictures and the terminal break them.
+        const std::vector<std::string> lines =
+            label->WordWrap() ? text::Wrap(c.Caption(), font, area.right - area.left) : text::Lines(c.Caption());
+        RECT line = area;
+        for (const std::string& l : lines) {
+            Text(dc, line, l, shown, AlignmentFormat(label->GetAlignment()) | DT_SINGLELINE | DT_NOPREFIX, Background(c));
+            line.top += static_cast<LONG>(std::lround(text::LineHeight(font)));
+        }
     } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
         RECT r = area;
         Fill(dc, r, enabled ? 0xFFFFFF : 0xE0E0E0);

@@ -17,7 +17,9 @@
 #undef VK_NEXT
 #undef VK_END
 #undef VK_HOME
+#undef VK_LEFT
 #undef VK_UP
+#undef VK_RIGHT
 #undef VK_DOWN
 #undef MB_OK
 #undef MB_YESNO

@@ -14,16 +14,9 @@ struct Win32Backend::Impl {
     win32::WindowSet windows;
     ScriptPlayer player;
     bool scripted = false;
-    int stepMs = 400;
-    int64_t nextStep = -1;
     UINT_PTR timer = 0;  // the platform timer that wakes the loop, when one is set
 
     int64_t Now() const { return static_cast<int64_t>(::GetTickCount64() - start); }
-
-    void TakeWaits() {
-        if (nextStep < 0) nextStep = Now() + stepMs;
-        while (!player.Done() && player.Next().kind == ScriptAction::Kind::Wait) nextStep += player.Take().ms;
-    }
 
     // The platform wakes the loop when the model's next timer (or the next
     // scripted action) is due: one one-shot timer at a time.
@@ -54,8 +47,8 @@ Win32Backend::Win32Backend() : impl_(std::make_unique<Impl>()) {}
 
 Win32Backend::Win32Backend(std::vector<ScriptAction> script, int stepMs) : impl_(std::make_unique<Impl>()) {
     impl_->player = ScriptPlayer(std::move(script));
+    impl_->player.SetStep(stepMs);
     impl_->scripted = true;
-    impl_->stepMs = stepMs;
 }
 
 Win32Backend::~Win32Backend() {
@@ -91,17 +84,14 @@ void Win32Backend::Idle(Application& app) {
         return;
     }
     im.player.ThrowIfAborted();
-    im.TakeWaits();
-    const int64_t until = due >= 0 ? std::min(due, im.nextStep) : im.nextStep;
+    const int64_t next = im.player.DueAt(im.Now());
+    const int64_t until = due >= 0 ? std::min(due, next) : next;
     if (im.Now() < until) {
         im.WakeAt(until);
         im.WaitAndDispatch();  // the operator only watches a played script
         return;
     }
-    if (im.player.Done()) im.player.RanOut(app);
-    const ScriptAction action = im.player.Take();
-    im.nextStep = im.Now() + im.stepMs;
-    im.player.Perform(app, action);
+    im.player.PerformNext(app, im.Now());
 }
 
 int Win32Backend::MessageBox(Application& app, const std::string& text, const std::string& caption,
@@ -111,11 +101,8 @@ int Win32Backend::MessageBox(Application& app, const std::string& text, const st
     im.windows.Update();
     if (im.scripted) {
         im.player.ThrowIfAborted();
-        im.TakeWaits();
-        if (im.player.Done()) im.player.RanOutInBox(text);
-        const int answer = im.player.Answer(im.player.Take(), text, flags);
-        im.nextStep = im.Now() + im.stepMs;
-        return answer;
+        im.player.DueAt(im.Now());  // takes the waits before the answer
+        return im.player.AnswerNext(text, flags, im.Now());
     }
     return ::MessageBoxW(im.windows.Top(), win32::Wide(text).c_str(), win32::Wide(caption).c_str(), flags);
 }

@@ -1,9 +1,7 @@
 #include "WindowSet.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "../../TextMetrics.h"
 #include "forms/Application.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
@@ -18,8 +16,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"ZentravelaForm";
 constexpr wchar_t kControlClass[] = L"ZentravelaControl";
-// The size of the package's screens, for forms that set none.
-constexpr int kDefaultWidth = 622, kDefaultHeight = 422;
 
 // The module that holds this code (the package's DLL, or a program).
 HINSTANCE ThisModule() {
@@ -101,8 +97,8 @@ void WindowSet::Sync(Application& app) {
 }
 
 HWND WindowSet::CreateFormWindow(Form& f, HWND owner) {
-    const int width = f.Width() > 0 ? f.Width() : kDefaultWidth;
-    const int height = f.Height() > 0 ? f.Height() : kDefaultHeight;
+    const int width = f.ShownWidth();
+    const int height = f.ShownHeight();
     const DWORD style = WS_POPUP | WS_CLIPCHILDREN | (f.Borderless() ? 0 : WS_CAPTION | WS_SYSMENU);
     const DWORD exStyle = f.ExStyle() | (f.StayOnTop() ? 0x8u /* topmost */ : 0u);
     const int x = std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
@@ -142,17 +138,11 @@ WindowSet::Look WindowSet::LookOf(const Control& c, bool focused) {
     look.height = c.Height();
     look.color = c.GetColor();
     look.text = c.Caption();
-    if (auto* label = dynamic_cast<const Label*>(&c); label && label->AutoSize() && !label->WordWrap()) {
-        // The label's window grows to its caption: rightwards, or leftwards when right-aligned.
-        double widest = 0;
-        for (const std::string& line : text::Lines(c.Caption()))
-            widest = std::max(widest, text::Width(line, c.GetFont()));
-        const int grown = static_cast<int>(std::ceil(widest)) + 1;
-        if (grown > look.width) {
-            if (label->GetAlignment() == Alignment::Right) look.left -= grown - look.width;
-            if (label->GetAlignment() == Alignment::Center) look.left -= (grown - look.width) / 2;
-            look.width = grown;
-        }
+    if (auto* label = dynamic_cast<const Label*>(&c)) {
+        // The label's window covers what it shows: grown to its caption.
+        const Label::Extent shown = label->Shown();
+        look.left = shown.left;
+        look.width = shown.width;
     } else if (auto* e = dynamic_cast<const Edit*>(&c)) {
         look.text = e->DisplayText();
         look.caret = e->SelStart();
@@ -238,7 +228,7 @@ void WindowSet::Post(HWND hwnd, UINT msg, WPARAM wp) {
     }
     if (msg == WM_KEYDOWN) {
         // Only the moving keys: the others arrive again as characters.
-        for (const uint16_t vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_UP, VK_DOWN})
+        for (const uint16_t vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN})
             if (wp == vk) app_->PostKeyDown(vk);
         return;
     }
