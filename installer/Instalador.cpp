@@ -285,8 +285,10 @@ void Instalador::Instala() {
         Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
         return;
     }
-    Passo(textos::kPassoConversao);
-    if (!InstalacaoConfirmada()) {
+    // Whether the package confirmed is still its own step's answer.
+    const bool confirmada = InstalacaoConfirmada();
+    if (confirmada) Passo(textos::kPassoConversao);
+    if (!confirmada) {
         // The saved files stay for a later run, which carries them over.
         Interrompe(Formata(Latin(textos::kNaoConfirmada), ArquivoResultado()));
     } else if (ConversaoConfiguracao conversao = Conversao(); !conversao.ConverteArquivosConfiguracao()) {

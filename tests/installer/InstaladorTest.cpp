@@ -710,7 +710,7 @@ TEST(Mensagens, EveryRunSaysWhatItDidInItsLastLine) {
     for (const auto& m : loja.mensagens) EXPECT_EQ(textos::Utf8(m).find("Selecione"), std::string::npos) << m;
 
     EXPECT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
-    EXPECT_EQ(loja.resumo, "não concluído: parou durante a conversão das configurações salvas (O pacote não "
+    EXPECT_EQ(loja.resumo, "não concluído: parou durante a instalação da nova versão (O pacote não "
                            "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1))");
 
     // A start puts back a saved file whose original is gone, and says so.

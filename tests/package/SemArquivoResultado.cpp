@@ -1,0 +1,23 @@
+// The stand-in client writes its result file into the temporary folder under
+// the process's number; a test process leaves none of them behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "sim/State.h"
+
+namespace {
+
+class SemArquivoResultado : public ::testing::Environment {
+public:
+    void TearDown() override {
+        sim::State::Instance().Reset();
+        std::error_code ignorado;
+        std::filesystem::remove(sim::State::Instance().ResultFilePath(), ignorado);
+    }
+};
+
+[[maybe_unused]] const auto* const registrado = ::testing::AddGlobalTestEnvironment(new SemArquivoResultado);
+
+}  // namespace
