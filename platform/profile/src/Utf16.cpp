@@ -1,26 +1,10 @@
 #include "Utf16.h"
 
+#include "forms/Cp1252.h"
+
 namespace profile {
 
 namespace {
-
-void PutUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 void PutUnit(std::string& out, unsigned unit) {
     out += static_cast<char>(unit & 0xFF);
@@ -41,12 +25,12 @@ std::string DecodeUtf16Le(std::string_view units) {
         if (u >= 0xD800 && u < 0xDC00 && i + 3 < units.size()) {
             const unsigned low = unit(i + 2);
             if (low >= 0xDC00 && low < 0xE000) {
-                PutUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                forms::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
                 i += 2;
                 continue;
             }
         }
-        PutUtf8(out, u);
+        forms::AppendUtf8(out, u);
     }
     return out;
 }

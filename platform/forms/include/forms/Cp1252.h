@@ -11,6 +11,8 @@ std::string Utf8ToCp1252(const std::string& text);
 // The code point of a CP1252 byte, and the CP1252 byte of a code point ('?' when none).
 unsigned Cp1252ToCodePoint(char c);
 char CodePointToCp1252(unsigned codePoint);
+// Appends a code point's UTF-8 bytes.
+void AppendUtf8(std::string& out, unsigned codePoint);
 
 // Character classes of CP1252, accented letters included.
 bool Cp1252IsLetter(char c);
