@@ -653,7 +653,8 @@ TEST(Repeticao, RunningOutOfMemoryStopsNamingTheStep) {
     };
     for (const auto& [modo, arquivo, desfecho, passo] : casos) {
         Loja loja;
-        EXPECT_EQ(loja.Executa(modo, [&](SistemaTeste& s) { s.semMemoriaAoLer = arquivo; }), desfecho) << arquivo;
+        const std::string falta = arquivo;  // a lambda may not capture a structured binding (C++17)
+        EXPECT_EQ(loja.Executa(modo, [&](SistemaTeste& s) { s.semMemoriaAoLer = falta; }), desfecho) << arquivo;
         EXPECT_TRUE(loja.Registrou(std::string("Memória insuficiente durante ") + passo)) << arquivo;
         EXPECT_EQ(loja.Executa("1"), Desfecho::Concluida) << arquivo;
         EXPECT_EQ(loja.Defeitos("1"), "") << arquivo;
