@@ -101,3 +101,15 @@ function(zv_version_resource target description type)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/VersionInfo.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
 endfunction()
+
+# What goes onto a till carries no debug information nor symbol table: both move to TARGET.debug
+# beside the file, which the file names (.gnu_debuglink) so a debugger or
+# addr2line can still turn a crash address into a function and a line.
+function(zv_split_debug target)
+  set(objcopy ${CMAKE_SYSTEM_PROCESSOR}-objcopy)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${objcopy} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
