@@ -113,3 +113,5 @@ function(zv_split_debug target)
     WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
     VERBATIM)
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
