@@ -76,3 +76,42 @@ function(zv_plain_name_imports target)
     COMMAND ${CMAKE_SYSTEM_PROCESSOR}-dlltool -k -d ${decorated} -D $<TARGET_FILE_NAME:${target}> -l $<TARGET_LINKER_FILE:${target}>
     VERBATIM)
 endfunction()
+
+# A VERSIONINFO resource made from project()'s version, compiled by windres
+# into the target: `type` is VFT_DLL or VFT_APP.
+enable_language(RC)
+function(zv_version_resource target description type)
+  set(ZV_RC_DESCRIPTION "${description}")
+  set(ZV_RC_TYPE ${type})
+  string(REPLACE "." "," ZV_RC_COMMAS "${ZV_VERSION_FULL}")
+  get_target_property(ZV_RC_NAME ${target} OUTPUT_NAME)
+  if(NOT ZV_RC_NAME)
+    set(ZV_RC_NAME ${target})
+  endif()
+  get_target_property(suffix ${target} SUFFIX)
+  if(NOT suffix)
+    if(type STREQUAL "VFT_DLL")
+      set(suffix ${CMAKE_SHARED_LIBRARY_SUFFIX})
+    else()
+      set(suffix ${CMAKE_EXECUTABLE_SUFFIX})
+    endif()
+  endif()
+  set(ZV_RC_FILE "${ZV_RC_NAME}${suffix}")
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/VersionInfo.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
+
+# What goes onto a till carries no debug information nor symbol table: both move to TARGET.debug
+# beside the file, which the file names (.gnu_debuglink) so a debugger or
+# addr2line can still turn a crash address into a function and a line.
+function(zv_split_debug target)
+  set(objcopy ${CMAKE_SYSTEM_PROCESSOR}-objcopy)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${objcopy} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)

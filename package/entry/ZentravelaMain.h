@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Versao.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 
@@ -104,7 +105,7 @@ bool FazConsultaBinsConsulta(bool& repetir, forms::Label& rotulo);
 
 // ---- Entry points (the exports of unit Zentravela land here) -----------------
 // The version the package reports for itself, besides VERSAO_DO_MODULO.
-constexpr const char* VERSAO_PACOTE = "1.0.0.0";
+constexpr const char* VERSAO_PACOTE = ZV_VERSAO_COMPLETA;
 constexpr const char* ARQUIVO_PACOTE = "Zentravela.bpl";
 
 void ProcessaVenda(uint32_t janela);
