@@ -9,6 +9,7 @@
 
 #include "PacoteCarregado.h"
 #include "TelasTeste.h"
+#include "Versao.h"
 
 #include "MenuCreditoAdmZentravela.h"
 #include "MenuCreditoZentravela.h"
@@ -66,7 +67,7 @@ TEST_F(Lifecycle, VersionRightAfterLoadingIsFixedAndTheModuleVersionEmpty) {
     std::memset(versao, 'x', sizeof versao);
     std::memset(modulo, 'x', sizeof modulo);
     ObtemVersao(versao, sizeof versao, modulo, sizeof modulo);
-    EXPECT_STREQ(versao, "1.0.0.0");
+    EXPECT_STREQ(versao, ZV_VERSAO_COMPLETA);
     EXPECT_STREQ(modulo, "");
 }
 
@@ -125,7 +126,7 @@ TEST_F(Lifecycle, FinalizeThenInitializeLeavesNoStateBehind) {
     char modulo[16] = "lixo";
     char versao[16] = "lixo";
     ObtemVersao(versao, sizeof versao, modulo, sizeof modulo);
-    EXPECT_STREQ(versao, "1.0.0.0");
+    EXPECT_STREQ(versao, ZV_VERSAO_COMPLETA);
     EXPECT_STREQ(modulo, "");
 }
 
@@ -212,7 +213,7 @@ const std::vector<Exportacao>& Exportacoes() {
          [] {
              char versao[16] = "lixo", modulo[16] = "lixo";
              ObtemVersao(versao, sizeof versao, modulo, sizeof modulo);
-             EXPECT_STREQ(versao, "1.0.0.0");
+             EXPECT_STREQ(versao, ZV_VERSAO_COMPLETA);
              EXPECT_LT(std::strlen(modulo), sizeof modulo);
          },
          false},
