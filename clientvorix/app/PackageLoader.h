@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "Zentravela.h"
+#include "entry/Zentravela.h"
 #include "port/Os.h"
 
 namespace clientvorix {

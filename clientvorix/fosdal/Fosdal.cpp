@@ -1,5 +1,5 @@
 // Fosdal: the terminal interface over the shared client state.
-#include "Fosdal.h"
+#include "host/Fosdal.h"
 
 #include <algorithm>
 #include <cstring>

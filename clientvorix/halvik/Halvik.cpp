@@ -1,5 +1,5 @@
 // Halvik: the BIN query, answered from the scenario's [card] bins list.
-#include "Halvik.h"
+#include "host/Halvik.h"
 
 #include "sim/HostCall.h"
 #include "sim/State.h"

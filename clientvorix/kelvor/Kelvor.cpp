@@ -1,5 +1,5 @@
 // Kelvor: card reader and PIN pad, answered from the scenario's [card] section.
-#include "Kelvor.h"
+#include "host/Kelvor.h"
 
 #include "sim/HostCall.h"
 #include "sim/RecordReader.h"

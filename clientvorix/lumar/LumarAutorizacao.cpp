@@ -2,7 +2,7 @@
 // it (field values before the answer), then the scenario's next answer is
 // applied to the store; a sale of a zero amount is declined by the
 // authoriser itself, as a real one would, without using a scenario answer.
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/Cp1252.h"
 #include "sim/HostCall.h"
 #include "sim/RecordReader.h"

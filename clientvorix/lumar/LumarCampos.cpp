@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/Catalogue.h"
 #include "sim/HostCall.h"
 #include "sim/State.h"

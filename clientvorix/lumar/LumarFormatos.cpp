@@ -1,5 +1,5 @@
 // Lumar: formatting routines and key filters.
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/Formatting.h"
 #include "sim/HostCall.h"
 #include "sim/State.h"

@@ -1,7 +1,7 @@
 // Lumar: service data lookups, enabled-transaction tables and host settings.
 #include <algorithm>
 
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/HostCall.h"
 #include "sim/ServiceData.h"
 #include "sim/State.h"

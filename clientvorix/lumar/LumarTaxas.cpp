@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/HostCall.h"
 #include "sim/State.h"
 

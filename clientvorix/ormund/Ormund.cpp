@@ -1,6 +1,6 @@
 // Ormund: window tools. The stand-in has no windows of its own to raise, so
 // the request is only recorded.
-#include "Ormund.h"
+#include "host/Ormund.h"
 
 #include "sim/HostCall.h"
 #include "sim/State.h"

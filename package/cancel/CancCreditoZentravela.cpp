@@ -1,11 +1,11 @@
 #include "cancel/CancCreditoZentravela.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "RegistroTransacao.h"
-#include "ZentravelaMain.h"
+#include "common/MontaRegistro.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv::CancCreditoZentravela {
 

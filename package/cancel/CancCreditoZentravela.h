@@ -3,8 +3,8 @@
 // one for a card typed.
 #include <string>
 
-#include "TransactionRecord.h"
 #include "cancel/CancelamentoTrnZentravela.h"
+#include "host/RegistroTransacao.h"
 
 namespace zv {
 

@@ -1,10 +1,10 @@
 #include "cancel/CancFinanceiroZentravela.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "RegistroTransacao.h"
-#include "ZentravelaMain.h"
+#include "common/MontaRegistro.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv::CancFinanceiroZentravela {
 

@@ -2,8 +2,8 @@
 // Withdrawal cancellation: its screen and request record.
 #include <string>
 
-#include "TransactionRecord.h"
 #include "cancel/CancelamentoTrnZentravela.h"
+#include "host/RegistroTransacao.h"
 
 namespace zv {
 

@@ -1,11 +1,11 @@
 #include "cancel/CancelamentoTrnZentravela.h"
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "Datas.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
+#include "common/Conversoes.h"
+#include "common/Datas.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv {
 

@@ -4,10 +4,10 @@
 // model. Never shown by itself.
 #include <string>
 
-#include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

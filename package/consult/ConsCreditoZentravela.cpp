@@ -1,14 +1,14 @@
 #include "consult/ConsCreditoZentravela.h"
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "MenuModeloZentravela.h"
-#include "RegistroTransacao.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/MontaRegistro.h"
+#include "common/ZentravelaMain.h"
 #include "consult/ImprimeConsultaZentravela.h"
 #include "consult/SequenciaConsulta.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv::ConsCreditoZentravela {
 

@@ -5,9 +5,9 @@
 // screen variable.
 #include <string>
 
-#include "CreditoParcAdmZentravela.h"
-#include "TransactionRecord.h"
+#include "credit/CreditoParcAdmZentravela.h"
 #include "forms/Form.h"
+#include "host/RegistroTransacao.h"
 
 namespace zv {
 

@@ -1,12 +1,12 @@
 #include "consult/ConsultaSaldoCreditoTrnZentravela.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "MenuModeloZentravela.h"
-#include "RegistroTransacao.h"
+#include "common/MontaRegistro.h"
 #include "consult/ImprimeConsultaZentravela.h"
 #include "consult/SequenciaConsulta.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv::ConsultaSaldoCreditoTrnZentravela {
 

@@ -4,8 +4,8 @@
 // Its request record.
 #include <string>
 
-#include "TransactionRecord.h"
-#include "TrnModeloZentravela.h"
+#include "host/RegistroTransacao.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "MenuModeloZentravela.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv::ImprimeConsultaZentravela {
 

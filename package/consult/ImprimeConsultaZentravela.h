@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "HostAbi.h"
-#include "ModeloZentravela.h"
 #include "forms/GlyphButton.h"
 #include "forms/Memo.h"
 #include "forms/Panel.h"
+#include "host/HostAbi.h"
+#include "screens/ModeloZentravela.h"
 
 namespace zv {
 

@@ -1,9 +1,9 @@
 #include "consult/SequenciaConsulta.h"
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
+#include "common/Conversoes.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv::consulta {
 

@@ -5,8 +5,8 @@
 // the pieces those steps are made of.
 #include <cstdint>
 
-#include "CreditoParceladoZentravela.h"
-#include "TrnModeloZentravela.h"
+#include "credit/CreditoParceladoZentravela.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv::consulta {
 

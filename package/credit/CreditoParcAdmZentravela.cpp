@@ -1,4 +1,4 @@
-#include "CreditoParcAdmZentravela.h"
+#include "credit/CreditoParcAdmZentravela.h"
 
 namespace zv {
 

@@ -3,7 +3,7 @@
 // the administrator's instalment sale and of the consultation screens.
 #include <string>
 
-#include "CreditoParceladoZentravela.h"
+#include "credit/CreditoParceladoZentravela.h"
 
 namespace zv {
 

@@ -3,7 +3,7 @@
 // a down payment.
 #include <string>
 
-#include "CreditoParcAdmZentravela.h"
+#include "credit/CreditoParcAdmZentravela.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 // Instalment sale financed by the store: sale kind 4, or 7 with a down payment.
 #include <string>
 
-#include "CreditoParceladoZentravela.h"
+#include "credit/CreditoParceladoZentravela.h"
 
 namespace zv {
 

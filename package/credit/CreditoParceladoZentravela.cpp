@@ -1,9 +1,9 @@
-#include "CreditoParceladoZentravela.h"
+#include "credit/CreditoParceladoZentravela.h"
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "Lumar.h"
+#include "common/Conversoes.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "host/Lumar.h"
 
 namespace zv {
 

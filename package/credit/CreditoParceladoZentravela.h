@@ -3,7 +3,7 @@
 // top of the credit screen. Never shown by itself.
 #include <string>
 
-#include "CreditoTrnZentravela.h"
+#include "credit/CreditoTrnZentravela.h"
 
 namespace zv {
 

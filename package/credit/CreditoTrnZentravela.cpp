@@ -1,15 +1,15 @@
-#include "CreditoTrnZentravela.h"
+#include "credit/CreditoTrnZentravela.h"
 
 #include <cstring>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "Datas.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "RegistroTransacao.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/Datas.h"
+#include "common/MontaRegistro.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::CreditoTrnZentravela {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "TransactionRecord.h"
-#include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
+#include "host/RegistroTransacao.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

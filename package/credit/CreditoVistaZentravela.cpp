@@ -1,9 +1,9 @@
-#include "CreditoVistaZentravela.h"
+#include "credit/CreditoVistaZentravela.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

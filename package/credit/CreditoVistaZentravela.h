@@ -2,7 +2,7 @@
 // Credit sale paid at once: one instalment, sale kind 4.
 #include <string>
 
-#include "CreditoTrnZentravela.h"
+#include "credit/CreditoTrnZentravela.h"
 
 namespace zv {
 

@@ -3,14 +3,15 @@
 #include <cstring>
 #include <filesystem>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "TelasEntrada.h"
-#include "TransacoesHabilitadas.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
+#include "entry/ExecutaEntrada.h"
+#include "entry/TelasEntrada.h"
 #include "forms/Application.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "host/TransacoesHabilitadas.h"
 #include "profile/Profile.h"
 
 namespace zv {

@@ -3,7 +3,7 @@
 // descriptor its loader walks.
 #include <stdint.h>
 
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,6 +1,6 @@
 #pragma once
 // Fosdal: the terminal interface (field store, audit log, result hand-over).
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,6 +1,6 @@
 #pragma once
 // Halvik: the BIN query.
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,4 +1,4 @@
-#include "HostCalls.h"
+#include "host/HostCalls.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "Fosdal.h"
-#include "Halvik.h"
-#include "Kelvor.h"
-#include "Lumar.h"
-#include "Ormund.h"
+#include "host/Fosdal.h"
+#include "host/Halvik.h"
+#include "host/Kelvor.h"
+#include "host/Lumar.h"
+#include "host/Ormund.h"
 
 namespace zv::host {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Kelvor: card reader and PIN pad.
-#include "HostAbi.h"
-#include "TransactionRecord.h"
+#include "host/HostAbi.h"
+#include "host/RegistroTransacao.h"
 
 #ifdef __cplusplus
 extern "C" {

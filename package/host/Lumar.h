@@ -3,8 +3,8 @@
 // service data, enabled transactions, authorisation, formatting, key filters).
 // Every "out text" takes its buffer's capacity; the callee truncates and
 // always terminates.
-#include "HostAbi.h"
-#include "TransactionRecord.h"
+#include "host/HostAbi.h"
+#include "host/RegistroTransacao.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,6 +1,6 @@
 #pragma once
 // Ormund: window tools.
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 #ifdef __cplusplus
 extern "C" {

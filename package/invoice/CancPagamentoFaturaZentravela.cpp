@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "RegistroTransacao.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/MontaRegistro.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::CancPagamentoFaturaZentravela {
 

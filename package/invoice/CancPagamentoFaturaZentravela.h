@@ -5,9 +5,9 @@
 // request record, the texts it sends and its own slip-line buffers.
 #include <string>
 
-#include "TransactionRecord.h"
 #include "cancel/CancelamentoTrnZentravela.h"
 #include "forms/Form.h"
+#include "host/RegistroTransacao.h"
 #include "invoice/EntradaDocumentoFatura.h"
 #include "invoice/ValidacaoCodigoBarras.h"
 

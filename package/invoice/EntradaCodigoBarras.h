@@ -18,9 +18,9 @@
 #include <cstdint>
 #include <string>
 
-#include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
 #include "invoice/ValidacaoCodigoBarras.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/GlyphButton.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

@@ -9,14 +9,14 @@
 #include <memory>
 #include <string>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 #include "invoice/EntradaCodigoBarras.h"
 #include "invoice/ValidacaoCodigoBarras.h"
+#include "screens/LayoutTela.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

@@ -5,11 +5,11 @@
 // entry point opens.
 #include <string>
 
-#include "TransactionRecord.h"
-#include "TrnModeloZentravela.h"
 #include "forms/Form.h"
+#include "host/RegistroTransacao.h"
 #include "invoice/EntradaDocumentoFatura.h"
 #include "invoice/ValidacaoCodigoBarras.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

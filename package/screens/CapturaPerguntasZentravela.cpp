@@ -1,15 +1,15 @@
-#include "CapturaPerguntasZentravela.h"
+#include "screens/CapturaPerguntasZentravela.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "TrnModeloZentravela.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Locale.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv::CapturaPerguntasZentravela {
 bool bControlaKeyPreview = false;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ModeloZentravela.h"
 #include "forms/MaskEdit.h"
+#include "screens/ModeloZentravela.h"
 
 namespace zv {
 

@@ -1,4 +1,4 @@
-#include "LayoutTela.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::layout {
 

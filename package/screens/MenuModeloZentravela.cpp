@@ -1,11 +1,11 @@
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 #include <set>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv::MenuModeloZentravela {
 bool ImprimeCupom = false;

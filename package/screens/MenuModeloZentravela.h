@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "ModeloZentravela.h"
 #include "forms/Timer.h"
+#include "screens/ModeloZentravela.h"
 
 namespace zv {
 

@@ -1,13 +1,13 @@
-#include "ModeloZentravela.h"
+#include "screens/ModeloZentravela.h"
 
 #include <cstring>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/MaskEdit.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

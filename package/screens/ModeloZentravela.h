@@ -5,14 +5,14 @@
 #include <exception>
 #include <string>
 
-#include "HostAbi.h"
-#include "TransactionRecord.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
+#include "host/HostAbi.h"
+#include "host/RegistroTransacao.h"
 
 namespace zv {
 

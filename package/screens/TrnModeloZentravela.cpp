@@ -1,14 +1,14 @@
-#include "TrnModeloZentravela.h"
+#include "screens/TrnModeloZentravela.h"
 
 #include <cstring>
 
-#include "CapturaPerguntasZentravela.h"
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Locale.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/CapturaPerguntasZentravela.h"
 
 namespace zv::TrnModeloZentravela {
 char caLitros[CA_LITROS_SIZE] = {};

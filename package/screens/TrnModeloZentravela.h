@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "ModeloZentravela.h"
-#include "ValoresTela.h"
 #include "forms/Component.h"
 #include "forms/Timer.h"
 #include "forms/Types.h"
+#include "screens/ModeloZentravela.h"
+#include "screens/ValoresTela.h"
 
 namespace zv {
 

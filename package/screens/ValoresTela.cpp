@@ -1,9 +1,9 @@
-#include "ValoresTela.h"
+#include "screens/ValoresTela.h"
 
 #include <algorithm>
 
-#include "Conversoes.h"
-#include "HostCalls.h"
+#include "common/Conversoes.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

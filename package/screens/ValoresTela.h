@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 namespace zv {
 

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "Datas.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "RegistroTransacao.h"
+#include "common/Conversoes.h"
+#include "common/Datas.h"
+#include "common/MontaRegistro.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::FinanceiroTrnZentravela {
 

@@ -2,11 +2,11 @@
 // The model of the withdrawal screens: amount, card issue date and cycles
 // (the last two only when the host's service data ask for them), and the
 // financial transaction record that the authorisation sends.
-#include "TransactionRecord.h"
-#include "TrnModeloZentravela.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
+#include "host/RegistroTransacao.h"
+#include "screens/TrnModeloZentravela.h"
 
 namespace zv {
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "LayoutTela.h"
-#include "TransacoesHabilitadas.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "host/TransacoesHabilitadas.h"
+#include "screens/LayoutTela.h"
 
 namespace zv {
 

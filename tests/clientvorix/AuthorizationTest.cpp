@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Lumar.h"
+#include "host/Lumar.h"
 #include "sim/State.h"
 
 namespace {

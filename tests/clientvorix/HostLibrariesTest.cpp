@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "Fosdal.h"
-#include "Halvik.h"
-#include "Kelvor.h"
-#include "Lumar.h"
+#include "host/Fosdal.h"
+#include "host/Halvik.h"
+#include "host/Kelvor.h"
+#include "host/Lumar.h"
 #include "sim/Formatting.h"
 #include "sim/HostCall.h"
 #include "sim/State.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <string>
 
-#include "Fosdal.h"
-#include "Lumar.h"
+#include "host/Fosdal.h"
+#include "host/Lumar.h"
 #include "sim/Catalogue.h"
 #include "sim/Cp1252.h"
 #include "sim/ServiceData.h"

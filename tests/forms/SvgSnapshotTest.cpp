@@ -7,8 +7,8 @@
 #include <regex>
 
 #include "FormsFixture.h"
-#include "forms/SnapshotWriter.h"
 #include "forms/Memo.h"
+#include "forms/SnapshotWriter.h"
 #include "forms/SvgSnapshot.h"
 
 namespace formstest {

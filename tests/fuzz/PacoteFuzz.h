@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "Zentravela.h"
+#include "entry/Zentravela.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "sim/JournalFormObserver.h"

@@ -9,9 +9,9 @@
 #include <set>
 #include <string_view>
 
-#include "Catalogo.h"
 #include "PacoteFuzz.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
 
 namespace {
 

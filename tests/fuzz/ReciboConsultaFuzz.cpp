@@ -5,10 +5,10 @@
 // store with no plan past the last.
 #include <string>
 
-#include "Catalogo.h"
 #include "PacoteFuzz.h"
-#include "MenuModeloZentravela.h"
 #include "consult/ImprimeConsultaZentravela.h"
+#include "host/Catalogo.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <cmath>
 #include <cstring>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
 #include "PacoteFuzz.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Locale.h"
+#include "host/Catalogo.h"
 
 namespace {
 

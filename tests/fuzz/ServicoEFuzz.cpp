@@ -4,10 +4,10 @@
 // code (field 1009) is not a plain 0.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
 #include "PacoteFuzz.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider entrada(data, size);

@@ -4,11 +4,11 @@
 // always marks the transaction not done and finishes it with the host, once.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
 #include "PacoteFuzz.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 #include "sim/Catalogue.h"
 #include "sim/ServiceData.h"
 

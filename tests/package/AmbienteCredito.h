@@ -9,8 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ZentravelaMain.h"
 #include "PacoteCarregado.h"
+#include "common/ZentravelaMain.h"
 #include "sim/Cp1252.h"
 
 namespace credit_teste {

@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "CapturaPerguntasZentravela.h"
-#include "MenuModeloZentravela.h"
-#include "ModeloZentravela.h"
-#include "TrnModeloZentravela.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Cp1252.h"
 #include "forms/Locale.h"
 #include "forms/backends/HeadlessBackend.h"
+#include "screens/CapturaPerguntasZentravela.h"
+#include "screens/MenuModeloZentravela.h"
+#include "screens/ModeloZentravela.h"
+#include "screens/TrnModeloZentravela.h"
 #include "sim/JournalFormObserver.h"
 #include "sim/State.h"
 

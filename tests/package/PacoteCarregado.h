@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Zentravela.h"
+#include "entry/Zentravela.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "sim/Catalogue.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 

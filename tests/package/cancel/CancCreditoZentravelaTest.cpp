@@ -1,8 +1,8 @@
 // The credit cancellation: how the card was entered chooses its record, and
 // without one nothing is sent for authorisation.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
 #include "cancel/CancCreditoZentravela.h"
+#include "host/Catalogo.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The cancellation model, through the withdrawal cancellation (its simplest
 // shown form): date and document of the transaction being cancelled.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
 #include "DatasTeste.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "forms/Locale.h"
+#include "host/Catalogo.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The instalment consultation's own sequence: its three endings after the
 // host's answer, and what keeps it open or closes it before the request.
 #include "AmbienteConsulta.h"
-#include "Catalogo.h"
-#include "MenuModeloZentravela.h"
 #include "consult/ConsCreditoZentravela.h"
+#include "host/Catalogo.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The balance inquiry: it asks for nothing and confirms by itself; its
 // endings after the host's answer, the receipt flag found as it was left.
 #include "AmbienteConsulta.h"
-#include "Catalogo.h"
-#include "MenuModeloZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
+#include "host/Catalogo.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace {
 

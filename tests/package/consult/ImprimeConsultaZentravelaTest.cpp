@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "AmbienteTelas.h"
-#include "Catalogo.h"
 #include "consult/ImprimeConsultaZentravela.h"
+#include "host/Catalogo.h"
 #include "sim/Catalogue.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The instalment sales: number of instalments with its limits, the down
 // payment and the sale kind codes of the store and administrator screens.
-#include "Catalogo.h"
-#include "CreditoParcCprAdmZentravela.h"
-#include "CreditoParcEstZentravela.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
 #include "AmbienteCredito.h"
+#include "common/ZentravelaMain.h"
+#include "credit/CreditoParcCprAdmZentravela.h"
+#include "credit/CreditoParcEstZentravela.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 #include "sim/HostCall.h"
 
 namespace {

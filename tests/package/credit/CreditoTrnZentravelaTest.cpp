@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstring>
 
-#include "Catalogo.h"
-#include "CreditoTrnZentravela.h"
-#include "CreditoVistaZentravela.h"
 #include "AmbienteCredito.h"
 #include "DatasTeste.h"
+#include "credit/CreditoTrnZentravela.h"
+#include "credit/CreditoVistaZentravela.h"
+#include "host/Catalogo.h"
 
 namespace {
 

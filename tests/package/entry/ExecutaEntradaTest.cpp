@@ -3,8 +3,9 @@
 #include "PacoteCarregado.h"
 #include "TelasTeste.h"
 
-#include "Catalogo.h"
-#include "TelasEntrada.h"
+#include "entry/ExecutaEntrada.h"
+#include "entry/TelasEntrada.h"
+#include "host/Catalogo.h"
 
 namespace zvtest {
 namespace {

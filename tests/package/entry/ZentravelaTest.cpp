@@ -11,17 +11,17 @@
 #include "TelasTeste.h"
 #include "Versao.h"
 
-#include "MenuCreditoAdmZentravela.h"
-#include "MenuCreditoZentravela.h"
-#include "MenuModeloZentravela.h"
-#include "ZentravelaMain.h"
-#include "cancel/MenuCancelamentoZentravela.h"
+#include "common/ZentravelaMain.h"
 #include "consult/ImprimeConsultaZentravela.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "invoice/PagamentoFaturaZentravela.h"
+#include "menus/MenuCancelamentoZentravela.h"
+#include "menus/MenuCreditoAdmZentravela.h"
+#include "menus/MenuCreditoZentravela.h"
+#include "menus/MenuSaqueZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
 #include "withdrawal/FinanceiroTrnZentravela.h"
-#include "withdrawal/MenuSaqueZentravela.h"
 
 namespace zvtest {
 namespace {

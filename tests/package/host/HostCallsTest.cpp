@@ -2,7 +2,7 @@
 // texts and reads that never go past their buffers.
 #include "PacoteCarregado.h"
 
-#include "HostCalls.h"
+#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "AmbienteTelas.h"
-#include "Catalogo.h"
 #include "DatasTeste.h"
+#include "host/Catalogo.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "sim/Catalogue.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AmbienteTelas.h"
-#include "Catalogo.h"
+#include "host/Catalogo.h"
 #include "invoice/PagamentoFaturaZentravela.h"
 #include "sim/Catalogue.h"
 

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
 #include "forms/Cp1252.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "PacoteCarregado.h"
-#include "Zentravela.h"
+#include "entry/Zentravela.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Label.h"

@@ -1,9 +1,9 @@
 // The menu model through a small concrete menu whose options open a test screen.
 #include "AmbienteTelas.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
 #include "forms/Cp1252.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

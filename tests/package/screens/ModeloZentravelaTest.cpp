@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
 #include "forms/MaskEdit.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

@@ -1,8 +1,8 @@
 // The confirm sequence of the transaction model, read back from the journal.
 #include "AmbienteTelas.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 #include <algorithm>
 

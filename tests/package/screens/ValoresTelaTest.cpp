@@ -2,8 +2,8 @@
 // what the operator typed is taken back from the field store at each stop, and
 // the screen stays with the prompt of the focused control in its message line.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
 #include "cancel/CancFinanceiroZentravela.h"
+#include "host/Catalogo.h"
 #include "withdrawal/SaqueFinParceladoZentravela.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
 

@@ -2,8 +2,8 @@
 // runs the chip messages again, returning forgets the instalments the
 // operator typed (not the client's) and tells the client nothing was done.
 #include "AmbienteConsulta.h"
-#include "Catalogo.h"
-#include "MenuModeloZentravela.h"
+#include "host/Catalogo.h"
+#include "screens/MenuModeloZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
 
 namespace {

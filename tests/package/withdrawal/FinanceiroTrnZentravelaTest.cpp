@@ -2,8 +2,8 @@
 // form): cycles and issue date when the host asks for them, and the texts the
 // financial record sends. The issue date's refusal is tested end to end.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
 #include "DatasTeste.h"
+#include "host/Catalogo.h"
 #include "withdrawal/FinanceiroTrnZentravela.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
 

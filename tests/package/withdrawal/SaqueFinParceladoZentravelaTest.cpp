@@ -2,8 +2,8 @@
 // the order of the checks, and the number written as typed (the refusals 319
 // and 320 are tested end to end).
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
-#include "HostCalls.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 #include "withdrawal/SaqueFinParceladoZentravela.h"
 
 namespace {

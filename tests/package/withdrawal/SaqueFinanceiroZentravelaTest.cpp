@@ -1,7 +1,7 @@
 // The PIN decision of the withdrawal screens, taken at every press of their
 // confirm button from the host's "SENHASAQ:" and field 10148.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
+#include "host/Catalogo.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
 
 namespace {

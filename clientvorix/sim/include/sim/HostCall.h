@@ -74,7 +74,7 @@ void GuardedVoid(const char* lib, const char* fn, F&& body) {
 
 }  // namespace sim
 
-#include "HostAbi.h"
+#include "host/HostAbi.h"
 
 namespace sim {
 

@@ -3,7 +3,7 @@
 // does: entries in order up to the first end marker, never past the 31st.
 #include <nlohmann/json.hpp>
 
-#include "TransactionRecord.h"
+#include "host/RegistroTransacao.h"
 #include "sim/FieldStore.h"
 
 namespace sim {

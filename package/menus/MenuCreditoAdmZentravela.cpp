@@ -1,14 +1,14 @@
-#include "MenuCreditoAdmZentravela.h"
+#include "menus/MenuCreditoAdmZentravela.h"
 
-#include "Catalogo.h"
-#include "Lumar.h"
-#include "MenuCreditoZentravela.h"
-#include "TransacoesHabilitadas.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "consult/ConsCreditoZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
 #include "forms/Application.h"
-#include "withdrawal/MenuSaqueZentravela.h"
+#include "host/Catalogo.h"
+#include "host/Lumar.h"
+#include "host/TransacoesHabilitadas.h"
+#include "menus/MenuCreditoZentravela.h"
+#include "menus/MenuSaqueZentravela.h"
 
 namespace zv::MenuCreditoAdmZentravela {
 

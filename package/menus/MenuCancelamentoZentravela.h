@@ -3,7 +3,7 @@
 // administrative entry point opens it for function 1.
 #include <string>
 
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv {
 

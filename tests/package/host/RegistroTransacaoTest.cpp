@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "CreditoTrnZentravela.h"
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "consult/ConsCreditoZentravela.h"
 #include "consult/ConsultaSaldoCreditoTrnZentravela.h"
+#include "credit/CreditoTrnZentravela.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "invoice/PagamentoFaturaZentravela.h"
 #include "sim/FieldStore.h"

@@ -2,9 +2,9 @@
 // onto the PIN pad, the approved amount of service Q.
 #include "PacoteCarregado.h"
 
-#include "Catalogo.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Locale.h"
+#include "host/Catalogo.h"
 #include "sim/Formatting.h"
 
 namespace zvtest {

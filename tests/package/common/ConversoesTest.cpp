@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "../../AnswerCodes.h"
-#include "Conversoes.h"
+#include "common/Conversoes.h"
 #include "forms/Locale.h"
 
 namespace zvtest {

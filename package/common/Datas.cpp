@@ -1,11 +1,11 @@
-#include "Datas.h"
+#include "common/Datas.h"
 
 #include <charconv>
 #include <chrono>
 #include <ctime>
 
-#include "Conversoes.h"
-#include "HostCalls.h"
+#include "common/Conversoes.h"
+#include "host/HostCalls.h"
 #include "port/Os.h"
 
 namespace zv {

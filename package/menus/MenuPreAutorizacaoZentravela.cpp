@@ -1,15 +1,15 @@
-#include "MenuPreAutorizacaoZentravela.h"
+#include "menus/MenuPreAutorizacaoZentravela.h"
 
-#include "Catalogo.h"
-#include "CreditoParcCprAdmZentravela.h"
-#include "CreditoParcEstZentravela.h"
-#include "CreditoVistaZentravela.h"
-#include "Lumar.h"
-#include "MenuCreditoZentravela.h"
-#include "TransacoesHabilitadas.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "consult/ConsCreditoZentravela.h"
+#include "credit/CreditoParcCprAdmZentravela.h"
+#include "credit/CreditoParcEstZentravela.h"
+#include "credit/CreditoVistaZentravela.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/Lumar.h"
+#include "host/TransacoesHabilitadas.h"
+#include "menus/MenuCreditoZentravela.h"
 
 namespace zv {
 

@@ -1,9 +1,9 @@
 // The cancellation menu: its options from the enabled tables and the
 // withdrawal cancellation service, and screens that cannot be created.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "cancel/MenuCancelamentoZentravela.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "menus/MenuCancelamentoZentravela.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include "Catalogo.h"
-#include "HostCalls.h"
 #include "forms/Application.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

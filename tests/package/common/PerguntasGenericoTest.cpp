@@ -1,8 +1,8 @@
 // The host's dynamic questions cut out of the service-data records.
 #include "PacoteCarregado.h"
 
-#include "Catalogo.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
 
 namespace zvtest {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "TransactionRecord.h"
+#include "host/RegistroTransacao.h"
 
 namespace zv::registro {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "DatasTeste.h"
-#include "Datas.h"
+#include "common/Datas.h"
 #include "forms/Locale.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // subject to the pre-authorisation kind the sale entry allowed.
 #include <string>
 
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv {
 

@@ -5,9 +5,9 @@
 
 #include "PacoteCarregado.h"
 
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv {
 

@@ -1,10 +1,10 @@
 // Card capture with the BIN query: how many cards are read, what the operator
 // is told and what is left in the field store for the authorisation.
 #include "AmbienteTelas.h"
-#include "Catalogo.h"
-#include "ZentravelaMain.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Cp1252.h"
 #include "forms/Label.h"
+#include "host/Catalogo.h"
 #include "sim/Catalogue.h"
 
 namespace {

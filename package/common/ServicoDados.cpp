@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Types.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
 
 namespace zv {
 

@@ -1,14 +1,14 @@
-#include "cancel/MenuCancelamentoZentravela.h"
+#include "menus/MenuCancelamentoZentravela.h"
 
-#include "Catalogo.h"
-#include "Lumar.h"
-#include "MenuCreditoZentravela.h"
-#include "TransacoesHabilitadas.h"
-#include "ZentravelaMain.h"
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
+#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/Lumar.h"
+#include "host/TransacoesHabilitadas.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
+#include "menus/MenuCreditoZentravela.h"
 
 namespace zv::MenuCancelamentoZentravela {
 

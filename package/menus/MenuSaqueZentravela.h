@@ -3,7 +3,7 @@
 // withdrawal consultation. The administrative credit menu opens it.
 #include <string>
 
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv {
 

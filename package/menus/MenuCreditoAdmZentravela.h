@@ -3,7 +3,7 @@
 // withdrawal.
 #include <string>
 
-#include "MenuModeloZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace zv {
 

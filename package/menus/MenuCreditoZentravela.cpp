@@ -1,16 +1,16 @@
-#include "MenuCreditoZentravela.h"
+#include "menus/MenuCreditoZentravela.h"
 
-#include "Catalogo.h"
-#include "Conversoes.h"
-#include "CreditoParcCprAdmZentravela.h"
-#include "CreditoParcEstZentravela.h"
-#include "CreditoVistaZentravela.h"
-#include "HostCalls.h"
-#include "Lumar.h"
-#include "TransacoesHabilitadas.h"
-#include "ZentravelaMain.h"
+#include "common/Conversoes.h"
+#include "common/ZentravelaMain.h"
 #include "consult/ConsCreditoZentravela.h"
+#include "credit/CreditoParcCprAdmZentravela.h"
+#include "credit/CreditoParcEstZentravela.h"
+#include "credit/CreditoVistaZentravela.h"
 #include "forms/Application.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "host/Lumar.h"
+#include "host/TransacoesHabilitadas.h"
 
 namespace zv::MenuCreditoZentravela {
 

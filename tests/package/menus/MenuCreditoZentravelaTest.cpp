@@ -1,13 +1,13 @@
 // The credit, pre-authorisation and administrative credit menus: which
 // options they offer, and how they run the chosen screen.
-#include "Catalogo.h"
-#include "MenuCreditoAdmZentravela.h"
-#include "MenuCreditoZentravela.h"
-#include "MenuModeloZentravela.h"
-#include "MenuPreAutorizacaoZentravela.h"
-#include "HostCalls.h"
-#include "ZentravelaMain.h"
 #include "AmbienteCredito.h"
+#include "common/ZentravelaMain.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "menus/MenuCreditoAdmZentravela.h"
+#include "menus/MenuCreditoZentravela.h"
+#include "menus/MenuPreAutorizacaoZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Conversoes.h"
+#include "common/Conversoes.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
 // The withdrawal menu: its options from the host's services and field 1017,
 // and the receipt flag set for the consultation even when it cannot be created.
 #include "AmbienteCredito.h"
-#include "Catalogo.h"
-#include "HostCalls.h"
-#include "MenuModeloZentravela.h"
-#include "withdrawal/MenuSaqueZentravela.h"
+#include "host/Catalogo.h"
+#include "host/HostCalls.h"
+#include "menus/MenuSaqueZentravela.h"
+#include "screens/MenuModeloZentravela.h"
 
 namespace {
 
