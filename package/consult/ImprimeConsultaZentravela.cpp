@@ -51,7 +51,6 @@ using namespace ImprimeConsultaZentravela;
 namespace {
 
 constexpr forms::Color AZUL_MARINHO = 0x00800000;
-constexpr forms::Color COR_PAINEL = 14671839;
 
 // The answer: one character, then 64 for each plan.
 constexpr size_t INICIO_PLANOS = 1;
@@ -69,14 +68,6 @@ constexpr Trecho TAXA_JUROS{26, 7};
 constexpr int LARGURA_LINHA = 39;
 constexpr int LARGURA_VALOR = 13;
 
-forms::Font Fonte(const char* nome, int tamanho) {
-    forms::Font f;
-    f.name = nome;
-    f.size = tamanho;
-    f.color = AZUL_MARINHO;
-    return f;
-}
-
 // What the answer holds from `inicio` on, at most `tamanho` characters; empty past its end.
 std::string Parte(const std::string& resposta, size_t inicio, size_t tamanho) {
     return inicio < resposta.size() ? resposta.substr(inicio, tamanho) : std::string();
@@ -91,13 +82,15 @@ std::string Valor(const std::string& digitos) {
 TFrmImprime_Mod::TFrmImprime_Mod(std::string name) : TFrmMod(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
-    MemoConsulta = &Memorando(*this, nullptr, "MemoConsulta", {136, 96, 345, 169}, 1, Fonte("Courier New", -11));
+    const auto COURIER = Fonte("Courier New", -11, false, AZUL_MARINHO);
+    const auto ARIAL = Fonte("Arial", 12, false, AZUL_MARINHO);
+    MemoConsulta = &Memorando(*this, nullptr, "MemoConsulta", {136, 96, 345, 169}, 1, COURIER);
+    pnBotoes     = &Painel(*this, nullptr,    "pnBotoes",     {111, 330, 400, 40}, {.tabOrder = 2});
+    btImprime    = &Botao(*this, pnBotoes,    "btImprime",    {31, 4, 120, 25},    "&1 - Imprime",
+                          {.tabOrder = 0, .fonte = ARIAL});
+    btRetorna    = &Botao(*this, pnBotoes,    "btRetorna",    {248, 4, 120, 25},   "&9 - Retorna",
+                          {.tabOrder = 1, .fonte = ARIAL});
     MemoConsulta->Add("MemoConsulta");
-    pnBotoes     = &Painel(*this, nullptr, "pnBotoes", {111, 330, 400, 40}, 2, COR_PAINEL);
-    btImprime    = &Botao(*this, pnBotoes, "btImprime", {31, 4, 120, 25}, "&1 - Imprime", 0);
-    btRetorna    = &Botao(*this, pnBotoes, "btRetorna", {248, 4, 120, 25}, "&9 - Retorna", 1);
-    btImprime->SetFont(Fonte("Arial", 12));
-    btRetorna->SetFont(Fonte("Arial", 12));
 
     SetActiveControl(MemoConsulta);
     btImprime->OnClick = [this](forms::Control& s) { btImprimeClick(s); };

@@ -5,22 +5,45 @@ namespace zv::layout {
 namespace {
 
 template <class T>
+T& Cria(forms::Form& tela, forms::Control* pai, const char* nome, Limites l) {
+    auto& controle = tela.Add<T>(nome, pai);
+    controle.SetBounds(l.left, l.top, l.width, l.height);
+    return controle;
+}
+
+template <class T>
 T& CriaEdicao(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const PropsEdicao& p) {
-    auto& edicao = tela.Add<T>(nome, pai);
-    edicao.SetBounds(l.left, l.top, l.width, l.height);
+    auto& edicao = Cria<T>(tela, pai, nome, l);
     edicao.SetTabStop(true);
     if (p.tabOrder >= 0) edicao.SetTabOrder(p.tabOrder);
     edicao.SetMaxLength(p.maxLength);
     edicao.SetEnabled(p.habilitado);
+    edicao.SetCharCase(p.caixa);
+    edicao.SetVisible(p.visivel);
+    if (p.fonte) edicao.SetFont(*p.fonte);
     return edicao;
 }
 
 }  // namespace
 
-forms::Label& Rotulo(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const char* legenda) {
-    auto& rotulo = tela.Add<forms::Label>(nome, pai);
-    rotulo.SetBounds(l.left, l.top, l.width, l.height);
-    rotulo.SetAlignment(forms::Alignment::Right);
+forms::Font Fonte(const char* nome, int tamanho, bool negrito, forms::Color cor) {
+    forms::Font f;
+    f.name = nome;
+    f.size = tamanho;
+    f.bold = negrito;
+    f.color = cor;
+    return f;
+}
+
+forms::Label& Rotulo(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const char* legenda,
+                     const PropsRotulo& p) {
+    auto& rotulo = Cria<forms::Label>(tela, pai, nome, l);
+    rotulo.SetAlignment(p.alinhamento);
+    rotulo.SetTransparent(p.transparente);
+    rotulo.SetWordWrap(p.quebraLinha);
+    rotulo.SetAutoSize(p.autoTamanho);
+    rotulo.SetVisible(p.visivel);
+    if (p.fonte) rotulo.SetFont(*p.fonte);
     rotulo.SetCaption(legenda);
     return rotulo;
 }
@@ -37,34 +60,48 @@ forms::MaskEdit& EdicaoMascara(forms::Form& tela, forms::Control* pai, const cha
     return edicao;
 }
 
-forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int tabOrder,
-                     forms::Color cor) {
-    auto& painel = tela.Add<forms::Panel>(nome, pai);
-    painel.SetBounds(l.left, l.top, l.width, l.height);
-    painel.SetBevelInner(forms::Bevel::None);
-    painel.SetColor(cor);
-    painel.SetTabOrder(tabOrder);
+forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const PropsPainel& p) {
+    auto& painel = Cria<forms::Panel>(tela, pai, nome, l);
+    painel.SetBevelInner(p.bevel);
+    painel.SetColor(p.cor);
+    painel.SetTabOrder(p.tabOrder);
     return painel;
 }
 
 forms::GlyphButton& Botao(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const char* legenda,
-                          int tabOrder) {
-    auto& botao = tela.Add<forms::GlyphButton>(nome, pai);
-    botao.SetBounds(l.left, l.top, l.width, l.height);
+                          const PropsBotao& p) {
+    auto& botao = Cria<forms::GlyphButton>(tela, pai, nome, l);
     botao.SetCaption(legenda);
     botao.SetTabStop(true);
-    botao.SetTabOrder(tabOrder);
+    botao.SetTabOrder(p.tabOrder);
+    botao.SetVisible(p.visivel);
+    if (p.fonte) botao.SetFont(*p.fonte);
     return botao;
 }
 
 forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int tabOrder,
                        const forms::Font& fonte) {
-    auto& memo = tela.Add<forms::Memo>(nome, pai);
-    memo.SetBounds(l.left, l.top, l.width, l.height);
+    auto& memo = Cria<forms::Memo>(tela, pai, nome, l);
     memo.SetFont(fonte);
     memo.SetReadOnly(true);
     memo.SetTabOrder(tabOrder);
     return memo;
+}
+
+forms::Image& Imagem(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const char* figura,
+                     const PropsImagem& p) {
+    auto& imagem = Cria<forms::Image>(tela, pai, nome, l);
+    imagem.SetAlignClient(p.alinhaCliente);
+    imagem.SetStretch(p.estica);
+    imagem.SetPicture(figura);
+    return imagem;
+}
+
+forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo) {
+    auto& timer = tela.AddTimer(nome);
+    timer.SetInterval(intervalo);
+    timer.SetEnabled(false);
+    return timer;
 }
 
 void Coloca(forms::Control& c, int left, int top, int width) { c.SetBounds(left, top, width, c.Height()); }

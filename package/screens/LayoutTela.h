@@ -1,13 +1,19 @@
 #pragma once
-// A screen's controls written one line each, as its design table reads:
-// kind, name, parent, bounds and the properties that matter.
+// A screen's controls written one row each, as its design table reads:
+// kind, name, parent, bounds and the properties that matter. Every screen
+// declares its controls with these rows; a property not named keeps the
+// control's default.
+#include <optional>
+
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
+#include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
 #include "forms/Memo.h"
 #include "forms/Panel.h"
+#include "forms/Timer.h"
 #include "forms/Types.h"
 
 namespace zv::layout {
@@ -19,6 +25,19 @@ struct Limites {
     int height;
 };
 
+// The screens' panel colour and the fonts their design tables name.
+constexpr forms::Color COR_PAINEL = 14671839;
+forms::Font Fonte(const char* nome, int tamanho, bool negrito = false, forms::Color cor = 0);
+
+struct PropsRotulo {
+    forms::Alignment alinhamento = forms::Alignment::Right;  // the capture screens' labels
+    std::optional<forms::Font> fonte = std::nullopt;
+    bool transparente = false;
+    bool quebraLinha = false;
+    bool autoTamanho = true;
+    bool visivel = true;
+};
+
 // The properties of an edit that the design tables give; `mascara` and
 // `texto` only for masked edits.
 struct PropsEdicao {
@@ -27,25 +46,46 @@ struct PropsEdicao {
     bool habilitado = true;
     const char* mascara = nullptr;
     const char* texto = nullptr;
+    std::optional<forms::Font> fonte = std::nullopt;
+    forms::CharCase caixa = forms::CharCase::Normal;
+    bool visivel = true;
 };
 
-// A label with its design caption, right-aligned as the capture screens' labels are.
+struct PropsPainel {
+    int tabOrder;
+    forms::Color cor = COR_PAINEL;
+    forms::Bevel bevel = forms::Bevel::None;
+};
+
+struct PropsBotao {
+    int tabOrder;
+    bool visivel = true;
+    std::optional<forms::Font> fonte = std::nullopt;
+};
+
+struct PropsImagem {
+    bool alinhaCliente = false;
+    bool estica = false;
+};
+
 forms::Label& Rotulo(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
-                     const char* legenda);
+                     const char* legenda, const PropsRotulo& props = {});
 forms::Edit& Edicao(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
                     const PropsEdicao& props);
 forms::MaskEdit& EdicaoMascara(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
                                const PropsEdicao& props);
-
-// A panel without bevel in the given colour, at its tab order.
-forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites, int tabOrder,
-                     forms::Color cor);
-// A push button with its caption ("&1 - ..." gives its accelerator), at its tab order.
+forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
+                     const PropsPainel& props);
+// A push button with its caption ("&1 - ..." gives its accelerator).
 forms::GlyphButton& Botao(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
-                          const char* legenda, int tabOrder);
+                          const char* legenda, const PropsBotao& props);
 // A read-only text box of several lines in the given font, at its tab order.
 forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites, int tabOrder,
                        const forms::Font& fonte);
+forms::Image& Imagem(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
+                     const char* figura, const PropsImagem& props = {});
+// A timer that waits switched off until a handler starts it.
+forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo);
 
 // Moves a control and gives it a new width, keeping its height.
 void Coloca(forms::Control& controle, int left, int top, int width);
