@@ -58,6 +58,11 @@ public:
     // EnviaTransacaoAdviceOffLine bound to this screen.
     ZvAdviceCallback AdviceCallback();
 
+protected:
+    // The panel of the confirm and cancel buttons under the capture panel, as
+    // every capture screen has it; each screen binds the buttons' events.
+    void CriaPainelBotoes(forms::Panel*& painel, forms::GlyphButton*& confirma, forms::GlyphButton*& retorna);
+
 private:
     ZvMessageLabel mensagemRef_{};
 };
