@@ -17,19 +17,14 @@ using namespace MenuCreditoZentravela;
 
 TFrmPreAut_Mnu::TFrmPreAut_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
     SetCaption(Name());
-    DimensionaMenu(*this, 191, 190);
-    spOpcao1->SetCaption("&1 - Captura \xC0 Vista");
-    spOpcao2->SetCaption("&2 - Captura Parcelada Adm");
-    spOpcao3->SetCaption("&3 - Captura Parcelada Loja");
-    spOpcao4->SetCaption("&4 - Consulta Parcelas");
-    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
-    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
-    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
-    spOpcao4->OnClick = [this](forms::Control& s) { spOpcao4Click(s); };
+    DeclaraOpcoes(191, 190, {{"&1 - Captura \xC0 Vista",        [this](forms::Control& s) { spOpcao1Click(s); }},
+                             {"&2 - Captura Parcelada Adm",  [this](forms::Control& s) { spOpcao2Click(s); }},
+                             {"&3 - Captura Parcelada Loja", [this](forms::Control& s) { spOpcao3Click(s); }},
+                             {"&4 - Consulta Parcelas",      [this](forms::Control& s) { spOpcao4Click(s); }}});
 }
 
 void TFrmPreAut_Mnu::IniciaFormularioMenu() {
-    MontaOpcoes(*this, MSG_TITULO_MENU_PRE_AUT,
+    MontaOpcoes(MSG_TITULO_MENU_PRE_AUT,
                 {MSG_OPCAO_A_VISTA, MSG_OPCAO_PARC_ADM, MSG_OPCAO_PARC_ESTAB, MSG_OPCAO_CONSULTA_PARCELAS});
 }
 
@@ -56,20 +51,20 @@ void TFrmPreAut_Mnu::VerificaOpcoesHabilitadas() {
 // The entry point created this menu into FrmCred_Mnu, so that is the caller
 // its screens close on OK.
 void TFrmPreAut_Mnu::spOpcao1Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmVis_Crd", CreditoVistaZentravela::FrmVis_Crd, "FrmVis_Crd");
+    ExecutaOpcao(FrmCred_Mnu, "TFrmVis_Crd", CreditoVistaZentravela::FrmVis_Crd, "FrmVis_Crd");
 }
 
 void TFrmPreAut_Mnu::spOpcao2Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmCpr_AdmCrdPar", CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar,
+    ExecutaOpcao(FrmCred_Mnu, "TFrmCpr_AdmCrdPar", CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar,
                  "FrmCpr_AdmCrdPar");
 }
 
 void TFrmPreAut_Mnu::spOpcao3Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmEst_CrdPar", CreditoParcEstZentravela::FrmEst_CrdPar, "FrmEst_CrdPar");
+    ExecutaOpcao(FrmCred_Mnu, "TFrmEst_CrdPar", CreditoParcEstZentravela::FrmEst_CrdPar, "FrmEst_CrdPar");
 }
 
 void TFrmPreAut_Mnu::spOpcao4Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmCon_AdmCrdPar", ConsCreditoZentravela::FrmCon_AdmCrdPar,
+    ExecutaOpcao(FrmCred_Mnu, "TFrmCon_AdmCrdPar", ConsCreditoZentravela::FrmCon_AdmCrdPar,
                  "FrmCon_AdmCrdPar", false);
 }
 
