@@ -3,7 +3,6 @@
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "common/ZentravelaMain.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "host/TransacoesHabilitadas.h"
@@ -16,8 +15,7 @@ forms::Form* FrmCnc_Mnu = nullptr;
 
 void Initialization() {
     FrmCnc_Mnu = nullptr;
-    RegistraClasseTela("TFrmCnc_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCnc_Mnu>(); });
+    RegistraTela<TFrmCnc_Mnu>("TFrmCnc_Mnu");
 }
 
 void Finalization() {

@@ -3,7 +3,6 @@
 #include "common/ZentravelaMain.h"
 #include "consult/ConsCreditoZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "host/TransacoesHabilitadas.h"
@@ -15,8 +14,7 @@ forms::Form* FrmCredAdm_Mnu = nullptr;
 
 void Initialization() {
     FrmCredAdm_Mnu = nullptr;
-    RegistraClasseTela("TFrmCredAdm_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCredAdm_Mnu>(); });
+    RegistraTela<TFrmCredAdm_Mnu>("TFrmCredAdm_Mnu");
 }
 
 void Finalization() {

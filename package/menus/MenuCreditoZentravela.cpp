@@ -6,7 +6,6 @@
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "credit/CreditoVistaZentravela.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "host/Lumar.h"
@@ -18,8 +17,7 @@ forms::Form* FrmCred_Mnu = nullptr;
 
 void Initialization() {
     FrmCred_Mnu = nullptr;
-    RegistraClasseTela("TFrmCred_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCred_Mnu>(); });
+    RegistraTela<TFrmCred_Mnu>("TFrmCred_Mnu");
 }
 
 void Finalization() {

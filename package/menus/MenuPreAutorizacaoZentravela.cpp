@@ -5,7 +5,6 @@
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "credit/CreditoVistaZentravela.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "host/TransacoesHabilitadas.h"
@@ -76,8 +75,7 @@ forms::Form* FrmPreAut_Mnu = nullptr;
 
 void Initialization() {
     FrmPreAut_Mnu = nullptr;
-    RegistraClasseTela("TFrmPreAut_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmPreAut_Mnu>(); });
+    RegistraTela<TFrmPreAut_Mnu>("TFrmPreAut_Mnu");
 }
 
 void Finalization() {

@@ -1,7 +1,6 @@
 #include "menus/MenuSaqueZentravela.h"
 
 #include "common/ZentravelaMain.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "withdrawal/ConsSaqueZentravela.h"
@@ -14,8 +13,7 @@ forms::Form* FrmSaqueCredito_Mnu = nullptr;
 
 void Initialization() {
     FrmSaqueCredito_Mnu = nullptr;
-    RegistraClasseTela("TFrmSaqueCredito_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmSaqueCredito_Mnu>(); });
+    RegistraTela<TFrmSaqueCredito_Mnu>("TFrmSaqueCredito_Mnu");
 }
 
 void Finalization() {

@@ -267,14 +267,10 @@ void FormataMascara(int32_t tipo, forms::MaskEdit& edit) {
     edit.SetPasswordChar((tipo / 1000) % 10 == 1 ? '*' : '\0');
 }
 
-namespace {
-forms::Form* CriaTela() { return forms::Application::Instance().Create<TFrmCap_Perg>(); }
-}  // namespace
-
 void Initialization() {
     bControlaKeyPreview = false;
     FrmCap_Perg = nullptr;
-    RegistraClasseTela("TFrmCap_Perg", &CriaTela);
+    RegistraTela<TFrmCap_Perg>("TFrmCap_Perg");
 }
 
 void Finalization() {
