@@ -70,10 +70,7 @@ TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
     btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
     btRetorna->OnEnter = [this](forms::Control& s) { btRetornaEnter(s); };
 
-    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
-    OnKeyPreviewQuery = [this](char k) {
-        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
-    };
+    EnterAvancaEnquanto(bControlaKeyPreview);
 }
 
 // ---- Preparing ------------------------------------------------------------------
@@ -133,31 +130,9 @@ void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) {
     if (key != 'S' && key != 'N' && key != 's' && key != 'n') key = 0;
 }
 
-void TFrmCap_Perg::FormKeyPress(forms::Form&, char& key) {
-    if (bControlaKeyPreview) {
-        char filtrada = key;
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
-            SelectNext(true, true);
-            key = 0;
-        }
-    }
-    bControlaKeyPreview = true;
-}
+void TFrmCap_Perg::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
 
-// The rule of FormKeyPress, also told to the form model for the key line.
-bool TFrmCap_Perg::EnterAvanca() const {
-    return bControlaKeyPreview && dynamic_cast<forms::GlyphButton*>(ActiveControl()) == nullptr;
-}
-
-void TFrmCap_Perg::btConfirmaEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_CONFIRMA));
-}
-
-void TFrmCap_Perg::btRetornaEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_RETORNA_PERGUNTAS));
-}
+void TFrmCap_Perg::btRetornaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_RETORNA_PERGUNTAS); }
 
 // ---- Confirming ------------------------------------------------------------------------
 

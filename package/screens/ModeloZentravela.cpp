@@ -86,6 +86,28 @@ TFrmMod::~TFrmMod() {
     });
 }
 
+void TFrmMod::MostraPrompt(int32_t mensagem) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(mensagem));
+}
+
+void TFrmMod::EnterAvancaEnquanto(bool& controle) {
+    auto avanca = [this, &controle] {
+        return controle && dynamic_cast<const forms::GlyphButton*>(ActiveControl()) == nullptr;
+    };
+    OnKeyPress = [this, &controle, avanca](forms::Form&, char& key) {
+        char filtrada = key;  // the filter only decides; the key goes on unchanged
+        if (controle && ValKeyBoard(&filtrada) == forms::VK_RETURN && avanca()) {
+            SelectNext(true, true);
+            key = 0;
+        }
+        controle = true;
+    };
+    OnKeyPreviewQuery = [avanca](char k) {
+        return k == forms::VK_RETURN && avanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
+    };
+}
+
 void TFrmMod::CriaPainelBotoes(forms::Panel*& painel, forms::GlyphButton*& confirma, forms::GlyphButton*& retorna) {
     using namespace layout;
     painel   = &Painel(*this, nullptr, "pnBotoes", {111, 330, 400, 40},             {.tabOrder = 2});

@@ -47,10 +47,7 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
     SetActiveControl(edValor);
 
     OnActivate = [this](forms::Form& s) { FormActivate(s); };
-    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
-    OnKeyPreviewQuery = [this](char k) {
-        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
-    };
+    EnterAvancaEnquanto(bControlaKeyPreview);
     edValor->OnChange = [this](forms::Control& s) { edValorChange(s); };
     edValor->OnEnter = [this](forms::Control& s) { edValorEnter(s); };
     edValor->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
@@ -122,25 +119,6 @@ void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
 void TFrmTrn_Mod::edValorEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_VALOR); }
 
 void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
-
-void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
-    if (bControlaKeyPreview) {
-        char filtrada = key;  // the filter only decides; the key goes on unchanged
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
-            SelectNext(true, true);
-            key = 0;
-        }
-    }
-    bControlaKeyPreview = true;
-}
-
-// The rule of FormKeyPress, also told to the form model for the key line.
-bool TFrmTrn_Mod::EnterAvanca() const { return bControlaKeyPreview && !EhBotao(ActiveControl()); }
-
-void TFrmTrn_Mod::MostraPrompt(int32_t mensagem) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(mensagem));
-}
 
 void TFrmTrn_Mod::SomenteDigitos(char& key) {
     const char c = ValKeyBoard(&key);
