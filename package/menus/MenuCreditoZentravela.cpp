@@ -15,6 +15,45 @@ namespace zv::MenuCreditoZentravela {
 
 forms::Form* FrmCred_Mnu = nullptr;
 
+// The table is asked first, then the number of instalments.
+bool OpcaoCreditoHabilitada(int opcao, int32_t parcelas) {
+    switch (opcao) {
+        case 1:
+            return TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_AVISTA,
+                                         INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
+                   TFrmMnu_Mod::PermiteAVista(parcelas);
+        case 2:
+            return TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_ADM,
+                                         INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
+                   TFrmMnu_Mod::PermiteParcelado(parcelas);
+        case 3:
+            return TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_LOJISTA,
+                                         INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
+                   TFrmMnu_Mod::PermiteParcelado(parcelas);
+        default:
+            return TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_CONSULTA_PARC,
+                                         INTPOS_TRANSACAO_HABILITADA_CONSULTA_PARCELAS) != 0 &&
+                   TFrmMnu_Mod::PermiteParcelado(parcelas);
+    }
+}
+
+void ExecutaOpcaoCredito(TFrmMnu_Mod& menu, int opcao) {
+    switch (opcao) {
+        case 1: menu.ExecutaOpcao(FrmCred_Mnu, "TFrmVis_Crd", CreditoVistaZentravela::FrmVis_Crd, "FrmVis_Crd"); break;
+        case 2:
+            menu.ExecutaOpcao(FrmCred_Mnu, "TFrmCpr_AdmCrdPar", CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar,
+                              "FrmCpr_AdmCrdPar");
+            break;
+        case 3:
+            menu.ExecutaOpcao(FrmCred_Mnu, "TFrmEst_CrdPar", CreditoParcEstZentravela::FrmEst_CrdPar, "FrmEst_CrdPar");
+            break;
+        default:
+            // A consultation from the sale menus prints no receipt.
+            menu.ExecutaOpcao(FrmCred_Mnu, "TFrmCon_AdmCrdPar", ConsCreditoZentravela::FrmCon_AdmCrdPar,
+                              "FrmCon_AdmCrdPar", false);
+    }
+}
+
 void Initialization() {
     FrmCred_Mnu = nullptr;
     RegistraTela<TFrmCred_Mnu>("TFrmCred_Mnu");
@@ -46,38 +85,15 @@ void TFrmCred_Mnu::IniciaFormularioMenu() {
 
 void TFrmCred_Mnu::VerificaOpcoesHabilitadas() {
     const int32_t n = ParcelasSolicitadas();
-    // The table is asked first, then the number of instalments.
-    spOpcao1->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_AVISTA,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteAVista(n));
-    spOpcao2->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_ADM,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteParcelado(n));
-    spOpcao3->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_LOJISTA,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteParcelado(n));
-    spOpcao4->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_CONSULTA_PARC,
-                                               INTPOS_TRANSACAO_HABILITADA_CONSULTA_PARCELAS) != 0 &&
-                         PermiteParcelado(n));
+    for (int opcao = 1; opcao <= 4; ++opcao) Opcoes()[opcao - 1]->SetEnabled(OpcaoCreditoHabilitada(opcao, n));
 }
 
-void TFrmCred_Mnu::spOpcao1Click(forms::Control&) {
-    ExecutaOpcao(FrmCred_Mnu, "TFrmVis_Crd", CreditoVistaZentravela::FrmVis_Crd, "FrmVis_Crd");
-}
+void TFrmCred_Mnu::spOpcao1Click(forms::Control&) { ExecutaOpcaoCredito(*this, 1); }
 
-void TFrmCred_Mnu::spOpcao2Click(forms::Control&) {
-    ExecutaOpcao(FrmCred_Mnu, "TFrmCpr_AdmCrdPar", CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar,
-                 "FrmCpr_AdmCrdPar");
-}
+void TFrmCred_Mnu::spOpcao2Click(forms::Control&) { ExecutaOpcaoCredito(*this, 2); }
 
-void TFrmCred_Mnu::spOpcao3Click(forms::Control&) {
-    ExecutaOpcao(FrmCred_Mnu, "TFrmEst_CrdPar", CreditoParcEstZentravela::FrmEst_CrdPar, "FrmEst_CrdPar");
-}
+void TFrmCred_Mnu::spOpcao3Click(forms::Control&) { ExecutaOpcaoCredito(*this, 3); }
 
-void TFrmCred_Mnu::spOpcao4Click(forms::Control&) {
-    // A consultation from the sale menu prints no receipt.
-    ExecutaOpcao(FrmCred_Mnu, "TFrmCon_AdmCrdPar", ConsCreditoZentravela::FrmCon_AdmCrdPar,
-                 "FrmCon_AdmCrdPar", false);
-}
+void TFrmCred_Mnu::spOpcao4Click(forms::Control&) { ExecutaOpcaoCredito(*this, 4); }
 
 }  // namespace zv

@@ -50,18 +50,6 @@ public:
     void VerificaSomente1Opcao();
     void HabilitaDesabilitaBotoes(bool Habilita);
 
-protected:
-    // An option as a menu declares it: its design-time caption and its click.
-    struct Opcao {
-        const char* legenda;
-        std::function<void(forms::Control&)> clique;
-    };
-    // The menu's options in order from spOpcao1, and the widths of the menu
-    // panel and its buttons.
-    void DeclaraOpcoes(int larguraPainel, int larguraBotao, std::initializer_list<Opcao> opcoes);
-    // Lays out the options at run time: the title, the captions "&n - " and
-    // the catalogue text of each used option (the others hidden), the close button.
-    void MontaOpcoes(int32_t titulo, std::initializer_list<int32_t> mensagens);
     // Runs an option's screen: locks the menu, sets the receipt flag when
     // asked, runs the screen with `chamador` as its caller, tells the operator
     // when the screen cannot be created, and unlocks the menu unless the
@@ -75,6 +63,19 @@ protected:
     // more (or when the host said nothing).
     static bool PermiteAVista(int32_t parcelas);
     static bool PermiteParcelado(int32_t parcelas);
+
+protected:
+    // An option as a menu declares it: its design-time caption and its click.
+    struct Opcao {
+        const char* legenda;
+        std::function<void(forms::Control&)> clique;
+    };
+    // The menu's options in order from spOpcao1, and the widths of the menu
+    // panel and its buttons.
+    void DeclaraOpcoes(int larguraPainel, int larguraBotao, std::initializer_list<Opcao> opcoes);
+    // Lays out the options at run time: the title, the captions "&n - " and
+    // the catalogue text of each used option (the others hidden), the close button.
+    void MontaOpcoes(int32_t titulo, std::initializer_list<int32_t> mensagens);
 };
 
 }  // namespace zv
