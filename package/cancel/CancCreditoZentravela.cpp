@@ -30,8 +30,7 @@ forms::Form* FrmCrd_Cnc = nullptr;
 
 void Initialization() {
     FrmCrd_Cnc = nullptr;
-    RegistraClasseTela("TFrmCrd_Cnc",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCrd_Cnc>(); });
+    RegistraTela<TFrmCrd_Cnc>("TFrmCrd_Cnc");
 }
 
 void Finalization() {

@@ -20,8 +20,7 @@ forms::Form* FrmFin_Cnc = nullptr;
 
 void Initialization() {
     FrmFin_Cnc = nullptr;
-    RegistraClasseTela("TFrmFin_Cnc",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmFin_Cnc>(); });
+    RegistraTela<TFrmFin_Cnc>("TFrmFin_Cnc");
 }
 
 void Finalization() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 
@@ -79,6 +80,11 @@ using ScreenFactory = forms::Form* (*)();
 void RegistraClasseTela(const std::string& classe, ScreenFactory fabrica);
 void RemoveClasseTela(const std::string& classe);
 bool ClasseTelaRegistrada(const std::string& classe);
+// A unit's registration of its screen class in one line: `classe` creates a T.
+template <class T>
+void RegistraTela(const std::string& classe) {
+    RegistraClasseTela(classe, []() -> forms::Form* { return forms::Application::Instance().Create<T>(); });
+}
 
 // The form runner: creates the screen into `tela` when empty, shows it
 // modally, closes the caller on OK or gives it the focus back, writes the

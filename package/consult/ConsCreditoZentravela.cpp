@@ -25,8 +25,7 @@ forms::Form* FrmCon_AdmCrdPar = nullptr;
 
 void Initialization() {
     FrmCon_AdmCrdPar = nullptr;
-    RegistraClasseTela("TFrmCon_AdmCrdPar",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCon_AdmCrdPar>(); });
+    RegistraTela<TFrmCon_AdmCrdPar>("TFrmCon_AdmCrdPar");
 }
 
 void Finalization() {

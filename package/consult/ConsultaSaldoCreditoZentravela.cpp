@@ -11,8 +11,7 @@ forms::Form* FrmCnsSaldo_Cred = nullptr;
 
 void Initialization() {
     FrmCnsSaldo_Cred = nullptr;
-    RegistraClasseTela("TFrmCnsSaldo_Cred",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCnsSaldo_Cred>(); });
+    RegistraTela<TFrmCnsSaldo_Cred>("TFrmCnsSaldo_Cred");
 }
 
 void Finalization() {

@@ -32,8 +32,7 @@ forms::Form* FrmCpr_AdmCrdPar = nullptr;
 
 void Initialization() {
     FrmCpr_AdmCrdPar = nullptr;
-    RegistraClasseTela("TFrmCpr_AdmCrdPar",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCpr_AdmCrdPar>(); });
+    RegistraTela<TFrmCpr_AdmCrdPar>("TFrmCpr_AdmCrdPar");
 }
 
 void Finalization() {

@@ -32,8 +32,7 @@ forms::Form* FrmEst_CrdPar = nullptr;
 
 void Initialization() {
     FrmEst_CrdPar = nullptr;
-    RegistraClasseTela("TFrmEst_CrdPar",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmEst_CrdPar>(); });
+    RegistraTela<TFrmEst_CrdPar>("TFrmEst_CrdPar");
 }
 
 void Finalization() {

@@ -35,8 +35,7 @@ forms::Form* FrmVis_Crd = nullptr;
 
 void Initialization() {
     FrmVis_Crd = nullptr;
-    RegistraClasseTela("TFrmVis_Crd",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmVis_Crd>(); });
+    RegistraTela<TFrmVis_Crd>("TFrmVis_Crd");
 }
 
 void Finalization() {

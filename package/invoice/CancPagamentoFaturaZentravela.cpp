@@ -41,8 +41,7 @@ void ZeraUnidade() {
 
 void Initialization() {
     ZeraUnidade();
-    RegistraClasseTela("TFrmFat_Cnc",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmFat_Cnc>(); });
+    RegistraTela<TFrmFat_Cnc>("TFrmFat_Cnc");
 }
 
 void Finalization() {

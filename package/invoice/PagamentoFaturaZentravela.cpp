@@ -39,8 +39,7 @@ void ZeraUnidade() {
 
 void Initialization() {
     ZeraUnidade();
-    RegistraClasseTela("TFrmPag_Trn",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmPag_Trn>(); });
+    RegistraTela<TFrmPag_Trn>("TFrmPag_Trn");
 }
 
 void Finalization() {

@@ -3,12 +3,11 @@
 #include "cancel/CancCreditoZentravela.h"
 #include "cancel/CancFinanceiroZentravela.h"
 #include "common/ZentravelaMain.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "host/TransacoesHabilitadas.h"
 #include "invoice/CancPagamentoFaturaZentravela.h"
-#include "menus/MenuCreditoZentravela.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::MenuCancelamentoZentravela {
 
@@ -16,8 +15,7 @@ forms::Form* FrmCnc_Mnu = nullptr;
 
 void Initialization() {
     FrmCnc_Mnu = nullptr;
-    RegistraClasseTela("TFrmCnc_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCnc_Mnu>(); });
+    RegistraTela<TFrmCnc_Mnu>("TFrmCnc_Mnu");
 }
 
 void Finalization() {
@@ -33,18 +31,14 @@ using namespace MenuCancelamentoZentravela;
 
 TFrmCnc_Mnu::TFrmCnc_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
     SetCaption(Name());
-    MenuCreditoZentravela::DimensionaMenu(*this, 174, 172);
-    pnMenu->SetBounds(pnMenu->Left(), 114, pnMenu->Width(), pnMenu->Height());
-    spOpcao1->SetCaption("&1 - Venda");
-    spOpcao2->SetCaption("&2 - Pagamento da Fatura");
-    spOpcao3->SetCaption("&3 - Saque");
-    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
-    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
-    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
+    DeclaraOpcoes(174, 172, {{"&1 - Venda",               [this](forms::Control& s) { spOpcao1Click(s); }},
+                             {"&2 - Pagamento da Fatura", [this](forms::Control& s) { spOpcao2Click(s); }},
+                             {"&3 - Saque",               [this](forms::Control& s) { spOpcao3Click(s); }}});
+    layout::Coloca(*pnMenu, pnMenu->Left(), 114, pnMenu->Width());
 }
 
 void TFrmCnc_Mnu::IniciaFormularioMenu() {
-    MenuCreditoZentravela::MontaOpcoes(*this, MSG_TITULO_MENU_CANCELAMENTO,
+    MontaOpcoes(MSG_TITULO_MENU_CANCELAMENTO,
                                        {MSG_OPCAO_CANC_CREDITO, MSG_OPCAO_CANC_FATURA, MSG_OPCAO_SAQUE});
 }
 
@@ -58,18 +52,18 @@ void TFrmCnc_Mnu::VerificaOpcoesHabilitadas() {
 }
 
 void TFrmCnc_Mnu::spOpcao1Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmCrd_Cnc", CancCreditoZentravela::FrmCrd_Cnc,
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmCrd_Cnc", CancCreditoZentravela::FrmCrd_Cnc,
                                         "FrmCrd_Cnc");
 }
 
 void TFrmCnc_Mnu::spOpcao2Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmFat_Cnc", CancPagamentoFaturaZentravela::FrmFat_Cnc,
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmFat_Cnc", CancPagamentoFaturaZentravela::FrmFat_Cnc,
                                         "FrmFat_Cnc");
 }
 
 void TFrmCnc_Mnu::spOpcao3Click(forms::Control&) {
     // The name the operator is told differs from the screen's own.
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCnc_Mnu, "TFrmFin_Cnc", CancFinanceiroZentravela::FrmFin_Cnc,
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmFin_Cnc", CancFinanceiroZentravela::FrmFin_Cnc,
                                         "FrmSaque_Cnc");
 }
 

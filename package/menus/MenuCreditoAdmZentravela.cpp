@@ -3,11 +3,9 @@
 #include "common/ZentravelaMain.h"
 #include "consult/ConsCreditoZentravela.h"
 #include "consult/ConsultaSaldoCreditoZentravela.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
 #include "host/TransacoesHabilitadas.h"
-#include "menus/MenuCreditoZentravela.h"
 #include "menus/MenuSaqueZentravela.h"
 
 namespace zv::MenuCreditoAdmZentravela {
@@ -16,8 +14,7 @@ forms::Form* FrmCredAdm_Mnu = nullptr;
 
 void Initialization() {
     FrmCredAdm_Mnu = nullptr;
-    RegistraClasseTela("TFrmCredAdm_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCredAdm_Mnu>(); });
+    RegistraTela<TFrmCredAdm_Mnu>("TFrmCredAdm_Mnu");
 }
 
 void Finalization() {
@@ -46,17 +43,13 @@ bool ServicoSaqueDisponivel() {
 
 TFrmCredAdm_Mnu::TFrmCredAdm_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
     SetCaption(Name());
-    MenuCreditoZentravela::DimensionaMenu(*this, 195, 193);
-    spOpcao1->SetCaption("&1 - Consulta Parcelas");
-    spOpcao2->SetCaption("&2 - Consulta Saldo");
-    spOpcao3->SetCaption("&3 - Saque");
-    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
-    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
-    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
+    DeclaraOpcoes(195, 193, {{"&1 - Consulta Parcelas", [this](forms::Control& s) { spOpcao1Click(s); }},
+                             {"&2 - Consulta Saldo",    [this](forms::Control& s) { spOpcao2Click(s); }},
+                             {"&3 - Saque",             [this](forms::Control& s) { spOpcao3Click(s); }}});
 }
 
 void TFrmCredAdm_Mnu::IniciaFormularioMenu() {
-    MenuCreditoZentravela::MontaOpcoes(*this, MSG_TITULO_MENU_CREDITO,
+    MontaOpcoes(MSG_TITULO_MENU_CREDITO,
                                        {MSG_OPCAO_CONSULTA_PARCELAS, MSG_OPCAO_CONSULTA_SALDO, MSG_OPCAO_SAQUE});
 }
 
@@ -70,17 +63,17 @@ void TFrmCredAdm_Mnu::VerificaOpcoesHabilitadas() {
 
 void TFrmCredAdm_Mnu::spOpcao1Click(forms::Control&) {
     // From the administrative menu the consultation prints its receipt.
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCredAdm_Mnu, "TFrmCon_AdmCrdPar",
+    ExecutaOpcao(FrmCredAdm_Mnu, "TFrmCon_AdmCrdPar",
                                         ConsCreditoZentravela::FrmCon_AdmCrdPar, "FrmCon_AdmCrdPar", true);
 }
 
 void TFrmCredAdm_Mnu::spOpcao2Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCredAdm_Mnu, "TFrmCnsSaldo_Cred",
+    ExecutaOpcao(FrmCredAdm_Mnu, "TFrmCnsSaldo_Cred",
                                         ConsultaSaldoCreditoZentravela::FrmCnsSaldo_Cred, "FrmCnsSaldo_Cred");
 }
 
 void TFrmCredAdm_Mnu::spOpcao3Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmCredAdm_Mnu, "TFrmSaqueCredito_Mnu",
+    ExecutaOpcao(FrmCredAdm_Mnu, "TFrmSaqueCredito_Mnu",
                                         MenuSaqueZentravela::FrmSaqueCredito_Mnu, "FrmSaqueCredito_Mnu");
 }
 

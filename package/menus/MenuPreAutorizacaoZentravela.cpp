@@ -1,14 +1,8 @@
 #include "menus/MenuPreAutorizacaoZentravela.h"
 
 #include "common/ZentravelaMain.h"
-#include "consult/ConsCreditoZentravela.h"
-#include "credit/CreditoParcCprAdmZentravela.h"
-#include "credit/CreditoParcEstZentravela.h"
-#include "credit/CreditoVistaZentravela.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
-#include "host/TransacoesHabilitadas.h"
 #include "menus/MenuCreditoZentravela.h"
 
 namespace zv {
@@ -17,61 +11,35 @@ using namespace MenuCreditoZentravela;
 
 TFrmPreAut_Mnu::TFrmPreAut_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
     SetCaption(Name());
-    DimensionaMenu(*this, 191, 190);
-    spOpcao1->SetCaption("&1 - Captura \xC0 Vista");
-    spOpcao2->SetCaption("&2 - Captura Parcelada Adm");
-    spOpcao3->SetCaption("&3 - Captura Parcelada Loja");
-    spOpcao4->SetCaption("&4 - Consulta Parcelas");
-    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
-    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
-    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
-    spOpcao4->OnClick = [this](forms::Control& s) { spOpcao4Click(s); };
+    DeclaraOpcoes(191, 190, {{"&1 - Captura \xC0 Vista",        [this](forms::Control& s) { spOpcao1Click(s); }},
+                             {"&2 - Captura Parcelada Adm",  [this](forms::Control& s) { spOpcao2Click(s); }},
+                             {"&3 - Captura Parcelada Loja", [this](forms::Control& s) { spOpcao3Click(s); }},
+                             {"&4 - Consulta Parcelas",      [this](forms::Control& s) { spOpcao4Click(s); }}});
 }
 
 void TFrmPreAut_Mnu::IniciaFormularioMenu() {
-    MontaOpcoes(*this, MSG_TITULO_MENU_PRE_AUT,
+    MontaOpcoes(MSG_TITULO_MENU_PRE_AUT,
                 {MSG_OPCAO_A_VISTA, MSG_OPCAO_PARC_ADM, MSG_OPCAO_PARC_ESTAB, MSG_OPCAO_CONSULTA_PARCELAS});
 }
 
 void TFrmPreAut_Mnu::VerificaOpcoesHabilitadas() {
     const int32_t n = ParcelasSolicitadas();
-    // The pre-authorisation kind first, then the table, then the instalments.
-    spOpcao1->SetEnabled(TRN_PCAPV &&
-                         TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_AVISTA,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteAVista(n));
-    spOpcao2->SetEnabled(TRN_PCAPPA &&
-                         TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_ADM,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteParcelado(n));
-    spOpcao3->SetEnabled(TRN_PCAPPL &&
-                         TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_PARC_LOJISTA,
-                                               INTPOS_TRANSACAO_HABILITADA_CREDITO) != 0 &&
-                         PermiteParcelado(n));
-    spOpcao4->SetEnabled(TransacoesHabilitadas(FOSDAL_TRANSACAO_HABILITADA_CARTAO_CONSULTA_PARC,
-                                               INTPOS_TRANSACAO_HABILITADA_CONSULTA_PARCELAS) != 0 &&
-                         PermiteParcelado(n));
+    // The pre-authorisation kind first, then what the credit menu asks.
+    spOpcao1->SetEnabled(TRN_PCAPV && OpcaoCreditoHabilitada(1, n));
+    spOpcao2->SetEnabled(TRN_PCAPPA && OpcaoCreditoHabilitada(2, n));
+    spOpcao3->SetEnabled(TRN_PCAPPL && OpcaoCreditoHabilitada(3, n));
+    spOpcao4->SetEnabled(OpcaoCreditoHabilitada(4, n));
 }
 
 // The entry point created this menu into FrmCred_Mnu, so that is the caller
 // its screens close on OK.
-void TFrmPreAut_Mnu::spOpcao1Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmVis_Crd", CreditoVistaZentravela::FrmVis_Crd, "FrmVis_Crd");
-}
+void TFrmPreAut_Mnu::spOpcao1Click(forms::Control&) { ExecutaOpcaoCredito(*this, 1); }
 
-void TFrmPreAut_Mnu::spOpcao2Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmCpr_AdmCrdPar", CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar,
-                 "FrmCpr_AdmCrdPar");
-}
+void TFrmPreAut_Mnu::spOpcao2Click(forms::Control&) { ExecutaOpcaoCredito(*this, 2); }
 
-void TFrmPreAut_Mnu::spOpcao3Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmEst_CrdPar", CreditoParcEstZentravela::FrmEst_CrdPar, "FrmEst_CrdPar");
-}
+void TFrmPreAut_Mnu::spOpcao3Click(forms::Control&) { ExecutaOpcaoCredito(*this, 3); }
 
-void TFrmPreAut_Mnu::spOpcao4Click(forms::Control&) {
-    ExecutaOpcao(*this, FrmCred_Mnu, "TFrmCon_AdmCrdPar", ConsCreditoZentravela::FrmCon_AdmCrdPar,
-                 "FrmCon_AdmCrdPar", false);
-}
+void TFrmPreAut_Mnu::spOpcao4Click(forms::Control&) { ExecutaOpcaoCredito(*this, 4); }
 
 }  // namespace zv
 
@@ -81,8 +49,7 @@ forms::Form* FrmPreAut_Mnu = nullptr;
 
 void Initialization() {
     FrmPreAut_Mnu = nullptr;
-    RegistraClasseTela("TFrmPreAut_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmPreAut_Mnu>(); });
+    RegistraTela<TFrmPreAut_Mnu>("TFrmPreAut_Mnu");
 }
 
 void Finalization() {

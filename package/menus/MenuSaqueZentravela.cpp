@@ -1,10 +1,8 @@
 #include "menus/MenuSaqueZentravela.h"
 
 #include "common/ZentravelaMain.h"
-#include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/Lumar.h"
-#include "menus/MenuCreditoZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
 #include "withdrawal/SaqueFinParceladoZentravela.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
@@ -15,8 +13,7 @@ forms::Form* FrmSaqueCredito_Mnu = nullptr;
 
 void Initialization() {
     FrmSaqueCredito_Mnu = nullptr;
-    RegistraClasseTela("TFrmSaqueCredito_Mnu",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmSaqueCredito_Mnu>(); });
+    RegistraTela<TFrmSaqueCredito_Mnu>("TFrmSaqueCredito_Mnu");
 }
 
 void Finalization() {
@@ -32,41 +29,39 @@ using namespace MenuSaqueZentravela;
 
 TFrmSaqueCredito_Mnu::TFrmSaqueCredito_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
     SetCaption(Name());
-    spOpcao1->SetCaption("&1 - Saque Rotativo");
-    spOpcao2->SetCaption("&2 - Saque Parcelado");
-    spOpcao3->SetCaption("&3 - Consulta Saque");
-    spOpcao1->OnClick = [this](forms::Control& s) { spOpcao1Click(s); };
-    spOpcao2->OnClick = [this](forms::Control& s) { spOpcao2Click(s); };
-    spOpcao3->OnClick = [this](forms::Control& s) { spOpcao3Click(s); };
+    DeclaraOpcoes(LARGURA_PAINEL, LARGURA_OPCAO,
+                  {{"&1 - Saque Rotativo",  [this](forms::Control& s) { spOpcao1Click(s); }},
+                   {"&2 - Saque Parcelado", [this](forms::Control& s) { spOpcao2Click(s); }},
+                   {"&3 - Consulta Saque",  [this](forms::Control& s) { spOpcao3Click(s); }}});
 }
 
 void TFrmSaqueCredito_Mnu::IniciaFormularioMenu() {
-    MenuCreditoZentravela::MontaOpcoes(*this, MSG_TITULO_MENU_SAQUE,
+    MontaOpcoes(MSG_TITULO_MENU_SAQUE,
                                        {MSG_OPCAO_SAQUE_ROTATIVO, MSG_OPCAO_SAQUE_PARCELADO, MSG_OPCAO_SAQUE_CONSULTA});
 }
 
 void TFrmSaqueCredito_Mnu::VerificaOpcoesHabilitadas() {
     // The number of instalments the host asked for decides between the two
     // withdrawals, as it decides between the credit sales.
-    const int32_t n = MenuCreditoZentravela::ParcelasSolicitadas();
-    spOpcao1->SetEnabled(VerificaServico4(SERVICO4_SAQUE_14) != 0 && MenuCreditoZentravela::PermiteAVista(n));
-    spOpcao2->SetEnabled(VerificaServico4(SERVICO4_SAQUE_15) != 0 && MenuCreditoZentravela::PermiteParcelado(n));
+    const int32_t n = ParcelasSolicitadas();
+    spOpcao1->SetEnabled(VerificaServico4(SERVICO4_SAQUE_14) != 0 && PermiteAVista(n));
+    spOpcao2->SetEnabled(VerificaServico4(SERVICO4_SAQUE_15) != 0 && PermiteParcelado(n));
     spOpcao3->SetEnabled(VerificaServico4(SERVICO4_SAQUE_16) != 0);
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao1Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmSaqueCredito_Mnu, "TFrmRot_Saq",
+    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmRot_Saq",
                                         SaqueFinRotativoZentravela::FrmRot_Saq, "FrmRot_Saq");
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao2Click(forms::Control&) {
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmSaqueCredito_Mnu, "TFrmPar_Saq",
+    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmPar_Saq",
                                         SaqueFinParceladoZentravela::FrmPar_Saq, "FrmPar_Saq");
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao3Click(forms::Control&) {
     // From this menu the consultation prints its receipt.
-    MenuCreditoZentravela::ExecutaOpcao(*this, FrmSaqueCredito_Mnu, "TFrmCon_AdmSaque",
+    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmCon_AdmSaque",
                                         ConsSaqueZentravela::FrmCon_AdmSaque, "FrmCon_AdmSaque", true);
 }
 

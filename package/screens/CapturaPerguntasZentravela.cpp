@@ -9,6 +9,7 @@
 #include "forms/Locale.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 #include "screens/TrnModeloZentravela.h"
 
 namespace zv::CapturaPerguntasZentravela {
@@ -20,7 +21,6 @@ namespace zv {
 
 namespace {
 
-constexpr forms::Color COR_PAINEL = 14671839;
 constexpr const char* MASCARA_SIM_NAO = "l;1;_";
 constexpr int TOPOS_ROTULO[TFrmCap_Perg::MAX_VISIVEIS] = {12, 54, 97, 140, 183};
 constexpr int TOPOS_EDIT[TFrmCap_Perg::MAX_VISIVEIS] = {27, 69, 112, 155, 198};
@@ -47,64 +47,30 @@ std::string Resposta(const forms::MaskEdit& edit) { return host::RemoveFormato(T
 TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
     SetKeyPreview(true);
 
-    pnCaptura = &Add<forms::Panel>("pnCaptura");
-    pnCaptura->SetBounds(20, 82, 580, 234);
-    pnCaptura->SetBevelInner(forms::Bevel::Lowered);
-    pnCaptura->SetColor(COR_PAINEL);
-    pnCaptura->SetTabOrder(1);
-
-    forms::Font arial;
-    arial.name = "Arial";
-    arial.size = -13;
+    using namespace layout;
+    pnCaptura = &Painel(*this, nullptr, "pnCaptura", {20, 82, 580, 234},
+                        {.tabOrder = 1, .bevel = forms::Bevel::Lowered});
+    const PropsRotulo pergunta{.alinhamento = forms::Alignment::Left, .visivel = false};
+    const forms::Font arial = Fonte("Arial", -13);
+    constexpr auto MAIUSCULAS = forms::CharCase::Upper;
     for (int i = 0; i < MAX_EDITS; ++i) {
-        const std::string numero = std::to_string(i + 1);
-        const int coluna = i < MAX_VISIVEIS ? 18 : 303;
+        const std::string n = std::to_string(i + 1);
+        const int x = i < MAX_VISIVEIS ? 18 : 303;
         const int linha = i % MAX_VISIVEIS;
-
-        auto& lb = Add<forms::Label>("lbPergunta" + numero, pnCaptura);
-        lb.SetBounds(coluna, TOPOS_ROTULO[linha], 260, 15);
-        lb.SetCaption("Pergunta" + numero + "_DadosLivres:");
-        lb.Hide();
-        lbPergunta[i] = &lb;
-
-        auto& ed = Add<forms::MaskEdit>("edPergunta" + numero, pnCaptura);
-        ed.SetBounds(coluna, TOPOS_EDIT[linha], 260, 24);
-        ed.SetCharCase(forms::CharCase::Upper);
-        ed.SetFont(arial);
-        ed.SetTabStop(true);
-        ed.SetTabOrder(i);
-        ed.Hide();
-        ed.OnEnter = [this](forms::Control& s) { edPergunta1Enter(s); };
-        ed.OnKeyPress = [this](forms::Control& s, char& k) { edPergunta1KeyPress(s, k); };
-        edPergunta[i] = &ed;
+        lbPergunta[i] = &Rotulo(*this, pnCaptura, ("lbPergunta" + n).c_str(), {x, TOPOS_ROTULO[linha], 260, 15},
+                                ("Pergunta" + n + "_DadosLivres:").c_str(), pergunta);
+        edPergunta[i] = &EdicaoMascara(*this, pnCaptura, ("edPergunta" + n).c_str(), {x, TOPOS_EDIT[linha], 260, 24},
+                                       {.tabOrder = i, .fonte = arial, .caixa = MAIUSCULAS, .visivel = false});
+        edPergunta[i]->OnEnter = [this](forms::Control& s) { edPergunta1Enter(s); };
+        edPergunta[i]->OnKeyPress = [this](forms::Control& s, char& k) { edPergunta1KeyPress(s, k); };
     }
-
-    pnBotoes = &Add<forms::Panel>("pnBotoes");
-    pnBotoes->SetBounds(111, 330, 400, 40);
-    pnBotoes->SetBevelInner(forms::Bevel::None);
-    pnBotoes->SetColor(COR_PAINEL);
-    pnBotoes->SetTabOrder(2);
-
-    btConfirma = &Add<forms::GlyphButton>("btConfirma", pnBotoes);
-    btConfirma->SetBounds(70, 8, 120, 25);
-    btConfirma->SetCaption("&1 - Confirma");
-    btConfirma->SetTabStop(true);
-    btConfirma->SetTabOrder(0);
+    CriaPainelBotoes(pnBotoes, btConfirma, btRetorna);
     btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
     btConfirma->OnEnter = [this](forms::Control& s) { btConfirmaEnter(s); };
-
-    btRetorna = &Add<forms::GlyphButton>("btRetorna", pnBotoes);
-    btRetorna->SetBounds(210, 8, 120, 25);
-    btRetorna->SetCaption("&9 - Cancela");
-    btRetorna->SetTabStop(true);
-    btRetorna->SetTabOrder(1);
     btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
     btRetorna->OnEnter = [this](forms::Control& s) { btRetornaEnter(s); };
 
-    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
-    OnKeyPreviewQuery = [this](char k) {
-        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
-    };
+    EnterAvancaEnquanto(bControlaKeyPreview);
 }
 
 // ---- Preparing ------------------------------------------------------------------
@@ -164,31 +130,9 @@ void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) {
     if (key != 'S' && key != 'N' && key != 's' && key != 'n') key = 0;
 }
 
-void TFrmCap_Perg::FormKeyPress(forms::Form&, char& key) {
-    if (bControlaKeyPreview) {
-        char filtrada = key;
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
-            SelectNext(true, true);
-            key = 0;
-        }
-    }
-    bControlaKeyPreview = true;
-}
+void TFrmCap_Perg::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
 
-// The rule of FormKeyPress, also told to the form model for the key line.
-bool TFrmCap_Perg::EnterAvanca() const {
-    return bControlaKeyPreview && dynamic_cast<forms::GlyphButton*>(ActiveControl()) == nullptr;
-}
-
-void TFrmCap_Perg::btConfirmaEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_CONFIRMA));
-}
-
-void TFrmCap_Perg::btRetornaEnter(forms::Control&) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_RETORNA_PERGUNTAS));
-}
+void TFrmCap_Perg::btRetornaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_RETORNA_PERGUNTAS); }
 
 // ---- Confirming ------------------------------------------------------------------------
 
@@ -298,14 +242,10 @@ void FormataMascara(int32_t tipo, forms::MaskEdit& edit) {
     edit.SetPasswordChar((tipo / 1000) % 10 == 1 ? '*' : '\0');
 }
 
-namespace {
-forms::Form* CriaTela() { return forms::Application::Instance().Create<TFrmCap_Perg>(); }
-}  // namespace
-
 void Initialization() {
     bControlaKeyPreview = false;
     FrmCap_Perg = nullptr;
-    RegistraClasseTela("TFrmCap_Perg", &CriaTela);
+    RegistraTela<TFrmCap_Perg>("TFrmCap_Perg");
 }
 
 void Finalization() {

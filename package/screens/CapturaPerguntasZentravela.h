@@ -38,8 +38,6 @@ public:
     // Event handlers.
     void FormCreate(forms::Form& sender) override;
     void FormShow(forms::Form& sender) override;
-    virtual void FormKeyPress(forms::Form& sender, char& key);
-    bool EnterAvanca() const;
     virtual void btConfirmaClick(forms::Control& sender);
     virtual void btRetornaClick(forms::Control& sender);
     virtual void btConfirmaEnter(forms::Control& sender);

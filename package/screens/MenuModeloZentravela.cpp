@@ -2,10 +2,12 @@
 
 #include <set>
 
+#include "common/Conversoes.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::MenuModeloZentravela {
 bool ImprimeCupom = false;
@@ -16,44 +18,28 @@ namespace zv {
 
 namespace {
 
-constexpr forms::Color COR_PAINEL = 14671839;
 constexpr int ALTURA_OPCAO = 28;
 
 }  // namespace
 
 TFrmMnu_Mod::TFrmMnu_Mod(std::string name) : TFrmMod(std::move(name)) {
-    pnMenu = &Add<forms::Panel>("pnMenu");
-    pnMenu->SetBounds(30, 113, 142, 253);
-    pnMenu->SetBevelInner(forms::Bevel::Lowered);
-    pnMenu->SetColor(COR_PAINEL);
-    pnMenu->SetTabOrder(1);
-
+    using namespace layout;
+    pnMenu = &Painel(*this, nullptr, "pnMenu", {30, 113, LARGURA_PAINEL, 253},
+                     {.tabOrder = 1, .bevel = forms::Bevel::Lowered});
     forms::GlyphButton** opcoes[MAX_OPCOES] = {&spOpcao1, &spOpcao2, &spOpcao3, &spOpcao4,
                                                &spOpcao5, &spOpcao6, &spOpcao7, &spOpcao8};
     for (int i = 0; i < MAX_OPCOES; ++i) {
-        const std::string numero = std::to_string(i + 1);
-        auto& sp = Add<forms::GlyphButton>("spOpcao" + numero, pnMenu);
-        sp.SetBounds(1, 1 + i * ALTURA_OPCAO, 140, ALTURA_OPCAO);
-        sp.SetTabStop(true);
-        sp.SetTabOrder(i);
-        sp.Hide();
-        sp.SetCaption("&" + numero + (i == 4 ? "  - Op\xE7\xE3o " : " - Op\xE7\xE3o ") + numero);
-        *opcoes[i] = &sp;
+        const std::string n = std::to_string(i + 1);
+        const std::string legenda = "&" + n + (i == 4 ? "  - Op\xE7\xE3o " : " - Op\xE7\xE3o ") + n;
+        *opcoes[i] = &Botao(*this, pnMenu, ("spOpcao" + n).c_str(), {1, 1 + i * ALTURA_OPCAO, LARGURA_OPCAO,
+                            ALTURA_OPCAO}, legenda.c_str(), {.tabOrder = i, .visivel = false});
     }
+    TClique   = &Temporizador(*this, "TClique", 10);
+    spEncerra = &Botao(*this, pnMenu, "spEncerra", {1, 225, LARGURA_OPCAO, ALTURA_OPCAO}, "&9 - Encerra",
+                       {.tabOrder = 8, .visivel = false});
 
-    TClique = &AddTimer("TClique");
-    TClique->SetInterval(10);
-    TClique->SetEnabled(false);
     TClique->OnTimer = [this](forms::Timer& s) { TCliqueTimer(s); };
-
-    spEncerra = &Add<forms::GlyphButton>("spEncerra", pnMenu);
-    spEncerra->SetBounds(1, 225, 140, ALTURA_OPCAO);
-    spEncerra->SetTabStop(true);
-    spEncerra->SetTabOrder(8);
-    spEncerra->Hide();
-    spEncerra->SetCaption("&9 - Encerra");
     spEncerra->OnClick = [this](forms::Control& s) { spEncerraClick(s); };
-
     OnActivate = [this](forms::Form& s) { FormActivate(s); };
 }
 
@@ -126,6 +112,49 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool Habilita) {
 }
 
 void TFrmMnu_Mod::spEncerraClick(forms::Control&) { SetModalResult(forms::mrCancel); }
+
+// ---- What the concrete menus declare and run ------------------------------------
+
+void TFrmMnu_Mod::DeclaraOpcoes(int larguraPainel, int larguraBotao, std::initializer_list<Opcao> opcoes) {
+    layout::Coloca(*pnMenu, pnMenu->Left(), pnMenu->Top(), larguraPainel);
+    for (forms::GlyphButton* sp : Opcoes()) layout::Coloca(*sp, sp->Left(), sp->Top(), larguraBotao);
+    layout::Coloca(*spEncerra, spEncerra->Left(), spEncerra->Top(), larguraBotao);
+    const auto botoes = Opcoes();
+    size_t i = 0;
+    for (const Opcao& opcao : opcoes) {
+        botoes[i]->SetCaption(opcao.legenda);
+        botoes[i++]->OnClick = opcao.clique;
+    }
+}
+
+void TFrmMnu_Mod::MontaOpcoes(int32_t titulo, std::initializer_list<int32_t> mensagens) {
+    lbTitulo->SetCaption(host::Mensagem(titulo));
+    const auto opcoes = Opcoes();
+    size_t i = 0;
+    for (int32_t mensagem : mensagens) {
+        opcoes[i]->SetCaption("&" + std::to_string(i + 1) + " - " + host::Mensagem(mensagem));
+        opcoes[i]->SetVisible(true);
+        ++i;
+    }
+    for (; i < opcoes.size(); ++i) opcoes[i]->SetVisible(false);
+    spEncerra->SetCaption(host::Mensagem(MSG_ENCERRA));
+    spEncerra->SetVisible(true);
+}
+
+void TFrmMnu_Mod::ExecutaOpcao(forms::Form* chamador, const std::string& classe, forms::Form*& tela,
+                               const std::string& nomeForm, std::optional<bool> imprimeCupom) {
+    HabilitaDesabilitaBotoes(false);
+    if (imprimeCupom) MenuModeloZentravela::ImprimeCupom = *imprimeCupom;
+    if (!CriaExecutaForm(classe, chamador, tela)) MostraFalhaCriacaoTela(nomeForm, forms::MB_TOPMOST);
+    // An OK from the screen has closed the menu through the form runner.
+    if (ModalResult() == forms::mrNone) HabilitaDesabilitaBotoes(true);
+}
+
+int32_t TFrmMnu_Mod::ParcelasSolicitadas() { return ConverteInteiro(host::LeCampo(CAMPO_NUMERO_PARCELAS), -1); }
+
+bool TFrmMnu_Mod::PermiteAVista(int32_t parcelas) { return parcelas <= 1; }
+
+bool TFrmMnu_Mod::PermiteParcelado(int32_t parcelas) { return parcelas > 1 || parcelas == -1; }
 
 }  // namespace zv
 

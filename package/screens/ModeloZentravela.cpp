@@ -8,6 +8,7 @@
 #include "forms/MaskEdit.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv {
 
@@ -17,15 +18,8 @@ constexpr forms::Color AZUL_ESCURO = 8650752;  // 0x840000
 constexpr forms::Color CINZA = 0x00808080;
 constexpr forms::Color COR_BOTAO = 0x00C0C0C0;
 constexpr size_t TAMANHO_PROMPT_PINPAD = 128;
-
-forms::Font Arial(int pixels, bool negrito) {
-    forms::Font f;
-    f.name = "Arial";
-    f.size = -pixels;
-    f.bold = negrito;
-    f.color = AZUL_ESCURO;
-    return f;
-}
+constexpr const char* FIGURA_FUNDO = "Fundo Zentravela 620x420, 256 cores";
+constexpr const char* FIGURA_LOGO = "Logo Zentravela 74x45 JPEG";
 
 void ZV_HOSTAPI EscreveMensagem(void* context, const char* text) {
     auto* tela = static_cast<TFrmMod*>(context);
@@ -56,47 +50,25 @@ TFrmMod::TFrmMod(std::string name) : forms::Form(std::move(name)) {
     SetStayOnTop(true);
     SetColor(COR_BOTAO);
     SetSize(638, 461);
+    using namespace layout;
+    constexpr auto ESQUERDA = forms::Alignment::Left;
+    constexpr auto DIREITA = forms::Alignment::Right;
+    const forms::Font arial11 = Fonte("Arial", -11, true, AZUL_ESCURO);
+    const PropsRotulo titulo{.alinhamento = ESQUERDA, .fonte = arial11, .transparente = true, .quebraLinha = true,
+                             .autoTamanho = false};
+    const PropsRotulo versao{.alinhamento = DIREITA, .fonte = arial11, .transparente = true, .quebraLinha = true,
+                             .autoTamanho = false};
+    const PropsRotulo mensagem{.alinhamento = ESQUERDA, .fonte = Fonte("Arial", -12, true, AZUL_ESCURO),
+                               .transparente = true, .autoTamanho = false};
 
-    ImgFundo = &Add<forms::Image>("ImgFundo");
-    ImgFundo->SetAlignClient(true);
-    ImgFundo->SetBounds(0, 0, 620, 420);
-    ImgFundo->SetPicture("Fundo Zentravela 620x420, 256 cores");
-
-    lbTitulo = &Add<forms::Label>("lbTitulo");
-    lbTitulo->SetBounds(40, 6, 361, 22);
-    lbTitulo->SetWordWrap(true);
-    lbTitulo->SetTransparent(true);
-    lbTitulo->SetAutoSize(false);
-    lbTitulo->SetFont(Arial(11, true));
-    lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O");
-
-    lbMensagem = &Add<forms::Label>("lbMensagem");
-    lbMensagem->SetBounds(15, 404, 407, 19);
-    lbMensagem->SetTransparent(true);
-    lbMensagem->SetAutoSize(false);
-    lbMensagem->SetFont(Arial(12, true));
-    lbMensagem->SetCaption("Mensagem informativa ao operador");
-
-    panelLogo = &Add<forms::Panel>("panelLogo");
-    panelLogo->SetBounds(485, 374, 74, 45);
-    panelLogo->SetBevelInner(forms::Bevel::None);
-    panelLogo->SetColor(CINZA);
-    panelLogo->SetTabOrder(0);
-
-    ImageLogo = &Add<forms::Image>("ImageLogo", panelLogo);
-    ImageLogo->SetAlignClient(true);
-    ImageLogo->SetStretch(true);
-    ImageLogo->SetBounds(0, 0, 74, 45);
-    ImageLogo->SetPicture("Logo Zentravela 74x45 JPEG");
-
-    lbVersao = &Add<forms::Label>("lbVersao");
-    lbVersao->SetBounds(192, 53, 407, 22);
-    lbVersao->SetAlignment(forms::Alignment::Right);
-    lbVersao->SetWordWrap(true);
-    lbVersao->SetTransparent(true);
-    lbVersao->SetAutoSize(false);
-    lbVersao->SetFont(Arial(11, true));
-    lbVersao->SetCaption("Modulo Zentravela - v1.0.0");
+    ImgFundo   = &Imagem(*this, nullptr,   "ImgFundo",   {0, 0, 620, 420},   FIGURA_FUNDO, {.alinhaCliente = true});
+    lbTitulo   = &Rotulo(*this, nullptr,   "lbTitulo",   {40, 6, 361, 22},   "FORMUL\xC1RIO PADR\xC3O", titulo);
+    lbMensagem = &Rotulo(*this, nullptr,   "lbMensagem", {15, 404, 407, 19}, "Mensagem informativa ao operador",
+                         mensagem);
+    panelLogo  = &Painel(*this, nullptr,   "panelLogo",  {485, 374, 74, 45}, {.tabOrder = 0, .cor = CINZA});
+    ImageLogo  = &Imagem(*this, panelLogo, "ImageLogo",  {0, 0, 74, 45},     FIGURA_LOGO,
+                         {.alinhaCliente = true, .estica = true});
+    lbVersao   = &Rotulo(*this, nullptr,   "lbVersao",   {192, 53, 407, 22}, "Modulo Zentravela - v1.0.0", versao);
 
     mensagemRef_.context = this;
     mensagemRef_.set_text = &EscreveMensagem;
@@ -112,6 +84,35 @@ TFrmMod::~TFrmMod() {
     forms::Application::Instance().SetOnException([](std::exception_ptr, const std::string& message) {
         if (auto* ativa = forms::Application::Instance().ActiveForm()) LimpaMascaraInvalida(*ativa, message);
     });
+}
+
+void TFrmMod::MostraPrompt(int32_t mensagem) {
+    lbMensagem->SetVisible(true);
+    lbMensagem->SetCaption(host::Mensagem(mensagem));
+}
+
+void TFrmMod::EnterAvancaEnquanto(bool& controle) {
+    auto avanca = [this, &controle] {
+        return controle && dynamic_cast<const forms::GlyphButton*>(ActiveControl()) == nullptr;
+    };
+    OnKeyPress = [this, &controle, avanca](forms::Form&, char& key) {
+        char filtrada = key;  // the filter only decides; the key goes on unchanged
+        if (controle && ValKeyBoard(&filtrada) == forms::VK_RETURN && avanca()) {
+            SelectNext(true, true);
+            key = 0;
+        }
+        controle = true;
+    };
+    OnKeyPreviewQuery = [avanca](char k) {
+        return k == forms::VK_RETURN && avanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
+    };
+}
+
+void TFrmMod::CriaPainelBotoes(forms::Panel*& painel, forms::GlyphButton*& confirma, forms::GlyphButton*& retorna) {
+    using namespace layout;
+    painel   = &Painel(*this, nullptr, "pnBotoes", {111, 330, 400, 40},             {.tabOrder = 2});
+    confirma = &Botao(*this, painel, "btConfirma", {70, 8, 120, 25},  "&1 - Confirma", {.tabOrder = 0});
+    retorna  = &Botao(*this, painel, "btRetorna",  {210, 8, 120, 25}, "&9 - Cancela",  {.tabOrder = 1});
 }
 
 ZvAdviceCallback TFrmMod::AdviceCallback() {

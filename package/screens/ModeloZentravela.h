@@ -2,6 +2,7 @@
 // The common window of every operator screen: layout, version line, audit
 // lines, the application's error handler, and the card steps all
 // transaction screens share (PIN, chip data, card processing, advice).
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -57,6 +58,17 @@ public:
     ZvMessageLabel* MensagemRef() { return &mensagemRef_; }
     // EnviaTransacaoAdviceOffLine bound to this screen.
     ZvAdviceCallback AdviceCallback();
+
+protected:
+    // Shows a catalogue prompt in the message line.
+    void MostraPrompt(int32_t mensagem);
+    // The capture screens' Enter key: while `controle` holds, Enter on a
+    // control that is no button moves the focus on (the form model is told
+    // the same for the key line); every key the form sees turns it back on.
+    void EnterAvancaEnquanto(bool& controle);
+    // The panel of the confirm and cancel buttons under the capture panel, as
+    // every capture screen has it; each screen binds the buttons' events.
+    void CriaPainelBotoes(forms::Panel*& painel, forms::GlyphButton*& confirma, forms::GlyphButton*& retorna);
 
 private:
     ZvMessageLabel mensagemRef_{};

@@ -9,6 +9,7 @@
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "screens/CapturaPerguntasZentravela.h"
+#include "screens/LayoutTela.h"
 
 namespace zv::TrnModeloZentravela {
 char caLitros[CA_LITROS_SIZE] = {};
@@ -19,21 +20,13 @@ namespace zv {
 
 namespace {
 
-constexpr forms::Color COR_PAINEL = 14671839;
 constexpr forms::Color AZUL_MARINHO = 0x00800000;
+const forms::Font ARIAL_12 = layout::Fonte("Arial", 12);
+const forms::Font ARIAL_12_NEGRITO = layout::Fonte("Arial", 12, true, AZUL_MARINHO);
 
 using TrnModeloZentravela::bControlaKeyPreview;
 
 bool EhBotao(const forms::Control* c) { return dynamic_cast<const forms::GlyphButton*>(c) != nullptr; }
-
-forms::Font Arial12(bool negrito) {
-    forms::Font f;
-    f.name = "Arial";
-    f.size = 12;
-    f.bold = negrito;
-    f.color = negrito ? AZUL_MARINHO : 0;
-    return f;
-}
 
 }  // namespace
 
@@ -41,55 +34,20 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
     SetKeyPreview(true);
     lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O PARA CAPTURA DE DADOS");
 
-    pnCaptura = &Add<forms::Panel>("pnCaptura");
-    pnCaptura->SetBounds(24, 106, 580, 210);
-    pnCaptura->SetBevelInner(forms::Bevel::Lowered);
-    pnCaptura->SetColor(COR_PAINEL);
-    pnCaptura->SetTabOrder(1);
-
-    lbValor = &Add<forms::Label>("lbValor", pnCaptura);
-    lbValor->SetBounds(16, 18, 160, 20);
-    lbValor->SetAlignment(forms::Alignment::Right);
-    lbValor->SetFont(Arial12(true));
-    lbValor->SetCaption("Valor:");
-
-    edValor = &Add<forms::Edit>("edValor", pnCaptura);
-    edValor->SetBounds(184, 14, 150, 26);
-    edValor->SetMaxLength(12);
-    edValor->SetFont(Arial12(false));
-    edValor->SetTabStop(true);
-    edValor->SetTabOrder(0);
-
-    pnBotoes = &Add<forms::Panel>("pnBotoes");
-    pnBotoes->SetBounds(111, 330, 400, 40);
-    pnBotoes->SetBevelInner(forms::Bevel::None);
-    pnBotoes->SetColor(COR_PAINEL);
-    pnBotoes->SetTabOrder(2);
-
-    btConfirma = &Add<forms::GlyphButton>("btConfirma", pnBotoes);
-    btConfirma->SetBounds(70, 8, 120, 25);
-    btConfirma->SetCaption("&1 - Confirma");
-    btConfirma->SetTabStop(true);
-    btConfirma->SetTabOrder(0);
-
-    btRetorna = &Add<forms::GlyphButton>("btRetorna", pnBotoes);
-    btRetorna->SetBounds(210, 8, 120, 25);
-    btRetorna->SetCaption("&9 - Cancela");
-    btRetorna->SetTabStop(true);
-    btRetorna->SetTabOrder(1);
-
-    TClique = &AddTimer("TClique");
-    TClique->SetInterval(10);
-    TClique->SetEnabled(false);
+    using namespace layout;
+    constexpr auto REBAIXADO = forms::Bevel::Lowered;
+    pnCaptura = &Painel(*this, nullptr,   "pnCaptura", {24, 106, 580, 210}, {.tabOrder = 1, .bevel = REBAIXADO});
+    lbValor   = &Rotulo(*this, pnCaptura, "lbValor",   {16, 18, 160, 20},   "Valor:", {.fonte = ARIAL_12_NEGRITO});
+    edValor   = &Edicao(*this, pnCaptura, "edValor",   {184, 14, 150, 26},  {.tabOrder = 0, .maxLength = 12,
+                                                                             .fonte = ARIAL_12});
+    CriaPainelBotoes(pnBotoes, btConfirma, btRetorna);
+    TClique   = &Temporizador(*this, "TClique", 10);
 
     // The design-time active control, chosen before any handler is bound.
     SetActiveControl(edValor);
 
     OnActivate = [this](forms::Form& s) { FormActivate(s); };
-    OnKeyPress = [this](forms::Form& s, char& k) { FormKeyPress(s, k); };
-    OnKeyPreviewQuery = [this](char k) {
-        return k == forms::VK_RETURN && EnterAvanca() ? forms::PreviewEffect::SelectNext : forms::PreviewEffect::PassOn;
-    };
+    EnterAvancaEnquanto(bControlaKeyPreview);
     edValor->OnChange = [this](forms::Control& s) { edValorChange(s); };
     edValor->OnEnter = [this](forms::Control& s) { edValorEnter(s); };
     edValor->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
@@ -161,25 +119,6 @@ void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
 void TFrmTrn_Mod::edValorEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_VALOR); }
 
 void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
-
-void TFrmTrn_Mod::FormKeyPress(forms::Form&, char& key) {
-    if (bControlaKeyPreview) {
-        char filtrada = key;  // the filter only decides; the key goes on unchanged
-        if (ValKeyBoard(&filtrada) == forms::VK_RETURN && EnterAvanca()) {
-            SelectNext(true, true);
-            key = 0;
-        }
-    }
-    bControlaKeyPreview = true;
-}
-
-// The rule of FormKeyPress, also told to the form model for the key line.
-bool TFrmTrn_Mod::EnterAvanca() const { return bControlaKeyPreview && !EhBotao(ActiveControl()); }
-
-void TFrmTrn_Mod::MostraPrompt(int32_t mensagem) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(mensagem));
-}
 
 void TFrmTrn_Mod::SomenteDigitos(char& key) {
     const char c = ValKeyBoard(&key);

@@ -42,8 +42,6 @@ public:
     // Event handlers. btConfirmaClick takes the button or the timer as sender.
     virtual void btRetornaClick(forms::Control& sender);
     virtual void btConfirmaClick(forms::Component& sender);
-    virtual void FormKeyPress(forms::Form& sender, char& key);
-    bool EnterAvanca() const;
     virtual void edValorKeyPress(forms::Control& sender, char& key);
     virtual void btConfirmaEnter(forms::Control& sender);
     virtual void edValorEnter(forms::Control& sender);
@@ -65,8 +63,6 @@ protected:
     // The box of a refused input: topmost, exclamation icon.
     static constexpr uint32_t MB_VALIDACAO = forms::MB_TOPMOST | forms::MB_ICONEXCLAMATION;
 
-    // Shows a catalogue prompt in the message line.
-    void MostraPrompt(int32_t mensagem);
     // Tells the operator why the confirmation was refused (a box captioned
     // with the application title) and puts them back: the capture panel
     // enabled, the offending box emptied and focused while it is enabled,

@@ -29,8 +29,7 @@ forms::Form* FrmCon_AdmSaque = nullptr;
 void Initialization() {
     std::memset(TransacaodeSaque, 0, sizeof TransacaodeSaque);
     FrmCon_AdmSaque = nullptr;
-    RegistraClasseTela("TFrmCon_AdmSaque",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmCon_AdmSaque>(); });
+    RegistraTela<TFrmCon_AdmSaque>("TFrmCon_AdmSaque");
 }
 
 void Finalization() {

@@ -96,8 +96,7 @@ forms::Form* FrmPar_Saq = nullptr;
 
 void Initialization() {
     FrmPar_Saq = nullptr;
-    RegistraClasseTela("TFrmPar_Saq",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmPar_Saq>(); });
+    RegistraTela<TFrmPar_Saq>("TFrmPar_Saq");
 }
 
 void Finalization() {

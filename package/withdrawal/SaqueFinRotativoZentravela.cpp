@@ -29,8 +29,7 @@ forms::Form* FrmRot_Saq = nullptr;
 
 void Initialization() {
     FrmRot_Saq = nullptr;
-    RegistraClasseTela("TFrmRot_Saq",
-                       []() -> forms::Form* { return forms::Application::Instance().Create<TFrmRot_Saq>(); });
+    RegistraTela<TFrmRot_Saq>("TFrmRot_Saq");
 }
 
 void Finalization() {

@@ -50,15 +50,17 @@ public:
     }
 };
 
+// A test screen whose form name is `Nome`, created as the package creates its own.
 template <const char* Nome>
-forms::Form* FabricaTeste() {
-    return forms::Application::Instance().Create<TelaTeste>(Nome);
-}
+class TelaTesteNomeada : public TelaTeste {
+public:
+    TelaTesteNomeada() : TelaTeste(Nome) {}
+};
 
-// Registers a test screen under `classe`; its form name is `Nome`.
+// Registers a test screen under `classe`, the way the package's units register theirs.
 template <const char* Nome>
 void RegistraTelaTeste(const char* classe) {
-    zv::RegistraClasseTela(classe, &FabricaTeste<Nome>);
+    zv::RegistraTela<TelaTesteNomeada<Nome>>(classe);
 }
 
 }  // namespace zvtest
