@@ -50,8 +50,6 @@ using namespace ImprimeConsultaZentravela;
 
 namespace {
 
-constexpr forms::Color AZUL_MARINHO = 0x00800000;
-
 // The answer: one character, then 64 for each plan.
 constexpr size_t INICIO_PLANOS = 1;
 constexpr size_t TAMANHO_PLANO = 64;

@@ -74,14 +74,12 @@ constexpr int DIGITOS_CODIGO_SERVICO = 4;
 TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
-    constexpr auto DIREITA = forms::Alignment::Right;
-    constexpr auto ESQUERDA = forms::Alignment::Left;
 
-    LbTpEntrada      = &RotuloFatura(*this, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", DIREITA, 12);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada", {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
-    lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {226, 147, 350, 20},
-                                     "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", ESQUERDA, 11);
-    lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 183, 110, 20},  "Documento:", DIREITA, 12);
+    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", RotuloFatura());
+    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
+    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
+                               "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LegendaFatura());
+    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", RotuloFatura());
     CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4}, TIPOS_CANCELAMENTO);
 }
 

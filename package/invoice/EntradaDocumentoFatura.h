@@ -86,9 +86,10 @@ private:
     bool documentoDoHost_ = false;
 };
 
-// A label of an invoice screen: Arial bold navy, transparent, in the capture panel.
-forms::Label& RotuloFatura(TFrmTrn_Mod& tela, const char* nome, layout::Limites limites, const char* legenda,
-                           forms::Alignment alinhamento, int pontos);
+// The invoice screens' labels: Arial bold navy, transparent; the rows'
+// captions right-aligned at 12 points, the legend of the types left-aligned at 11.
+layout::PropsRotulo RotuloFatura();
+layout::PropsRotulo LegendaFatura();
 
 // An invoice screen over its model (the transaction model for the payment, the
 // cancellation model for its cancellation): the rows that identify the

@@ -70,16 +70,14 @@ TFrmPag_Trn::TFrmPag_Trn(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("PAGAMENTO DE FATURA");
     using namespace layout;
-    constexpr auto DIREITA = forms::Alignment::Right;
-    constexpr auto ESQUERDA = forms::Alignment::Left;
 
     Coloca(*lbValor, 68, 20, 36);
     Coloca(*edValor, 110, 16, 150);
-    LbTpEntrada      = &RotuloFatura(*this, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", DIREITA, 12);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada", {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1});
-    lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {192, 60, 380, 20},
-                                     "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", ESQUERDA, 11);
-    lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 100, 100, 20},  "Documento:", DIREITA, 12);
+    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", RotuloFatura());
+    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1});
+    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
+                               "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LegendaFatura());
+    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", RotuloFatura());
     CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {110, 96, 2}, TIPOS_PAGAMENTO);
 }
 
