@@ -104,11 +104,7 @@ bool TFrmPar_Crd::GravaTipoVenda(const std::string& tipo) {
     return host::GravaCampo(CAMPO_TIPO_VENDA, tipo) == 0 && host::GravaCampo(CAMPO_TIPO_PARCELAMENTO, tipo) == 0;
 }
 
-void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) {
-    const char c = ValKeyBoard(&key);
-    const bool aceita = c == forms::VK_BACK || c == forms::VK_RETURN || (c >= '0' && c <= '9');
-    if (!aceita) key = 0;
-}
+void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
 void TFrmPar_Crd::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }
 

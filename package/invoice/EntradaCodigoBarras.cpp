@@ -31,9 +31,9 @@ std::string ZerosEsquerda(const std::string& texto, size_t largura) {
     return texto.size() >= largura ? texto : std::string(largura - texto.size(), '0') + texto;
 }
 
-void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
-
 }  // namespace
+
+void AvisaFatura(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
 
 TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarras buffers, Posicao p)
     : tela_(tela), buffers_(buffers) {
@@ -178,7 +178,7 @@ bool TEntradaCodigoBarras::DigitosDosBlocosCorretos() {
 }
 
 bool TEntradaCodigoBarras::RecusaBloco(forms::Edit& bloco, int32_t mensagem) {
-    Avisa(mensagem);
+    AvisaFatura(mensagem);
     tela_.pnCaptura->SetEnabled(true);
     bloco.Clear();
     bloco.SetFocus();
@@ -187,7 +187,7 @@ bool TEntradaCodigoBarras::RecusaBloco(forms::Edit& bloco, int32_t mensagem) {
 
 // The blocks come back as a título, contents kept, until block 1 chooses again.
 bool TEntradaCodigoBarras::RecusaDigitoGeral() {
-    Avisa(MSG_DIGITO_GERAL_INVALIDO);
+    AvisaFatura(MSG_DIGITO_GERAL_INVALIDO);
     LimpaBlocoCB(MOSTRA_BLOCOS_TITULO);
     tela_.pnCaptura->SetEnabled(true);
     tela_.btConfirma->SetEnabled(true);

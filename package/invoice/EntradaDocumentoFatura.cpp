@@ -15,8 +15,6 @@ namespace {
 
 bool EhBotao(const forms::Control* c) { return dynamic_cast<const forms::GlyphButton*>(c) != nullptr; }
 
-void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
-
 }  // namespace
 
 layout::PropsRotulo RotuloFatura() {
@@ -137,7 +135,7 @@ void TEntradaDocumentoFatura::MostraBlocos() {
 // ---- Confirmation ------------------------------------------------------------------------
 
 bool TEntradaDocumentoFatura::Recusa(int32_t mensagem, forms::Edit& campo, bool destrava) {
-    Avisa(mensagem);
+    AvisaFatura(mensagem);
     tela_.pnCaptura->SetEnabled(true);
     if (destrava) campo.SetEnabled(true);
     if (campo.Enabled()) campo.Clear();
@@ -167,7 +165,7 @@ bool TEntradaDocumentoFatura::Valida() {
     // A typed line goes through the blocks, never straight through EdDoc (the
     // type may have been changed on the way to the confirmation).
     if (tipo == tipos_.tipoDigitado && !documentoDoHost_ && !CodigoBarras.LinhaValidada()) {
-        Avisa(MSG_DOCUMENTO_VAZIO);
+        AvisaFatura(MSG_DOCUMENTO_VAZIO);
         MostraBlocos();
         return false;
     }
