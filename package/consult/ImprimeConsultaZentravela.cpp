@@ -168,7 +168,7 @@ void TFrmImprime_Mod::btRetornaClick(forms::Control&) {
     host::GravaCampo(CAMPO_CODIGO_RESPOSTA, "FF");
     host::GravaCampo(CAMPO_TEXTO_RESPOSTA, naoEfetuada);
     host::GravaCampo(CAMPO_TEXTO_CARTAO_RECUSADO, naoEfetuada);
-    host::GravaCampo(CAMPO_TEXTO_RECIBO_20022, naoEfetuada);
+    host::GravaCampo(CAMPO_TEXTO_RECIBO, naoEfetuada);
     MenuModeloZentravela::ImprimeCupom = false;
     Close();
 }

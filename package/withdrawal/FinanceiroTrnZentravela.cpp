@@ -19,9 +19,10 @@ TextoServico DataEmissaoCartaoOpcional = {};
 TextoServico Ciclos = {};
 
 alignas(4) constinit const ZvTrnRecord TrnFinanceiro = Registro(73, 1, {
-    Campo(10112), Campo(10171), Campo(10104), CampoAttr2(1003, 4), Campo(10146), Campo(1017),
-    Campo(10149), Texto(DataEmissaoCartaoOpcional), Texto(Ciclos), CampoAttr3(10174, 255),
-    CampoAttr3(10175, 255), CampoAttr3(10176, 255),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_LINHA_DOCUMENTO),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Campo(CAMPO_HOST_1), Campo(CAMPO_NUMERO_PARCELAS), Campo(CAMPO_HOST_3),
+    Texto(DataEmissaoCartaoOpcional), Texto(Ciclos), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255),
+    CampoAttr3(CAMPO_HOST_7, 255),
 });
 
 forms::Form* FrmFin_Trn = nullptr;
