@@ -21,9 +21,10 @@ char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO] = {};
 char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnCancPagamentoFatura = Registro(65, 1, {
-    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto("115"), CampoAttr2(CAMPO_VALOR_TRANSACAO, 4),
-    Texto(TipoEntradaDocumento), Texto(TipoDocumento), Campo(CAMPO_DOCUMENTO_ORIGINAL), Campo(CAMPO_DATA_ORIGINAL),
-    CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255), Campo(CAMPO_HOST_8),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto(CODIGO_SERVICO_FATURA),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Texto(TipoEntradaDocumento), Texto(TipoDocumento),
+    Campo(CAMPO_DOCUMENTO_ORIGINAL), Campo(CAMPO_DATA_ORIGINAL), CampoAttr3(CAMPO_HOST_5, 255),
+    CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255), Campo(CAMPO_HOST_8),
 });
 
 forms::Form* FrmFat_Cnc = nullptr;
@@ -64,8 +65,7 @@ constexpr TTiposEntradaFatura TIPOS_CANCELAMENTO{.tipoLeitor = 0,
                                                  .codigoDigitado = '2',
                                                  .promptTipo = MSG_PROMPT_TIPO_ENTRADA_CANC_FATURA,
                                                  .destravaRecusado = false};
-// The service code the cancellation writes to field 10112, four digits.
-constexpr const char* CODIGO_SERVICO_FATURA = "115";
+// The cancellation writes the service code to field 10112 in four digits.
 constexpr int DIGITOS_CODIGO_SERVICO = 4;
 
 }  // namespace

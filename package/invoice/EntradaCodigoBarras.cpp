@@ -14,7 +14,6 @@ namespace zv {
 namespace {
 
 // Block lengths of each kind of slip (the boxes' MaxLength).
-constexpr int BLOCO_CONVENIO = 12;
 constexpr int BLOCO1_TITULO = 10;
 constexpr int BLOCO_TITULO = 11;
 constexpr int BLOCO4_TITULO = 14;

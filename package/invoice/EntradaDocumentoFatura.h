@@ -20,6 +20,11 @@
 
 namespace zv {
 
+// The invoices' service code: a text entry of both invoice records.
+constexpr const char* CODIGO_SERVICO_FATURA = "115";
+// An entry type text of the invoice records: one character and its zero.
+constexpr int TAMANHO_TIPO_ENTRADA = 2;
+
 // The entry types of one screen. "1" is always the card.
 struct TTiposEntradaFatura {
     int tipoLeitor;        // a barcode read into EdDoc; 0 when the screen has no such type

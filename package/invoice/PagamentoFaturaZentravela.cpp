@@ -20,9 +20,10 @@ char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO] = {};
 char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnPagamentoFatura = Registro(64, 1, {
-    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto("115"), CampoAttr2(CAMPO_VALOR_TRANSACAO, 4),
-    Texto(TipoEntradaDocumento), Campo(CAMPO_LINHA_DOCUMENTO), Campo(CAMPO_HOST_2), CampoAttr3(CAMPO_HOST_5, 255),
-    CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255), Campo(CAMPO_HOST_8),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto(CODIGO_SERVICO_FATURA),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Texto(TipoEntradaDocumento), Campo(CAMPO_LINHA_DOCUMENTO),
+    Campo(CAMPO_HOST_2), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255),
+    Campo(CAMPO_HOST_8),
 });
 
 forms::Form* FrmPag_Trn = nullptr;
