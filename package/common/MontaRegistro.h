@@ -3,10 +3,7 @@
 // record as the list of entries it sends and get the fixed 31-entry layout.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <string>
 
-#include "common/Conversoes.h"
 #include "host/RegistroTransacao.h"
 
 namespace zv::registro {
@@ -41,16 +38,5 @@ constexpr ZvTrnRecord Registro(uint16_t codigo, uint8_t financeiro, const ZvTrnE
     for (size_t i = N + 1; i < ZV_TRN_ENTRIES; ++i) r.entries[i] = resto;
     return r;
 }
-
-// A service text a record sends as a text entry: the tag ("CICLOS:",
-// "DTEMCART:") and its value, cut to 16 characters and the terminating zero.
-constexpr int TAMANHO_TEXTO_SERVICO = 17;
-using TextoServico = char[TAMANHO_TEXTO_SERVICO];
-inline void PreencheTextoServico(TextoServico& texto, const std::string& tag, const std::string& valor) {
-    CopiaTexto(texto, TAMANHO_TEXTO_SERVICO, tag + valor);
-}
-inline void ZeraTextoServico(TextoServico& texto) { std::memset(texto, 0, sizeof texto); }
-// The cycles a record sends, in the field and in their service text: two digits.
-constexpr int LARGURA_CICLOS = 2;
 
 }  // namespace zv::registro

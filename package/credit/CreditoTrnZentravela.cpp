@@ -1,6 +1,7 @@
 #include "credit/CreditoTrnZentravela.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "common/Conversoes.h"
 #include "common/Datas.h"
@@ -116,33 +117,21 @@ void TFrmCrd_Trn::IniciaCamposForm() {
     lbTaxaServico->SetEnabled(taxa);
     edTaxaServico->Clear();
 
-    for (forms::Control* c : {static_cast<forms::Control*>(lbDtemCart), static_cast<forms::Control*>(edDtemCart),
-                              static_cast<forms::Control*>(lbCiclos), static_cast<forms::Control*>(edCiclos),
-                              static_cast<forms::Control*>(lbCodAutorizacao),
-                              static_cast<forms::Control*>(edCodAutorizacao)}) {
+    for (forms::Control* c : std::initializer_list<forms::Control*>{lbDtemCart, edDtemCart, lbCiclos, edCiclos,
+                                                                    lbCodAutorizacao, edCodAutorizacao}) {
         c->SetEnabled(false);
     }
 
-    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
-        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
-        lbDtemCart->SetEnabled(true);
-        edDtemCart->SetEnabled(true);
-        edDtemCart->Clear();
-    }
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) HabilitaCaixa(*lbDtemCart, *edDtemCart, MSG_ROTULO_DATA_EMISSAO);
     if (VerificaServico5(TAG_CPRE, '1') != 0) {
-        lbCodAutorizacao->SetCaption(host::Mensagem(MSG_ROTULO_COD_AUTORIZACAO));
-        lbCodAutorizacao->SetEnabled(true);
-        edCodAutorizacao->SetEnabled(true);
-        edCodAutorizacao->Clear();
+        HabilitaCaixa(*lbCodAutorizacao, *edCodAutorizacao, MSG_ROTULO_COD_AUTORIZACAO);
     }
 }
 
 void TFrmCrd_Trn::HabilitaCiclos(int32_t posicao) {
-    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', posicao) == 0) return;
-    lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
-    lbCiclos->SetEnabled(true);
-    edCiclos->SetEnabled(true);
-    edCiclos->Clear();
+    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', posicao) != 0) {
+        HabilitaCaixa(*lbCiclos, *edCiclos, MSG_ROTULO_CICLOS);
+    }
 }
 
 bool TFrmCrd_Trn::DataEmissaoValida() const { return DataEmissaoCartaoValida(edDtemCart->Text()); }
@@ -176,21 +165,7 @@ bool TFrmCrd_Trn::GravaCamposFosdal() {
         if (host::GravaCampo(CAMPO_CODIGO_PRE_AUTORIZACAO, codigo) != 0) return false;
         PreencheTextoServico(CodigoAutorizacao, TAG_CAUT, codigo);
     }
-    if (edCiclos->Enabled()) {
-        ZeraTextoServico(Ciclos);
-        if (!edCiclos->Text().empty()) {
-            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
-            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
-            PreencheTextoServico(Ciclos, TAG_CICLOS, ciclos);
-        }
-    }
-    if (edDtemCart->Enabled()) {
-        ZeraTextoServico(DataEmissaoCartaoOpcional);
-        const std::string data = host::RemoveFormato(edDtemCart->Text());
-        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
-        PreencheTextoServico(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
-    }
-    return true;
+    return GravaCiclos(*edCiclos, Ciclos) && GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
 }
 
 void TFrmCrd_Trn::edTaxaServicoEnter(forms::Control&) {

@@ -7,7 +7,7 @@
 
 #include "forms/Edit.h"
 #include "forms/Label.h"
-#include "common/MontaRegistro.h"
+#include "common/TextosServico.h"
 #include "forms/MaskEdit.h"
 #include "host/RegistroTransacao.h"
 #include "screens/TrnModeloZentravela.h"

@@ -84,17 +84,9 @@ void TFrmFin_Trn::IniciaCamposForm() {
         c->SetEnabled(false);
     }
     if (VerificaServico5MultiFlag(TAG_CICLOS, '1', POSICAO_CICLOS) != 0) {
-        lbCiclos->SetEnabled(true);
-        lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
-        edCiclos->SetEnabled(true);
-        edCiclos->Clear();
+        HabilitaCaixa(*lbCiclos, *edCiclos, MSG_ROTULO_CICLOS);
     }
-    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
-        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
-        lbDtemCart->SetEnabled(true);
-        edDtemCart->SetEnabled(true);
-        edDtemCart->Clear();
-    }
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) HabilitaCaixa(*lbDtemCart, *edDtemCart, MSG_ROTULO_DATA_EMISSAO);
 }
 
 bool TFrmFin_Trn::ValidaCamposForm() {
@@ -105,23 +97,8 @@ bool TFrmFin_Trn::ValidaCamposForm() {
 }
 
 bool TFrmFin_Trn::GravaCamposFosdal() {
-    if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
-
-    if (edCiclos->Enabled()) {
-        ZeraTextoServico(Ciclos);
-        if (!edCiclos->Text().empty()) {
-            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
-            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
-            PreencheTextoServico(Ciclos, TAG_CICLOS, ciclos);
-        }
-    }
-    if (edDtemCart->Enabled()) {
-        ZeraTextoServico(DataEmissaoCartaoOpcional);
-        const std::string data = host::RemoveFormato(edDtemCart->Text());
-        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
-        PreencheTextoServico(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
-    }
-    return true;
+    return TFrmTrn_Mod::GravaCamposFosdal() && GravaCiclos(*edCiclos, Ciclos) &&
+           GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
 }
 
 void TFrmFin_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }

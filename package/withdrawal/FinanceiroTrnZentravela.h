@@ -2,7 +2,7 @@
 // The model of the withdrawal screens: amount, card issue date and cycles
 // (the last two only when the host's service data ask for them), and the
 // financial transaction record that the authorisation sends.
-#include "common/MontaRegistro.h"
+#include "common/TextosServico.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
