@@ -14,9 +14,10 @@ using namespace registro;
 namespace {
 // Both records send the same entries; only the code tells read from typed.
 constexpr ZvTrnEntry ENTRADAS_CANCELAMENTO[] = {
-    Campo(10112), Campo(10171), Campo(10104), CampoAttr2(1003, 4), CampoAttr3(1013, 4),
-    CampoAttr2(1020, 8), Campo(10149), CampoAttr3(10174, 255), CampoAttr3(10175, 255), Campo(10294),
-    CampoAttr3(10176, 255),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_LINHA_DOCUMENTO),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), CampoAttr3(CAMPO_DOCUMENTO_ORIGINAL, 4), CampoAttr2(CAMPO_DATA_ORIGINAL, 8),
+    Campo(CAMPO_HOST_3), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255), Campo(CAMPO_HOST_8),
+    CampoAttr3(CAMPO_HOST_7, 255),
 };
 }  // namespace
 

@@ -11,9 +11,10 @@ namespace zv::CancFinanceiroZentravela {
 using namespace registro;
 
 alignas(4) constinit const ZvTrnRecord TrnCancFinanceiro = Registro(74, 1, {
-    Campo(10112), Campo(10171), Campo(10104), CampoAttr2(1003, 4), Campo(1013), Campo(1020),
-    CampoAttr3(10174, 255), CampoAttr3(10175, 255), CampoTag(10134, "ENTRYMD:"), Campo(10146),
-    CampoAttr3(10176, 255),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_LINHA_DOCUMENTO),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Campo(CAMPO_DOCUMENTO_ORIGINAL), Campo(CAMPO_DATA_ORIGINAL),
+    CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255), CampoTag(CAMPO_MODO_ENTRADA, TAG_ENTRYMD),
+    Campo(CAMPO_HOST_1), CampoAttr3(CAMPO_HOST_7, 255),
 });
 
 forms::Form* FrmFin_Cnc = nullptr;

@@ -68,7 +68,7 @@ void RecusaValorAprovado(int32_t mensagemResposta, bool respostaAntes) {
     if (respostaAntes) marcaNaoEfetuada();
     host::GravaCampo(CAMPO_VALOR_DISPONIVEL, TEXTO_VLDISP_0);
     FosdalEnviarFinalizacaoEx(0);
-    host::LimpaCampo(CAMPO_1024);
+    host::LimpaCampo(CAMPO_LIMPO_NA_RECUSA_DO_VALOR);
     if (!respostaAntes) marcaNaoEfetuada();
 }
 

@@ -13,9 +13,10 @@ namespace zv::ConsultaSaldoCreditoTrnZentravela {
 using namespace registro;
 
 alignas(4) constinit const ZvTrnRecord TrnConsultaSaldoCredito = Registro(29, 0, {
-    Campo(10112), Campo(10171), Campo(10104), Campo(10146), Campo(10147), Campo(10149),
-    CampoTag(10134, "ENTRYMD:"), CampoAttr3(10278, 255), CampoAttr3(10174, 255), CampoAttr3(10175, 255),
-    CampoAttr3(10176, 255), Campo(10294), CampoTag(10341, "CPF:"),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_LINHA_DOCUMENTO), Campo(CAMPO_HOST_1),
+    Campo(CAMPO_HOST_2), Campo(CAMPO_HOST_3), CampoTag(CAMPO_MODO_ENTRADA, TAG_ENTRYMD),
+    CampoAttr3(CAMPO_RESPOSTAS_PERGUNTAS, 255), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255),
+    CampoAttr3(CAMPO_HOST_7, 255), Campo(CAMPO_HOST_8), CampoTag(CAMPO_CPF, TAG_CPF),
 });
 
 // The record is a constant and the model is never shown by itself.

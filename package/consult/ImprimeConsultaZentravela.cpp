@@ -50,8 +50,6 @@ using namespace ImprimeConsultaZentravela;
 
 namespace {
 
-constexpr forms::Color AZUL_MARINHO = 0x00800000;
-
 // The answer: one character, then 64 for each plan.
 constexpr size_t INICIO_PLANOS = 1;
 constexpr size_t TAMANHO_PLANO = 64;
@@ -170,7 +168,7 @@ void TFrmImprime_Mod::btRetornaClick(forms::Control&) {
     host::GravaCampo(CAMPO_CODIGO_RESPOSTA, "FF");
     host::GravaCampo(CAMPO_TEXTO_RESPOSTA, naoEfetuada);
     host::GravaCampo(CAMPO_TEXTO_CARTAO_RECUSADO, naoEfetuada);
-    host::GravaCampo(CAMPO_TEXTO_RECIBO_20022, naoEfetuada);
+    host::GravaCampo(CAMPO_TEXTO_RECIBO, naoEfetuada);
     MenuModeloZentravela::ImprimeCupom = false;
     Close();
 }

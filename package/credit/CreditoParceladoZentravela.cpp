@@ -1,21 +1,26 @@
 #include "credit/CreditoParceladoZentravela.h"
 
+#include <initializer_list>
+
 #include "common/Conversoes.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "host/Lumar.h"
+#include "screens/LayoutTela.h"
 
 namespace zv {
 
 namespace {
 
+// The instalment screen's capture panel, one row of label and box each 28 pixels.
 constexpr int LINHA = 28;
+constexpr layout::Limites RotuloNaLinha(int linha) { return {10, 11 + linha * LINHA, 250, 20}; }
+constexpr layout::Limites CaixaNaLinha(int linha, int largura) { return {270, 8 + linha * LINHA, largura, 24}; }
 
-// Where each box of the instalment screen sits in the capture panel.
 void Posiciona(forms::Label& rotulo, forms::Edit& campo, int linha, int largura) {
-    const int topo = 8 + linha * LINHA;
-    rotulo.SetBounds(10, topo + 3, 250, 20);
-    campo.SetBounds(270, topo, largura, 24);
+    const layout::Limites r = RotuloNaLinha(linha), c = CaixaNaLinha(linha, largura);
+    rotulo.SetBounds(r.left, r.top, r.width, r.height);
+    campo.SetBounds(c.left, c.top, c.width, c.height);
 }
 
 }  // namespace
@@ -23,47 +28,34 @@ void Posiciona(forms::Label& rotulo, forms::Edit& campo, int linha, int largura)
 TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("FORMUL\xC1RIO PARA CAPTURA DE DADOS DE CART\xD5" "ES DE CR\xC9" "DITO PARCELADO");
+    using namespace layout;
 
     edTaxaServico->SetMaxLength(9);
-
-    lbNumParcelas = &Add<forms::Label>("lbNumParcelas", pnCaptura);
-    lbNumParcelas->SetAlignment(forms::Alignment::Right);
-    lbNumParcelas->SetCaption("N\xFAmero de Parcelas:");
-    edNumParcelas = &Add<forms::Edit>("edNumParcelas", pnCaptura);
-    edNumParcelas->SetMaxLength(2);
-    edNumParcelas->SetTabStop(true);
-    edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
-    edNumParcelas->OnKeyPress = [this](forms::Control& s, char& k) { edNumParcelasKeyPress(s, k); };
-
-    lbValorEntrada = &Add<forms::Label>("lbValorEntrada", pnCaptura);
-    lbValorEntrada->SetAlignment(forms::Alignment::Right);
-    lbValorEntrada->SetCaption("Valor da Entrada:");
-    edValorEntrada = &Add<forms::Edit>("edValorEntrada", pnCaptura);
-    edValorEntrada->SetMaxLength(12);
-    edValorEntrada->SetTabStop(true);
-    edValorEntrada->OnChange = [this](forms::Control& s) { edValorChange(s); };
-    edValorEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
-    edValorEntrada->OnEnter = [this](forms::Control& s) { edValorEntradaEnter(s); };
+    lbNumParcelas  = &Rotulo(*this, pnCaptura, "lbNumParcelas",  RotuloNaLinha(2),     "N\xFAmero de Parcelas:");
+    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  CaixaNaLinha(2, 40),  {.maxLength = 2});
+    lbValorEntrada = &Rotulo(*this, pnCaptura, "lbValorEntrada", RotuloNaLinha(3),     "Valor da Entrada:");
+    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", CaixaNaLinha(3, 150), {.maxLength = 12});
 
     // The instalment boxes come right after the fee; the code, date and
     // cycles move down and lose their prompts here.
+    Posiciona(*lbValor,          *edValor,          0, 150);
+    Posiciona(*lbTaxaServico,    *edTaxaServico,    1, 150);
+    Posiciona(*lbCodAutorizacao, *edCodAutorizacao, 4, 90);
+    Posiciona(*lbDtemCart,       *edDtemCart,       5, 90);
+    Posiciona(*lbCiclos,         *edCiclos,         6, 40);
+    int ordem = 0;
+    for (forms::Edit* campo : std::initializer_list<forms::Edit*>{edValor, edTaxaServico, edNumParcelas, edValorEntrada,
+                                                                  edCodAutorizacao, edDtemCart, edCiclos}) {
+        campo->SetTabOrder(ordem++);
+    }
+
+    edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
+    edNumParcelas->OnKeyPress = [this](forms::Control& s, char& k) { edNumParcelasKeyPress(s, k); };
+    edValorEntrada->OnChange = [this](forms::Control& s) { edValorChange(s); };
+    edValorEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
+    edValorEntrada->OnEnter = [this](forms::Control& s) { edValorEntradaEnter(s); };
     edCodAutorizacao->OnEnter = nullptr;
     edDtemCart->OnEnter = nullptr;
-    edValor->SetTabOrder(0);
-    edTaxaServico->SetTabOrder(1);
-    edNumParcelas->SetTabOrder(2);
-    edValorEntrada->SetTabOrder(3);
-    edCodAutorizacao->SetTabOrder(4);
-    edDtemCart->SetTabOrder(5);
-    edCiclos->SetTabOrder(6);
-
-    Posiciona(*lbValor, *edValor, 0, 150);
-    Posiciona(*lbTaxaServico, *edTaxaServico, 1, 150);
-    Posiciona(*lbNumParcelas, *edNumParcelas, 2, 40);
-    Posiciona(*lbValorEntrada, *edValorEntrada, 3, 150);
-    Posiciona(*lbCodAutorizacao, *edCodAutorizacao, 4, 90);
-    Posiciona(*lbDtemCart, *edDtemCart, 5, 90);
-    Posiciona(*lbCiclos, *edCiclos, 6, 40);
 }
 
 void TFrmPar_Crd::IniciaCamposForm() {
@@ -112,15 +104,11 @@ bool TFrmPar_Crd::GravaTipoVenda(const std::string& tipo) {
     return host::GravaCampo(CAMPO_TIPO_VENDA, tipo) == 0 && host::GravaCampo(CAMPO_TIPO_PARCELAMENTO, tipo) == 0;
 }
 
-void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) {
-    const char c = ValKeyBoard(&key);
-    const bool aceita = c == forms::VK_BACK || c == forms::VK_RETURN || (c >= '0' && c <= '9');
-    if (!aceita) key = 0;
-}
+void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
-void TFrmPar_Crd::edNumParcelasEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_PARCELAS); }
+void TFrmPar_Crd::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }
 
-void TFrmPar_Crd::edValorEntradaEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_ENTRADA); }
+void TFrmPar_Crd::edValorEntradaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_ENTRADA); }
 
 }  // namespace zv
 

@@ -1,6 +1,7 @@
 #include "credit/CreditoTrnZentravela.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "common/Conversoes.h"
 #include "common/Datas.h"
@@ -13,36 +14,37 @@
 
 namespace zv::CreditoTrnZentravela {
 
-char CodigoAutorizacao[TAMANHO_TEXTO_SERVICO] = {};
-char Ciclos[TAMANHO_TEXTO_SERVICO] = {};
-char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_SERVICO] = {};
+using namespace registro;
+
+TextoServico CodigoAutorizacao = {};
+TextoServico Ciclos = {};
+TextoServico DataEmissaoCartaoOpcional = {};
 
 namespace {
-using namespace zv::registro;
 // The purchase as the authorisation library reads it; the three service
 // texts travel as text entries, so the buffers' current content is sent.
 constexpr ZvTrnEntry ENTRADAS_COMPRA_CREDITO[] = {
     Campo(CAMPO_CODIGO_SERVICO),
-    Campo(CAMPO_10171),
+    Campo(CAMPO_HOST_4),
     Campo(CAMPO_MODO_ENTRADA),
     Campo(CAMPO_TIPO_VENDA),
     Campo(CAMPO_LINHA_DOCUMENTO),
     CampoAttr2(CAMPO_VALOR_TRANSACAO, 4),
     Campo(CAMPO_NUMERO_PARCELAS),
     Campo(CAMPO_TAXA_SERVICO),
-    Campo(CAMPO_10147),
+    Campo(CAMPO_HOST_2),
     Texto(""),
     CampoAttr2(CAMPO_VALOR_ENTRADA, 4),
-    Campo(CAMPO_10146),
-    Campo(CAMPO_10149),
+    Campo(CAMPO_HOST_1),
+    Campo(CAMPO_HOST_3),
     Texto(DataEmissaoCartaoOpcional),
     Texto(Ciclos),
     Texto(CodigoAutorizacao),
-    CampoAttr3(CAMPO_10174, 255),
-    CampoAttr3(CAMPO_10175, 255),
-    Campo(CAMPO_10294),
+    CampoAttr3(CAMPO_HOST_5, 255),
+    CampoAttr3(CAMPO_HOST_6, 255),
+    Campo(CAMPO_HOST_8),
     CampoAttr3(CAMPO_RESPOSTAS_PERGUNTAS, 255),
-    CampoAttr3(CAMPO_10176, 255),
+    CampoAttr3(CAMPO_HOST_7, 255),
 };
 }  // namespace
 
@@ -64,76 +66,36 @@ void Finalization() { Initialization(); }
 namespace zv {
 
 using namespace CreditoTrnZentravela;
-
-namespace {
-
-constexpr uint32_t FLAGS_VALIDACAO = forms::MB_TOPMOST | forms::MB_ICONEXCLAMATION;
-constexpr int LARGURA_CICLOS = 2;
-
-// Fills a service text with its tag and value, cut to the buffer.
-void PreencheTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO], const std::string& tag,
-                          const std::string& valor) {
-    CopiaTexto(texto, TAMANHO_TEXTO_SERVICO, tag + valor);
-}
-
-void ZeraTextoServico(char (&texto)[TAMANHO_TEXTO_SERVICO]) { std::memset(texto, 0, sizeof texto); }
-
-forms::Label& Rotulo(forms::Form& tela, forms::Control* painel, const char* nome, const char* legenda,
-                     int topo) {
-    auto& rotulo = tela.Add<forms::Label>(nome, painel);
-    rotulo.SetBounds(10, topo + 3, 250, 20);
-    rotulo.SetAlignment(forms::Alignment::Right);
-    rotulo.SetCaption(legenda);
-    return rotulo;
-}
-
-}  // namespace
+using namespace registro;
 
 TFrmCrd_Trn::TFrmCrd_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("FORMUL\xC1RIO PADR\xC3O PARA CAPTURA DE DADOS DE CART\xD5" "ES DE CR\xC9" "DITO");
+    using namespace layout;
 
     // The amount joins the column of the boxes below it.
-    layout::Coloca(*lbValor, 10, 18, 250);
-    layout::Coloca(*edValor, 270, 15, 150);
-    lbTaxaServico = &Rotulo(*this, pnCaptura, "lbTaxaServico", "Taxa de Servi\xE7o:", 50);
-    edTaxaServico = &Add<forms::Edit>("edTaxaServico", pnCaptura);
-    edTaxaServico->SetBounds(270, 50, 150, 24);
-    edTaxaServico->SetTabStop(true);
-    edTaxaServico->SetTabOrder(1);
+    Coloca(*lbValor, 10, 18, 250);
+    Coloca(*edValor, 270, 15, 150);
+    lbTaxaServico    = &Rotulo(*this, pnCaptura, "lbTaxaServico",    {10, 53, 250, 20},  "Taxa de Servi\xE7o:");
+    edTaxaServico    = &Edicao(*this, pnCaptura, "edTaxaServico",    {270, 50, 150, 24}, {.tabOrder = 1});
+    lbCodAutorizacao = &Rotulo(*this, pnCaptura, "lbCodAutorizacao", {10, 88, 250, 20},
+                               "C\xF3" "digo de Autoriza\xE7\xE3o:");
+    edCodAutorizacao = &Edicao(*this, pnCaptura, "edCodAutorizacao", {270, 85, 90, 24},
+                               {.tabOrder = 2, .maxLength = 6, .habilitado = false});
+    lbDtemCart       = &Rotulo(*this, pnCaptura, "lbDtemCart",       {10, 123, 250, 20}, "Data Emissao:");
+    edDtemCart       = &EdicaoMascara(*this, pnCaptura, "edDtemCart", {270, 120, 90, 24},
+                                      {.tabOrder = 3, .maxLength = 7, .habilitado = false,
+                                       .mascara = "!99/9999;1;_", .texto = "  /    "});
+    lbCiclos         = &Rotulo(*this, pnCaptura, "lbCiclos",         {10, 158, 250, 20}, "Ciclos:");
+    edCiclos         = &Edicao(*this, pnCaptura, "edCiclos",         {270, 155, 40, 24},
+                               {.tabOrder = 4, .maxLength = 2, .habilitado = false});
+
     edTaxaServico->OnChange = [this](forms::Control& s) { edValorChange(s); };
     edTaxaServico->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
     edTaxaServico->OnEnter = [this](forms::Control& s) { edTaxaServicoEnter(s); };
-
-    lbCodAutorizacao =
-        &Rotulo(*this, pnCaptura, "lbCodAutorizacao", "C\xF3" "digo de Autoriza\xE7\xE3o:", 85);
-    edCodAutorizacao = &Add<forms::Edit>("edCodAutorizacao", pnCaptura);
-    edCodAutorizacao->SetBounds(270, 85, 90, 24);
-    edCodAutorizacao->SetMaxLength(6);
-    edCodAutorizacao->SetTabStop(true);
-    edCodAutorizacao->SetTabOrder(2);
-    edCodAutorizacao->SetEnabled(false);
     edCodAutorizacao->OnEnter = [this](forms::Control& s) { edCodAutorizacaoEnter(s); };
     edCodAutorizacao->OnKeyPress = [this](forms::Control& s, char& k) { edCodAutorizacaoKeyPress(s, k); };
-
-    lbDtemCart = &Rotulo(*this, pnCaptura, "lbDtemCart", "Data Emissao:", 120);
-    edDtemCart = &Add<forms::MaskEdit>("edDtemCart", pnCaptura);
-    edDtemCart->SetBounds(270, 120, 90, 24);
-    edDtemCart->SetEditMask("!99/9999;1;_");
-    edDtemCart->SetMaxLength(7);
-    edDtemCart->SetText("  /    ");
-    edDtemCart->SetTabStop(true);
-    edDtemCart->SetTabOrder(3);
-    edDtemCart->SetEnabled(false);
     edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
-
-    lbCiclos = &Rotulo(*this, pnCaptura, "lbCiclos", "Ciclos:", 155);
-    edCiclos = &Add<forms::Edit>("edCiclos", pnCaptura);
-    edCiclos->SetBounds(270, 155, 40, 24);
-    edCiclos->SetMaxLength(2);
-    edCiclos->SetTabStop(true);
-    edCiclos->SetTabOrder(4);
-    edCiclos->SetEnabled(false);
     edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
     edCiclos->OnKeyPress = [this](forms::Control& s, char& k) { edCiclosKeyPress(s, k); };
 }
@@ -155,45 +117,21 @@ void TFrmCrd_Trn::IniciaCamposForm() {
     lbTaxaServico->SetEnabled(taxa);
     edTaxaServico->Clear();
 
-    for (forms::Control* c : {static_cast<forms::Control*>(lbDtemCart), static_cast<forms::Control*>(edDtemCart),
-                              static_cast<forms::Control*>(lbCiclos), static_cast<forms::Control*>(edCiclos),
-                              static_cast<forms::Control*>(lbCodAutorizacao),
-                              static_cast<forms::Control*>(edCodAutorizacao)}) {
+    for (forms::Control* c : std::initializer_list<forms::Control*>{lbDtemCart, edDtemCart, lbCiclos, edCiclos,
+                                                                    lbCodAutorizacao, edCodAutorizacao}) {
         c->SetEnabled(false);
     }
 
-    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
-        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
-        lbDtemCart->SetEnabled(true);
-        edDtemCart->SetEnabled(true);
-        edDtemCart->Clear();
-    }
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) HabilitaCaixa(*lbDtemCart, *edDtemCart, MSG_ROTULO_DATA_EMISSAO);
     if (VerificaServico5(TAG_CPRE, '1') != 0) {
-        lbCodAutorizacao->SetCaption(host::Mensagem(MSG_ROTULO_COD_AUTORIZACAO));
-        lbCodAutorizacao->SetEnabled(true);
-        edCodAutorizacao->SetEnabled(true);
-        edCodAutorizacao->Clear();
+        HabilitaCaixa(*lbCodAutorizacao, *edCodAutorizacao, MSG_ROTULO_COD_AUTORIZACAO);
     }
 }
 
 void TFrmCrd_Trn::HabilitaCiclos(int32_t posicao) {
-    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', posicao) == 0) return;
-    lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
-    lbCiclos->SetEnabled(true);
-    edCiclos->SetEnabled(true);
-    edCiclos->Clear();
-}
-
-bool TFrmCrd_Trn::Recusa(int32_t mensagem, forms::Edit& campo) {
-    CaixaMensagem(host::Mensagem(mensagem), FLAGS_VALIDACAO);
-    pnCaptura->SetEnabled(true);
-    campo.Clear();
-    if (campo.CanFocus()) {
-        campo.SetFocus();
-    } else {
-        SelectFirst();
+    if (VerificaServico5MultiFlag(TAG_CICLOS, '1', posicao) != 0) {
+        HabilitaCaixa(*lbCiclos, *edCiclos, MSG_ROTULO_CICLOS);
     }
-    return false;
 }
 
 bool TFrmCrd_Trn::DataEmissaoValida() const { return DataEmissaoCartaoValida(edDtemCart->Text()); }
@@ -202,16 +140,16 @@ bool TFrmCrd_Trn::ValidaCamposForm() {
     if (!TFrmTrn_Mod::ValidaCamposForm()) return false;
 
     if (ValidaTaxaServico(edValor->Text().c_str(), edTaxaServico->Text().c_str(), TaxaServico) == 0) {
-        return Recusa(MSG_TAXA_SERVICO_INVALIDA, *edTaxaServico);
+        return Recusa(host::Mensagem(MSG_TAXA_SERVICO_INVALIDA), MB_VALIDACAO, edTaxaServico);
     }
     if (edCodAutorizacao->Enabled() && ConverteInteiro(edCodAutorizacao->Text(), 0) <= 0) {
-        return Recusa(MSG_COD_AUTORIZACAO_INVALIDO, *edCodAutorizacao);
+        return Recusa(host::Mensagem(MSG_COD_AUTORIZACAO_INVALIDO), MB_VALIDACAO, edCodAutorizacao);
     }
     if (edDtemCart->Enabled() && !DataEmissaoValida()) {
-        return Recusa(MSG_DATA_INVALIDA, *edDtemCart);
+        return Recusa(host::Mensagem(MSG_DATA_INVALIDA), MB_VALIDACAO, edDtemCart);
     }
     if (edCiclos->Enabled() && ConverteInteiro(edCiclos->Text(), 0) <= 0) {
-        return Recusa(MSG_CICLOS_INVALIDO, *edCiclos);
+        return Recusa(host::Mensagem(MSG_CICLOS_INVALIDO), MB_VALIDACAO, edCiclos);
     }
     return true;
 }
@@ -227,42 +165,23 @@ bool TFrmCrd_Trn::GravaCamposFosdal() {
         if (host::GravaCampo(CAMPO_CODIGO_PRE_AUTORIZACAO, codigo) != 0) return false;
         PreencheTextoServico(CodigoAutorizacao, TAG_CAUT, codigo);
     }
-    if (edCiclos->Enabled()) {
-        ZeraTextoServico(Ciclos);
-        if (!edCiclos->Text().empty()) {
-            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
-            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
-            PreencheTextoServico(Ciclos, TAG_CICLOS, ciclos);
-        }
-    }
-    if (edDtemCart->Enabled()) {
-        ZeraTextoServico(DataEmissaoCartaoOpcional);
-        const std::string data = host::RemoveFormato(edDtemCart->Text());
-        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
-        PreencheTextoServico(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
-    }
-    return true;
-}
-
-void TFrmCrd_Trn::MostraMensagem(int32_t numero) {
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(numero));
+    return GravaCiclos(*edCiclos, Ciclos) && GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
 }
 
 void TFrmCrd_Trn::edTaxaServicoEnter(forms::Control&) {
     ZvBool taxa = 0;
     ZvBool embarque = 0;
     VerificaSeTaxaServicoEmbarqueHabilitadaDebitoCredito(&taxa, &embarque);
-    MostraMensagem(embarque != 0 ? MSG_PROMPT_TAXA_EMBARQUE : MSG_PROMPT_TAXA_SERVICO);
+    MostraPrompt(embarque != 0 ? MSG_PROMPT_TAXA_EMBARQUE : MSG_PROMPT_TAXA_SERVICO);
 }
 
-void TFrmCrd_Trn::edCiclosEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_CICLOS); }
+void TFrmCrd_Trn::edCiclosEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CICLOS); }
 
 void TFrmCrd_Trn::edCiclosKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
 
-void TFrmCrd_Trn::edDtemCartEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_DATA_EMISSAO); }
+void TFrmCrd_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }
 
-void TFrmCrd_Trn::edCodAutorizacaoEnter(forms::Control&) { MostraMensagem(MSG_PROMPT_COD_AUTORIZACAO); }
+void TFrmCrd_Trn::edCodAutorizacaoEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_COD_AUTORIZACAO); }
 
 void TFrmCrd_Trn::edCodAutorizacaoKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
 

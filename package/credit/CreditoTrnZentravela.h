@@ -7,6 +7,7 @@
 
 #include "forms/Edit.h"
 #include "forms/Label.h"
+#include "common/TextosServico.h"
 #include "forms/MaskEdit.h"
 #include "host/RegistroTransacao.h"
 #include "screens/TrnModeloZentravela.h"
@@ -41,27 +42,22 @@ public:
     virtual void edCodAutorizacaoKeyPress(forms::Control& sender, char& key);
 
 protected:
-    // Shows a catalogue prompt in the message line.
-    void MostraMensagem(int32_t numero);
     // Enables the cycles box when the flag at `posicao` of "CICLOS:" is on
     // (each shown credit screen has its own position).
     void HabilitaCiclos(int32_t posicao);
 
 private:
-    // Tells the operator why `campo` was refused and puts them back on it.
-    bool Recusa(int32_t mensagem, forms::Edit& campo);
     bool DataEmissaoValida() const;
 };
 
 }  // namespace zv
 
 namespace zv::CreditoTrnZentravela {
-constexpr int TAMANHO_TEXTO_SERVICO = 17;
 // Service texts the credit record sends; each keeps its content until a
 // screen with its box enabled fills it again.
-extern char CodigoAutorizacao[TAMANHO_TEXTO_SERVICO];
-extern char Ciclos[TAMANHO_TEXTO_SERVICO];
-extern char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_SERVICO];
+extern registro::TextoServico CodigoAutorizacao;
+extern registro::TextoServico Ciclos;
+extern registro::TextoServico DataEmissaoCartaoOpcional;
 
 extern const ZvTrnRecord TrnCompraCredito;
 extern forms::Form* FrmCrd_Trn;

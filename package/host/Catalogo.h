@@ -14,7 +14,8 @@ constexpr int32_t CAMPO_NUMERO_PARCELAS = 1017;
 constexpr int32_t CAMPO_SERVICO_A_1018 = 1018;
 constexpr int32_t CAMPO_VALOR_ENTRADA = 1019;
 constexpr int32_t CAMPO_DATA_ORIGINAL = 1020;
-constexpr int32_t CAMPO_1024 = 1024;
+// Cleared when the operator refuses the approved amount; what it holds is the host's.
+constexpr int32_t CAMPO_LIMPO_NA_RECUSA_DO_VALOR = 1024;
 constexpr int32_t CAMPO_TEXTO_RESPOSTA = 1027;
 constexpr int32_t CAMPO_TIPO_ENTRADA_FATURA = 1040;
 constexpr int32_t CAMPO_DOCUMENTO_FATURA = 1041;
@@ -47,19 +48,12 @@ constexpr int32_t CAMPO_MINIMO_PARCELAS = 10118;
 constexpr int32_t CAMPO_MAXIMO_PARCELAS = 10119;
 constexpr int32_t CAMPO_PARCELAS_PADRAO = 10131;
 constexpr int32_t CAMPO_MODO_ENTRADA = 10134;
-constexpr int32_t CAMPO_10146 = 10146;
-constexpr int32_t CAMPO_10147 = 10147;
 constexpr int32_t CAMPO_MODO_COLETA = 10148;
-constexpr int32_t CAMPO_10149 = 10149;
 constexpr int32_t CAMPO_TAXA_SERVICO = 10151;
 constexpr int32_t CAMPO_TIPO_VENDA = 10156;
 constexpr int32_t CAMPO_HABILITA_ENTRADA_10159 = 10159;
 constexpr int32_t CAMPO_HABILITA_ENTRADA_10160 = 10160;
-constexpr int32_t CAMPO_10171 = 10171;
 constexpr int32_t CAMPO_PROCESSA_CARTAO = 10172;
-constexpr int32_t CAMPO_10174 = 10174;
-constexpr int32_t CAMPO_10175 = 10175;
-constexpr int32_t CAMPO_10176 = 10176;
 constexpr int32_t CAMPO_CAPTURA_CARTAO = 10191;
 constexpr int32_t CAMPO_CUPOM_NAO_IMPRESSO = 10192;
 constexpr int32_t CAMPO_VALOR_DISPONIVEL = 10216;
@@ -68,18 +62,29 @@ constexpr int32_t CAMPO_ADVICE = 10264;
 constexpr int32_t CAMPO_INICIO_TRANSACAO = 10265;
 constexpr int32_t CAMPO_FECHA_EM_FALHA = 10269;
 constexpr int32_t CAMPO_RESPOSTAS_PERGUNTAS = 10278;
-constexpr int32_t CAMPO_10294 = 10294;
 constexpr int32_t CAMPO_CPF = 10341;
 constexpr int32_t CAMPO_MANTEM_PERGUNTAS = 10399;
 constexpr int32_t CAMPO_REGISTROS_SERVICO = 20005;
 constexpr int32_t CAMPO_SERVICO_A = 20010;
 constexpr int32_t CAMPO_TEXTO_CARTAO_RECUSADO = 20013;
-constexpr int32_t CAMPO_TEXTO_RECIBO_20022 = 20022;
+constexpr int32_t CAMPO_TEXTO_RECIBO = 20022;
 constexpr int32_t CAMPO_SERVICOS = 20026;
 constexpr int32_t CAMPO_RESPOSTA_CONSULTA = 20033;
 constexpr int32_t CAMPO_QTDE_REGISTROS_SERVICO = 20115;
 constexpr int32_t CAMPO_APLICA_SERVICO_A = 20120;
 constexpr int32_t CAMPO_SERVICO_E = 20203;
+
+// The host's own fields: the package only names them in its transaction
+// records, and the host library fills and reads them on its behalf. Their
+// content is the host's, so they are told apart by order alone.
+constexpr int32_t CAMPO_HOST_1 = 10146;
+constexpr int32_t CAMPO_HOST_2 = 10147;
+constexpr int32_t CAMPO_HOST_3 = 10149;
+constexpr int32_t CAMPO_HOST_4 = 10171;
+constexpr int32_t CAMPO_HOST_5 = 10174;
+constexpr int32_t CAMPO_HOST_6 = 10175;
+constexpr int32_t CAMPO_HOST_7 = 10176;
+constexpr int32_t CAMPO_HOST_8 = 10294;
 
 // ---- Service tags and codes ------------------------------------------------
 constexpr const char* TAG_CPRE = "CPRE:";

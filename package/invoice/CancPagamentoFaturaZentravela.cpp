@@ -21,9 +21,10 @@ char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO] = {};
 char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnCancPagamentoFatura = Registro(65, 1, {
-    Campo(10112), Campo(10171), Texto("115"), CampoAttr2(1003, 4), Texto(TipoEntradaDocumento),
-    Texto(TipoDocumento), Campo(1013), Campo(1020), CampoAttr3(10174, 255), CampoAttr3(10175, 255),
-    CampoAttr3(10176, 255), Campo(10294),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto(CODIGO_SERVICO_FATURA),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Texto(TipoEntradaDocumento), Texto(TipoDocumento),
+    Campo(CAMPO_DOCUMENTO_ORIGINAL), Campo(CAMPO_DATA_ORIGINAL), CampoAttr3(CAMPO_HOST_5, 255),
+    CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255), Campo(CAMPO_HOST_8),
 });
 
 forms::Form* FrmFat_Cnc = nullptr;
@@ -63,8 +64,7 @@ constexpr TTiposEntradaFatura TIPOS_CANCELAMENTO{.tipoLeitor = 0,
                                                  .codigoDigitado = '2',
                                                  .promptTipo = MSG_PROMPT_TIPO_ENTRADA_CANC_FATURA,
                                                  .destravaRecusado = false};
-// The service code the cancellation writes to field 10112, four digits.
-constexpr const char* CODIGO_SERVICO_FATURA = "115";
+// The cancellation writes the service code to field 10112 in four digits.
 constexpr int DIGITOS_CODIGO_SERVICO = 4;
 
 }  // namespace
@@ -73,14 +73,12 @@ constexpr int DIGITOS_CODIGO_SERVICO = 4;
 TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
-    constexpr auto DIREITA = forms::Alignment::Right;
-    constexpr auto ESQUERDA = forms::Alignment::Left;
-
-    LbTpEntrada      = &RotuloFatura(*this, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", DIREITA, 12);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada", {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
-    lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {226, 147, 350, 20},
-                                     "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", ESQUERDA, 11);
-    lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 183, 110, 20},  "Documento:", DIREITA, 12);
+    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
+    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", ROTULO);
+    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
+    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
+                               "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LEGENDA);
+    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", ROTULO);
     CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4}, TIPOS_CANCELAMENTO);
 }
 

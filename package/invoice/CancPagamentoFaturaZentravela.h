@@ -27,7 +27,6 @@ public:
 
 namespace zv::CancPagamentoFaturaZentravela {
 
-constexpr int TAMANHO_TIPO_ENTRADA = 2;
 constexpr int TAMANHO_TIPO_DOCUMENTO = 141;
 extern char TipoEntradaDocumento[TAMANHO_TIPO_ENTRADA];
 extern char TipoEntradaCheque[TAMANHO_TIPO_ENTRADA];

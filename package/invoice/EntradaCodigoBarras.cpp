@@ -7,36 +7,18 @@
 #include "forms/GlyphButton.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/LayoutTela.h"
 
 namespace zv {
 
 namespace {
 
 // Block lengths of each kind of slip (the boxes' MaxLength).
-constexpr int BLOCO_CONVENIO = 12;
 constexpr int BLOCO1_TITULO = 10;
 constexpr int BLOCO_TITULO = 11;
 constexpr int BLOCO4_TITULO = 14;
 // A box that holds no block of the kind on screen: never a whole one.
 constexpr int SEM_BLOCO = -1;
-
-forms::Font Courier13() {
-    forms::Font f;
-    f.name = "Courier New";
-    f.size = 13;
-    return f;
-}
-
-forms::Edit& Caixa(TFrmTrn_Mod& tela, const char* nome, int esquerda, int topo, int largura, int tamanhoMaximo,
-                   int ordemTab, bool visivel) {
-    auto& caixa = tela.Add<forms::Edit>(nome, tela.pnCaptura);
-    caixa.SetBounds(esquerda, topo, largura, 24);
-    caixa.SetFont(Courier13());
-    caixa.SetMaxLength(tamanhoMaximo);
-    caixa.SetTabOrder(ordemTab);
-    caixa.SetVisible(visivel);
-    return caixa;
-}
 
 bool FiltraDigito(char& key) {
     key = ValKeyBoard(&key);
@@ -48,21 +30,26 @@ std::string ZerosEsquerda(const std::string& texto, size_t largura) {
     return texto.size() >= largura ? texto : std::string(largura - texto.size(), '0') + texto;
 }
 
-void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
-
 }  // namespace
+
+void AvisaFatura(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
 
 TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarras buffers, Posicao p)
     : tela_(tela), buffers_(buffers) {
     // One row: the blocks of either kind, or EdDoc over the same place.
-    const int x = p.esquerda, y = p.topo, o = p.ordemTab;
-    ed_bloco1    = &Caixa(tela, "ed_bloco1",    x,       y, 104, BLOCO_CONVENIO, o,     false);
-    ed_bloco2    = &Caixa(tela, "ed_bloco2",    x + 108, y, 104, BLOCO_CONVENIO, o + 1, false);
-    ed_bloco3    = &Caixa(tela, "ed_bloco3",    x + 216, y, 104, BLOCO_CONVENIO, o + 2, false);
-    ed_bloco4_12 = &Caixa(tela, "ed_bloco4_12", x + 324, y, 104, BLOCO_CONVENIO, o + 3, false);
-    ed_digito    = &Caixa(tela, "ed_digito",    x + 324, y, 16,  1,              o + 4, false);
-    ed_bloco4_14 = &Caixa(tela, "ed_bloco4_14", x + 344, y, 115, BLOCO4_TITULO,  o + 5, false);
-    EdDoc        = &Caixa(tela, "EdDoc",        x,       y, 459, 48,             o + 6, true);
+    using namespace layout;
+    const int x = p.esquerda, y = p.topo;
+    const auto caixa = [&, courier = Fonte("Courier New", 13)](int ordem, int tamanho, bool visivel) {
+        return PropsEdicao{.tabOrder = p.ordemTab + ordem, .maxLength = tamanho, .fonte = courier, .visivel = visivel};
+    };
+    forms::Control* const pai = tela.pnCaptura;
+    ed_bloco1    = &Edicao(tela, pai, "ed_bloco1",    {x,       y, 104, 24}, caixa(0, BLOCO_CONVENIO, false));
+    ed_bloco2    = &Edicao(tela, pai, "ed_bloco2",    {x + 108, y, 104, 24}, caixa(1, BLOCO_CONVENIO, false));
+    ed_bloco3    = &Edicao(tela, pai, "ed_bloco3",    {x + 216, y, 104, 24}, caixa(2, BLOCO_CONVENIO, false));
+    ed_bloco4_12 = &Edicao(tela, pai, "ed_bloco4_12", {x + 324, y, 104, 24}, caixa(3, BLOCO_CONVENIO, false));
+    ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, caixa(4, 1,              false));
+    ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, caixa(5, BLOCO4_TITULO,  false));
+    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24}, caixa(6, 48,             true));
 
     ed_bloco1->OnChange = [this](forms::Control& s) { ed_bloco1Change(s); };
     ed_bloco2->OnChange = [this](forms::Control& s) { ed_bloco2Change(s); };
@@ -190,7 +177,7 @@ bool TEntradaCodigoBarras::DigitosDosBlocosCorretos() {
 }
 
 bool TEntradaCodigoBarras::RecusaBloco(forms::Edit& bloco, int32_t mensagem) {
-    Avisa(mensagem);
+    AvisaFatura(mensagem);
     tela_.pnCaptura->SetEnabled(true);
     bloco.Clear();
     bloco.SetFocus();
@@ -199,7 +186,7 @@ bool TEntradaCodigoBarras::RecusaBloco(forms::Edit& bloco, int32_t mensagem) {
 
 // The blocks come back as a título, contents kept, until block 1 chooses again.
 bool TEntradaCodigoBarras::RecusaDigitoGeral() {
-    Avisa(MSG_DIGITO_GERAL_INVALIDO);
+    AvisaFatura(MSG_DIGITO_GERAL_INVALIDO);
     LimpaBlocoCB(MOSTRA_BLOCOS_TITULO);
     tela_.pnCaptura->SetEnabled(true);
     tela_.btConfirma->SetEnabled(true);

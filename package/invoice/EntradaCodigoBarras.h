@@ -24,6 +24,10 @@
 
 namespace zv {
 
+// Tells the operator why an invoice's document was refused: a topmost box
+// with the catalogue text.
+void AvisaFatura(int32_t mensagem);
+
 class TEntradaCodigoBarras {
 public:
     // Where the row starts inside the capture panel, and the tab order of ed_bloco1.

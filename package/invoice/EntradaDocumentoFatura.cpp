@@ -13,26 +13,20 @@ namespace zv {
 
 namespace {
 
-constexpr forms::Color AZUL_MARINHO = 0x00800000;
-
 bool EhBotao(const forms::Control* c) { return dynamic_cast<const forms::GlyphButton*>(c) != nullptr; }
-
-void Avisa(int32_t mensagem) { CaixaMensagem(host::Mensagem(mensagem), forms::MB_TOPMOST); }
 
 }  // namespace
 
-forms::Label& RotuloFatura(TFrmTrn_Mod& tela, const char* nome, layout::Limites limites, const char* legenda,
-                           forms::Alignment alinhamento, int pontos) {
-    auto& rotulo = layout::Rotulo(tela, tela.pnCaptura, nome, limites, legenda);
-    forms::Font f;
-    f.name = "Arial";
-    f.size = pontos;
-    f.bold = true;
-    f.color = AZUL_MARINHO;
-    rotulo.SetFont(f);
-    rotulo.SetAlignment(alinhamento);
-    rotulo.SetTransparent(true);
-    return rotulo;
+layout::PropsRotulo RotuloFatura() {
+    return {.alinhamento = forms::Alignment::Right,
+            .fonte = layout::Fonte("Arial", 12, true, layout::AZUL_MARINHO),
+            .transparente = true};
+}
+
+layout::PropsRotulo LegendaFatura() {
+    return {.alinhamento = forms::Alignment::Left,
+            .fonte = layout::Fonte("Arial", 11, true, layout::AZUL_MARINHO),
+            .transparente = true};
 }
 
 TEntradaDocumentoFatura::TEntradaDocumentoFatura(TFrmTrn_Mod& tela, forms::Edit& edTpEntrada,
@@ -141,7 +135,7 @@ void TEntradaDocumentoFatura::MostraBlocos() {
 // ---- Confirmation ------------------------------------------------------------------------
 
 bool TEntradaDocumentoFatura::Recusa(int32_t mensagem, forms::Edit& campo, bool destrava) {
-    Avisa(mensagem);
+    AvisaFatura(mensagem);
     tela_.pnCaptura->SetEnabled(true);
     if (destrava) campo.SetEnabled(true);
     if (campo.Enabled()) campo.Clear();
@@ -171,7 +165,7 @@ bool TEntradaDocumentoFatura::Valida() {
     // A typed line goes through the blocks, never straight through EdDoc (the
     // type may have been changed on the way to the confirmation).
     if (tipo == tipos_.tipoDigitado && !documentoDoHost_ && !CodigoBarras.LinhaValidada()) {
-        Avisa(MSG_DOCUMENTO_VAZIO);
+        AvisaFatura(MSG_DOCUMENTO_VAZIO);
         MostraBlocos();
         return false;
     }

@@ -20,6 +20,11 @@
 
 namespace zv {
 
+// The invoices' service code: a text entry of both invoice records.
+constexpr const char* CODIGO_SERVICO_FATURA = "115";
+// An entry type text of the invoice records: one character and its zero.
+constexpr int TAMANHO_TIPO_ENTRADA = 2;
+
 // The entry types of one screen. "1" is always the card.
 struct TTiposEntradaFatura {
     int tipoLeitor;        // a barcode read into EdDoc; 0 when the screen has no such type
@@ -86,9 +91,10 @@ private:
     bool documentoDoHost_ = false;
 };
 
-// A label of an invoice screen: Arial bold navy, transparent, in the capture panel.
-forms::Label& RotuloFatura(TFrmTrn_Mod& tela, const char* nome, layout::Limites limites, const char* legenda,
-                           forms::Alignment alinhamento, int pontos);
+// The invoice screens' labels: Arial bold navy, transparent; the rows'
+// captions right-aligned at 12 points, the legend of the types left-aligned at 11.
+layout::PropsRotulo RotuloFatura();
+layout::PropsRotulo LegendaFatura();
 
 // An invoice screen over its model (the transaction model for the payment, the
 // cancellation model for its cancellation): the rows that identify the

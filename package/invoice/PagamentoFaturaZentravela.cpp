@@ -20,9 +20,10 @@ char CodigoBarrasDigitado[TAMANHO_LINHA_TITULO] = {};
 char CodigoBarrasLido[TAMANHO_CODIGO_BARRAS] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnPagamentoFatura = Registro(64, 1, {
-    Campo(10112), Campo(10171), Texto("115"), CampoAttr2(1003, 4), Texto(TipoEntradaDocumento),
-    Campo(10104), Campo(10147), CampoAttr3(10174, 255), CampoAttr3(10175, 255), CampoAttr3(10176, 255),
-    Campo(10294),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Texto(CODIGO_SERVICO_FATURA),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Texto(TipoEntradaDocumento), Campo(CAMPO_LINHA_DOCUMENTO),
+    Campo(CAMPO_HOST_2), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255),
+    Campo(CAMPO_HOST_8),
 });
 
 forms::Form* FrmPag_Trn = nullptr;
@@ -69,16 +70,14 @@ TFrmPag_Trn::TFrmPag_Trn(std::string name) : TTelaFatura(std::move(name)) {
     SetCaption(Name());
     lbTitulo->SetCaption("PAGAMENTO DE FATURA");
     using namespace layout;
-    constexpr auto DIREITA = forms::Alignment::Right;
-    constexpr auto ESQUERDA = forms::Alignment::Left;
-
+    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
     Coloca(*lbValor, 68, 20, 36);
     Coloca(*edValor, 110, 16, 150);
-    LbTpEntrada      = &RotuloFatura(*this, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", DIREITA, 12);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada", {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1});
-    lbTipoEntradaMsg = &RotuloFatura(*this, "lbTipoEntradaMsg", {192, 60, 380, 20},
-                                     "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", ESQUERDA, 11);
-    lbDoc            = &RotuloFatura(*this, "lbDoc",            {4, 100, 100, 20},  "Documento:", DIREITA, 12);
+    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", ROTULO);
+    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1});
+    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
+                               "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LEGENDA);
+    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", ROTULO);
     CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {110, 96, 2}, TIPOS_PAGAMENTO);
 }
 

@@ -25,7 +25,6 @@ public:
 
 namespace zv::PagamentoFaturaZentravela {
 
-constexpr int TAMANHO_TIPO_ENTRADA = 2;
 // How the payment document was entered: one character.
 extern char TipoEntradaDocumento[TAMANHO_TIPO_ENTRADA];
 extern char TipoEntradaCheque[TAMANHO_TIPO_ENTRADA];

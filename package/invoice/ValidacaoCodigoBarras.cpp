@@ -34,8 +34,6 @@ constexpr Trecho TRECHOS_TITULO[] = {
     {21, 34, 10},  // free field, part 3
 };
 
-// A convênio line is four blocks of 11 code digits and the block's own check digit.
-constexpr int BLOCO_CONVENIO = 12;
 constexpr int POSICAO_DIGITO_TITULO = 4;    // 0-based, in the barcode
 constexpr int POSICAO_DIGITO_CONVENIO = 3;  // 0-based, in the barcode and in the line
 

@@ -17,6 +17,8 @@ namespace zv {
 constexpr int TAMANHO_LINHA_TITULO = 47;
 constexpr int TAMANHO_LINHA_CONVENIO = 48;
 constexpr int TAMANHO_CODIGO_BARRAS = 44;
+// A convênio line is four blocks of 11 code digits and the block's own check digit.
+constexpr int BLOCO_CONVENIO = 12;
 
 // A unit's buffers: the typed título line (47 digits) and the barcode built
 // from it (44 digits). Neither is zero-terminated.

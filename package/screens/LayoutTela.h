@@ -27,6 +27,7 @@ struct Limites {
 
 // The screens' panel colour and the fonts their design tables name.
 constexpr forms::Color COR_PAINEL = 14671839;
+constexpr forms::Color AZUL_MARINHO = 0x00800000;
 forms::Font Fonte(const char* nome, int tamanho, bool negrito = false, forms::Color cor = 0);
 
 struct PropsRotulo {

@@ -304,6 +304,13 @@ bool TFrmTrn_Mod::VerificaTrataCamposPerguntas() {
     return resultado != forms::mrCancel;
 }
 
+void HabilitaCaixa(forms::Label& rotulo, forms::Edit& caixa, int32_t legenda) {
+    rotulo.SetCaption(host::Mensagem(legenda));
+    rotulo.SetEnabled(true);
+    caixa.SetEnabled(true);
+    caixa.Clear();
+}
+
 }  // namespace zv
 
 namespace zv::TrnModeloZentravela {

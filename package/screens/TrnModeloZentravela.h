@@ -74,6 +74,10 @@ protected:
     static void SomenteDigitos(char& key);
 };
 
+// A box the host's service flags ask for: its label captioned with the
+// catalogue text, both enabled, the box emptied.
+void HabilitaCaixa(forms::Label& rotulo, forms::Edit& caixa, int32_t legenda);
+
 }  // namespace zv
 
 namespace zv::TrnModeloZentravela {

@@ -19,9 +19,10 @@ using namespace registro;
 char TransacaodeSaque[TAMANHO_TRANSACAO_SAQUE] = {};
 
 alignas(4) constinit const ZvTrnRecord TrnConsultaCredito = Registro(63, 0, {
-    Campo(10112), Campo(10171), Campo(10134), CampoAttr2(1003, 4), Campo(10104), Campo(1017),
-    Campo(10147), Campo(10146), Texto(""), CampoAttr2(1019, 4), Texto(TransacaodeSaque), Campo(10149),
-    CampoAttr3(10174, 255), CampoAttr3(10175, 255), CampoAttr3(10176, 255),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_MODO_ENTRADA), CampoAttr2(CAMPO_VALOR_TRANSACAO, 4),
+    Campo(CAMPO_LINHA_DOCUMENTO), Campo(CAMPO_NUMERO_PARCELAS), Campo(CAMPO_HOST_2), Campo(CAMPO_HOST_1), Texto(""),
+    CampoAttr2(CAMPO_VALOR_ENTRADA, 4), Texto(TransacaodeSaque), Campo(CAMPO_HOST_3), CampoAttr3(CAMPO_HOST_5, 255),
+    CampoAttr3(CAMPO_HOST_6, 255), CampoAttr3(CAMPO_HOST_7, 255),
 });
 
 forms::Form* FrmCon_AdmSaque = nullptr;

@@ -15,13 +15,14 @@ namespace zv::FinanceiroTrnZentravela {
 
 using namespace registro;
 
-char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_OPCIONAL] = {};
-char Ciclos[TAMANHO_TEXTO_OPCIONAL] = {};
+TextoServico DataEmissaoCartaoOpcional = {};
+TextoServico Ciclos = {};
 
 alignas(4) constinit const ZvTrnRecord TrnFinanceiro = Registro(73, 1, {
-    Campo(10112), Campo(10171), Campo(10104), CampoAttr2(1003, 4), Campo(10146), Campo(1017),
-    Campo(10149), Texto(DataEmissaoCartaoOpcional), Texto(Ciclos), CampoAttr3(10174, 255),
-    CampoAttr3(10175, 255), CampoAttr3(10176, 255),
+    Campo(CAMPO_CODIGO_SERVICO), Campo(CAMPO_HOST_4), Campo(CAMPO_LINHA_DOCUMENTO),
+    CampoAttr2(CAMPO_VALOR_TRANSACAO, 4), Campo(CAMPO_HOST_1), Campo(CAMPO_NUMERO_PARCELAS), Campo(CAMPO_HOST_3),
+    Texto(DataEmissaoCartaoOpcional), Texto(Ciclos), CampoAttr3(CAMPO_HOST_5, 255), CampoAttr3(CAMPO_HOST_6, 255),
+    CampoAttr3(CAMPO_HOST_7, 255),
 });
 
 forms::Form* FrmFin_Trn = nullptr;
@@ -46,32 +47,27 @@ void Finalization() { Initialization(); }
 namespace zv {
 
 using namespace FinanceiroTrnZentravela;
+using namespace registro;
 
 namespace {
 
-constexpr int LARGURA_CICLOS = 2;
 // This screen's flag in the host's "CICLOS:" service value.
 constexpr int32_t POSICAO_CICLOS = 4;
-
-// A service text: its tag and value, cut to the buffer.
-void PreencheTexto(char (&texto)[TAMANHO_TEXTO_OPCIONAL], const char* tag, const std::string& valor) {
-    CopiaTexto(texto, TAMANHO_TEXTO_OPCIONAL, tag + valor);
-}
 
 }  // namespace
 
 TFrmFin_Trn::TFrmFin_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
-    Coloca(*lbValor, 8, lbValor->Top(), 136);
+    Coloca(*lbValor, 8,   lbValor->Top(), 136);
     Coloca(*edValor, 152, edValor->Top(), edValor->Width());
-    lbDtemCart = &Rotulo(*this, pnCaptura, "lbDtemCart", {8, 123, 136, 20}, "Data Emissao:");
+    lbDtemCart = &Rotulo(*this, pnCaptura,        "lbDtemCart", {8, 123, 136, 20},  "Data Emissao:");
     edDtemCart = &EdicaoMascara(*this, pnCaptura, "edDtemCart", {152, 118, 90, 24},
-                                {.tabOrder = 1, .maxLength = 7, .habilitado = false, .mascara = "!99/9999;1;_",
-                                 .texto = "  /    "});
-    lbCiclos = &Rotulo(*this, pnCaptura, "lbCiclos", {99, 165, 45, 20}, "Ciclos:");
-    edCiclos = &Edicao(*this, pnCaptura, "edCiclos", {152, 160, 40, 24},
-                       {.tabOrder = 2, .maxLength = 2, .habilitado = false});
+                                {.tabOrder = 1, .maxLength = 7, .habilitado = false,
+                                 .mascara = "!99/9999;1;_", .texto = "  /    "});
+    lbCiclos   = &Rotulo(*this, pnCaptura,        "lbCiclos",   {99, 165, 45, 20},  "Ciclos:");
+    edCiclos   = &Edicao(*this, pnCaptura,        "edCiclos",   {152, 160, 40, 24},
+                         {.tabOrder = 2, .maxLength = 2, .habilitado = false});
 
     edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
     edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
@@ -88,17 +84,9 @@ void TFrmFin_Trn::IniciaCamposForm() {
         c->SetEnabled(false);
     }
     if (VerificaServico5MultiFlag(TAG_CICLOS, '1', POSICAO_CICLOS) != 0) {
-        lbCiclos->SetEnabled(true);
-        lbCiclos->SetCaption(host::Mensagem(MSG_ROTULO_CICLOS));
-        edCiclos->SetEnabled(true);
-        edCiclos->Clear();
+        HabilitaCaixa(*lbCiclos, *edCiclos, MSG_ROTULO_CICLOS);
     }
-    if (VerificaServico5(TAG_DTEMCART, '1') != 0) {
-        lbDtemCart->SetCaption(host::Mensagem(MSG_ROTULO_DATA_EMISSAO));
-        lbDtemCart->SetEnabled(true);
-        edDtemCart->SetEnabled(true);
-        edDtemCart->Clear();
-    }
+    if (VerificaServico5(TAG_DTEMCART, '1') != 0) HabilitaCaixa(*lbDtemCart, *edDtemCart, MSG_ROTULO_DATA_EMISSAO);
 }
 
 bool TFrmFin_Trn::ValidaCamposForm() {
@@ -109,23 +97,8 @@ bool TFrmFin_Trn::ValidaCamposForm() {
 }
 
 bool TFrmFin_Trn::GravaCamposFosdal() {
-    if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
-
-    if (edCiclos->Enabled()) {
-        std::memset(Ciclos, 0, sizeof Ciclos);
-        if (!edCiclos->Text().empty()) {
-            const std::string ciclos = host::PreencherZerosEsquerda(Trim(edCiclos->Text()), LARGURA_CICLOS);
-            if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
-            PreencheTexto(Ciclos, TAG_CICLOS, ciclos);
-        }
-    }
-    if (edDtemCart->Enabled()) {
-        std::memset(DataEmissaoCartaoOpcional, 0, sizeof DataEmissaoCartaoOpcional);
-        const std::string data = host::RemoveFormato(edDtemCart->Text());
-        if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
-        PreencheTexto(DataEmissaoCartaoOpcional, TAG_DTEMCART, data);
-    }
-    return true;
+    return TFrmTrn_Mod::GravaCamposFosdal() && GravaCiclos(*edCiclos, Ciclos) &&
+           GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
 }
 
 void TFrmFin_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }

@@ -2,6 +2,7 @@
 // The model of the withdrawal screens: amount, card issue date and cycles
 // (the last two only when the host's service data ask for them), and the
 // financial transaction record that the authorisation sends.
+#include "common/TextosServico.h"
 #include "forms/Edit.h"
 #include "forms/Label.h"
 #include "forms/MaskEdit.h"
@@ -32,11 +33,10 @@ public:
 
 namespace zv::FinanceiroTrnZentravela {
 
-constexpr int TAMANHO_TEXTO_OPCIONAL = 17;
 // "DTEMCART:" and MMYYYY of the card issue date.
-extern char DataEmissaoCartaoOpcional[TAMANHO_TEXTO_OPCIONAL];
+extern registro::TextoServico DataEmissaoCartaoOpcional;
 // "CICLOS:" and two digits.
-extern char Ciclos[TAMANHO_TEXTO_OPCIONAL];
+extern registro::TextoServico Ciclos;
 
 alignas(4) extern const ZvTrnRecord TrnFinanceiro;
 extern forms::Form* FrmFin_Trn;

@@ -29,10 +29,11 @@ TFrmPar_Saq::TFrmPar_Saq(std::string name) : TFrmSaq_Fin(std::move(name)) {
     using namespace layout;
     lbNumParcelas = &Rotulo(*this, pnCaptura, "lbNumParcelas", {25, 56, 132, 20}, "N\xFAmero de Parcelas:");
     edNumParcelas = &Edicao(*this, pnCaptura, "edNumParcelas", {165, 52, 40, 24}, {.tabOrder = 1, .maxLength = 2});
-    Coloca(*lbDtemCart, lbDtemCart->Left(), 99, lbDtemCart->Width());
-    Coloca(*edDtemCart, edDtemCart->Left(), 94, edDtemCart->Width());
-    Coloca(*lbCiclos, lbCiclos->Left(), 140, lbCiclos->Width());
-    Coloca(*edCiclos, edCiclos->Left(), 136, edCiclos->Width());
+    // The date and cycles move down under the instalments, and after them in the tab order.
+    Coloca(*lbDtemCart, lbDtemCart->Left(), 99,  lbDtemCart->Width());
+    Coloca(*edDtemCart, edDtemCart->Left(), 94,  edDtemCart->Width());
+    Coloca(*lbCiclos,   lbCiclos->Left(),   140, lbCiclos->Width());
+    Coloca(*edCiclos,   edCiclos->Left(),   136, edCiclos->Width());
     edDtemCart->SetTabOrder(2);
     edCiclos->SetTabOrder(3);
 

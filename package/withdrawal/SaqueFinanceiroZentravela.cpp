@@ -18,12 +18,12 @@ constexpr uint16_t TAMANHO_MODO_COLETA = 4096;
 TFrmSaq_Fin::TFrmSaq_Fin(std::string name) : TFrmFin_Trn(std::move(name)) {
     SetCaption(Name());
     using layout::Coloca;
-    Coloca(*lbValor, 25, lbValor->Top(), 132);
-    Coloca(*lbDtemCart, 25, lbDtemCart->Top(), 132);
-    Coloca(*lbCiclos, 25, lbCiclos->Top(), 132);
-    Coloca(*edValor, 165, edValor->Top(), edValor->Width());
+    Coloca(*lbValor,    25,  lbValor->Top(),    132);
+    Coloca(*lbDtemCart, 25,  lbDtemCart->Top(), 132);
+    Coloca(*lbCiclos,   25,  lbCiclos->Top(),   132);
+    Coloca(*edValor,    165, edValor->Top(),    edValor->Width());
     Coloca(*edDtemCart, 165, edDtemCart->Top(), edDtemCart->Width());
-    Coloca(*edCiclos, 165, edCiclos->Top(), edCiclos->Width());
+    Coloca(*edCiclos,   165, edCiclos->Top(),   edCiclos->Width());
 }
 
 void TFrmSaq_Fin::btConfirmaClick(forms::Component& sender) {

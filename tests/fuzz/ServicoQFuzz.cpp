@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!p1244.empty()) cliente.SetField(zv::CAMPO_PERMITE_ALTERAR_VALOR_1244, p1244);
     cliente.SetField(zv::CAMPO_VALOR_TRANSACAO, zvfuzz::Texto(entrada.ConsumeRandomLengthString(24)));
     cliente.SetField(zv::CAMPO_CODIGO_RESPOSTA, "00");
-    cliente.SetField(zv::CAMPO_1024, "X");
+    cliente.SetField(zv::CAMPO_LIMPO_NA_RECUSA_DO_VALOR, "X");
     const std::string servicos = entrada.ConsumeRemainingBytesAsString();
     cliente.SetField(sim::kServiceField, servicos);
 
@@ -74,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_CODIGO_RESPOSTA) == "FF");
             ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_TEXTO_RESPOSTA) == sim::MessageText(mensagem));
             ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_VALOR_DISPONIVEL) == zv::TEXTO_VLDISP_0);
-            ZV_FUZZ_CHECK(!cliente.HasField(zv::CAMPO_1024));
+            ZV_FUZZ_CHECK(!cliente.HasField(zv::CAMPO_LIMPO_NA_RECUSA_DO_VALOR));
         } else {
-            ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_CODIGO_RESPOSTA) == "00" && cliente.HasField(zv::CAMPO_1024));
+            ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_CODIGO_RESPOSTA) == "00" && cliente.HasField(zv::CAMPO_LIMPO_NA_RECUSA_DO_VALOR));
         }
         if (caixas == 0 && !recusado) {
             // Nothing asked and nothing refused: the amounts were the same.

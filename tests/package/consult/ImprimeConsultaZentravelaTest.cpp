@@ -115,7 +115,7 @@ TEST_F(Recibo, PrintAndReturnSetTheFlagAndReturnTellsTheClientNothingWasDone) {
     EXPECT_EQ(resultado_, forms::mrCancel);
     EXPECT_FALSE(zv::MenuModeloZentravela::ImprimeCupom);
     EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), "FF");
-    for (int campo : {zv::CAMPO_TEXTO_RESPOSTA, zv::CAMPO_TEXTO_CARTAO_RECUSADO, zv::CAMPO_TEXTO_RECIBO_20022})
+    for (int campo : {zv::CAMPO_TEXTO_RESPOSTA, zv::CAMPO_TEXTO_CARTAO_RECUSADO, zv::CAMPO_TEXTO_RECIBO})
         EXPECT_EQ(Campo(campo), sim::MessageText(zv::MSG_TRANSACAO_NAO_EFETUADA)) << campo;
 }
 
