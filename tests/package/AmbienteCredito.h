@@ -21,8 +21,6 @@ protected:
         sim::State::Instance().Reset();
     }
 
-    sim::State& Host() { return Cliente(); }
-
     // The operator's next actions, one a line in the script language.
     void Operador(const std::string& roteiro) { NovoOperador(roteiro); }
 
