@@ -1,8 +1,6 @@
 // The credit purchase screen (through the at-sight sale, its simplest shown
-// form): fee, pre-authorisation code, issue date, cycles, and the record.
-#include <cstddef>
-#include <cstring>
-
+// form): fee, pre-authorisation code, issue date, cycles. Its record is read
+// back with the others' in host/RegistroTransacaoTest.cpp.
 #include "AmbienteCredito.h"
 #include "DatasTeste.h"
 #include "credit/CreditoTrnZentravela.h"
@@ -15,26 +13,7 @@ namespace {
 
 using credit_teste::AmbienteCredito;
 using zvtest::MesAno;
-using zv::CreditoTrnZentravela::TrnCompraCredito;
 using zv::CreditoVistaZentravela::FrmVis_Crd;
-
-// An entry copied out of the packed record, as the host library reads it.
-struct Lida {
-    uint32_t campo;
-    uint16_t attr1;
-    uint16_t attr2;
-    uint8_t attr3;
-    const char* texto;
-};
-Lida Le(const ZvTrnEntry& e) {
-    Lida l{};
-    std::memcpy(&l.campo, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, field), sizeof l.campo);
-    std::memcpy(&l.attr1, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr1), sizeof l.attr1);
-    std::memcpy(&l.attr2, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr2), sizeof l.attr2);
-    std::memcpy(&l.attr3, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, attr3), sizeof l.attr3);
-    std::memcpy(&l.texto, reinterpret_cast<const char*>(&e) + offsetof(ZvTrnEntry, text), sizeof l.texto);
-    return l;
-}
 
 class CreditoTrn : public AmbienteCredito {
 protected:
@@ -43,55 +22,6 @@ protected:
         Campo(zv::CAMPO_STATUS_OPERACAO, "0");
     }
 };
-
-TEST(TrnCompraCredito, LaysOutTheCreditPurchaseEntriesAndEndsTheList) {
-    const uint16_t codigo = TrnCompraCredito.code;
-    const uint8_t financeiro = TrnCompraCredito.flag;
-    const uint8_t reservado = TrnCompraCredito.reserved;
-    EXPECT_EQ(codigo, 56);
-    EXPECT_EQ(financeiro, 1);
-    EXPECT_EQ(reservado, 0);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(&TrnCompraCredito) % 4, 0u);
-
-    struct Esperada {
-        uint32_t campo;
-        uint16_t attr2;
-        uint8_t attr3;
-        const char* texto;
-    };
-    using namespace zv::CreditoTrnZentravela;
-    const Esperada esperadas[] = {
-        {10112, 0, 0, nullptr}, {10171, 0, 0, nullptr}, {10134, 0, 0, nullptr}, {10156, 0, 0, nullptr},
-        {10104, 0, 0, nullptr}, {1003, 4, 0, nullptr},  {1017, 0, 0, nullptr},  {10151, 0, 0, nullptr},
-        {10147, 0, 0, nullptr}, {0, 0, 0, ""},           {1019, 4, 0, nullptr},  {10146, 0, 0, nullptr},
-        {10149, 0, 0, nullptr}, {0, 0, 0, DataEmissaoCartaoOpcional}, {0, 0, 0, Ciclos},
-        {0, 0, 0, CodigoAutorizacao}, {10174, 0, 255, nullptr}, {10175, 0, 255, nullptr},
-        {10294, 0, 0, nullptr}, {10278, 0, 255, nullptr}, {10176, 0, 255, nullptr},
-    };
-    constexpr size_t n = std::size(esperadas);
-    for (size_t i = 0; i < n; ++i) {
-        const Lida e = Le(TrnCompraCredito.entries[i]);
-        SCOPED_TRACE(i);
-        EXPECT_EQ(e.campo, esperadas[i].campo);
-        EXPECT_EQ(e.attr1, 0);
-        EXPECT_EQ(e.attr2, esperadas[i].attr2);
-        EXPECT_EQ(e.attr3, esperadas[i].attr3);
-        if (esperadas[i].texto == nullptr || esperadas[i].texto[0] == '\0') {
-            EXPECT_TRUE(e.texto == nullptr || e.texto[0] == '\0');
-        } else {
-            // The service texts are sent from their buffers, not copies.
-            EXPECT_EQ(e.texto, esperadas[i].texto);
-        }
-    }
-    EXPECT_EQ(Le(TrnCompraCredito.entries[n]).campo, ZV_TRN_END_OF_LIST);
-    for (size_t i = n + 1; i < ZV_TRN_ENTRIES; ++i) {
-        const Lida e = Le(TrnCompraCredito.entries[i]);
-        EXPECT_EQ(e.campo, 0u);
-        EXPECT_EQ(e.attr2, 0);
-        EXPECT_EQ(e.attr3, 0);
-        EXPECT_STREQ(e.texto, "");
-    }
-}
 
 TEST_F(CreditoTrn, AtSightSaleTypedByTheOperatorIsAuthorisedAndWritten) {
     ASSERT_TRUE(Roda("TFrmVis_Crd", FrmVis_Crd,

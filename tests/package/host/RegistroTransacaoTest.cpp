@@ -109,46 +109,53 @@ std::vector<Caso> Casos() {
     };
 }
 
-TEST(Records, EveryRecordReadsBackAsItsTableGivesIt) {
-    for (const auto& caso : Casos()) {
-        SCOPED_TRACE(caso.nome);
-        const ZvTrnRecord& r = *caso.registro;
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(&r) % 4, 0u) << "records start on a 4-byte boundary";
-        const uint16_t codigo = r.code;
-        const uint8_t flag = r.flag;
-        const uint8_t reservado = r.reserved;
-        EXPECT_EQ(codigo, caso.codigo);
-        EXPECT_EQ(flag, caso.flag);
-        EXPECT_EQ(reservado, 0);
-        const size_t n = caso.entradas.size();
-        ASSERT_LT(n, static_cast<size_t>(ZV_TRN_ENTRIES));
-        for (size_t i = 0; i < n; ++i) {
-            SCOPED_TRACE("entry " + std::to_string(i));
-            const Lida e = Le(r.entries[i]);
-            const Esperada& x = caso.entradas[i];
-            EXPECT_EQ(e.campo, x.campo);
-            EXPECT_EQ(e.attr1, 0);
-            EXPECT_EQ(e.attr2, x.attr2);
-            EXPECT_EQ(e.attr3, x.attr3);
-            if (x.buffer) {
-                EXPECT_EQ(e.texto, x.buffer);
-            } else if (x.texto) {
-                ASSERT_NE(e.texto, nullptr);
-                EXPECT_STREQ(e.texto, x.texto);
-            } else {
-                EXPECT_EQ(e.texto, nullptr);
-            }
+class Registro : public ::testing::TestWithParam<Caso> {};
+
+// Every record of Casos(), one test each, named Unit_Record.
+INSTANTIATE_TEST_SUITE_P(Records, Registro, ::testing::ValuesIn(Casos()), [](const auto& info) {
+    std::string nome = info.param.nome;
+    nome.replace(nome.find("::"), 2, "_");
+    return nome;
+});
+
+TEST_P(Registro, ReadsBackAsItsTableGivesIt) {
+    const Caso& caso = GetParam();
+    const ZvTrnRecord& r = *caso.registro;
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(&r) % 4, 0u) << "records start on a 4-byte boundary";
+    const uint16_t codigo = r.code;
+    const uint8_t flag = r.flag;
+    const uint8_t reservado = r.reserved;
+    EXPECT_EQ(codigo, caso.codigo);
+    EXPECT_EQ(flag, caso.flag);
+    EXPECT_EQ(reservado, 0);
+    const size_t n = caso.entradas.size();
+    ASSERT_LT(n, static_cast<size_t>(ZV_TRN_ENTRIES));
+    for (size_t i = 0; i < n; ++i) {
+        SCOPED_TRACE("entry " + std::to_string(i));
+        const Lida e = Le(r.entries[i]);
+        const Esperada& x = caso.entradas[i];
+        EXPECT_EQ(e.campo, x.campo);
+        EXPECT_EQ(e.attr1, 0);
+        EXPECT_EQ(e.attr2, x.attr2);
+        EXPECT_EQ(e.attr3, x.attr3);
+        if (x.buffer) {
+            EXPECT_EQ(e.texto, x.buffer);
+        } else if (x.texto) {
+            ASSERT_NE(e.texto, nullptr);
+            EXPECT_STREQ(e.texto, x.texto);
+        } else {
+            EXPECT_EQ(e.texto, nullptr);
         }
-        EXPECT_EQ(Le(r.entries[n]).campo, ZV_TRN_END_OF_LIST);
-        for (size_t i = n + 1; i < static_cast<size_t>(ZV_TRN_ENTRIES); ++i) {
-            SCOPED_TRACE("after the end, entry " + std::to_string(i));
-            const Lida e = Le(r.entries[i]);
-            EXPECT_EQ(e.campo, caso.restoSaoMarcadores ? ZV_TRN_END_OF_LIST : 0u);
-            EXPECT_EQ(e.attr1 | e.attr2 | e.attr3, 0);
-            if (!caso.restoSaoMarcadores) {
-                ASSERT_NE(e.texto, nullptr);
-                EXPECT_STREQ(e.texto, "");
-            }
+    }
+    EXPECT_EQ(Le(r.entries[n]).campo, ZV_TRN_END_OF_LIST);
+    for (size_t i = n + 1; i < static_cast<size_t>(ZV_TRN_ENTRIES); ++i) {
+        SCOPED_TRACE("after the end, entry " + std::to_string(i));
+        const Lida e = Le(r.entries[i]);
+        EXPECT_EQ(e.campo, caso.restoSaoMarcadores ? ZV_TRN_END_OF_LIST : 0u);
+        EXPECT_EQ(e.attr1 | e.attr2 | e.attr3, 0);
+        if (!caso.restoSaoMarcadores) {
+            ASSERT_NE(e.texto, nullptr);
+            EXPECT_STREQ(e.texto, "");
         }
     }
 }
