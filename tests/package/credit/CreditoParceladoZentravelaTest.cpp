@@ -5,7 +5,6 @@
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 #include "sim/HostCall.h"
 
 using zvtest::CatalogoUtf8;

@@ -5,7 +5,6 @@
 
 #include "forms/Cp1252.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {

@@ -3,7 +3,6 @@
 // and 320 are tested end to end).
 #include "AmbienteCredito.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 #include "withdrawal/SaqueFinParceladoZentravela.h"
 
 using zvtest::CatalogoUtf8;
@@ -18,9 +17,6 @@ protected:
     void SetUp() override {
         AmbienteCredito::SetUp();
         Campo(zv::CAMPO_STATUS_OPERACAO, "0");
-    }
-    static std::string Msg319(const char* minimo, const char* maximo) {
-        return CatalogoUtf8(319, {minimo, maximo});
     }
 };
 
@@ -68,7 +64,7 @@ TEST_P(NumeroNosLimites, MinimumAndMaximumPassTheirNeighboursDoNot) {
                      std::string("type 50000\nkey Enter\ntype ") + caso.digitado + "\nkey Enter\nkey Enter\n" +
                          (caso.recusa == 0 ? "" : "answer ok\nclick btRetorna\n")));
     std::vector<std::string> caixas;
-    if (caso.recusa != 0) caixas.push_back(caso.recusa == 319 ? Msg319("3", "12") : CatalogoUtf8(caso.recusa));
+    if (caso.recusa != 0) caixas.push_back(caso.recusa == 319 ? CatalogoUtf8(319, {"3", "12"}) : CatalogoUtf8(caso.recusa));
     EXPECT_EQ(CaixasUtf8(), caixas);
     EXPECT_EQ(Cliente().Calls("AutorizaTransacao").size(), caso.recusa == 0 ? 1u : 0u);
 }
@@ -83,7 +79,7 @@ TEST_F(SaqueParcelado, NumberIsCheckedBeforeTheIssueDate) {
     ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq,
                      "type 50000\nkey Enter\ntype 1\nkey Enter\ntype 13\nkey Enter\nkey Enter\nanswer ok\n"
                      "click btRetorna\n"));
-    EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{Msg319("3", "99")});
+    EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(319, {"3", "99"})});
 }
 
 TEST_F(SaqueParcelado, EmptyNumberPassesAndIsWrittenEmpty) {
