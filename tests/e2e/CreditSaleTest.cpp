@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "../package/DatasTeste.h"
 #include "ClientRun.h"
@@ -16,72 +14,40 @@ namespace {
 const std::filesystem::path kCredito = std::filesystem::path(ZV_E2E_DIR) / "credit";
 const std::filesystem::path kCenarios = ZV_SCENARIOS_DIR;
 
-std::string Le(const std::filesystem::path& arquivo) {
-    std::ifstream in(arquivo, std::ios::binary);
-    EXPECT_TRUE(in.good()) << arquivo;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A shipped scenario (clientvorix/scenarios/NAME.toml) or one of ours (credit/NAME.toml).
 std::string Cenario(const std::string& nome) {
     const auto enviado = kCenarios / (nome + ".toml");
-    return Le(std::filesystem::exists(enviado) ? enviado : kCredito / (nome + ".toml"));
+    return ReadText(std::filesystem::exists(enviado) ? enviado : kCredito / (nome + ".toml"));
 }
-std::string Roteiro(const std::string& nome) { return Le(kCredito / (nome + ".txt")); }
+std::string Roteiro(const std::string& nome) { return ReadText(kCredito / (nome + ".txt")); }
 
 ClientRun Roda(const std::string& cenario, const std::string& roteiro) {
-    ClientRun run = ClientRun::Execute(Cenario(cenario), Roteiro(roteiro));
+    const std::string toml = Cenario(cenario);
+    const std::string script = Roteiro(roteiro);
+    EXPECT_FALSE(toml.empty()) << "no scenario " << cenario;
+    EXPECT_FALSE(script.empty()) << "no script " << roteiro;
+    ClientRun run = ClientRun::Execute(toml, script);
     EXPECT_EQ(run.ExitStatus(), 0) << cenario << " + " << roteiro << ": " << run.Stderr();
     return run;
-}
-
-std::string Campo(const ClientRun& run, const char* campo) {
-    const auto campos = run.FinalFields();
-    return campos.contains(campo) ? campos[campo].get<std::string>() : std::string("(absent)");
-}
-
-std::vector<std::string> TextosDoRegistro(const nlohmann::json& chamada) {
-    std::vector<std::string> textos;
-    for (const auto& e : chamada["record"]["entries"]) {
-        if (e.contains("text")) textos.push_back(e["text"].get<std::string>());
-    }
-    return textos;
 }
 
 bool Contem(const std::vector<std::string>& lista, const std::string& item) {
     return std::find(lista.begin(), lista.end(), item) != lista.end();
 }
 
-int ResultadoModal(const ClientRun& run, const std::string& tela) {
-    for (const auto& l : run.Lines()) {
-        if (l.value("t", "") == "form" && l.value("event", "") == "close" && l.value("name", "") == tela) {
-            return l.value("modal_result", -1);
-        }
-    }
-    return -1;
-}
-
-std::vector<std::string> TextosDasCaixas(const ClientRun& run) {
-    std::vector<std::string> textos;
-    for (const auto& b : run.Boxes()) textos.push_back(b.value("text", ""));
-    return textos;
-}
-
 TEST(CreditSale, AtSightSaleTypedByTheOperator) {
     const auto run = Roda("venda-a-vista", "a_vista");
-    EXPECT_EQ(Campo(run, "1003"), "15000");
-    EXPECT_EQ(Campo(run, "10156"), "4");
-    EXPECT_EQ(Campo(run, "1016"), "0");
-    EXPECT_EQ(Campo(run, "1017"), "1");
-    EXPECT_EQ(Campo(run, "10151"), "");
+    EXPECT_EQ(run.Field("1003"), "15000");
+    EXPECT_EQ(run.Field("10156"), "4");
+    EXPECT_EQ(run.Field("1016"), "0");
+    EXPECT_EQ(run.Field("1017"), "1");
+    EXPECT_EQ(run.Field("10151"), "");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], 56);
     EXPECT_EQ(autoriza[0]["record"]["flag"], 1);
     EXPECT_EQ(autoriza[0]["result"], true);
-    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
+    EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 1);
     EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
     EXPECT_TRUE(run.Boxes().empty());
 }
@@ -91,34 +57,34 @@ TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["result"], false);
-    EXPECT_EQ(Campo(run, "1009"), "51");
-    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
+    EXPECT_EQ(run.Field("1009"), "51");
+    EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 1);
     EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
 }
 
 TEST(CreditSale, AnAmountErasedWithBackspaceIsAskedForAgainAndNothingIsAuthorised) {
     const auto run = Roda("venda-a-vista", "valor_apagado");
-    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(26)});
+    EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(26)});
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
-    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 2);
+    EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 2);
 }
 
 TEST(CreditSale, AZeroAmountIsDeclinedByTheAuthoriser) {
     const auto run = Roda("venda-a-vista", "valor_zero");
-    EXPECT_EQ(Campo(run, "1003"), "000");
+    EXPECT_EQ(run.Field("1003"), "000");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["result"], false);
-    EXPECT_EQ(Campo(run, "1009"), "13");
-    EXPECT_EQ(Campo(run, "1027"), "VALOR INVALIDO");
+    EXPECT_EQ(run.Field("1009"), "13");
+    EXPECT_EQ(run.Field("1027"), "VALOR INVALIDO");
 }
 
 TEST(CreditSale, HostSuppliedAmountAndInstalmentsAreLockedAndWrittenBackUnchanged) {
     const auto run = Roda("valores_do_host", "valores_do_host");
-    EXPECT_EQ(Campo(run, "1003"), "250000");
-    EXPECT_EQ(Campo(run, "1017"), "04");
-    EXPECT_EQ(Campo(run, "10156"), "3");
-    EXPECT_EQ(Campo(run, "1019"), "0");
+    EXPECT_EQ(run.Field("1003"), "250000");
+    EXPECT_EQ(run.Field("1017"), "04");
+    EXPECT_EQ(run.Field("10156"), "3");
+    EXPECT_EQ(run.Field("1019"), "0");
 }
 
 struct CasoParcelado {
@@ -133,11 +99,11 @@ class CreditInstalments : public ::testing::TestWithParam<CasoParcelado> {};
 TEST_P(CreditInstalments, SaleKindFollowsTheFinancerAndTheDownPayment) {
     const auto& caso = GetParam();
     const auto run = Roda(caso.cenario, caso.roteiro);
-    EXPECT_EQ(Campo(run, "10156"), caso.tipo);
-    EXPECT_EQ(Campo(run, "1016"), caso.tipo);
-    EXPECT_EQ(Campo(run, "1017"), "3");
-    EXPECT_EQ(Campo(run, "1019"), caso.entrada);
-    EXPECT_EQ(Campo(run, "1003"), "100000");
+    EXPECT_EQ(run.Field("10156"), caso.tipo);
+    EXPECT_EQ(run.Field("1016"), caso.tipo);
+    EXPECT_EQ(run.Field("1017"), "3");
+    EXPECT_EQ(run.Field("1019"), caso.entrada);
+    EXPECT_EQ(run.Field("1003"), "100000");
     EXPECT_EQ(run.Calls("AutorizaTransacao").size(), 1u);
 }
 
@@ -151,21 +117,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CreditSale, InstalmentsOutsideTheLimitsAreRefused) {
     const auto run = Roda("limites_parcelas", "limites_parcelas");
-    const auto caixas = TextosDasCaixas(run);
+    const auto caixas = run.BoxTexts();
     ASSERT_EQ(caixas.size(), 2u);
     std::string minimo = Message(319);
     for (const char* limite : {"3", "12"}) minimo.replace(minimo.find("%s"), 2, limite);
     EXPECT_EQ(caixas[0], minimo);
     EXPECT_EQ(caixas[1], Message(320));
-    EXPECT_EQ(Campo(run, "1017"), "12");
+    EXPECT_EQ(run.Field("1017"), "12");
 }
 
 TEST(CreditSale, CyclesTypedAsSevenTravelAsTwoDigits) {
     const auto run = Roda("ciclos", "ciclos");
-    EXPECT_EQ(Campo(run, "1048"), "07");
+    EXPECT_EQ(run.Field("1048"), "07");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
-    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "CICLOS:07"));
+    EXPECT_TRUE(Contem(RecordTexts(autoriza[0]), "CICLOS:07"));
 }
 
 TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
@@ -175,36 +141,36 @@ TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
                                 "\nclick btConfirma\n";
     const auto run = ClientRun::Execute(Cenario("data_emissao"), roteiro);
     ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
-    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(787)});
-    EXPECT_EQ(Campo(run, "1208"), atual);
+    EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(787)});
+    EXPECT_EQ(run.Field("1208"), atual);
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
-    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "DTEMCART:" + atual));
+    EXPECT_TRUE(Contem(RecordTexts(autoriza[0]), "DTEMCART:" + atual));
 }
 
 TEST(CreditSale, PreAuthorisationCodeOfZerosIsRefused) {
     const auto run = Roda("credito_pre_autorizacao", "pre_autorizacao");
-    EXPECT_EQ(TextosDasCaixas(run), std::vector<std::string>{Message(279)});
-    EXPECT_EQ(Campo(run, "1064"), "123456");
+    EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(279)});
+    EXPECT_EQ(run.Field("1064"), "123456");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
-    EXPECT_TRUE(Contem(TextosDoRegistro(autoriza[0]), "CAUT:123456"));
+    EXPECT_TRUE(Contem(RecordTexts(autoriza[0]), "CAUT:123456"));
 }
 
 TEST(CreditMenu, DefaultScenarioIsASaleThroughTheCreditMenu) {
     const auto run = Roda("default", "menu_a_vista");
     EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
-    EXPECT_EQ(ResultadoModal(run, "FrmVis_Crd"), 1);
-    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 1);
-    EXPECT_EQ(Campo(run, "10156"), "4");
+    EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 1);
+    EXPECT_EQ(run.ModalResult("FrmCred_Mnu"), 1);
+    EXPECT_EQ(run.Field("10156"), "4");
     EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
 }
 
 TEST(CreditMenu, OnlyOptionOpensByItselfAndCancelGivesTheMenuBack) {
     const auto run = Roda("menu_volta", "menu_volta");
     EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmEst_CrdPar"}));
-    EXPECT_EQ(ResultadoModal(run, "FrmEst_CrdPar"), 2);
-    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 2);
+    EXPECT_EQ(run.ModalResult("FrmEst_CrdPar"), 2);
+    EXPECT_EQ(run.ModalResult("FrmCred_Mnu"), 2);
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     // Only the menu's cancel, at the top, hands the data over.
     EXPECT_EQ(run.Calls("FosdalGravaArquivo").size(), 1u);
@@ -225,7 +191,7 @@ TEST(CreditMenu, MenuWithoutOptionsReportsToTheHostAndCloses) {
     ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
     EXPECT_EQ(run.ErrorReports(), std::vector<std::string>{Message(993)});
     EXPECT_EQ(run.Forms("create"), std::vector<std::string>{"FrmCred_Mnu"});
-    EXPECT_EQ(ResultadoModal(run, "FrmCred_Mnu"), 1);
+    EXPECT_EQ(run.ModalResult("FrmCred_Mnu"), 1);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ public:
     static void SemDiario() { sim::State::Instance().GetJournal().SetRecording(false); }
 
     // How many message boxes the operator was shown during this input.
-    static size_t Caixas() { return sim::State::Instance().GetJournal().OfType("box").size(); }
+    static size_t QuantasCaixas() { return sim::State::Instance().GetJournal().OfType("box").size(); }
 
 private:
     PacoteFuzz() {

@@ -24,13 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const auto exibidos = cliente.Calls("ExibeMsgPinpad");
     if (texto.empty()) {
-        ZV_FUZZ_CHECK(exibidos.empty() && zvfuzz::PacoteFuzz::Caixas() == 0);
+        ZV_FUZZ_CHECK(exibidos.empty() && zvfuzz::PacoteFuzz::QuantasCaixas() == 0);
         return 0;
     }
     ZV_FUZZ_CHECK(exibidos.size() == 1);
     const std::string lido = texto.substr(0, 32);
     ZV_FUZZ_CHECK(cliente.PinpadText() == lido.substr(0, lido.find('\0')));
     const bool recusada = zv::ConverteInteiro(codigo, 255) != 0;
-    ZV_FUZZ_CHECK(zvfuzz::PacoteFuzz::Caixas() == ((aviso || recusada) ? 1u : 0u));
+    ZV_FUZZ_CHECK(zvfuzz::PacoteFuzz::QuantasCaixas() == ((aviso || recusada) ? 1u : 0u));
     return 0;
 }

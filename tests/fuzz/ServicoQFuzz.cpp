@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto e010 = Entrada(servicos, "010");
     const auto e008 = Entrada(servicos, "008");
     const auto finalizacoes = cliente.Calls("FosdalEnviarFinalizacaoEx");
-    const size_t caixas = zvfuzz::PacoteFuzz::Caixas();
+    const size_t caixas = zvfuzz::PacoteFuzz::QuantasCaixas();
     if (!e010) {
         ZV_FUZZ_CHECK(finalizacoes.empty() && caixas == 0);
         ZV_FUZZ_CHECK(cliente.Field(zv::CAMPO_PERMITE_ALTERAR_VALOR_1275) == p1275);

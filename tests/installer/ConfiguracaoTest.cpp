@@ -59,7 +59,7 @@ protected:
         ConversaoConfiguracao c(sistema, operador, "C:\\Client");
         return c.AplicaParametrosConfiguracao(config);
     }
-    std::string Cliente() { return sistema.Le("C:\\Client\\Cliente.ini"); }
+    std::string ClienteIni() { return sistema.Le("C:\\Client\\Cliente.ini"); }
     std::string Trn() { return sistema.Le("C:\\Client\\ClienteTrn.ini"); }
 
     PastaTemporaria raiz;
@@ -75,7 +75,7 @@ TEST_F(Configuracao, ValidItemsAreWrittenInTableOrder) {
                      "DirLeitIntPos=C:/Req;DirGravIntPos=C:/Resp;IPVorix1=10.0.0.1:443"),
               ResultadoAplicacao::Aplicada);
     EXPECT_TRUE(operador.caixas.empty());
-    EXPECT_EQ(Cliente(),
+    EXPECT_EQ(ClienteIni(),
               "[ClientVorix]\r\nVersao=1\r\nEmpresa=AB_CD^12\r\nTerminal=XY000899\r\nPortaPin=AUTO_USB\r\n"
               "TipoPIN=Pinpad EMV\r\nEnd_TCP=10.0.0.1:443\r\nEnd_TCP2=\r\nle=C:/Req\r\ngrava=C:/Resp\r\n"
               "nome=IntPos\r\next=001\r\nMensagemPadrao=0123456789ABCDEF\r\n[TODOS]\r\n"
@@ -88,7 +88,7 @@ TEST_F(Configuracao, EmptyOrAbsentItemsWriteNothing) {
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Cliente.ini"));
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
     EXPECT_EQ(Aplica("Empresa=;Terminal=XY000123"), ResultadoAplicacao::Aplicada);
-    EXPECT_EQ(Cliente(), "[ClientVorix]\r\nTerminal=XY000123\r\n");
+    EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nTerminal=XY000123\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
 }
 
@@ -130,7 +130,7 @@ TEST_F(Configuracao, AnInvalidItemShowsItsMessageAndNothingAtAllIsWritten) {
         EXPECT_EQ(operador.caixas[0].titulo, "Validacao instalacao");
         EXPECT_EQ(operador.caixas[0].flags, 0x40030u);
     }
-    EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+    EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
     EXPECT_EQ(sistema.Chamadas(Operacao::Grava), 0);
 }
@@ -141,7 +141,7 @@ TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
     ConversaoConfiguracao c(sistema, operador, "C:\\Client");
     EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
     EXPECT_EQ(c.UltimaFalha(), "C:\\Client\\ClienteTrn.ini");
-    EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
+    EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
 }
@@ -151,7 +151,7 @@ TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
 TEST_F(Configuracao, ConfigurationFilesAsTillsHaveThem) {
     sistema.Poe("C:\\Client\\Cliente.ini", "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_EQ(Aplica("Empresa=AB12CD34"), ResultadoAplicacao::Aplicada);
-    EXPECT_EQ(Cliente(), "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
+    EXPECT_EQ(ClienteIni(), "\xEF\xBB\xBF[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
 
     for (const char* somenteLeitura : {"Cliente.ini", "ClienteTrn.ini"}) {
         sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
@@ -161,7 +161,7 @@ TEST_F(Configuracao, ConfigurationFilesAsTillsHaveThem) {
         ConversaoConfiguracao c(sistema, operador, "C:\\Client");
         EXPECT_EQ(c.AplicaParametrosConfiguracao("Empresa=AB12CD34;CBVivo=1"), ResultadoAplicacao::FalhaGravacao);
         EXPECT_EQ(c.UltimaFalha(), std::string("C:\\Client\\") + somenteLeitura);
-        EXPECT_EQ(Cliente(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << somenteLeitura;
+        EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n") << somenteLeitura;
         EXPECT_EQ(Trn(), "[CodigoBarrasVivo]\r\nTrnCredito=0\r\n") << somenteLeitura;
         EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
         std::filesystem::permissions(local, std::filesystem::perms::owner_all);

@@ -13,7 +13,7 @@ protected:
     // The client's fields (scenario lines) and the host's answer code; an
     // approval carries a one-plan receipt.
     void Responde(const std::string& codigo, const std::string& campos = "") {
-        Host().LoadScenario("entry = \"ExecutaFuncaoADM\"\n[fields]\n\"10107\" = \"0\"\n" + campos +
+        Cliente().LoadScenario("entry = \"ExecutaFuncaoADM\"\n[fields]\n\"10107\" = \"0\"\n" + campos +
                                 "[[authorizations]]\nfields = { \"1009\" = \"" + codigo + "\", \"20033\" = \"1" +
                                 std::string(64, '0') + "\" }\n",
                             "consulta.toml");

@@ -11,7 +11,6 @@
 
 #include "PacoteCarregado.h"
 #include "common/ZentravelaMain.h"
-#include "sim/Cp1252.h"
 
 namespace credit_teste {
 
@@ -21,10 +20,6 @@ protected:
         zvtest::PacoteCarregado::TearDown();
         sim::State::Instance().Reset();
     }
-
-    sim::State& Host() { return sim::State::Instance(); }
-    void Campo(int campo, const std::string& valor) { Host().SetField(campo, valor); }
-    std::string Campo(int campo) { return Host().Field(campo); }
 
     // The operator's next actions, one a line in the script language.
     void Operador(const std::string& roteiro) { NovoOperador(roteiro); }
@@ -37,17 +32,15 @@ protected:
     bool RoteiroAcabou() const { return operador_ && operador_->ScriptDone(); }
 
     // Journal lines of a kind, and the texts of the message boxes shown.
-    std::vector<nlohmann::json> Linhas(const std::string& tipo) { return Host().GetJournal().OfType(tipo); }
-    std::vector<std::string> Caixas() {
+    std::vector<nlohmann::json> Linhas(const std::string& tipo) { return Cliente().GetJournal().OfType(tipo); }
+    std::vector<std::string> CaixasUtf8() {
         std::vector<std::string> textos;
         for (const auto& l : Linhas("box")) textos.push_back(l.value("text", ""));
         return textos;
     }
-    // A catalogue text as the journal shows it.
-    static std::string Msg(int numero) { return sim::Cp1252ToUtf8(sim::MessageText(numero)); }
     // The record sent with the last authorisation.
     nlohmann::json UltimoRegistro() {
-        const auto chamadas = Host().Calls("AutorizaTransacao");
+        const auto chamadas = Cliente().Calls("AutorizaTransacao");
         return chamadas.empty() ? nlohmann::json() : chamadas.back()["record"];
     }
     // The text entries of a record, in order.
@@ -68,7 +61,7 @@ protected:
     }
     // Whether the package wrote `campo` (even an empty text).
     bool Gravou(int campo) {
-        for (const auto& c : Host().Calls("GravaCampoString")) {
+        for (const auto& c : Cliente().Calls("GravaCampoString")) {
             if (c["args"][0] == campo) return true;
         }
         return false;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CatalogoCliente.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Cp1252.h"
@@ -105,7 +106,7 @@ protected:
     }
     static int Quantas(const std::string& fn) { return static_cast<int>(sim::State::Instance().Calls(fn).size()); }
     // Texts of the message boxes shown, in order, in CP1252 as the package wrote them.
-    static std::vector<std::string> Caixas() {
+    static std::vector<std::string> CaixasCp1252() {
         std::vector<std::string> r;
         for (const auto& linha : sim::State::Instance().GetJournal().OfType("box"))
             r.push_back(forms::Utf8ToCp1252(linha.value("text", "")));

@@ -9,10 +9,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "CatalogoCliente.h"
 #include "entry/Zentravela.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
-#include "sim/Catalogue.h"
 #include "sim/HostCall.h"
 #include "sim/JournalFormObserver.h"
 #include "sim/State.h"
@@ -51,10 +51,10 @@ protected:
     }
     static std::string Campo(int campo, int indice = 0) { return Cliente().Field(campo, indice); }
     static std::vector<nlohmann::json> Chamadas(const std::string& fn) { return Cliente().Calls(fn); }
-    static std::vector<nlohmann::json> Caixas() { return Cliente().GetJournal().OfType("box"); }
-    // The catalogue text as the journal shows it (UTF-8).
+    // The journal's lines of the message boxes shown, in order.
+    static std::vector<nlohmann::json> LinhasCaixa() { return Cliente().GetJournal().OfType("box"); }
+    // A CP1252 text as the journal shows it (UTF-8).
     static std::string TextoJournal(const std::string& cp1252) { return sim::J(cp1252).get<std::string>(); }
-    static std::string Mensagem(int numero) { return TextoJournal(sim::MessageText(numero)); }
 
     std::unique_ptr<forms::HeadlessBackend> operador_;
     sim::JournalFormObserver observador_;

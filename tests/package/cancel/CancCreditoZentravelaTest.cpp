@@ -4,6 +4,8 @@
 #include "cancel/CancCreditoZentravela.h"
 #include "host/Catalogo.h"
 
+using zvtest::CatalogoUtf8;
+
 namespace {
 
 using credit_teste::AmbienteCredito;
@@ -23,12 +25,12 @@ TEST_P(CancelamentoCredito, EntryModeChoosesTheRecordOrRefusesTheConfirmation) {
     Campo(1020, "05032024");
     Campo(1013, "123456");
     ASSERT_TRUE(Roda("TFrmCrd_Cnc", FrmCrd_Cnc,
-                     "expect text lbTitulo " + Msg(467) + "\ntype 10000\nkey Enter\nkey Enter\n" +
+                     "expect text lbTitulo " + CatalogoUtf8(467) + "\ntype 10000\nkey Enter\nkey Enter\n" +
                          (caso.codigo == 0 ? "answer ok\nexpect enabled btRetorna\nclick btRetorna\n" : "")));
-    const auto autorizacoes = Host().Calls("AutorizaTransacao");
+    const auto autorizacoes = Cliente().Calls("AutorizaTransacao");
     if (caso.codigo == 0) {
         EXPECT_TRUE(autorizacoes.empty());
-        EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(327)});
+        EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(327)});
         EXPECT_EQ(Linhas("box")[0]["flags"], 0x40030);
     } else {
         ASSERT_EQ(autorizacoes.size(), 1u);

@@ -6,6 +6,8 @@
 #include "forms/Locale.h"
 #include "host/Catalogo.h"
 
+using zvtest::CatalogoUtf8;
+
 namespace {
 
 using credit_teste::AmbienteCredito;
@@ -34,8 +36,8 @@ protected:
 TEST_F(CancelamentoTrn, TypedDateAndDocumentShowTheirPromptsAndAreWritten) {
     ASSERT_TRUE(Roda("TFrmFin_Cnc", FrmFin_Cnc,
                      "expect enabled edDtTransacao\nexpect text edDtTransacao   /  /    \n"
-                     "type 10000\nkey Enter\nexpect text lbMensagem " + Msg(37) + "\n"
-                     "type 01022024\nkey Enter\nexpect text lbMensagem " + Msg(18) + "\n"
+                     "type 10000\nkey Enter\nexpect text lbMensagem " + CatalogoUtf8(37) + "\n"
+                     "type 01022024\nkey Enter\nexpect text lbMensagem " + CatalogoUtf8(18) + "\n"
                      "type 7a-8\nexpect text edNumDocumento 78\nkey Enter\nkey Enter\n"));
     EXPECT_EQ(Campo(1020), "01022024");
     EXPECT_EQ(Campo(1013), "78");
@@ -54,12 +56,12 @@ TEST_P(DataCancelamento, DateIsNeitherInvalidNorShortNorLaterThanToday) {
                                                                "expect text edDtTransacao   /  /    \n"
                                                                "click btRetorna\n"));
     if (caso.aceita) {
-        EXPECT_TRUE(Caixas().empty());
+        EXPECT_TRUE(CaixasUtf8().empty());
         EXPECT_EQ(Campo(1020), caso.digitada);
     } else {
-        ASSERT_EQ(Caixas(), std::vector<std::string>{Msg(787)});
+        ASSERT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(787)});
         EXPECT_EQ(Linhas("box")[0]["flags"], 0x40030);
-        EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
+        EXPECT_TRUE(Cliente().Calls("AutorizaTransacao").empty());
     }
 }
 
@@ -75,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Datas, DataCancelamento,
 TEST_F(CancelamentoTrn, DateIsReadDayFirstWhateverTheSystemFormat) {
     forms::Settings().shortDateFormat = "mm/dd/yyyy";
     ASSERT_TRUE(Digita("13032024", "1"));
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasUtf8().empty());
     EXPECT_EQ(Campo(1020), "13032024");
 }
 
@@ -94,7 +96,7 @@ TEST_P(DocumentoCancelamento, DocumentMustBeANumberAboveZero) {
     if (caso.aceito) {
         EXPECT_EQ(Campo(1013), caso.digitado);
     } else {
-        EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(846)});
+        EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(846)});
         EXPECT_FALSE(Gravou(1013));
     }
 }
@@ -109,7 +111,7 @@ TEST_F(CancelamentoTrn, LockedDocumentThatFailsKeepsItsTextAndTheFocusGoesToTheF
     ASSERT_TRUE(Roda("TFrmFin_Cnc", FrmFin_Cnc,
                      "type 10000\nkey Enter\ntype 05032024\nkey Enter\nkey Enter\nanswer ok\n"
                      "expect focus edValor\nexpect text edNumDocumento 000\nclick btRetorna\n"));
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(846)});
+    EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(846)});
 }
 
 TEST_F(CancelamentoTrn, HostDocumentWithBlanksIsWrittenBackAsItCame) {

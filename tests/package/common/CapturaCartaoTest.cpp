@@ -7,6 +7,8 @@
 #include "host/Catalogo.h"
 #include "sim/Catalogue.h"
 
+using zvtest::CatalogoCp1252;
+
 namespace {
 
 struct CasoCaptura {
@@ -19,8 +21,6 @@ struct CasoCaptura {
     bool remove;
     const char* campo1009;  // nullptr: not written
 };
-
-std::string Msg(int numero) { return sim::MessageText(numero); }
 
 // The PIN pad's messages around each BIN query and its verdict, in order.
 std::vector<std::string> PinpadEConsultas() {
@@ -53,7 +53,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
     // Each query shows message 1091 on the PIN pad and clears it before the verdict.
     std::vector<std::string> pinpad;
     for (int i = 0; i < caso.consultas; ++i) {
-        pinpad.insert(pinpad.end(), {"pinpad \"" + forms::Cp1252ToUtf8(Msg(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
+        pinpad.insert(pinpad.end(), {"pinpad \"" + forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
                                      "FazSomenteTrnConsultaBins", "pinpad \"\""});
         if (caso.campo1009 != nullptr) pinpad.push_back("AnalisaDadosCartao");
     }
@@ -61,7 +61,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
     if (caso.campo1009 != nullptr) {
         // Not done until the authorisation writes its own answer.
         EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), caso.campo1009);
-        EXPECT_EQ(Campo(zv::CAMPO_TEXTO_RESPOSTA), Msg(zv::MSG_TRANSACAO_NAO_EFETUADA));
+        EXPECT_EQ(Campo(zv::CAMPO_TEXTO_RESPOSTA), CatalogoCp1252(zv::MSG_TRANSACAO_NAO_EFETUADA));
     } else {
         EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_CODIGO_RESPOSTA));
     }
@@ -70,16 +70,16 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
 INSTANTIATE_TEST_SUITE_P(
     Veredictos, CapturaCartao,
     ::testing::Values(
-        CasoCaptura{"ReadAgainTwiceThenAccepted", "[card]\nverdict = [3, 3, 0]\n", true, 3, 3, Msg(43), false, "FF"},
+        CasoCaptura{"ReadAgainTwiceThenAccepted", "[card]\nverdict = [3, 3, 0]\n", true, 3, 3, CatalogoCp1252(43), false, "FF"},
         CasoCaptura{"ContactChipWithoutTextShowsTheChipMessageAlone",
-                    "[host]\nchip_contato = true\n[card]\nverdict = 1\n", false, 1, 1, Msg(944), true, "FF"},
+                    "[host]\nchip_contato = true\n[card]\nverdict = 1\n", false, 1, 1, CatalogoCp1252(944), true, "FF"},
         CasoCaptura{"RefusalTextAndChipMessageTogether",
                     "[fields]\n\"20013\" = \" CARTAO BLOQUEADO \"\n[host]\nchip_contato = true\n[card]\nverdict = 2\n",
-                    false, 1, 1, "CARTAO BLOQUEADO - " + Msg(944), true, "FF"},
+                    false, 1, 1, "CARTAO BLOQUEADO - " + CatalogoCp1252(944), true, "FF"},
         CasoCaptura{"EntryMode2KeepsTheCardIn",
                     "[fields]\n\"20013\" = \"CARTAO BLOQUEADO\"\n\"10134\" = \"2\"\n[card]\nverdict = 2\n", false, 1, 1,
                     "CARTAO BLOQUEADO", false, "FF"},
-        CasoCaptura{"ReadingAbandonedOnThePinPadAsksNothingMore", "[card]\nread = 1\n", false, 1, 0, Msg(43), false,
+        CasoCaptura{"ReadingAbandonedOnThePinPadAsksNothingMore", "[card]\nread = 1\n", false, 1, 0, CatalogoCp1252(43), false,
                     nullptr},
         CasoCaptura{"BinQueryNotCarriedOutShowsTheHostText",
                     "[card]\nbins = false\nbins_refusal = \"SEM COMUNICACAO\"\n", false, 1, 1, "SEM COMUNICACAO", true,

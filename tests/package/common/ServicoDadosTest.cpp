@@ -109,7 +109,7 @@ TEST_F(ServicoDados, ServiceETextGoesToThePinPadAndWarnsOnlyWhenNotApproved) {
     Campo(zv::CAMPO_CODIGO_RESPOSTA, "0");
     zv::TrataServicoEzinho(false);
     EXPECT_EQ(Cliente().PinpadText(), "LIGUE PARA A CENTRAL");
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(LinhasCaixa().empty());
 
     for (const auto& [resposta, aviso] : {std::pair{"05", false}, std::pair{"", false}, std::pair{"0", true}}) {
         SCOPED_TRACE(std::string(resposta) + (aviso ? " aviso" : ""));
@@ -117,9 +117,9 @@ TEST_F(ServicoDados, ServiceETextGoesToThePinPadAndWarnsOnlyWhenNotApproved) {
         Campo(zv::CAMPO_CODIGO_RESPOSTA, resposta);
         NovoOperador("answer ok\n");
         zv::TrataServicoEzinho(aviso);
-        const auto caixas = Caixas();
+        const auto caixas = LinhasCaixa();
         ASSERT_EQ(caixas.size(), 1u);
-        EXPECT_EQ(caixas[0]["text"], Mensagem(zv::MSG_AVISO_SERVICO_E));
+        EXPECT_EQ(caixas[0]["text"], CatalogoUtf8(zv::MSG_AVISO_SERVICO_E));
         EXPECT_EQ(caixas[0]["flags"], 0x40030);
     }
 }
@@ -127,7 +127,7 @@ TEST_F(ServicoDados, ServiceETextGoesToThePinPadAndWarnsOnlyWhenNotApproved) {
 TEST_F(ServicoDados, ServiceETextIsCutToItsBufferAndAbsentTextDoesNothing) {
     zv::TrataServicoEzinho(true);
     EXPECT_TRUE(Chamadas("ExibeMsgPinpad").empty());
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(LinhasCaixa().empty());
 
     Campo(zv::CAMPO_SERVICO_E, std::string(40, 'A') + std::string(3000, 'B'));
     Campo(zv::CAMPO_CODIGO_RESPOSTA, "00");
@@ -170,7 +170,7 @@ TEST_F(ServicoDados, ApprovedAmountEqualToTheAskedOneOnlyFillsTheDisplayField) {
     EXPECT_EQ(Campo(1243), sim::Dollar("000000150000"));
     EXPECT_TRUE(Chamadas("FosdalEnviarFinalizacaoEx").empty());
     EXPECT_FALSE(Cliente().HasField(zv::CAMPO_CODIGO_RESPOSTA));
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(LinhasCaixa().empty());
     const auto procura = Chamadas("ProcuraServico");
     ASSERT_FALSE(procura.empty());
     EXPECT_EQ(procura[0]["args"][4], 128);
@@ -183,7 +183,7 @@ TEST_F(ServicoDados, DifferentAmountWithoutPermissionFinishesTheTransactionAsNot
     Cliente().SetServiceQ("010", "000000100000");
     zv::TrataServicoQ_010_ValorAprovado();
 
-    EXPECT_TRUE(Caixas().empty()) << "nobody is asked without permission";
+    EXPECT_TRUE(LinhasCaixa().empty()) << "nobody is asked without permission";
     EXPECT_EQ(Campo(zv::CAMPO_VALOR_DISPONIVEL), "VLDISP:0");
     const auto finalizacao = Chamadas("FosdalEnviarFinalizacaoEx");
     ASSERT_EQ(finalizacao.size(), 1u);
@@ -215,9 +215,9 @@ TEST_F(ServicoDados, DifferentAmountWithPermissionAsksTheOperator) {
         zv::TrataServicoQ_010_ValorAprovado();
 
         EXPECT_EQ(Campo(1244), "1");
-        const auto caixas = Caixas();
+        const auto caixas = LinhasCaixa();
         ASSERT_EQ(caixas.size(), 1u);
-        EXPECT_EQ(caixas[0]["text"], Mensagem(zv::MSG_ACEITA_VALOR_APROVADO) +
+        EXPECT_EQ(caixas[0]["text"], CatalogoUtf8(zv::MSG_ACEITA_VALOR_APROVADO) +
                                          TextoJournal(sim::Dollar("000000120000")));
         EXPECT_EQ(caixas[0]["flags"], 0x40044);
         if (aceita) {

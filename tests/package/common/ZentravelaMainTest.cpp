@@ -46,7 +46,7 @@ TEST_F(FormRunner, ScreenWhoseConstructionFailsCountsAsNotCreated) {
     zv::RegistraClasseTela("TFrmPag_Trn", []() -> forms::Form* { throw std::runtime_error("sem recursos"); });
     NovoOperador("answer ok\n");
     ExecutaGenerico(1, 12);
-    EXPECT_EQ(Caixas().size(), 1u);
+    EXPECT_EQ(LinhasCaixa().size(), 1u);
 }
 
 TEST_F(FormRunner, TopLevelScreenCancelledWritesTheResultFileOnce) {

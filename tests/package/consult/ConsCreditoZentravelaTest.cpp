@@ -58,13 +58,13 @@ TEST_F(ConsultaParcelas, FailedCheckKeepsItOpenAndAFailedCardStepClosesItUnasked
                      "expect enabled btConfirma\nexpect enabled btRetorna\nexpect enabled edNumParcelas\n"
                      "expect disabled edValorEntrada\nclick btRetorna\n"));
     EXPECT_EQ(Resultado("FrmCon_AdmCrdPar"), forms::mrCancel);
-    EXPECT_EQ(Caixas().size(), 1u);
+    EXPECT_EQ(CaixasUtf8().size(), 1u);
 
-    Host().ClearJournal();
+    Cliente().ClearJournal();
     Responde("00");
-    Host().Card().processing = {false};
+    Cliente().Card().processing = {false};
     ASSERT_TRUE(Roda("TFrmCon_AdmCrdPar", FrmCon_AdmCrdPar, DIGITA));
-    EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
+    EXPECT_TRUE(Cliente().Calls("AutorizaTransacao").empty());
     EXPECT_EQ(Resultado("FrmCon_AdmCrdPar"), forms::mrOk);
 }
 

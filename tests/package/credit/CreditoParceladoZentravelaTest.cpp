@@ -5,8 +5,9 @@
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 #include "sim/HostCall.h"
+
+using zvtest::CatalogoUtf8;
 
 namespace {
 
@@ -91,17 +92,17 @@ TEST_F(CreditoParcelado, InstalmentsOutsideTheHostsLimitsAreRefused) {
                      "key Backspace\ntype 13\nkey Enter\nkey Enter\nanswer ok\n"
                      "expect focus edNumParcelas\n"
                      "key Backspace\nkey Backspace\ntype 12\nkey Enter\nkey Enter\n"));
-    ASSERT_EQ(Caixas().size(), 2u);
-    const std::string minimo = sim::Cp1252ToUtf8(zv::host::MensagemFormatada(319, {"3", "12"}));
-    EXPECT_EQ(Caixas()[0], minimo);
+    ASSERT_EQ(CaixasUtf8().size(), 2u);
+    const std::string minimo = CatalogoUtf8(319, {"3", "12"});
+    EXPECT_EQ(CaixasUtf8()[0], minimo);
     EXPECT_NE(minimo.find('3'), std::string::npos);
-    EXPECT_EQ(Caixas()[1], Msg(320));
+    EXPECT_EQ(CaixasUtf8()[1], CatalogoUtf8(320));
     EXPECT_EQ(Campo(1017), "12");
 }
 
 TEST_F(CreditoParcelado, DefaultInstalmentsAreShownLockedWhenTheHostForbidsChanges) {
     Campo(10131, " 5 ");
-    Host().Host().permiteAlterarDados = false;
+    Cliente().Host().permiteAlterarDados = false;
     ASSERT_TRUE(Roda("TFrmEst_CrdPar", FrmEst_CrdPar,
                      "expect disabled edNumParcelas\n"
                      "expect text edNumParcelas 5\n"
@@ -113,17 +114,17 @@ TEST_F(CreditoParcelado, DefaultInstalmentsAreShownLockedWhenTheHostForbidsChang
 TEST_F(CreditoParcelado, InstalmentsBoxTakesOnlyDigitsAndShowsItsPrompt) {
     ASSERT_TRUE(Roda("TFrmEst_CrdPar", FrmEst_CrdPar,
                      "type 100\nkey Enter\n"
-                     "expect text lbMensagem " + Msg(23) + "\n"
+                     "expect text lbMensagem " + CatalogoUtf8(23) + "\n"
                      "type x4,\n"
                      "expect text edNumParcelas 4\n"
                      "click btRetorna\n"));
 }
 
 TEST_F(CreditoParcelado, CyclesUseEachScreensOwnFlag) {
-    Host().SetServiceTag("CICLOS:", "010");
+    Cliente().SetServiceTag("CICLOS:", "010");
     ASSERT_TRUE(Roda("TFrmEst_CrdPar", FrmEst_CrdPar, "expect enabled edCiclos\nclick btRetorna\n"));
     ASSERT_TRUE(Roda("TFrmCpr_AdmCrdPar", FrmCpr_AdmCrdPar, "expect disabled edCiclos\nclick btRetorna\n"));
-    Host().SetServiceTag("CICLOS:", "001");
+    Cliente().SetServiceTag("CICLOS:", "001");
     ASSERT_TRUE(Roda("TFrmCpr_AdmCrdPar", FrmCpr_AdmCrdPar, "expect enabled edCiclos\nclick btRetorna\n"));
 }
 

@@ -231,7 +231,7 @@ TEST_F(EntryPoints, ScreenThatCannotBeCreatedShowsMessage802WithItsFormName) {
         zv::RemoveClasseTela(c.classe);
         NovoOperador("answer ok\n");
         c.chama();
-        const auto caixas = Caixas();
+        const auto caixas = LinhasCaixa();
         ASSERT_EQ(caixas.size(), 1u);
         const std::string formato = sim::MessageText(zv::MSG_ERRO_CRIAR_FORM);
         const std::string esperado = formato.substr(0, formato.find("%s")) + c.nome +

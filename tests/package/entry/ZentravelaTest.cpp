@@ -190,7 +190,7 @@ TEST_F(Lifecycle, EveryOptionOfEveryMenuOpensItsScreen) {
         EXPECT_EQ(observador.abertas, menu.telas) << menu.classe;
         EXPECT_EQ(observador.visiveis, static_cast<int>(menu.telas.size())) << menu.classe;
     }
-    EXPECT_TRUE(Caixas().empty()) << "message 802: " << Caixas().front().dump();
+    EXPECT_TRUE(LinhasCaixa().empty()) << "message 802: " << LinhasCaixa().front().dump();
 }
 
 // Every export, called while the client's libraries fail every call, throw
@@ -278,7 +278,7 @@ TEST_F(Exports, NoExportLetsAnErrorOfTheClientsLibrariesOut) {
             if (lancou && e.relataAoFalhar) {
                 ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
                 EXPECT_EQ(Cliente().ErrorReports()[0].code, 255);
-                EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), Mensagem(801));
+                EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), CatalogoUtf8(801));
                 ASSERT_FALSE(Cliente().AuditLines().empty());
                 EXPECT_EQ(Cliente().AuditLines().back().rfind("Erro: ", 0), 0u) << Cliente().AuditLines().back();
             }
@@ -289,7 +289,7 @@ TEST_F(Exports, NoExportLetsAnErrorOfTheClientsLibrariesOut) {
     Cliente().Reset();
     ExecutaConsultaCheque(0, 0);
     ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
-    EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), Mensagem(231));
+    EXPECT_EQ(TextoJournal(Cliente().ErrorReports()[0].text), CatalogoUtf8(231));
 }
 
 }  // namespace

@@ -11,12 +11,12 @@
 #include "invoice/CancPagamentoFaturaZentravela.h"
 #include "sim/Catalogue.h"
 
+using zvtest::CatalogoCp1252;
+
 namespace {
 
 using zv::TFrmFat_Cnc;
 namespace unidade = zv::CancPagamentoFaturaZentravela;
-
-std::string Msg(int numero) { return sim::MessageText(numero); }
 
 class CancelamentoFatura : public zvtest::AmbienteTelas {
 protected:
@@ -30,9 +30,9 @@ protected:
 
 TEST_F(CancelamentoFatura, CardTypeSendsNoDocumentAndItsOwnPromptsShow) {
     std::strcpy(unidade::TipoDocumento, "de antes");
-    Roda("type 1500\nkey Enter\nexpect text lbMensagem " + Msg(zv::MSG_PROMPT_DATA_CANC_FATURA) +
+    Roda("type 1500\nkey Enter\nexpect text lbMensagem " + CatalogoCp1252(zv::MSG_PROMPT_DATA_CANC_FATURA) +
          "\ntype 01022024\nkey Enter\ntype 77\nkey Enter\nexpect text lbMensagem " +
-         Msg(zv::MSG_PROMPT_TIPO_ENTRADA_CANC_FATURA) +
+         CatalogoCp1252(zv::MSG_PROMPT_TIPO_ENTRADA_CANC_FATURA) +
          "\ntype 3\ntype 1\nexpect text edTpEntrada 1\nkey Enter\nexpect focus btConfirma\nkey Enter\n");
     EXPECT_EQ(resultado_, forms::mrOk);
     EXPECT_EQ(Quantas("LerCartao"), 1);
@@ -49,14 +49,14 @@ TEST_F(CancelamentoFatura, CardTypeSendsNoDocumentAndItsOwnPromptsShow) {
 TEST_F(CancelamentoFatura, DateLaterThanTodayIsRefusedBeforeTheEntryTypeIsLookedAt) {
     Roda("type 1500\nkey Enter\ntype " + zvtest::DiaMesAno(1) + "\nkey Enter\ntype 77\nclick btConfirma\n"
          "answer ok\nexpect focus edDtTransacao\nclick btRetorna\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_DATA_INVALIDA)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_DATA_INVALIDA)});
 }
 
 TEST_F(CancelamentoFatura, HostTypeOutsideOneAndTwoIsRefusedAndStaysLocked) {
     Roda("expect disabled edTpEntrada\nclick btConfirma\nanswer ok\nexpect disabled edTpEntrada\n"
          "expect text edTpEntrada 3\nexpect focus EdDoc\nclick btRetorna\n",
          "\"1003\" = \"1500\"\n\"1020\" = \"05032024\"\n\"1013\" = \"123456\"\n\"1040\" = \"3\"\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_TIPO_ENTRADA_VAZIO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_TIPO_ENTRADA_VAZIO)});
     EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
     EXPECT_EQ(resultado_, forms::mrCancel);
 }

@@ -9,13 +9,13 @@
 #include "invoice/PagamentoFaturaZentravela.h"
 #include "sim/Catalogue.h"
 
+using zvtest::CatalogoCp1252;
+
 namespace {
 
 using zv::TFrmPag_Trn;
 
 constexpr const char* CONVENIO = "826600000002123400012340567890123456678901234560";
-
-std::string Msg(int numero) { return sim::MessageText(numero); }
 
 class PagamentoFatura : public zvtest::AmbienteTelas {
 protected:
@@ -45,7 +45,7 @@ TEST_F(PagamentoFatura, FirstDigitOfBlock1ChoosesTheKindBackAndForth) {
     EXPECT_FALSE(tela.ed_bloco4_14->Visible());
     EXPECT_EQ(tela.ed_bloco2->MaxLength(), 12);
     EXPECT_EQ(tela.ed_bloco2->Text(), "67890123457");  // what was typed stays
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasCp1252().empty());
 }
 
 struct CasoBloco {
@@ -61,7 +61,7 @@ TEST_P(BlocoErrado, FullBlockWithAWrongDigitIsRefusedEmptiedAndFocused) {
     const CasoBloco& caso = GetParam();
     auto& tela = Roda(std::string("type 3\nkey Enter\n") + caso.digitado + "answer ok\nexpect focus " + caso.bloco +
                       "\nclick btRetorna\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(caso.mensagem)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(caso.mensagem)});
     EXPECT_EQ(dynamic_cast<forms::Edit*>(tela.FindControl(caso.bloco))->Text(), "");
 }
 
@@ -94,7 +94,7 @@ TEST_P(LinhaNaConfirmacao, NamesTheFaultEveryTimeAndKeepsTheBlocks) {
     std::string roteiro = std::string("type 3\nkey Enter\n") + caso.digitado;
     for (int i = 0; i < caso.confirmacoes; ++i) roteiro += "click btConfirma\nanswer ok\n";
     auto& tela = Roda(roteiro + "click btRetorna\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>(static_cast<size_t>(caso.confirmacoes), Msg(caso.mensagem)));
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>(static_cast<size_t>(caso.confirmacoes), CatalogoCp1252(caso.mensagem)));
     const forms::Edit* blocos[] = {tela.ed_bloco1, tela.ed_bloco2, tela.ed_bloco3, tela.ed_bloco4_12};
     for (size_t i = 0; i < caso.blocos.size(); ++i) EXPECT_EQ(blocos[i]->Text(), caso.blocos[i]) << i;
 }
@@ -115,7 +115,7 @@ TEST_F(PagamentoFatura, ConvenioWithAWrongGeneralDigitComesBackAsTituloUntilBloc
          "expect focus ed_bloco1\nexpect text ed_bloco2 123400012340\n"
          // retyping block 1 as a convênio brings the fourth block of 12 back, its text kept
          "type 826600000002\nexpect focus ed_bloco2\nclick btConfirma\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_DIGITO_GERAL_INVALIDO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_DIGITO_GERAL_INVALIDO)});
     EXPECT_EQ(resultado_, forms::mrOk);
     EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), CONVENIO);
     EXPECT_EQ(TipoEntradaDocumento(), "4");
@@ -125,7 +125,7 @@ TEST_F(PagamentoFatura, ConvenioWithAWrongGeneralDigitComesBackAsTituloUntilBloc
 TEST_F(PagamentoFatura, ConvenioWithAReferenceIsTypedBlockByBlockByModulo11) {
     Roda("type 3\nkey Enter\ntype 858000034285\nexpect focus ed_bloco2\ntype 624958758072\nexpect focus ed_bloco3\n"
          "type 302157368195\nexpect focus ed_bloco4_12\ntype 303642621296\nkey Enter\nkey Enter\n");
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasCp1252().empty());
     EXPECT_EQ(resultado_, forms::mrOk);
     EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), "858000034285624958758072302157368195303642621296");
 }
@@ -133,7 +133,7 @@ TEST_F(PagamentoFatura, ConvenioWithAReferenceIsTypedBlockByBlockByModulo11) {
 TEST_F(PagamentoFatura, TypeOtherThanOneToThreeIsNotTakenAndAnEmptyTypeIsRefusedOnLeaving) {
     Roda("type 4x\nexpect text edTpEntrada \nkey Enter\nanswer ok\nexpect focus edTpEntrada\n"
          "click btRetorna\n");  // leaving toward the return button asks nothing
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_TIPO_ENTRADA_VAZIO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_TIPO_ENTRADA_VAZIO)});
     EXPECT_EQ(resultado_, forms::mrCancel);
 }
 
@@ -146,7 +146,7 @@ TEST_F(PagamentoFatura, ChangingTheTypeRearrangesTheDocumentArea) {
         "focus edTpEntrada\ntype 2\nkey Enter\nexpect focus EdDoc\nexpect enabled EdDoc\nclick btRetorna\n");
     EXPECT_TRUE(tela.EdDoc->Visible());
     EXPECT_FALSE(tela.ed_bloco1->Visible());
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasCp1252().empty());
 }
 
 TEST_F(PagamentoFatura, HostDocumentStaysLockedWhateverTheTypeTyped) {
@@ -164,14 +164,14 @@ TEST_F(PagamentoFatura, HostTypeOutsideOneToThreeCountsAsEmptyAndIsOpenedToTheOp
     Roda("expect disabled edTpEntrada\nclick btConfirma\nanswer ok\nexpect enabled edTpEntrada\n"
          "expect focus edTpEntrada\nexpect text edTpEntrada \nclick btRetorna\n",
          "\"1040\" = \"7\"\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_TIPO_ENTRADA_VAZIO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_TIPO_ENTRADA_VAZIO)});
     EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
 }
 
 TEST_F(PagamentoFatura, ReaderTypeWithoutDocumentIsRefusedThenTheBarcodeIsSentAsRead) {
     Roda("type 2\nkey Enter\nexpect focus EdDoc\nclick btConfirma\nanswer ok\nexpect focus EdDoc\n"
          "type 12345678901234567890123456789012345678901234\nclick btConfirma\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_DOCUMENTO_VAZIO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_DOCUMENTO_VAZIO)});
     EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), "12345678901234567890123456789012345678901234");
     EXPECT_EQ(Campo(zv::CAMPO_LINHA_DOCUMENTO), "12345678901234567890123456789012345678901234");
     EXPECT_EQ(TipoEntradaDocumento(), "3");
@@ -199,7 +199,7 @@ TEST_F(PagamentoFatura, NonDigitsInTheBlocksAreRefused) {
     tela.ed_digito->SetText("8");
     tela.ed_bloco2->SetText("6789012345\x80");
     EXPECT_FALSE(tela.ValidaCodigoBarrasDigitado());
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{Msg(zv::MSG_DIGITO_GERAL_INVALIDO), Msg(zv::MSG_BLOCO2_INVALIDO)}));
+    EXPECT_EQ(CaixasCp1252(), (std::vector<std::string>{CatalogoCp1252(zv::MSG_DIGITO_GERAL_INVALIDO), CatalogoCp1252(zv::MSG_BLOCO2_INVALIDO)}));
     EXPECT_FALSE(tela.EdDoc->Visible());
 }
 
@@ -208,7 +208,7 @@ TEST_F(PagamentoFatura, NonDigitsInTheBlocksAreRefused) {
 TEST_F(PagamentoFatura, TypedLineTypeNeverSendsUnverifiedText) {
     Roda("type 2\nkey Enter\ntype 123\nfocus edTpEntrada\ntype 3\nclick btConfirma\nanswer ok\n"
          "expect focus ed_bloco1\nclick btRetorna\n");
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(zv::MSG_DOCUMENTO_VAZIO)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_DOCUMENTO_VAZIO)});
     EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
 }
 

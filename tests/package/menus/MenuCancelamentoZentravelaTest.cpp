@@ -15,7 +15,7 @@ protected:
     void SetUp() override {
         AmbienteCredito::SetUp();
         Campo(zv::CAMPO_STATUS_OPERACAO, "0");
-        Host().Service().codes = {"17"};
+        Cliente().Service().codes = {"17"};
     }
     std::string Habilitadas() {
         auto* menu = forms::Application::Instance().Create<zv::TFrmCnc_Mnu>();
@@ -27,22 +27,22 @@ protected:
         return estado;
     }
     std::string Falha802(const char* nome) {
-        return sim::Cp1252ToUtf8(zv::host::MensagemFormatada(802, {nome}));
+        return zvtest::CatalogoUtf8(802, {nome});
     }
 };
 
 TEST_F(MenuCancelamento, TablesAndTheServiceChooseTheOptions) {
     EXPECT_EQ(Habilitadas(), "111-----");
-    Host().Enabled().terminal = std::set<int>{6};
-    Host().Service().codes.clear();
+    Cliente().Enabled().terminal = std::set<int>{6};
+    Cliente().Service().codes.clear();
     EXPECT_EQ(Habilitadas(), "100-----");
-    Host().Enabled().terminal = std::set<int>{21};
-    Host().Enabled().intpos = std::set<int>{7};
-    Host().Service().codes = {"17"};
-    Host().ClearJournal();
+    Cliente().Enabled().terminal = std::set<int>{21};
+    Cliente().Enabled().intpos = std::set<int>{7};
+    Cliente().Service().codes = {"17"};
+    Cliente().ClearJournal();
     EXPECT_EQ(Habilitadas(), "010-----");
     // Without code 63 the host's service is not asked at all.
-    EXPECT_TRUE(Host().Calls("VerificaServico4").empty());
+    EXPECT_TRUE(Cliente().Calls("VerificaServico4").empty());
 }
 
 TEST_F(MenuCancelamento, ScreensThatCannotBeCreatedAreNamedAndTheMenuStays) {

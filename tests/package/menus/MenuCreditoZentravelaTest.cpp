@@ -54,9 +54,9 @@ TEST_F(MenuCredito, InstalmentsAskedByTheHostChooseTheOptions) {
 }
 
 TEST_F(MenuCredito, EnabledTablesChooseTheOptionsToo) {
-    Host().Enabled().terminal = std::set<int>{1, 2, 8};
+    Cliente().Enabled().terminal = std::set<int>{1, 2, 8};
     EXPECT_EQ(Habilitadas<zv::TFrmCred_Mnu>(), "1011");
-    Host().Enabled().intpos = std::set<int>{5};
+    Cliente().Enabled().intpos = std::set<int>{5};
     EXPECT_EQ(Habilitadas<zv::TFrmCred_Mnu>(), "1010");
 }
 
@@ -91,11 +91,11 @@ TEST_F(MenuCredito, PreAuthorisationMenuFollowsTheAllowedKinds) {
 TEST_F(MenuCredito, MenuWithNoOptionReportsToTheHostAndCloses) {
     zv::TRN_PCAPV = true;
     Campo(1017, "3");
-    Host().Enabled().terminal = std::set<int>{1, 2, 3};  // no consultation
+    Cliente().Enabled().terminal = std::set<int>{1, 2, 3};  // no consultation
     ASSERT_TRUE(Roda("TFrmPreAut_Mnu", FrmCred_Mnu, "wait 50\n"));
-    ASSERT_EQ(Host().ErrorReports().size(), 1u);
-    EXPECT_EQ(Host().ErrorReports()[0].code, 255);
-    EXPECT_EQ(Host().ErrorReports()[0].text, sim::MessageText(993));
+    ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
+    EXPECT_EQ(Cliente().ErrorReports()[0].code, 255);
+    EXPECT_EQ(Cliente().ErrorReports()[0].text, sim::MessageText(993));
     EXPECT_EQ(TelasCriadas(), std::vector<std::string>{"FrmPreAut_Mnu"});
     EXPECT_EQ(FrmCred_Mnu, nullptr);
 }
@@ -108,7 +108,7 @@ TEST_F(MenuCredito, OnlyOptionOpensByItselfAndItsOkClosesTheMenu) {
     EXPECT_EQ(TelasCriadas(), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
     EXPECT_EQ(Campo(1017), "1");
     EXPECT_EQ(Campo(10156), "4");
-    EXPECT_EQ(Host().ResultFileWrites(), 1);
+    EXPECT_EQ(Cliente().ResultFileWrites(), 1);
     EXPECT_EQ(FrmCred_Mnu, nullptr);
     EXPECT_TRUE(RoteiroAcabou());
 }
@@ -124,9 +124,9 @@ TEST_F(MenuCredito, CancelledScreenGivesTheMenuBackWithoutChoosingAgain) {
                      "expect enabled spEncerra\n"
                      "click spEncerra\n"));
     EXPECT_EQ(TelasCriadas(), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
-    EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
+    EXPECT_TRUE(Cliente().Calls("AutorizaTransacao").empty());
     // The menu was cancelled at the top: one hand-over of the data.
-    EXPECT_EQ(Host().ResultFileWrites(), 1);
+    EXPECT_EQ(Cliente().ResultFileWrites(), 1);
 }
 
 TEST_F(MenuCredito, DigitTypedWhileAnOptionOpensDoesNotChooseAnother) {
@@ -154,36 +154,36 @@ TEST_F(MenuCredito, ScreenThatCannotBeCreatedIsNamedAndTheMenuStays) {
                      "click spEncerra\n"));
     const auto caixas = Linhas("box");
     ASSERT_EQ(caixas.size(), 1u);
-    EXPECT_EQ(caixas[0]["text"], sim::Cp1252ToUtf8(zv::host::MensagemFormatada(802, {"FrmCon_AdmCrdPar"})));
+    EXPECT_EQ(caixas[0]["text"], zvtest::CatalogoUtf8(802, {"FrmCon_AdmCrdPar"}));
     EXPECT_EQ(caixas[0]["flags"], 0x40000);
     // The sale menu opens the consultation without a receipt.
     EXPECT_FALSE(zv::MenuModeloZentravela::ImprimeCupom);
 }
 
 TEST_F(MenuCredito, AdministrativeMenuOptions) {
-    Host().Service().codes = {"33", "16"};
+    Cliente().Service().codes = {"33", "16"};
     EXPECT_EQ(Habilitadas<zv::TFrmCredAdm_Mnu>(), "111-");
     // The withdrawal codes are asked in order and the first yes ends it.
-    const auto servicos = Host().Calls("VerificaServico4");
+    const auto servicos = Cliente().Calls("VerificaServico4");
     ASSERT_EQ(servicos.size(), 2u);
     EXPECT_EQ(servicos[0]["args"][0], "32");
     EXPECT_EQ(servicos[1]["args"][0], "33");
 
-    Host().Service().codes.clear();
+    Cliente().Service().codes.clear();
     EXPECT_EQ(Habilitadas<zv::TFrmCredAdm_Mnu>(), "110-");
-    Host().Service().codes = {"32"};
-    Host().Enabled().intpos = std::set<int>{58};
+    Cliente().Service().codes = {"32"};
+    Cliente().Enabled().intpos = std::set<int>{58};
     EXPECT_EQ(Habilitadas<zv::TFrmCredAdm_Mnu>(), "010-");
 }
 
 TEST_F(MenuCredito, AdministrativeMenuOpensTheOnlyOptionWithReceiptFlagForTheConsultation) {
     zv::RemoveClasseTela("TFrmCon_AdmCrdPar");
-    Host().Enabled().intpos = std::set<int>{6};
+    Cliente().Enabled().intpos = std::set<int>{6};
     zv::MenuModeloZentravela::ImprimeCupom = false;
     ASSERT_TRUE(Roda("TFrmCredAdm_Mnu", FrmCredAdm_Mnu, "answer ok\nclick spEncerra\n"));
     const auto caixas = Linhas("box");
     ASSERT_EQ(caixas.size(), 1u);
-    EXPECT_EQ(caixas[0]["text"], sim::Cp1252ToUtf8(zv::host::MensagemFormatada(802, {"FrmCon_AdmCrdPar"})));
+    EXPECT_EQ(caixas[0]["text"], zvtest::CatalogoUtf8(802, {"FrmCon_AdmCrdPar"}));
     EXPECT_TRUE(zv::MenuModeloZentravela::ImprimeCupom);
 }
 

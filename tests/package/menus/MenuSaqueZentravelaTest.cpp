@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         AmbienteCredito::SetUp();
         Campo(zv::CAMPO_STATUS_OPERACAO, "0");
-        Host().Service().codes = {"14", "15", "16"};
+        Cliente().Service().codes = {"14", "15", "16"};
     }
 };
 
@@ -30,7 +30,7 @@ class OpcoesSaque : public MenuSaque, public ::testing::WithParamInterface<CasoO
 
 TEST_P(OpcoesSaque, ServicesAndTheInstalmentsAskedChooseTheOptions) {
     const CasoOpcoes& caso = GetParam();
-    Host().Service().codes = caso.servicos;
+    Cliente().Service().codes = caso.servicos;
     Campo(1017, caso.f1017);
     auto* menu = forms::Application::Instance().Create<zv::TFrmSaqueCredito_Mnu>();
     menu->IniciaFormularioMenu();
@@ -57,7 +57,7 @@ TEST_F(MenuSaque, ConsultationThatCannotBeCreatedIsNamedWithTheReceiptFlagSet) {
                      "click spEncerra\n"));
     const auto caixas = Linhas("box");
     ASSERT_EQ(caixas.size(), 1u);
-    EXPECT_EQ(caixas[0]["text"], sim::Cp1252ToUtf8(zv::host::MensagemFormatada(802, {"FrmCon_AdmSaque"})));
+    EXPECT_EQ(caixas[0]["text"], zvtest::CatalogoUtf8(802, {"FrmCon_AdmSaque"}));
     EXPECT_EQ(caixas[0]["flags"], 0x40000);
     EXPECT_TRUE(zv::MenuModeloZentravela::ImprimeCupom);
 }

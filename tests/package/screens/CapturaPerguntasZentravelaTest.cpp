@@ -5,7 +5,6 @@
 
 #include "forms/Cp1252.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 
 namespace zvtest {
 namespace {
@@ -73,8 +72,8 @@ TEST_F(CapturaPerguntas, SetePerguntasMostramCincoEGravamSeteItens) {
 }
 
 TEST_F(CapturaPerguntas, DataCurtaFalhaCom787EComMinimoOitoCom1186) {
-    const std::string data = zv::host::Mensagem(zv::MSG_DATA_INVALIDA);
-    const std::string curta = zv::host::MensagemFormatada(zv::MSG_RESPOSTA_CURTA, {"Nascimento", "8"});
+    const std::string data = CatalogoCp1252(zv::MSG_DATA_INVALIDA);
+    const std::string curta = CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Nascimento", "8"});
     for (int minimo : {0, 8}) {
         SCOPED_TRACE(minimo);
         sim::State::Instance().ClearJournal();
@@ -83,7 +82,7 @@ TEST_F(CapturaPerguntas, DataCurtaFalhaCom787EComMinimoOitoCom1186) {
         int r = 0;
         auto& tela = Mostra<zv::TFrmCap_Perg>(r);
         EXPECT_EQ(r, forms::mrCancel);
-        EXPECT_EQ(Caixas(), Lista{minimo == 0 ? data : curta});
+        EXPECT_EQ(CaixasCp1252(), Lista{minimo == 0 ? data : curta});
         EXPECT_TRUE(tela.pnCaptura->Enabled());
         EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
         Libera();
@@ -96,7 +95,7 @@ TEST_F(CapturaPerguntas, DataCompletaValidaPassa) {
     int r = 0;
     Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_EQ(r, forms::mrOk);
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasCp1252().empty());
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
               Lista{"PERG:01,12052024,10303;"});
 }
@@ -108,7 +107,7 @@ TEST_F(CapturaPerguntas, TipoForaDaFaixaSemMascaraMasComDataVerificada) {
     auto& tela = Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_FALSE(tela.edPergunta[0]->HasMask());
     EXPECT_EQ(tela.edPergunta[0]->Tag(), 0);
-    EXPECT_EQ(Caixas(), Lista{zv::host::Mensagem(zv::MSG_DATA_INVALIDA)});  // the empty second one passed
+    EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_DATA_INVALIDA)});  // the empty second one passed
 }
 
 TEST_F(CapturaPerguntas, ObrigatoriaVaziaFalhaMesmoSemMinimo) {
@@ -117,7 +116,7 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaFalhaMesmoSemMinimo) {
     int r = 0;
     Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_EQ(r, forms::mrOk);
-    EXPECT_EQ(Caixas(), Lista{zv::host::MensagemFormatada(zv::MSG_RESPOSTA_CURTA, {"Codigo", "1"})});
+    EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Codigo", "1"})});
     const auto box = sim::State::Instance().GetJournal().OfType("box");
     ASSERT_EQ(box.size(), 1u);
     EXPECT_EQ(box[0].value("flags", 0u), forms::MB_TOPMOST);
@@ -135,7 +134,7 @@ TEST_F(CapturaPerguntas, RespostasDeTodoTipoChegamComoDigitadas) {
     int r = 0;
     Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_EQ(r, forms::mrOk);
-    EXPECT_TRUE(Caixas().empty());  // the required yes/no question is answered
+    EXPECT_TRUE(CaixasCp1252().empty());  // the required yes/no question is answered
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
               (Lista{"PERG:01,JOAO DA SILVA,10100;", "PERG:02,AB1C234,10102;", "PERG:03,S,10104;",
                      "PERG:04,12052024,10103;", "PERG:05,150,10105;"}));
@@ -150,15 +149,15 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
         int r = 0;
         Mostra<zv::TFrmCap_Perg>(r);
         EXPECT_EQ(r, forms::mrCancel);
-        EXPECT_EQ(Caixas(), Lista{zv::host::MensagemFormatada(zv::MSG_RESPOSTA_CURTA, {"Pergunta", "1"})});
+        EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Pergunta", "1"})});
         Libera();
     }
 }
 
 TEST_F(CapturaPerguntas, SimOuNaoAceitaSoSeN) {
     DefinePerguntas({{"01", "Confirma", 10104, 0, 1}});
-    const std::string prompt = forms::Cp1252ToUtf8(zv::host::MensagemFormatada(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
-                                                   " " + zv::host::Mensagem(zv::MSG_SIM_NAO));
+    const std::string prompt = forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
+                                                   " " + CatalogoCp1252(zv::MSG_SIM_NAO));
     Roteiro("expect text lbMensagem " + prompt +
             "\ntype x\nkey Backspace\nexpect text edPergunta1 _\ntype n\nexpect text edPergunta1 N\nclick btConfirma\n");
     int r = 0;
@@ -176,7 +175,7 @@ TEST_F(CapturaPerguntas, SemPerguntasInformaOPdvEFechaComOk) {
     const auto& erros = sim::State::Instance().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].code, 255);
-    EXPECT_EQ(erros[0].text, zv::host::Mensagem(zv::MSG_SEM_PERGUNTAS));
+    EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_SEM_PERGUNTAS));
 }
 
 TEST_F(CapturaPerguntas, ListaQueNaoCabeNoBufferNaoEGravadaCortada) {
@@ -189,7 +188,7 @@ TEST_F(CapturaPerguntas, ListaQueNaoCabeNoBufferNaoEGravadaCortada) {
     EXPECT_EQ(tela.ModalResult(), forms::mrOk);
     EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
     ASSERT_EQ(sim::State::Instance().ErrorReports().size(), 1u);
-    EXPECT_EQ(sim::State::Instance().ErrorReports()[0].text, zv::host::Mensagem(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+    EXPECT_EQ(sim::State::Instance().ErrorReports()[0].text, CatalogoCp1252(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
 }
 
 TEST_F(CapturaPerguntas, ListaDeExatamente4096BytesEGravadaUmByteAMaisNao) {

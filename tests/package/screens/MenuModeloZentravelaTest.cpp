@@ -102,13 +102,13 @@ TEST_F(MenuModelo, NenhumaOpcaoInforma993EFecha) {
     const auto& erros = sim::State::Instance().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].code, 255);
-    EXPECT_EQ(erros[0].text, zv::host::Mensagem(zv::MSG_MENU_SEM_OPCAO));
+    EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_MENU_SEM_OPCAO));
 }
 
 TEST_F(MenuModelo, DuasOpcoesEsperamComFocoNaPrimeiraHabilitada) {
     config.habilitadas = {false, true, true};
     Roteiro("wait 50\nexpect focus spOpcao2\nexpect text lbMensagem " +
-            forms::Cp1252ToUtf8(zv::host::Mensagem(zv::MSG_ESCOLHA_OPCAO)) + "\nclick spEncerra\n");
+            CatalogoUtf8(zv::MSG_ESCOLHA_OPCAO) + "\nclick spEncerra\n");
     int r = 0;
     auto& menu = Mostra<TFrmTeste_Mnu>(r);
     EXPECT_EQ(r, forms::mrCancel);
@@ -178,14 +178,14 @@ TEST_F(MenuModelo, HabilitaDesabilitaTravaEDestrava) {
     EXPECT_TRUE(forms::Application::Instance().QueueEmpty());
     for (auto* sp : menu.Opcoes()) EXPECT_FALSE(sp->Enabled());
     EXPECT_FALSE(menu.spEncerra->Enabled());
-    EXPECT_EQ(menu.lbMensagem->Caption(), zv::host::Mensagem(zv::MSG_AGUARDE));
+    EXPECT_EQ(menu.lbMensagem->Caption(), CatalogoCp1252(zv::MSG_AGUARDE));
     menu.VerificaSomente1Opcao();  // locked: no automatic choice
     EXPECT_FALSE(menu.TClique->Enabled());
 
     menu.HabilitaDesabilitaBotoes(true);
     EXPECT_TRUE(menu.spOpcao1->Enabled());
     EXPECT_TRUE(menu.spEncerra->Enabled());
-    EXPECT_EQ(menu.lbMensagem->Caption(), zv::host::Mensagem(zv::MSG_ESCOLHA_OPCAO));
+    EXPECT_EQ(menu.lbMensagem->Caption(), CatalogoCp1252(zv::MSG_ESCOLHA_OPCAO));
 }
 
 TEST_F(MenuModelo, DesenhoDoModelo) {

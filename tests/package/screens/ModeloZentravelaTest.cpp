@@ -62,8 +62,8 @@ TEST_F(TelaBase, PromptDoPinpadCortadoEm128) {
 TEST_F(TelaBase, LimiteDeParcelasComCamposVazios) {
     auto& tela = Cria<TFrmTeste_Trn>();
     auto& parcelas = tela.Add<forms::Edit>("edParcelas", tela.pnCaptura);
-    const std::string abaixo = zv::host::MensagemFormatada(zv::MSG_PARCELAS_ABAIXO_MINIMO, {"2", "99"});
-    const std::string acima = zv::host::Mensagem(zv::MSG_PARCELAS_ACIMA_MAXIMO);
+    const std::string abaixo = CatalogoCp1252(zv::MSG_PARCELAS_ABAIXO_MINIMO, {"2", "99"});
+    const std::string acima = CatalogoCp1252(zv::MSG_PARCELAS_ACIMA_MAXIMO);
     struct Caso {
         const char* texto;
         bool aceito;
@@ -79,7 +79,7 @@ TEST_F(TelaBase, LimiteDeParcelasComCamposVazios) {
         tela.pnCaptura->SetEnabled(false);
         parcelas.SetText(c.texto);
         EXPECT_EQ(tela.ValidaLimiteParcela(parcelas, *tela.pnCaptura, *tela.btConfirma, 0), c.aceito);
-        EXPECT_EQ(Caixas(), c.aceito ? Lista{} : Lista{*c.mensagem});
+        EXPECT_EQ(CaixasCp1252(), c.aceito ? Lista{} : Lista{*c.mensagem});
         EXPECT_EQ(tela.pnCaptura->Enabled(), !c.aceito);
     }
     for (const auto& box : sim::State::Instance().GetJournal().OfType("box"))
@@ -96,8 +96,8 @@ TEST_F(TelaBase, LimiteDeParcelasComMinimoZeroEMaximoDado) {
     parcelas.SetText("13");
     EXPECT_FALSE(tela.ValidaLimiteParcela(parcelas, *tela.pnCaptura, *tela.btConfirma, 0));
     EXPECT_TRUE(tela.ValidaLimiteParcela(parcelas, *tela.pnCaptura, *tela.btConfirma, 20));
-    EXPECT_EQ(Caixas(), (Lista{zv::host::MensagemFormatada(zv::MSG_PARCELAS_ABAIXO_MINIMO, {"2", "12"}),
-                               zv::host::Mensagem(zv::MSG_PARCELAS_ACIMA_MAXIMO)}));
+    EXPECT_EQ(CaixasCp1252(), (Lista{CatalogoCp1252(zv::MSG_PARCELAS_ABAIXO_MINIMO, {"2", "12"}),
+                               CatalogoCp1252(zv::MSG_PARCELAS_ACIMA_MAXIMO)}));
 }
 
 TEST_F(TelaBase, ErroDeMascaraLimpaSoAMascaraAtiva) {
@@ -114,7 +114,7 @@ TEST_F(TelaBase, ErroDeMascaraLimpaSoAMascaraAtiva) {
     EXPECT_EQ(data.Text(), "12/05/2024");
     handler(std::make_exception_ptr(forms::MaskError()), forms::kInvalidInputMessage);
     EXPECT_EQ(data.Text(), "  /  /    ");
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasCp1252().empty());
     EXPECT_EQ(sim::State::Instance().AuditLines().size(), 1u);  // only the creation line
 }
 
@@ -172,7 +172,7 @@ TEST_F(EntradaValor, ValorApagadoComBackspaceDeixaACaixaVaziaERecusada) {
     int r = 0;
     Mostra<TFrmTeste_Trn>(r);
     EXPECT_EQ(r, forms::mrCancel);
-    EXPECT_EQ(Caixas(), std::vector<std::string>{zv::host::Mensagem(zv::MSG_PROMPT_VALOR)});
+    EXPECT_EQ(CaixasCp1252(), std::vector<std::string>{CatalogoCp1252(zv::MSG_PROMPT_VALOR)});
     EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
 }
 
@@ -187,7 +187,7 @@ TEST_F(EntradaValor, IniciaCamposFormPreparaOInicioDaTransacao) {
     EXPECT_FALSE(tela.bSemValor);
     EXPECT_TRUE(tela.bCapturaSenha);
     EXPECT_EQ(tela.lbMensagem->Caption(), "");
-    EXPECT_EQ(tela.btConfirma->Caption(), zv::host::Mensagem(zv::MSG_BOTAO_CONFIRMA));
+    EXPECT_EQ(tela.btConfirma->Caption(), CatalogoCp1252(zv::MSG_BOTAO_CONFIRMA));
     EXPECT_EQ(Campo(zv::CAMPO_INICIO_TRANSACAO), "000");
     EXPECT_FALSE(tela.edValor->Enabled());
     EXPECT_EQ(zv::host::RemoveFormato(tela.edValor->Text()), "990");

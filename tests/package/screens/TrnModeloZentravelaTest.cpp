@@ -143,7 +143,7 @@ TEST_F(SequenciaConfirma, RespostasQueOClienteRecusaEncerramSemAutorizarNada) {
     EXPECT_EQ(r, forms::mrOk);
     const auto& erros = sim::State::Instance().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
-    EXPECT_EQ(erros[0].text, zv::host::Mensagem(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+    EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
     EXPECT_EQ(Chamadas(PASSOS), Lista{});  // no card, no PIN, no authorisation
 }
 
@@ -170,7 +170,7 @@ TEST_F(SequenciaConfirma, ComFechaEmFalhaUmaValidacaoRecusadaFechaComOk) {
     int r = 0;
     Mostra<TFrmTeste_Trn>(r);
     EXPECT_EQ(r, forms::mrOk);
-    EXPECT_EQ(Caixas(), Lista{zv::host::Mensagem(zv::MSG_PROMPT_VALOR)});
+    EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_PROMPT_VALOR)});
     EXPECT_EQ(Quantas("AutorizaTransacao"), 0);
     EXPECT_EQ(Quantas("FosdalGravaArquivo"), 0);
 }

@@ -7,6 +7,8 @@
 #include "withdrawal/SaqueFinParceladoZentravela.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
 
+using zvtest::CatalogoUtf8;
+
 namespace {
 
 struct CasoRecusa {
@@ -35,18 +37,18 @@ protected:
 
 TEST_P(GravacaoRecusada, StopsTheConfirmationAndTakesBackWhatTheOperatorTyped) {
     const CasoRecusa& caso = GetParam();
-    Host().LoadScenario(std::string("entry = \"ExecutaFuncaoADM\"\n[fields]\n\"10107\" = \"0\"\n[host]\nrefused_writes = [") +
+    Cliente().LoadScenario(std::string("entry = \"ExecutaFuncaoADM\"\n[fields]\n\"10107\" = \"0\"\n[host]\nrefused_writes = [") +
                             std::to_string(caso.recusado) + "]\n[service]\n" + caso.servico,
                         "recusa.toml");
     ASSERT_TRUE(Roda(caso.classe, *caso.tela,
                      std::string(caso.digita) + "expect screen " + (caso.classe + 1) +
-                         "\nexpect enabled btConfirma\nexpect text lbMensagem " + Msg(zv::MSG_PROMPT_CONFIRMA) +
+                         "\nexpect enabled btConfirma\nexpect text lbMensagem " + CatalogoUtf8(zv::MSG_PROMPT_CONFIRMA) +
                          "\nclick btConfirma\nexpect screen " + (caso.classe + 1) + "\nclick btRetorna\n"));
     EXPECT_TRUE(RoteiroAcabou());
-    EXPECT_TRUE(Host().Calls("AutorizaTransacao").empty());
+    EXPECT_TRUE(Cliente().Calls("AutorizaTransacao").empty());
     // The typed amount is taken back at each stop, before the next confirmation writes it again.
     EXPECT_EQ(EscritasDoValor(), (std::vector<std::string>{"grava", "limpa", "grava", "limpa"}));
-    EXPECT_FALSE(Host().HasField(caso.recusado));
+    EXPECT_FALSE(Cliente().HasField(caso.recusado));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,8 @@
 #include "screens/MenuModeloZentravela.h"
 #include "withdrawal/ConsSaqueZentravela.h"
 
+using zvtest::CatalogoUtf8;
+
 namespace {
 
 using zv::ConsSaqueZentravela::FrmCon_AdmSaque;
@@ -32,9 +34,9 @@ TEST_P(FimConsultaSaque, ReceiptAndTheInstalmentsOriginDecideTheEnding) {
     // A return ends it cancelled: run top-level here, the form runner writes the result file.
     std::vector<std::string> desfecho = caso.desfecho;
     for (auto& d : desfecho)
-        if (d == "1027=801") d = "1027=" + Msg(zv::MSG_TRANSACAO_NAO_EFETUADA);
+        if (d == "1027=801") d = "1027=" + CatalogoUtf8(zv::MSG_TRANSACAO_NAO_EFETUADA);
     EXPECT_EQ(Desfecho(), desfecho);
-    EXPECT_EQ(Host().HasField(zv::CAMPO_NUMERO_PARCELAS) ? Campo(zv::CAMPO_NUMERO_PARCELAS) : "(ausente)",
+    EXPECT_EQ(Cliente().HasField(zv::CAMPO_NUMERO_PARCELAS) ? Campo(zv::CAMPO_NUMERO_PARCELAS) : "(ausente)",
               caso.f1017);
     EXPECT_EQ(Resultado("FrmCon_AdmSaque"), caso.resultado);
     EXPECT_EQ(Textos(UltimoRegistro()), (std::vector<std::string>{"", "TRN:6"}));

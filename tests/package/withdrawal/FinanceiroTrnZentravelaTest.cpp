@@ -7,6 +7,8 @@
 #include "withdrawal/FinanceiroTrnZentravela.h"
 #include "withdrawal/SaqueFinRotativoZentravela.h"
 
+using zvtest::CatalogoUtf8;
+
 namespace {
 
 using credit_teste::AmbienteCredito;
@@ -22,16 +24,16 @@ protected:
     }
     // A new withdrawal in the same load: the host clears what the last one left.
     void NovoSaque() {
-        Host().Service().tags.clear();
-        for (int campo : {1003, 1017, 1048, 1208}) Host().ClearField(campo);
+        Cliente().Service().tags.clear();
+        for (int campo : {1003, 1017, 1048, 1208}) Cliente().ClearField(campo);
     }
 };
 
 // The texts are emptied when each withdrawal starts: what one withdrawal sent
 // does not travel with the next.
 TEST_F(FinanceiroTrn, TextsOfAnEarlierWithdrawalDoNotTravelWithTheNext) {
-    Host().SetServiceTag("CICLOS:", "0001");
-    Host().SetServiceTag("DTEMCART:", "1");
+    Cliente().SetServiceTag("CICLOS:", "0001");
+    Cliente().SetServiceTag("DTEMCART:", "1");
     const std::string mes = MesAno(0);
     ASSERT_TRUE(Roda("TFrmRot_Saq", FrmRot_Saq,
                      "type 1000\nkey Enter\nexpect focus edDtemCart\ntype " + mes +
@@ -39,8 +41,8 @@ TEST_F(FinanceiroTrn, TextsOfAnEarlierWithdrawalDoNotTravelWithTheNext) {
     EXPECT_EQ(Textos(UltimoRegistro()), (std::vector<std::string>{"DTEMCART:" + mes, "CICLOS:07"}));
 
     NovoSaque();
-    Host().ClearJournal();
-    Host().SetServiceTag("CICLOS:", "1110");  // the other screens' flags, not this one's (4)
+    Cliente().ClearJournal();
+    Cliente().SetServiceTag("CICLOS:", "1110");  // the other screens' flags, not this one's (4)
     ASSERT_TRUE(Roda("TFrmRot_Saq", FrmRot_Saq,
                      "expect disabled edDtemCart\nexpect disabled edCiclos\ntype 2000\nkey Enter\nkey Enter\n"));
     EXPECT_EQ(Textos(UltimoRegistro()), (std::vector<std::string>{"", ""}));
@@ -58,12 +60,12 @@ class CiclosFinanceiro : public FinanceiroTrn, public ::testing::WithParamInterf
 
 TEST_P(CiclosFinanceiro, CyclesArePaddedAndNeverJudged) {
     const CasoCiclos& caso = GetParam();
-    Host().SetServiceTag("CICLOS:", "0001");
+    Cliente().SetServiceTag("CICLOS:", "0001");
     const std::string digita = *caso.digitado ? std::string("type ") + caso.digitado + "\n" : "";
     ASSERT_TRUE(Roda("TFrmRot_Saq", FrmRot_Saq,
-                     "type 1000\nkey Enter\nexpect focus edCiclos\nexpect text lbMensagem " + Msg(1193) + "\n" +
+                     "type 1000\nkey Enter\nexpect focus edCiclos\nexpect text lbMensagem " + CatalogoUtf8(1193) + "\n" +
                          digita + "key Enter\nkey Enter\n"));
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasUtf8().empty());
     if (caso.campo1048 == nullptr) {
         EXPECT_FALSE(Gravou(1048));
     } else {

@@ -3,8 +3,9 @@
 // and 320 are tested end to end).
 #include "AmbienteCredito.h"
 #include "host/Catalogo.h"
-#include "host/HostCalls.h"
 #include "withdrawal/SaqueFinParceladoZentravela.h"
+
+using zvtest::CatalogoUtf8;
 
 namespace {
 
@@ -16,9 +17,6 @@ protected:
     void SetUp() override {
         AmbienteCredito::SetUp();
         Campo(zv::CAMPO_STATUS_OPERACAO, "0");
-    }
-    static std::string Msg319(const char* minimo, const char* maximo) {
-        return sim::Cp1252ToUtf8(zv::host::MensagemFormatada(319, {minimo, maximo}));
     }
 };
 
@@ -34,7 +32,7 @@ class LimitesSaque : public SaqueParcelado, public ::testing::WithParamInterface
 
 TEST_P(LimitesSaque, LimitsComeFromTheServiceValueOrTheFieldsWithAMinimumOfTwo) {
     const CasoLimites& caso = GetParam();
-    if (caso.npsaq != nullptr) Host().SetServiceTag("NPSAQ:", caso.npsaq);
+    if (caso.npsaq != nullptr) Cliente().SetServiceTag("NPSAQ:", caso.npsaq);
     Campo(10118, caso.f10118);
     Campo(10119, caso.f10119);
     auto* tela = forms::Application::Instance().Create<zv::TFrmPar_Saq>();
@@ -61,14 +59,14 @@ class NumeroNosLimites : public SaqueParcelado, public ::testing::WithParamInter
 // "NPSAQ:" 0312: both limits are numbers the operator may take.
 TEST_P(NumeroNosLimites, MinimumAndMaximumPassTheirNeighboursDoNot) {
     const CasoNumero& caso = GetParam();
-    Host().SetServiceTag("NPSAQ:", "0312");
+    Cliente().SetServiceTag("NPSAQ:", "0312");
     ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq,
                      std::string("type 50000\nkey Enter\ntype ") + caso.digitado + "\nkey Enter\nkey Enter\n" +
                          (caso.recusa == 0 ? "" : "answer ok\nclick btRetorna\n")));
     std::vector<std::string> caixas;
-    if (caso.recusa != 0) caixas.push_back(caso.recusa == 319 ? Msg319("3", "12") : Msg(caso.recusa));
-    EXPECT_EQ(Caixas(), caixas);
-    EXPECT_EQ(Host().Calls("AutorizaTransacao").size(), caso.recusa == 0 ? 1u : 0u);
+    if (caso.recusa != 0) caixas.push_back(caso.recusa == 319 ? CatalogoUtf8(319, {"3", "12"}) : CatalogoUtf8(caso.recusa));
+    EXPECT_EQ(CaixasUtf8(), caixas);
+    EXPECT_EQ(Cliente().Calls("AutorizaTransacao").size(), caso.recusa == 0 ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Npsaq0312, NumeroNosLimites,
@@ -76,17 +74,17 @@ INSTANTIATE_TEST_SUITE_P(Npsaq0312, NumeroNosLimites,
                                            CasoNumero{"13", 320}));
 
 TEST_F(SaqueParcelado, NumberIsCheckedBeforeTheIssueDate) {
-    Host().SetServiceTag("DTEMCART:", "1");
+    Cliente().SetServiceTag("DTEMCART:", "1");
     Campo(10118, "3");
     ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq,
                      "type 50000\nkey Enter\ntype 1\nkey Enter\ntype 13\nkey Enter\nkey Enter\nanswer ok\n"
                      "click btRetorna\n"));
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg319("3", "99")});
+    EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(319, {"3", "99"})});
 }
 
 TEST_F(SaqueParcelado, EmptyNumberPassesAndIsWrittenEmpty) {
     ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq, "type 50000\nkey Enter\nkey Enter\nkey Enter\n"));
-    EXPECT_TRUE(Caixas().empty());
+    EXPECT_TRUE(CaixasUtf8().empty());
     EXPECT_TRUE(Gravou(1017));
     EXPECT_EQ(Campo(1017), "");
 }
@@ -98,7 +96,7 @@ TEST_F(SaqueParcelado, HostSuppliedNumberIsLockedAndRefusedWithoutTakingTheFocus
                      "expect disabled edNumParcelas\nexpect text edNumParcelas 03\n"
                      "type 50000\nkey Enter\nkey Enter\nanswer ok\n"
                      "expect focus edValor\nexpect text edNumParcelas 03\nclick btRetorna\n"));
-    EXPECT_EQ(Caixas(), std::vector<std::string>{Msg(320)});
+    EXPECT_EQ(CaixasUtf8(), std::vector<std::string>{CatalogoUtf8(320)});
 
     Campo(10119, "");
     ASSERT_TRUE(Roda("TFrmPar_Saq", FrmPar_Saq, "type 50000\nkey Enter\nkey Enter\n"));

@@ -28,14 +28,14 @@ class SenhaSaque : public AmbienteCredito, public ::testing::WithParamInterface<
 TEST_P(SenhaSaque, PinIsCapturedOnlyWhenTheHostAsksAndTheCollectionModeSaysSo) {
     const CasoSenha& caso = GetParam();
     Campo(zv::CAMPO_STATUS_OPERACAO, "0");
-    if (caso.senhasaq != nullptr) Host().SetServiceTag("SENHASAQ:", caso.senhasaq);
+    if (caso.senhasaq != nullptr) Cliente().SetServiceTag("SENHASAQ:", caso.senhasaq);
     if (caso.antes != nullptr) Campo(10148, caso.antes);
     ASSERT_TRUE(Roda("TFrmRot_Saq", FrmRot_Saq, "type 1000\nkey Enter\nkey Enter\n"));
 
-    EXPECT_EQ(Host().HasField(10148) ? Campo(10148) : "(absent)", caso.depois ? caso.depois : "(absent)");
-    EXPECT_EQ(Host().Calls("FosdalGravaCampo").empty(), !caso.gravou);
-    EXPECT_EQ(Host().Calls("LerSenha").empty(), !caso.capturou);
-    EXPECT_EQ(Host().Calls("AutorizaTransacao").size(), 1u);
+    EXPECT_EQ(Cliente().HasField(10148) ? Campo(10148) : "(absent)", caso.depois ? caso.depois : "(absent)");
+    EXPECT_EQ(Cliente().Calls("FosdalGravaCampo").empty(), !caso.gravou);
+    EXPECT_EQ(Cliente().Calls("LerSenha").empty(), !caso.capturou);
+    EXPECT_EQ(Cliente().Calls("AutorizaTransacao").size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
