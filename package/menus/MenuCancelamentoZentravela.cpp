@@ -38,8 +38,7 @@ TFrmCnc_Mnu::TFrmCnc_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)) {
 }
 
 void TFrmCnc_Mnu::IniciaFormularioMenu() {
-    MontaOpcoes(MSG_TITULO_MENU_CANCELAMENTO,
-                                       {MSG_OPCAO_CANC_CREDITO, MSG_OPCAO_CANC_FATURA, MSG_OPCAO_SAQUE});
+    MontaOpcoes(MSG_TITULO_MENU_CANCELAMENTO, {MSG_OPCAO_CANC_CREDITO, MSG_OPCAO_CANC_FATURA, MSG_OPCAO_SAQUE});
 }
 
 void TFrmCnc_Mnu::VerificaOpcoesHabilitadas() {
@@ -52,19 +51,16 @@ void TFrmCnc_Mnu::VerificaOpcoesHabilitadas() {
 }
 
 void TFrmCnc_Mnu::spOpcao1Click(forms::Control&) {
-    ExecutaOpcao(FrmCnc_Mnu, "TFrmCrd_Cnc", CancCreditoZentravela::FrmCrd_Cnc,
-                                        "FrmCrd_Cnc");
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmCrd_Cnc", CancCreditoZentravela::FrmCrd_Cnc, "FrmCrd_Cnc");
 }
 
 void TFrmCnc_Mnu::spOpcao2Click(forms::Control&) {
-    ExecutaOpcao(FrmCnc_Mnu, "TFrmFat_Cnc", CancPagamentoFaturaZentravela::FrmFat_Cnc,
-                                        "FrmFat_Cnc");
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmFat_Cnc", CancPagamentoFaturaZentravela::FrmFat_Cnc, "FrmFat_Cnc");
 }
 
 void TFrmCnc_Mnu::spOpcao3Click(forms::Control&) {
     // The name the operator is told differs from the screen's own.
-    ExecutaOpcao(FrmCnc_Mnu, "TFrmFin_Cnc", CancFinanceiroZentravela::FrmFin_Cnc,
-                                        "FrmSaque_Cnc");
+    ExecutaOpcao(FrmCnc_Mnu, "TFrmFin_Cnc", CancFinanceiroZentravela::FrmFin_Cnc, "FrmSaque_Cnc");
 }
 
 }  // namespace zv

@@ -49,8 +49,7 @@ TFrmCredAdm_Mnu::TFrmCredAdm_Mnu(std::string name) : TFrmMnu_Mod(std::move(name)
 }
 
 void TFrmCredAdm_Mnu::IniciaFormularioMenu() {
-    MontaOpcoes(MSG_TITULO_MENU_CREDITO,
-                                       {MSG_OPCAO_CONSULTA_PARCELAS, MSG_OPCAO_CONSULTA_SALDO, MSG_OPCAO_SAQUE});
+    MontaOpcoes(MSG_TITULO_MENU_CREDITO, {MSG_OPCAO_CONSULTA_PARCELAS, MSG_OPCAO_CONSULTA_SALDO, MSG_OPCAO_SAQUE});
 }
 
 void TFrmCredAdm_Mnu::VerificaOpcoesHabilitadas() {
@@ -64,17 +63,17 @@ void TFrmCredAdm_Mnu::VerificaOpcoesHabilitadas() {
 void TFrmCredAdm_Mnu::spOpcao1Click(forms::Control&) {
     // From the administrative menu the consultation prints its receipt.
     ExecutaOpcao(FrmCredAdm_Mnu, "TFrmCon_AdmCrdPar",
-                                        ConsCreditoZentravela::FrmCon_AdmCrdPar, "FrmCon_AdmCrdPar", true);
+                 ConsCreditoZentravela::FrmCon_AdmCrdPar, "FrmCon_AdmCrdPar", true);
 }
 
 void TFrmCredAdm_Mnu::spOpcao2Click(forms::Control&) {
     ExecutaOpcao(FrmCredAdm_Mnu, "TFrmCnsSaldo_Cred",
-                                        ConsultaSaldoCreditoZentravela::FrmCnsSaldo_Cred, "FrmCnsSaldo_Cred");
+                 ConsultaSaldoCreditoZentravela::FrmCnsSaldo_Cred, "FrmCnsSaldo_Cred");
 }
 
 void TFrmCredAdm_Mnu::spOpcao3Click(forms::Control&) {
     ExecutaOpcao(FrmCredAdm_Mnu, "TFrmSaqueCredito_Mnu",
-                                        MenuSaqueZentravela::FrmSaqueCredito_Mnu, "FrmSaqueCredito_Mnu");
+                 MenuSaqueZentravela::FrmSaqueCredito_Mnu, "FrmSaqueCredito_Mnu");
 }
 
 }  // namespace zv

@@ -36,8 +36,7 @@ TFrmSaqueCredito_Mnu::TFrmSaqueCredito_Mnu(std::string name) : TFrmMnu_Mod(std::
 }
 
 void TFrmSaqueCredito_Mnu::IniciaFormularioMenu() {
-    MontaOpcoes(MSG_TITULO_MENU_SAQUE,
-                                       {MSG_OPCAO_SAQUE_ROTATIVO, MSG_OPCAO_SAQUE_PARCELADO, MSG_OPCAO_SAQUE_CONSULTA});
+    MontaOpcoes(MSG_TITULO_MENU_SAQUE, {MSG_OPCAO_SAQUE_ROTATIVO, MSG_OPCAO_SAQUE_PARCELADO, MSG_OPCAO_SAQUE_CONSULTA});
 }
 
 void TFrmSaqueCredito_Mnu::VerificaOpcoesHabilitadas() {
@@ -50,19 +49,17 @@ void TFrmSaqueCredito_Mnu::VerificaOpcoesHabilitadas() {
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao1Click(forms::Control&) {
-    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmRot_Saq",
-                                        SaqueFinRotativoZentravela::FrmRot_Saq, "FrmRot_Saq");
+    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmRot_Saq", SaqueFinRotativoZentravela::FrmRot_Saq, "FrmRot_Saq");
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao2Click(forms::Control&) {
-    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmPar_Saq",
-                                        SaqueFinParceladoZentravela::FrmPar_Saq, "FrmPar_Saq");
+    ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmPar_Saq", SaqueFinParceladoZentravela::FrmPar_Saq, "FrmPar_Saq");
 }
 
 void TFrmSaqueCredito_Mnu::spOpcao3Click(forms::Control&) {
     // From this menu the consultation prints its receipt.
     ExecutaOpcao(FrmSaqueCredito_Mnu, "TFrmCon_AdmSaque",
-                                        ConsSaqueZentravela::FrmCon_AdmSaque, "FrmCon_AdmSaque", true);
+                 ConsSaqueZentravela::FrmCon_AdmSaque, "FrmCon_AdmSaque", true);
 }
 
 }  // namespace zv
