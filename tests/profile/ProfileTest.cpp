@@ -281,10 +281,16 @@ TEST(IniDocumentText, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
     ASSERT_TRUE(doc.Set("Outra Se\xE7\xE3o", "k", "1"));
     EXPECT_EQ(doc.Serialize(), Utf16(u"; \u65E5\u672C \xD800\r\n[Se\u00E7\u00E3o]\r\nChave=\"Valor \u20AC\"\r\nOutra=\u65E5\r\n"
                                      u"Nova=a\u00E7\u00E3o\r\n[Outra Se\u00E7\u00E3o]\r\nk=1\r\n"));
-    // An odd number of bytes is no UTF-16: read and kept as it stands.
-    const std::string impar = "\xFF\xFE[A]\r\nx=12\r\n";
-    EXPECT_FALSE(IniDocument::Parse(impar).Utf16());
-    EXPECT_EQ(IniDocument::Parse(impar).Serialize(), impar);
+    // A file cut by one byte stays UTF-16LE through a write (it used to be read as
+    // bytes until a write made its length even); the odd byte stays last.
+    const std::string impar = Utf16(u"[A]\r\nx=12\r\n") + "\x41";
+    IniDocument cortado = IniDocument::Parse(impar);
+    EXPECT_TRUE(cortado.Utf16());
+    EXPECT_EQ(cortado.Serialize(), impar);
+    EXPECT_EQ(cortado.Get("A", "x"), std::optional<std::string>("12"));
+    ASSERT_TRUE(cortado.Set("A", "y", "3"));
+    EXPECT_EQ(cortado.Serialize(), Utf16(u"[A]\r\nx=12\r\ny=3\r\n") + "\x41");
+    EXPECT_EQ(IniDocument::Parse(cortado.Serialize()).Get("A", "y"), std::optional<std::string>("3"));
 }
 
 TEST_F(ProfileFile, ProfileFunctionsReadAndWriteUtf16Files) {

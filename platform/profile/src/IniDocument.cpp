@@ -51,10 +51,16 @@ private:
 
 IniDocument IniDocument::Parse(std::string bytes) {
     IniDocument doc;
-    // An odd number of bytes cannot be UTF-16: such a file is read as it stands.
-    if (bytes.size() >= 2 && bytes.size() % 2 == 0 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    // The mark decides, as it does for the platform: a file cut by one byte is
+    // still UTF-16LE, and its odd last byte is kept as it stands after its text.
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
         doc.utf16_ = true;
-        doc.text_ = DecodeUtf16Le(std::string_view(bytes).substr(2));
+        std::string_view units = std::string_view(bytes).substr(2);
+        if (units.size() % 2 != 0) {
+            doc.cutByte_ = units.substr(units.size() - 1);
+            units.remove_suffix(1);
+        }
+        doc.text_ = DecodeUtf16Le(units);
     } else {
         doc.text_ = std::move(bytes);
         doc.bom_ = std::string_view(doc.text_).substr(0, 3) == kByteOrderMark;
@@ -68,7 +74,7 @@ IniDocument IniDocument::Parse(std::string bytes) {
     return doc;
 }
 
-std::string IniDocument::Serialize() const { return utf16_ ? "\xFF\xFE" + EncodeUtf16Le(text_) : text_; }
+std::string IniDocument::Serialize() const { return utf16_ ? "\xFF\xFE" + EncodeUtf16Le(text_) + cutByte_ : text_; }
 
 std::string_view IniDocument::Bytes(std::string& scratch) const {
     if (!utf16_) return text_;

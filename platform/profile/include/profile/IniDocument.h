@@ -93,6 +93,7 @@ private:
     std::string newline_ = "\r\n";
     bool bom_ = false;            // a UTF-8 byte-order mark at the start of text_
     bool utf16_ = false;
+    std::string cutByte_;         // the odd last byte of a UTF-16LE file, written back after the text
 };
 
 }  // namespace profile
