@@ -26,6 +26,11 @@ std::string Maiusculas(std::string s) {
     return s;
 }
 
+std::string Trim(const std::string& s) {
+    const auto inicio = s.find_first_not_of(" \t\r\n");
+    return inicio == std::string::npos ? std::string() : s.substr(inicio, s.find_last_not_of(" \t\r\n") - inicio + 1);
+}
+
 }  // namespace
 
 int CodigoSaida(Desfecho desfecho) {
@@ -38,6 +43,7 @@ int CodigoSaida(Desfecho desfecho) {
         case Desfecho::Cancelada: return 6;
         case Desfecho::OutraEmAndamento: return 8;
         case Desfecho::GravacaoDanificada: return 9;
+        case Desfecho::PastaVazia: return 10;
         case Desfecho::EmAndamento: return 1;
     }
     return 1;
@@ -66,6 +72,13 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
     diretorioArgumento_ = a.diretorio;
     modo_ = a.modo;
     configuracao_ = a.configuracao;
+    // Without a folder the package installs into its default one, over the till's
+    // settings, and the configuration lands at the drive's root where no client reads it.
+    if (modo_ != "0" && zvsys::NormalizeFolder(Trim(diretorioArgumento_)).empty()) {
+        Avisa(Latin(textos::kPastaVazia));
+        desfecho_ = Desfecho::PastaVazia;
+        return false;
+    }
     // Only the window has a choice to offer.
     if (modo_ == "0") operador_.MostraMensagem(Latin(textos::kSelecione));
     // "C:\Client\", "c:\Client" and "C:\\Client" are one folder: a backup beside it, never inside.
@@ -201,6 +214,7 @@ std::string Instalador::Resumo() const {
         case Desfecho::OutraEmAndamento: return Formata(Latin(textos::kResumoOutra), diretorioCliente_);
         case Desfecho::GravacaoDanificada:
             return Formata(Latin(textos::kResumoGravacaoDanificada), Caminho(diretorioCliente_, "Instala.gravacao"));
+        case Desfecho::PastaVazia: return Latin(textos::kResumoPastaVazia);
     }
     return {};
 }

@@ -23,6 +23,7 @@ enum class Desfecho {
     Cancelada,                  // the operator cancelled
     OutraEmAndamento,           // another run works on the client folder
     GravacaoDanificada,         // a damaged record of an interrupted change of the configuration files
+    PastaVazia,                 // run mode "1" or "2" without a client folder
 };
 int CodigoSaida(Desfecho desfecho);
 

@@ -47,7 +47,8 @@ constexpr char kUso[] =
     "  7  ZV_DRIVE_ROOT is not set (not on Windows)\n"
     "  8  another installation is running on the client folder; nothing was done\n"
     "  9  an interrupted change of the configuration files left a damaged record that\n"
-    "     could not be settled; the log says which file holds which version\n";
+    "     could not be settled; the log says which file holds which version\n"
+    "  10 run mode 1 or 2 with an empty or blank CLIENT_FOLDER; nothing was done\n";
 
 bool PedeAjuda(const std::vector<std::string>& argumentos) {
     return argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "/?");

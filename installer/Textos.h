@@ -100,6 +100,9 @@ inline constexpr const char* kBackupParcial =
 inline constexpr const char* kBackupNaoRenomeado = "O backup ficou em %s: não pôde receber o nome %s";
 inline constexpr const char* kBackupSemAtalhos =
     "O backup não copiou estes atalhos, para não sair da pasta da aplicação: %s";
+inline constexpr const char* kPastaVazia =
+    "A pasta do cliente (primeiro argumento) está vazia ou em branco: nos modos 1 e 2 ela deve nomear a pasta do Cliente "
+    "Vorix; nada foi feito";
 // The steps a stop names.
 inline constexpr const char* kPassoInicio = "o início (o que uma execução interrompida deixou)";
 inline constexpr const char* kPassoConfiguracao = "a gravação da configuração";
@@ -123,6 +126,7 @@ inline constexpr const char* kResumoFinalizacao =
     "não concluído: o Cliente Vorix em execução não pôde ser finalizado (%s); nada foi instalado";
 inline constexpr const char* kResumoGravacaoFalhou = "a configuração não pôde ser gravada (%s); nenhum arquivo foi alterado";
 inline constexpr const char* kResumoOutra = "outra instalação trabalha na pasta %s; nada foi feito";
+inline constexpr const char* kResumoPastaVazia = "pasta do cliente vazia; nada foi feito";
 inline constexpr const char* kResumoGravacaoDanificada =
     "parou no início: uma gravação interrompida da configuração não pôde ser resolvida (%s)";
 

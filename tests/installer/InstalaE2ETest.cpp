@@ -326,6 +326,18 @@ TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
     EXPECT_GE(pontos, 15);
 }
 
+// Without a client folder the package would install over the till's settings
+// and the configuration land at the drive's root: nothing may happen.
+TEST_F(InstalaPrograma, AnEmptyOrBlankClientFolderUnattendedTouchesNothing) {
+    const auto antes = Drive();
+    for (const std::string pasta : {"'' 1", "'' 2", "' ' 1", "'.' 2"}) {
+        EXPECT_EQ(Executa(pasta + " 'Empresa=AB12CD34;CBVivo=1'"), 10) << pasta;
+        EXPECT_NE(Le("saida.txt").find("Instala: A pasta do cliente (primeiro argumento)"), std::string::npos);
+        EXPECT_EQ(Drive(), antes) << pasta;
+    }
+    EXPECT_FALSE(Existe("msiexec.log"));
+}
+
 TEST_F(InstalaPrograma, HelpPrintsTheUsageAndTouchesNothing) {
     const auto antes = Drive();
     EXPECT_EQ(Executa("--help"), 0);
