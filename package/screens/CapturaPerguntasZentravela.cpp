@@ -1,7 +1,9 @@
 #include "screens/CapturaPerguntasZentravela.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <string_view>
 
 #include "common/Conversoes.h"
 #include "common/ZentravelaMain.h"
@@ -39,8 +41,30 @@ int QuantidadePerguntas() {
     return std::clamp<int32_t>(n, 0, MAX_PERGUNTAS);
 }
 
+constexpr std::string_view MARCA_ITEM = "PERG:";
+
+// Where an item's mark starts in a text, in any letter case; npos when nowhere.
+size_t InicioDeItem(const std::string& texto) {
+    for (size_t i = 0; i + MARCA_ITEM.size() <= texto.size(); ++i) {
+        size_t n = 0;
+        while (n < MARCA_ITEM.size() && std::toupper(static_cast<unsigned char>(texto[i + n])) == MARCA_ITEM[n]) ++n;
+        if (n == MARCA_ITEM.size()) return i;
+    }
+    return std::string::npos;
+}
+
 // The answer as the host wants it: trimmed and without display formatting.
-std::string Resposta(const forms::MaskEdit& edit) { return host::RemoveFormato(Trim(edit.Text())); }
+// What parts the items and fields of the list in field 10278 never comes from
+// the operator, so an answer can neither end its item nor start another.
+std::string Resposta(const forms::MaskEdit& edit) {
+    std::string resposta = host::RemoveFormato(Trim(edit.Text()));
+    resposta.erase(std::remove_if(resposta.begin(), resposta.end(),
+                                  [](char c) { return c == ',' || c == ';' || c == '\0'; }),
+                   resposta.end());
+    // Taking one out may join another ("PEPERG:RG:").
+    for (size_t i; (i = InicioDeItem(resposta)) != std::string::npos;) resposta.erase(i, MARCA_ITEM.size());
+    return Trim(resposta);
+}
 
 }  // namespace
 
@@ -164,7 +188,7 @@ bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
         const TPerguntaGenerica& p = PerguntasGenerica.Itens[i];
         forms::MaskEdit& edit = *edPergunta[i];
         const std::string texto = Trim(edit.Text());
-        const std::string resposta = host::RemoveFormato(texto);
+        const std::string resposta = Resposta(edit);
         const bool obrigatoria = edit.Tag() > 0;
         if (!obrigatoria && resposta.empty()) continue;
         // A required question left blank is refused even when the host gave no
@@ -201,7 +225,8 @@ bool TFrmCap_Perg::GravaRespostasPerguntasDinamicas() {
     std::string lista;
     for (int i = 0; i < n; ++i) {
         const TPerguntaGenerica& p = PerguntasGenerica.Itens[i];
-        lista += "PERG:" + TextoCampo(p.Id) + "," + Resposta(*edPergunta[i]) + "," + std::to_string(p.Tipo) + ";";
+        lista += std::string(MARCA_ITEM) + TextoCampo(p.Id) + "," + Resposta(*edPergunta[i]) + "," +
+                 std::to_string(p.Tipo) + ";";
         lista.push_back('\0');
     }
     if (n == 0) {

@@ -140,6 +140,19 @@ TEST_F(CapturaPerguntas, RespostasDeTodoTipoChegamComoDigitadas) {
                      "PERG:04,12052024,10103;", "PERG:05,150,10105;"}));
 }
 
+// The list's separators typed into an answer are left out of it: one item per
+// question, its own; an answer of separators alone is no answer.
+TEST_F(CapturaPerguntas, UmaRespostaNaoAcrescentaNemMudaItens) {
+    DefinePerguntas({{"01", "Livre", 10000, 0, 20}, {"02", "Outra", 10000, 0, 20}, {"03", "Exigida", 10100, 0, 20}});
+    Roteiro("type x;PERG:09\nkey Enter\ntype pe,pe;rg:rg:7\nkey Enter\ntype ;perg:;\nclick btConfirma\nanswer ok\n"
+            "type b\nclick btConfirma\n");
+    int r = 0;
+    Mostra<zv::TFrmCap_Perg>(r);
+    EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Exigida", "1"})});
+    EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
+              (Lista{"PERG:01,X09,10000;", "PERG:02,7,10000;", "PERG:03,B,10100;"}));
+}
+
 TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
     for (int32_t tipo : {10100, 10101, 10102, 10103, 10104, 10105}) {
         SCOPED_TRACE(tipo);
