@@ -80,7 +80,8 @@ def main() -> None:
     parser.add_argument("--build", default=str(ROOT / "build/normal"))
     parser.add_argument("--keep", action="store_true", help="keep the drive roots for a look")
     args = parser.parse_args()
-    build = pathlib.Path(args.build)
+    # Runs happen inside a temporary folder: a relative build folder is taken from here.
+    build = pathlib.Path(args.build).resolve()
     peak_rss = build / "bin/peak_rss"
     if not (build / "bin/Instala").exists() or not peak_rss.exists():
         sys.exit(f"{build}/bin/Instala or peak_rss not found: build first "

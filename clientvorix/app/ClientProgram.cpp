@@ -112,6 +112,11 @@ Outcome Operate(const Options& o, const sim::Scenario& scenario, PackageScreens&
     if (screens.Aborted()) out = {screens.AbortCode(), screens.AbortMessage()};
     if (out.status == kExitNoOperator) out.message += " (run it in a terminal, or give an operator script with --script)";
     if (out.status == kExitDone && !screens.SnapshotFailure().empty()) out = {kExitBadInput, screens.SnapshotFailure()};
+    // A line never used is a check that never ran: the run proves nothing.
+    if (out.status == kExitDone && o.script && screens.UnusedScriptLine() != 0)
+        out = {kExitScriptLeft, *o.script + ": line " + std::to_string(screens.UnusedScriptLine()) +
+                                    ": the call ended before this line was used"};
+    if (out.status == kExitExpectFailed && o.script) out.message = *o.script + ": " + out.message;
     out.lastModalResult = ending.LastModalResult();
     if (o.timings) clock.Print();
     return out;

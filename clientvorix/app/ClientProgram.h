@@ -14,6 +14,7 @@ constexpr int kExitScriptOut = 3;
 constexpr int kExitExpectFailed = 4;
 constexpr int kExitNoPackage = 5;
 constexpr int kExitNoOperator = 6;  // a screen waited, with no terminal and no script to answer it
+constexpr int kExitScriptLeft = 7;  // the call ended before every line of the script was used
 
 // The host window handle the package receives.
 constexpr unsigned kHostWindow = 0x1000;

@@ -19,7 +19,8 @@ const char* Usage() {
            "  3  the script ran out while a screen or a message box waited\n"
            "  4  an expect line of the script failed\n"
            "  5  the package cannot be loaded\n"
-           "  6  a screen waited for an operator, but there is no terminal and no script\n";
+           "  6  a screen waited for an operator, but there is no terminal and no script\n"
+           "  7  the call ended before every line of the script was used (the first is named)\n";
 }
 
 Options ParseCommandLine(const std::vector<std::string>& args) {

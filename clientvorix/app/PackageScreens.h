@@ -31,6 +31,8 @@ public:
     bool Aborted() const;
     int AbortCode() const;
     std::string AbortMessage() const;
+    // The script line of the first action the run never took, 0 when none.
+    int UnusedScriptLine() const;
 
 private:
     struct Impl;

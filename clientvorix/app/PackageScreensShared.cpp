@@ -50,5 +50,6 @@ std::string PackageScreens::SnapshotFailure() const {
 bool PackageScreens::Aborted() const { return impl_->backend->Aborted(); }
 int PackageScreens::AbortCode() const { return impl_->backend->AbortCode(); }
 std::string PackageScreens::AbortMessage() const { return impl_->backend->AbortMessage(); }
+int PackageScreens::UnusedScriptLine() const { return impl_->backend->UnusedScriptLine(); }
 
 }  // namespace clientvorix

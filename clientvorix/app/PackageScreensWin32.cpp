@@ -98,6 +98,11 @@ std::string PackageScreens::AbortMessage() const {
     return message;
 }
 
+int PackageScreens::UnusedScriptLine() const {
+    const ZvFormsLink& link = Link();
+    return link.unused_script_line ? link.unused_script_line(link.packageContext) : 0;
+}
+
 }  // namespace clientvorix
 
 // Looked up by the package in the running program.

@@ -52,13 +52,15 @@ bool LeDataDiaMesAno(std::string_view texto, Data& data) {
     return true;
 }
 
-bool DataEmissaoCartaoValida(const std::string& mesAno) {
+bool DataEmissaoCartaoValida(const std::string& mesAno) { return DataEmissaoCartaoValida(mesAno, Hoje()); }
+
+bool DataEmissaoCartaoValida(const std::string& mesAno, const Data& hoje) {
     if (Trim(host::RemoveFormato(mesAno)).size() < DIGITOS_DATA_EMISSAO) return false;
     // Month and year in the box's order, whatever the system's short date format.
     Data primeiro;
     if (!LeDataDiaMesAno("01/" + mesAno, primeiro)) return false;
     // A card cannot have been issued after today; the first of this month is fine.
-    return primeiro <= Hoje();
+    return primeiro <= hoje;
 }
 
 }  // namespace zv

@@ -25,5 +25,7 @@ bool LeDataDiaMesAno(std::string_view texto, Data& data);
 // as month and year whatever the system's short date format, the first of
 // that month a valid date not after today.
 bool DataEmissaoCartaoValida(const std::string& mesAno);
+// The same against the given day, so a month's edges can be tried.
+bool DataEmissaoCartaoValida(const std::string& mesAno, const Data& hoje);
 
 }  // namespace zv

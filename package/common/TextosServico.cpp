@@ -19,21 +19,21 @@ void PreencheTextoServico(TextoServico& texto, const std::string& tag, const std
 
 void ZeraTextoServico(TextoServico& texto) { std::memset(texto, 0, sizeof texto); }
 
-bool GravaCiclos(const forms::Edit& caixa, TextoServico& texto) {
+bool GravaCiclos(const forms::Edit& caixa, TextoServico& texto, const GravaCampoTela& grava) {
     if (!caixa.Enabled()) return true;
     ZeraTextoServico(texto);
     if (caixa.Text().empty()) return true;
     const std::string ciclos = host::PreencherZerosEsquerda(Trim(caixa.Text()), LARGURA_CICLOS);
-    if (host::GravaCampo(CAMPO_CICLOS, ciclos) != 0) return false;
+    if (grava(CAMPO_CICLOS, ciclos) != 0) return false;
     PreencheTextoServico(texto, TAG_CICLOS, ciclos);
     return true;
 }
 
-bool GravaDataEmissao(const forms::Edit& caixa, TextoServico& texto) {
+bool GravaDataEmissao(const forms::Edit& caixa, TextoServico& texto, const GravaCampoTela& grava) {
     if (!caixa.Enabled()) return true;
     ZeraTextoServico(texto);
     const std::string data = host::RemoveFormato(caixa.Text());
-    if (host::GravaCampo(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
+    if (grava(CAMPO_DATA_EMISSAO_CARTAO, data) != 0) return false;
     PreencheTextoServico(texto, TAG_DTEMCART, data);
     return true;
 }

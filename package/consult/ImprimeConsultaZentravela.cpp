@@ -93,6 +93,10 @@ TFrmImprime_Mod::TFrmImprime_Mod(std::string name) : TFrmMod(std::move(name)) {
     SetActiveControl(MemoConsulta);
     btImprime->OnClick = [this](forms::Control& s) { btImprimeClick(s); };
     btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
+    // The message line says what Enter does where the focus stands; the receipt itself takes no Enter.
+    btImprime->OnEnter = [this](forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); };
+    btRetorna->OnEnter = [this](forms::Control&) { MostraPrompt(MSG_PROMPT_RETORNA); };
+    MemoConsulta->OnEnter = [this](forms::Control&) { lbMensagem->SetCaption(""); };
 }
 
 // ---- The receipt ----------------------------------------------------------------

@@ -126,6 +126,9 @@ void TFrmCrd_Trn::IniciaCamposForm() {
     if (VerificaServico5(TAG_CPRE, '1') != 0) {
         HabilitaCaixa(*lbCodAutorizacao, *edCodAutorizacao, MSG_ROTULO_COD_AUTORIZACAO);
     }
+    // Empty now, what the operator types there is taken back at a stop.
+    ValoresTela.Le(CAMPO_CICLOS);
+    ValoresTela.Le(CAMPO_DATA_EMISSAO_CARTAO);
 }
 
 void TFrmCrd_Trn::HabilitaCiclos(int32_t posicao) {
@@ -165,7 +168,8 @@ bool TFrmCrd_Trn::GravaCamposFosdal() {
         if (host::GravaCampo(CAMPO_CODIGO_PRE_AUTORIZACAO, codigo) != 0) return false;
         PreencheTextoServico(CodigoAutorizacao, TAG_CAUT, codigo);
     }
-    return GravaCiclos(*edCiclos, Ciclos) && GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
+    const auto grava = [this](int32_t campo, const std::string& texto) { return ValoresTela.GravaDaTela(campo, texto); };
+    return GravaCiclos(*edCiclos, Ciclos, grava) && GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional, grava);
 }
 
 void TFrmCrd_Trn::edTaxaServicoEnter(forms::Control&) {

@@ -129,6 +129,7 @@ constexpr int32_t MSG_PROMPT_DATA_CANC = 37;
 constexpr int32_t MSG_AGUARDE = 43;
 constexpr int32_t MSG_PROMPT_CONFIRMA = 46;
 constexpr int32_t MSG_PROMPT_RETORNA_PERGUNTAS = 48;
+constexpr int32_t MSG_PROMPT_RETORNA = 48;
 constexpr int32_t MSG_PROMPT_DATA_EMISSAO = 74;
 constexpr int32_t MSG_PROMPT_TIPO_ENTRADA_FATURA = 97;
 constexpr int32_t MSG_GENERICO_NAO_SUPORTADO = 218;

@@ -87,6 +87,7 @@ TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
                                        {.tabOrder = i, .fonte = arial, .caixa = MAIUSCULAS, .visivel = false});
         edPergunta[i]->OnEnter = [this](forms::Control& s) { edPergunta1Enter(s); };
         edPergunta[i]->OnKeyPress = [this](forms::Control& s, char& k) { edPergunta1KeyPress(s, k); };
+        edPergunta[i]->OnKeyPressQuery = [e = edPergunta[i]](char k) { return RespostaAceita(*e, k); };
     }
     CriaPainelBotoes(pnBotoes, btConfirma, btRetorna);
     btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
@@ -148,10 +149,13 @@ void TFrmCap_Perg::edPergunta1Enter(forms::Control&) {
     lbMensagem->SetCaption(texto);
 }
 
-void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) {
-    auto* edit = dynamic_cast<forms::MaskEdit*>(&sender);
-    if (edit == nullptr || edit->EditMask() != MASCARA_SIM_NAO) return;
-    if (key != 'S' && key != 'N' && key != 's' && key != 'n') key = 0;
+void TFrmCap_Perg::edPergunta1KeyPress(forms::Control& sender, char& key) { key = RespostaAceita(sender, key); }
+
+// An S/N answer box takes S and N alone; the key line asks this too.
+char TFrmCap_Perg::RespostaAceita(const forms::Control& sender, char key) {
+    const auto* edit = dynamic_cast<const forms::MaskEdit*>(&sender);
+    if (edit == nullptr || edit->EditMask() != MASCARA_SIM_NAO) return key;
+    return key == 'S' || key == 'N' || key == 's' || key == 'n' ? key : 0;
 }
 
 void TFrmCap_Perg::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }

@@ -44,6 +44,7 @@ public:
     virtual void btRetornaEnter(forms::Control& sender);
     virtual void edPergunta1Enter(forms::Control& sender);
     virtual void edPergunta1KeyPress(forms::Control& sender, char& key);
+    static char RespostaAceita(const forms::Control& sender, char key);
 };
 
 }  // namespace zv

@@ -54,6 +54,7 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
     btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
     btConfirma->OnEnter = [this](forms::Control& s) { btConfirmaEnter(s); };
     btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
+    btRetorna->OnEnter = [this](forms::Control& s) { btRetornaEnter(s); };
     TClique->OnTimer = [this](forms::Timer& s) { TCliqueTimer(s); };
 }
 
@@ -119,6 +120,9 @@ void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
 void TFrmTrn_Mod::edValorEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_VALOR); }
 
 void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CONFIRMA); }
+
+// Enter there returns: the prompt says so, as each box's prompt says what it takes.
+void TFrmTrn_Mod::btRetornaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_RETORNA); }
 
 void TFrmTrn_Mod::SomenteDigitos(char& key) {
     const char c = ValKeyBoard(&key);

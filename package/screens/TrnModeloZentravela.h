@@ -44,6 +44,7 @@ public:
     virtual void btConfirmaClick(forms::Component& sender);
     virtual void edValorKeyPress(forms::Control& sender, char& key);
     virtual void btConfirmaEnter(forms::Control& sender);
+    virtual void btRetornaEnter(forms::Control& sender);
     virtual void edValorEnter(forms::Control& sender);
     void FormShow(forms::Form& sender) override;
     virtual void edValorChange(forms::Control& sender);

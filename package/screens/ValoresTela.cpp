@@ -33,6 +33,10 @@ void TValoresTela::DoOperador(int32_t campo) {
 
 ZvStatus TValoresTela::Grava(int32_t campo, const std::string& texto) {
     if (Contem(cortados_, campo)) return 0;
+    return GravaDaTela(campo, texto);
+}
+
+ZvStatus TValoresTela::GravaDaTela(int32_t campo, const std::string& texto) {
     const ZvStatus status = host::GravaCampo(campo, texto);
     if (status == 0 && Contem(doOperador_, campo) && !Contem(gravados_, campo)) gravados_.push_back(campo);
     return status;

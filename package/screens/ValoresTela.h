@@ -27,6 +27,9 @@ public:
     // Writes a value back (GravaCampoString). A host value read cut is left
     // as it is, and that counts as written (status 0).
     ZvStatus Grava(int32_t campo, const std::string& texto);
+    // Writes a value the screen itself decides: always written, whatever the
+    // host gave; taken back like the operator's when the field was theirs.
+    ZvStatus GravaDaTela(int32_t campo, const std::string& texto);
     // Clears what was written into the operator's fields, in the order written.
     void Devolve();
 

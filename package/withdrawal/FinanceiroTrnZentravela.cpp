@@ -87,6 +87,9 @@ void TFrmFin_Trn::IniciaCamposForm() {
         HabilitaCaixa(*lbCiclos, *edCiclos, MSG_ROTULO_CICLOS);
     }
     if (VerificaServico5(TAG_DTEMCART, '1') != 0) HabilitaCaixa(*lbDtemCart, *edDtemCart, MSG_ROTULO_DATA_EMISSAO);
+    // Empty now, what the operator types there is taken back at a stop.
+    ValoresTela.Le(CAMPO_CICLOS);
+    ValoresTela.Le(CAMPO_DATA_EMISSAO_CARTAO);
 }
 
 bool TFrmFin_Trn::ValidaCamposForm() {
@@ -97,8 +100,9 @@ bool TFrmFin_Trn::ValidaCamposForm() {
 }
 
 bool TFrmFin_Trn::GravaCamposFosdal() {
-    return TFrmTrn_Mod::GravaCamposFosdal() && GravaCiclos(*edCiclos, Ciclos) &&
-           GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional);
+    const auto grava = [this](int32_t campo, const std::string& texto) { return ValoresTela.GravaDaTela(campo, texto); };
+    return TFrmTrn_Mod::GravaCamposFosdal() && GravaCiclos(*edCiclos, Ciclos, grava) &&
+           GravaDataEmissao(*edDtemCart, DataEmissaoCartaoOpcional, grava);
 }
 
 void TFrmFin_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }

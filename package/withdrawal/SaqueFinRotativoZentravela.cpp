@@ -18,7 +18,7 @@ void TFrmRot_Saq::IniciaCamposForm() {
 }
 
 bool TFrmRot_Saq::GravaCamposFosdal() {
-    return TFrmSaq_Fin::GravaCamposFosdal() && ValoresTela.Grava(CAMPO_NUMERO_PARCELAS, "1") == 0;
+    return TFrmSaq_Fin::GravaCamposFosdal() && ValoresTela.GravaDaTela(CAMPO_NUMERO_PARCELAS, "1") == 0;
 }
 
 }  // namespace zv

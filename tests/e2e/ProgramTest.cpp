@@ -27,13 +27,25 @@ TEST(Program, BrokenScenarioOrScriptNamesFileLineAndProblem) {
     const auto usage = ClientRun::WithArgs({"--ui", "window"});
     EXPECT_EQ(usage.ExitStatus(), 2);
     EXPECT_TRUE(Contains(usage.Stderr(), "--ui takes terminal, headless or windows")) << usage.Stderr();
+
+    // A file that cannot be read is named with the system's reason; a folder is no scenario.
+    for (const std::string& path : {std::string("/nowhere/scenario.toml"), scenario.Folder()}) {
+        const auto unread = ClientRun::WithArgs({path});
+        EXPECT_EQ(unread.ExitStatus(), 2);
+        EXPECT_TRUE(Contains(unread.Stderr(), path + ": cannot read the scenario file: ")) << unread.Stderr();
+        EXPECT_FALSE(Contains(unread.Stderr(), "missing key")) << unread.Stderr();
+    }
+
+    const auto lastOption = ClientRun::WithArgs({"--script"});
+    EXPECT_EQ(lastOption.ExitStatus(), 2);
+    EXPECT_TRUE(Contains(lastOption.Stderr(), "--script needs a value")) << lastOption.Stderr();
 }
 
 TEST(Program, HelpNamesEveryExitStatus) {
     const auto help = ClientRun::WithArgs({"--help"});
     EXPECT_EQ(help.ExitStatus(), 0);
     const std::string usage = ReadText(help.Folder() + "/stdout");
-    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  "})
+    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  ", "  6  ", "  7  "})
         EXPECT_TRUE(Contains(usage, status)) << status << " in\n" << usage;
 }
 
@@ -48,7 +60,15 @@ TEST(Program, FailedExpectationStopsWithStatus4) {
     const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n",
                                         "expect screen FrmCred_Mnu\n");
     EXPECT_EQ(run.ExitStatus(), 4);
+    EXPECT_TRUE(Contains(run.Stderr(), "operator.txt: line 1: ")) << run.Stderr();
     EXPECT_TRUE(Contains(run.Stderr(), "FrmCred_Mnu")) << run.Stderr();
+}
+
+TEST(Program, ScriptLinesTheRunNeverUsedFailNamingTheFirst) {
+    const auto run = ClientRun::Execute("entry = \"ExecutaVenda\"\n[fields]\n\"10107\" = \"0\"\n\"1017\" = \"1\"\n",
+                                        "type 1500,00\nclick btConfirma\nexpect screen TelaQueNaoExiste\nclick btNada\n");
+    EXPECT_EQ(run.ExitStatus(), 7);
+    EXPECT_TRUE(Contains(run.Stderr(), "operator.txt: line 3: ")) << run.Stderr();
 }
 
 // The first line the program prints names how the operation ended.

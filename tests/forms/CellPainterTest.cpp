@@ -196,11 +196,18 @@ TEST_F(CellPainterTest, KeyLineOffersOnlyWhatTheKeysDoThere) {
         {"buttons move with the arrows", [&] { f.SetActiveControl(f.btConfirma); }, {"Tab Setas mudam"}, {}},
         {"default button", [&] { f.btConfirma->SetDefault(true); f.SetActiveControl(f.edNome); },
          {"Enter 1 - Confirma", "Backspace apaga"}, {"aciona bot"}},
+        {"box whose handler drops Backspace", [&] {
+             f.edNome->OnKeyPress = [](forms::Control&, char& k) { k = k == forms::VK_BACK ? '\0' : k; };
+             f.edNome->OnKeyPressQuery = [](char k) { return k == forms::VK_BACK ? '\0' : k; };
+             f.SetActiveControl(f.edNome);
+         }, {"Tab"}, {"Backspace"}},
     };
     for (const auto& row : rows) {
         for (forms::Control* c : std::initializer_list<forms::Control*>{f.edValor, f.edData, f.edNome, f.btConfirma, f.btRetorna})
             c->SetEnabled(true);
         f.edNome->SetReadOnly(false);
+        f.edNome->OnKeyPress = nullptr;
+        f.edNome->OnKeyPressQuery = nullptr;
         f.edData->SetModified(false);
         f.btConfirma->SetDefault(false);
         row.setUp();

@@ -1,7 +1,9 @@
 // Reading operator scripts: what each line becomes, and how a bad line is reported.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 #include "forms/Types.h"
@@ -90,7 +92,7 @@ TEST(OperatorScript, LoadsAFileAndNamesAMissingOne) {
         forms::LoadOperatorScript(path);
         FAIL();
     } catch (const forms::ScriptError& e) {
-        EXPECT_EQ(std::string(e.what()), path + ": cannot read the operator script");
+        EXPECT_EQ(std::string(e.what()), path + ": cannot read the operator script: " + std::strerror(ENOENT));
     }
 }
 

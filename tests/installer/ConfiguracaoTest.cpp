@@ -133,6 +133,7 @@ TEST_F(Configuracao, AnInvalidItemShowsItsMessageAndNothingAtAllIsWritten) {
     EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
     EXPECT_EQ(sistema.Chamadas(Operacao::Grava), 0);
+    for (const char* porta : {"PortaPinpad=1", "PortaPinpad=256"}) EXPECT_EQ(Aplica(porta), ResultadoAplicacao::Aplicada) << porta;
 }
 
 TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
@@ -144,6 +145,14 @@ TEST_F(Configuracao, AFailedWriteOfTheSecondFileRestoresTheFirst) {
     EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     EXPECT_FALSE(sistema.Existe("C:\\Client\\ClienteTrn.ini"));
     EXPECT_FALSE(sistema.Existe("C:\\Client\\Instala.gravacao"));
+}
+
+// A file that cannot be read is not taken for an empty one and replaced by the new keys.
+TEST_F(Configuracao, AnUnreadableFileIsLeftAsItIs) {
+    sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\nVersao=1\r\n");
+    sistema.ilegivel = "C:\\Client\\Cliente.ini";
+    EXPECT_EQ(Aplica("Empresa=AB12CD34"), ResultadoAplicacao::FalhaGravacao);
+    EXPECT_EQ(ClienteIni(), "[ClientVorix]\r\nEmpresa=ANTIGA\r\nVersao=1\r\n");
 }
 
 // The files as tills have them: a byte-order mark keeps its section; a read-only

@@ -45,6 +45,8 @@ public:
     std::set<std::string> esperaFalha;
     // A read of this file runs out of memory.
     std::string semMemoriaAoLer;
+    // A read of this file fails.
+    std::string ilegivel;
     std::optional<std::string> pastaEscolhida;
     std::vector<std::string> dialogos;
     std::string pastaPrograma = "C:\\Instalador";
@@ -88,6 +90,7 @@ public:
     }
     std::optional<std::string> ReadFile(const std::string& p) override {
         if (!semMemoriaAoLer.empty() && p == semMemoriaAoLer) throw std::bad_alloc();
+        if (!ilegivel.empty() && p == ilegivel) return std::nullopt;
         return PortableSystem::ReadFile(p);
     }
     void CloseProcess(zvsys::ProcessHandle) override {}

@@ -242,8 +242,10 @@ TEST(ProfilePlatformRules, NamesDefaultsAndNumbersAsThePlatformReadsThem) {
     const std::string path = ::testing::TempDir() + "zv_platform_rules.ini";
     {
         std::ofstream out(path, std::ios::binary);
-        out << "[S]\r\nk=old\r\nn=abc\r\ne=\r\n";
+        out << "[S]\r\nk=old\r\nn=abc\r\ne=\r\n\v[V]\r\nv=\vx\v\r\n[\vW\v]\r\nw=1\r\n";
     }
+    EXPECT_EQ(GetPrivateProfileString("V", "v", "", path), "x");  // a vertical tab trims as a space does
+    EXPECT_EQ(GetPrivateProfileString("W", "w", "", path), "1");
     ASSERT_TRUE(WritePrivateProfileString(" S ", " k ", "new", path));
     EXPECT_EQ(GetPrivateProfileString("S", "k", "", path), "new");  // the write to " k " is not lost
     EXPECT_EQ(GetPrivateProfileSectionKeys("S", path).size(), 3u);   // and added no key

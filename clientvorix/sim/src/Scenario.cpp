@@ -7,6 +7,7 @@
 
 #include <toml++/toml.h>
 
+#include "port/Os.h"
 #include "sim/Cp1252.h"
 #include "sim/FieldStore.h"
 
@@ -252,11 +253,9 @@ Scenario ParseScenario(const std::string& tomlText, const std::string& fileName)
 }
 
 Scenario LoadScenarioFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScenarioError(path + ": cannot read the scenario file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseScenario(text.str(), path);
+    std::string text, reason;
+    if (!port::ReadWholeFile(path, text, reason)) throw ScenarioError(path + ": cannot read the scenario file: " + reason);
+    return ParseScenario(text, path);
 }
 
 }  // namespace sim

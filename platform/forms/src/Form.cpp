@@ -270,7 +270,9 @@ KeyEffect Form::WhatKeyDoes(char key, bool shift) const {
             case PreviewEffect::PassOn: break;
         }
     }
-    return Route(key, KeyTarget());
+    const Control* c = KeyTarget();
+    if (c && c->OnKeyPress && c->OnKeyPressQuery) key = c->OnKeyPressQuery(key);
+    return key == 0 ? KeyEffect{} : Route(key, KeyTarget());
 }
 
 KeyEffect Form::WhatKeyDownDoes(uint16_t virtualKey) const {

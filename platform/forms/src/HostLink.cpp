@@ -80,6 +80,11 @@ int32_t AbortState(void* packageContext, char* message, int32_t capacity) noexce
     return backend->AbortCode();
 }
 
+int32_t UnusedScriptLine(void* packageContext) noexcept {
+    const auto* backend = static_cast<const Backend*>(packageContext);
+    return backend ? backend->UnusedScriptLine() : 0;
+}
+
 int32_t SnapshotFailure(char* message, int32_t capacity) noexcept {
     try {
         const Attachment& a = Attached();
@@ -137,6 +142,7 @@ void AttachToHostProgram() {
     a.link->packageContext = a.backend.get();
     a.link->abort_state = AbortState;
     a.link->snapshot_failure = SnapshotFailure;
+    a.link->unused_script_line = UnusedScriptLine;
 }
 
 // The abort stays readable: the host program reads it after Finalize.

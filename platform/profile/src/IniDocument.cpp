@@ -14,7 +14,8 @@ namespace profile {
 
 namespace {
 
-bool Blank(char c) { return c == ' ' || c == '\t'; }
+// The platform's profile functions trim a vertical tab as they trim spaces.
+bool Blank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 
 std::string_view Trim(std::string_view s) {
     size_t a = 0, b = s.size();

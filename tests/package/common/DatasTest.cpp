@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "DatasTeste.h"
 #include "common/Datas.h"
@@ -35,6 +36,15 @@ INSTANTIATE_TEST_SUITE_P(Casos, DataEmissao,
                                            CasoEmissao{"12/2023", true}, CasoEmissao{"13/2024", false},
                                            CasoEmissao{"00/2024", false}, CasoEmissao{"01/0000", false},
                                            CasoEmissao{"01/0001", true}, CasoEmissao{"  /    ", false}));
+
+// This month's card is valid from its first day; next month's not even on this month's last.
+TEST(DataEmissaoNoDia, TheMonthsEdges) {
+    for (const auto& [mesAno, hoje, valida] : {std::tuple{"03/2024", zv::Data{2024, 3, 1}, true},
+                                               std::tuple{"04/2024", zv::Data{2024, 3, 31}, false},
+                                               std::tuple{"01/2025", zv::Data{2025, 1, 1}, true},
+                                               std::tuple{"01/2025", zv::Data{2024, 12, 31}, false}})
+        EXPECT_EQ(zv::DataEmissaoCartaoValida(mesAno, hoje), valida) << mesAno << " on " << hoje.dia << "/" << hoje.mes;
+}
 
 TEST(DataDiaMesAno, YearZeroIsNoDate) {
     zv::Data data;

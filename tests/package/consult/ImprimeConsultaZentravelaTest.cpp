@@ -107,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Recibo, PrintAndReturnSetTheFlagAndReturnTellsTheClientNothingWasDone) {
     zv::MenuModeloZentravela::ImprimeCupom = false;
-    Mostra(Resposta(65), "expect focus btImprime\ntype 1\n");
+    // The message line says what Enter does on the focused button.
+    Mostra(Resposta(65), "expect focus btImprime\nexpect text lbMensagem " + sim::MessageText(zv::MSG_PROMPT_CONFIRMA) +
+                             "\nfocus btRetorna\nexpect text lbMensagem " + sim::MessageText(zv::MSG_PROMPT_RETORNA) +
+                             "\nfocus btImprime\ntype 1\n");
     EXPECT_TRUE(zv::MenuModeloZentravela::ImprimeCupom);
     EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), "");
 

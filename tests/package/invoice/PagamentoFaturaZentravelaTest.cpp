@@ -74,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 zv::MSG_BLOCO3_INVALIDO},
                       CasoBloco{"ShortFourthConvenioBlockOnTheWayToConfirm",
                                 "type 826600000002123400012340567890123456\ntype 1234\nkey Enter\n", "ed_bloco4_12",
-                                zv::MSG_BLOCO4_CONVENIO_CURTO}),
+                                zv::MSG_BLOCO4_CONVENIO_CURTO},
+                      CasoBloco{"FourthConvenioBlockOneDigitShort",
+                                "type 826600000002123400012340567890123456\ntype 67890123456\nkey Enter\n",
+                                "ed_bloco4_12", zv::MSG_BLOCO4_CONVENIO_CURTO}),
     [](const ::testing::TestParamInfo<CasoBloco>& info) { return std::string(info.param.nome); });
 
 struct CasoConfirmacao {

@@ -60,6 +60,23 @@ fields = { "1009" = "05", "1027" = "  TRANSACAO NEGADA  " }
     EXPECT_EQ(tela.lbMensagem->Caption(), "TRANSACAO NEGADA");
 }
 
+// Service A's instalments apply only to an answer code read as 0: one that
+// cannot be read is no approval.
+TEST_F(SequenciaConfirma, ServicoASoComCodigoDeRespostaZero) {
+    for (const std::string codigo : {"", "XX", "00"}) {
+        Cenario(R"([fields]
+"10107" = "0"
+"1003" = "150000"
+[[authorizations]]
+result = false
+fields = { "1009" = ")" + codigo + R"(", "20010" = "03", "20120" = "1" }
+)");
+        int r = 0;
+        Mostra<TFrmTeste_Trn>(r);
+        EXPECT_EQ(Campo(1017) == "03", codigo == "00") << "1009 '" << codigo << "'";
+    }
+}
+
 TEST_F(SequenciaConfirma, ReferidaRecusadaFechaSemOsPassosSeguintes) {
     Cenario(R"([fields]
 "10107" = "0"

@@ -43,12 +43,14 @@ TEST_P(GravacaoRecusada, StopsTheConfirmationAndTakesBackWhatTheOperatorTyped) {
     ASSERT_TRUE(Roda(caso.classe, *caso.tela,
                      std::string(caso.digita) + "expect screen " + (caso.classe + 1) +
                          "\nexpect enabled btConfirma\nexpect text lbMensagem " + CatalogoUtf8(zv::MSG_PROMPT_CONFIRMA) +
+                         "\nfocus btRetorna\nexpect text lbMensagem " + CatalogoUtf8(zv::MSG_PROMPT_RETORNA) +
                          "\nclick btConfirma\nexpect screen " + (caso.classe + 1) + "\nclick btRetorna\n"));
     EXPECT_TRUE(RoteiroAcabou());
     EXPECT_TRUE(Cliente().Calls("AutorizaTransacao").empty());
     // The typed amount is taken back at each stop, before the next confirmation writes it again.
     EXPECT_EQ(EscritasDoValor(), (std::vector<std::string>{"grava", "limpa", "grava", "limpa"}));
-    EXPECT_FALSE(Cliente().HasField(caso.recusado));
+    for (int campo : {caso.recusado, zv::CAMPO_CICLOS, zv::CAMPO_DATA_EMISSAO_CARTAO})
+        EXPECT_FALSE(Cliente().HasField(campo)) << campo;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,6 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoRecusa{"CiclosDoSaque", "TFrmRot_Saq", &zv::SaqueFinRotativoZentravela::FrmRot_Saq, 1048,
                    "tags = { \"CICLOS:\" = \"0001\" }\n", "type 1000\nkey Enter\ntype 7\nclick btConfirma\n"},
+        CasoRecusa{"DataDoSaqueDepoisDosCiclos", "TFrmRot_Saq", &zv::SaqueFinRotativoZentravela::FrmRot_Saq, 1208,
+                   "tags = { \"CICLOS:\" = \"0001\", \"DTEMCART:\" = \"1\" }\n",
+                   "type 1000\nkey Enter\ntype 012020\nkey Enter\ntype 7\nclick btConfirma\n"},
         CasoRecusa{"ParcelasDoSaque", "TFrmPar_Saq", &zv::SaqueFinParceladoZentravela::FrmPar_Saq, 1017, "",
                    "type 50000\nkey Enter\ntype 5\nclick btConfirma\n"},
         CasoRecusa{"DataDoCancelamento", "TFrmFin_Cnc", &zv::CancFinanceiroZentravela::FrmFin_Cnc, 1020, "",

@@ -50,6 +50,17 @@ TEST_F(FinanceiroTrn, TextsOfAnEarlierWithdrawalDoNotTravelWithTheNext) {
     EXPECT_FALSE(Gravou(1208));
 }
 
+// The single instalment is the screen's own value: written even over a host
+// value too long to be read whole.
+TEST_F(FinanceiroTrn, RevolvingWithdrawalSendsOneInstalmentOverAHostValueReadCut) {
+    for (size_t tamanho : {4096u, 5000u}) {
+        NovoSaque();
+        Campo(zv::CAMPO_NUMERO_PARCELAS, std::string(tamanho, '3'));
+        ASSERT_TRUE(Roda("TFrmRot_Saq", FrmRot_Saq, "type 1000\nkey Enter\nkey Enter\n"));
+        EXPECT_EQ(Campo(zv::CAMPO_NUMERO_PARCELAS), "1") << tamanho;
+    }
+}
+
 struct CasoCiclos {
     const char* digitado;
     const char* campo1048;  // nullptr: not written

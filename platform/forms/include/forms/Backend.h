@@ -30,6 +30,9 @@ public:
     virtual bool Aborted() const { return false; }
     virtual int AbortCode() const { return 0; }
     virtual std::string AbortMessage() const { return ""; }
+    // The script line of the first action the run never took; 0 when the
+    // script was used up (or there was none).
+    virtual int UnusedScriptLine() const { return 0; }
 };
 
 }  // namespace forms

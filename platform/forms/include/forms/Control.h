@@ -66,6 +66,9 @@ public:
     std::function<void(Control& sender)> OnExit;
     // May replace the key or discard it by setting it to 0.
     std::function<void(Control& sender, char& key)> OnKeyPress;
+    // What OnKeyPress turns a key into (0: discarded), declared from the
+    // handler's own rule; unset, the handler passes every key on.
+    std::function<char(char key)> OnKeyPressQuery;
     std::function<void(Control& sender)> OnClick;
 
     // What the control does with a key nobody discarded.

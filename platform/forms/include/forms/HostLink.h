@@ -36,6 +36,8 @@ typedef struct ZvFormsLink {
     void* packageContext;
     /* 1 with the first picture that could not be written (snapshotDir), else 0. */
     int32_t (*snapshot_failure)(char* message, int32_t capacity);
+    /* The script line of the first action never taken, 0 when none was left. */
+    int32_t (*unused_script_line)(void* packageContext);
 } ZvFormsLink;
 
 typedef ZvFormsLink* (*ZvFormsLinkFunction)(void);

@@ -17,6 +17,9 @@ int ProcessId();
 // The most memory the process has held, in KiB; -1 when unknown.
 long PeakMemoryKb();
 bool FileExists(const std::string& path);
+// A whole file's bytes; false with the system's reason ("No such file or
+// directory", "Is a directory", ...) when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
 // Whether the file may be run as a program (on Windows any file may be tried).
 bool IsRunnable(const std::string& path);
 // What separates the folders of the PATH variable.

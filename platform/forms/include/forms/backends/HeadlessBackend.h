@@ -67,6 +67,7 @@ public:
     bool Aborted() const override;
     int AbortCode() const override;
     std::string AbortMessage() const override;
+    int UnusedScriptLine() const override;
 
 private:
     std::unique_ptr<ScriptPlayer> player_;

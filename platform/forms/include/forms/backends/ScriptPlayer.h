@@ -20,6 +20,7 @@ public:
     bool Done() const { return next_ >= script_.size(); }
     size_t Left() const { return script_.size() - next_; }
     const ScriptAction& Next() const { return script_[next_]; }
+    int NextLine() const { return Done() ? 0 : script_[next_].line; }
     ScriptAction Take() { return script_[next_++]; }
     void Append(std::vector<ScriptAction> more);
 

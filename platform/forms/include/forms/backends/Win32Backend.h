@@ -29,6 +29,7 @@ public:
     bool Aborted() const override;
     int AbortCode() const override;
     std::string AbortMessage() const override;
+    int UnusedScriptLine() const override;
 
 private:
     struct Impl;

@@ -20,6 +20,7 @@ size_t HeadlessBackend::ActionsLeft() const { return player_->Left(); }
 bool HeadlessBackend::Aborted() const { return player_->Aborted(); }
 int HeadlessBackend::AbortCode() const { return player_->AbortCode(); }
 std::string HeadlessBackend::AbortMessage() const { return player_->AbortMessage(); }
+int HeadlessBackend::UnusedScriptLine() const { return player_->NextLine(); }
 
 // The operator is slower than the timers: whatever falls due before the next
 // action's time fires first, one due time at a time, in order.

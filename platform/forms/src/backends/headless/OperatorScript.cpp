@@ -5,6 +5,7 @@
 #include "forms/Cp1252.h"
 #include "forms/Types.h"
 #include "forms/backends/HeadlessBackend.h"
+#include "port/Os.h"
 
 namespace forms {
 
@@ -180,11 +181,9 @@ std::vector<ScriptAction> ParseOperatorScript(const std::string& text, const std
 }
 
 std::vector<ScriptAction> LoadOperatorScript(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScriptError(path + ": cannot read the operator script");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseOperatorScript(text.str(), path);
+    std::string text, reason;
+    if (!port::ReadWholeFile(path, text, reason)) throw ScriptError(path + ": cannot read the operator script: " + reason);
+    return ParseOperatorScript(text, path);
 }
 
 }  // namespace forms

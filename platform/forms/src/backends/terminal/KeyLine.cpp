@@ -51,7 +51,7 @@ std::string KeyLine(const Form* f, const BoxView* box) {
     const Control* focus = f->ActiveControl() && f->ActiveControl()->CanFocus() ? f->ActiveControl() : nullptr;
     std::vector<std::string> parts = {Digits(*f), Names("Enter", f->WhatKeyDoes(VK_RETURN), focus)};
     if (f->WhatKeyDoes(VK_BACK).kind == Kind::Erase) parts.push_back("Backspace apaga");
-    if (f->WhatKeyDownDoes(VK_DOWN).kind == Kind::Scroll) parts.push_back("Setas PgUp PgDn rolam");
+    if (f->WhatKeyDownDoes(VK_DOWN).kind == Kind::Scroll) parts.push_back("Setas PgUp PgDn Home End rolam");
     if (f->WhatKeyDoes(VK_TAB).kind == Kind::Focus)
         parts.push_back(f->WhatKeyDownDoes(VK_DOWN).kind == Kind::Focus ? "Tab Setas mudam" : "Tab Shift+Tab mudam");
     parts.push_back(Names("Esc", f->WhatKeyDoes(VK_ESCAPE), focus));

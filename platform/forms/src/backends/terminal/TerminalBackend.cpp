@@ -152,6 +152,8 @@ std::string TerminalBackend::AbortMessage() const {
     return impl_->noTerminal ? impl_->noTerminalMessage : impl_->player.AbortMessage();
 }
 
+int TerminalBackend::UnusedScriptLine() const { return impl_->player.NextLine(); }
+
 void TerminalBackend::Repaint(Application& app) {
     if (app.ActiveForm() && impl_->Open()) impl_->painter->Paint(app, nullptr);
 }

@@ -59,6 +59,7 @@ int64_t Win32Backend::Now() const { return impl_->Now(); }
 bool Win32Backend::Aborted() const { return impl_->player.Aborted(); }
 int Win32Backend::AbortCode() const { return impl_->player.AbortCode(); }
 std::string Win32Backend::AbortMessage() const { return impl_->player.AbortMessage(); }
+int Win32Backend::UnusedScriptLine() const { return impl_->player.NextLine(); }
 
 void Win32Backend::Repaint(Application& app) {
     impl_->windows.Sync(app);
