@@ -125,6 +125,7 @@ TEST(VisibleText, TheBoxShowsTheCaretAndTheTextAroundIt) {
     const forms::VisibleText v = forms::VisiblePart("abWWWcd", 7, 6, wide);
     EXPECT_EQ(v.first, 4);
     EXPECT_EQ(v.length, 3);
+    EXPECT_EQ(forms::VisiblePart("W", 1, 3, wide).first, 0) << "a box as wide as its one character shows it";
 }
 
 }  // namespace formstest

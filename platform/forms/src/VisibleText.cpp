@@ -13,7 +13,8 @@ VisibleText VisiblePart(const std::string& shown, int caret, double room,
     };
     VisibleText v;
     v.first = caret;
-    while (v.first > 0 && width(v.first - 1, caret) < room) --v.first;
+    // A box too narrow for a character and the caret still shows the character.
+    while (v.first > 0 && (v.first == caret || width(v.first - 1, caret) < room)) --v.first;
     while (v.first + v.length < size && width(v.first, v.first + v.length + 1) <= room) ++v.length;
     return v;
 }
