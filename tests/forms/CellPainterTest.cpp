@@ -147,6 +147,17 @@ TEST_F(CellPainterTest, FocusEmptyBoxesAndSelectionHaveRolesOfTheirOwn) {
     EXPECT_EQ(at("edNome", 0).role, CellRole::Form);
     EXPECT_TRUE(at("edNome", 0).dim);
     EXPECT_EQ(c.CaretY(), Of(c, "edValor").rect.y);
+    // Wider than the screen: the box shows what the model says, its end and the caret inside.
+    std::string digits;
+    for (int i = 0; i < 100; ++i) digits += static_cast<char>('0' + i % 10);
+    f.edValor->SetText(digits + "7");
+    f.edValor->SetSelStart(101);
+    const auto wide = Draw();
+    const auto& box = Of(wide, "edValor");
+    const forms::VisibleText v = f.edValor->ShownPart(box.rect.w, [](const std::string& s) { return static_cast<double>(s.size()); });
+    EXPECT_EQ(box.shown, (digits + "7").substr(static_cast<size_t>(v.first), static_cast<size_t>(v.length))) << Screen(wide);
+    EXPECT_EQ(box.shown.back(), '7') << Screen(wide);
+    EXPECT_LT(wide.CaretX(), box.rect.Right()) << Screen(wide);
 }
 
 TEST_F(CellPainterTest, MessageBoxesShowTheirIconAndTheirWholeCaption) {

@@ -80,6 +80,13 @@ TEST_F(FormsTest, PictureDrawsEachVisibleControlAtItsDeclaredPlaceInItsFontAndCo
 
     f.lbTitulo->SetAutoSize(false);
     EXPECT_EQ(Viewport(forms::FormSvg(f), "lbTitulo"), "40 6 361 22 hidden");
+
+    // A text wider than its box is drawn from where the model scrolled it: the end typed last shows.
+    f.edValor->SetText("1234567890123456789012345678901234567890");
+    f.edValor->SetSelStart(40);
+    const std::string scrolled = forms::FormSvg(f);
+    EXPECT_FALSE(Has(scrolled, ">1234567890123456789012345678901234567890<")) << scrolled;
+    EXPECT_TRUE(Has(scrolled, "901234567890</text>")) << scrolled;
 }
 
 // What a picture must leave out as the platform does: a scroll bar on a memo

@@ -1,6 +1,8 @@
-// Character sets, dates in the short date format, button captions and masked edits.
+// Character sets, dates in the short date format, button captions, masked edits
+// and the part of a box's text that shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 
 #include "forms/Cp1252.h"
@@ -86,6 +88,44 @@ TEST(MaskedEdit, ProgramTextMaskChangesAndPassword) {
     e.SetText("abc");
     e.SetEditMask("lll;1;_");
     EXPECT_EQ(e.Text(), "abc");
+}
+
+// Rows of a box ten cells wide: what is typed, then where the caret and the
+// selection are put; the part shown keeps the caret inside the box.
+TEST(VisibleText, TheBoxShowsTheCaretAndTheTextAroundIt) {
+    struct Row {
+        const char* mask;
+        const char* typed;  // "\b" is Backspace
+        int caret, selection;  // -1: as typing left them
+        const char* visible;
+    } rows[] = {
+        {"", "12345", -1, -1, "12345"},                  // shorter than the box
+        {"", "1234567890123", -1, -1, "567890123"},      // longer: ends with the last digit typed
+        {"", "1234567890123", 0, -1, "1234567890"},      // caret at the start
+        {"", "1234567890123", 5, -1, "1234567890"},      // in the middle, within the first box
+        {"", "1234567890123", 11, -1, "3456789012"},     // in the middle, past it
+        {"", "1234567890123", 0, 13, "567890123"},       // all selected: its far end shows
+        {"", "1234567890123\b\b\b", -1, -1, "234567890"},  // Backspace at the edge brings the start back
+        {"00000.00000;0;_", "1234567", -1, -1, "12345.67__"},   // masked: blanks and literals count
+        {"00000.00000;0;_", "1234567890", -1, -1, "345.67890"},  // the check digit typed last shows
+    };
+    for (const Row& row : rows) {
+        forms::Form f("FrmVisivel");
+        auto& e = f.Add<forms::MaskEdit>("edBloco");
+        e.SetEditMask(row.mask);
+        for (const char* k = row.typed; *k; ++k) e.DefaultKey(*k);
+        if (row.caret >= 0) e.SetSelStart(row.caret);
+        if (row.selection >= 0) e.SetSelLength(row.selection);
+        const forms::VisibleText v = e.ShownPart(10, [](const std::string& s) { return static_cast<double>(s.size()); });
+        EXPECT_EQ(e.DisplayText().substr(static_cast<size_t>(v.first), static_cast<size_t>(v.length)), row.visible)
+            << row.typed << " caret " << row.caret;
+    }
+    // Proportional widths: a wide character takes the room of several.
+    const auto wide = [](const std::string& s) { return 2.0 * static_cast<double>(std::count(s.begin(), s.end(), 'W')) + static_cast<double>(s.size()); };
+    const forms::VisibleText v = forms::VisiblePart("abWWWcd", 7, 6, wide);
+    EXPECT_EQ(v.first, 4);
+    EXPECT_EQ(v.length, 3);
+    EXPECT_EQ(forms::VisiblePart("W", 1, 3, wide).first, 0) << "a box as wide as its one character shows it";
 }
 
 }  // namespace formstest

@@ -49,6 +49,10 @@ std::string Edit::DisplayText() const {
     return std::string(text.size(), passwordChar_);
 }
 
+VisibleText Edit::ShownPart(double room, const std::function<double(const std::string&)>& widthOf) const {
+    return VisiblePart(DisplayText(), selStart_ + selLength_, room, widthOf);
+}
+
 void Edit::DefaultKey(char key) {
     if (readOnly_) return;
     int caret = std::clamp(selStart_, 0, static_cast<int>(text_.size()));

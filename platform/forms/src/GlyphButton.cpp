@@ -1,12 +1,20 @@
 #include "forms/GlyphButton.h"
 
 #include "forms/Cp1252.h"
+#include "forms/Form.h"
 
 namespace forms {
 
 GlyphButton::GlyphButton(Form& form, Control* parent, std::string name)
     : Control(form, parent, std::move(name)) {
     SetTabStop(true);
+}
+
+bool GlyphButton::Framed() const {
+    const Control* active = OwnerForm().ActiveControl();
+    if (active && !active->CanFocus()) active = nullptr;
+    if (active == this) return true;
+    return default_ && !dynamic_cast<const GlyphButton*>(active);
 }
 
 char GlyphButton::Accelerator() const {

@@ -148,19 +148,22 @@ void FormPainter::PaintLabel(const Label& label, int width, int height, Color ba
     }
 }
 
-// The text is cut inside the box's edges, as the platform cuts it: a text
-// wider than the box never runs over its border or its neighbours.
+// The part of the text the model says the box shows, cut inside the box's
+// edges as the platform cuts it: never over its border or its neighbours.
 void FormPainter::PaintEdit(const Edit& edit, int width, int height) {
     const bool enabled = edit.EffectivelyEnabled();
     canvas_.Rect(0, 0, width, height, enabled ? edit.GetColor() : kLight);
     SunkenEdge(canvas_, 0, 0, width, height);
     const Font& font = edit.GetFont();
-    const std::string shown = edit.DisplayText();
     const bool focused = focused_ == &edit;
-    const int start = std::clamp(edit.SelStart(), 0, static_cast<int>(shown.size()));
-    const int selected = focused ? std::clamp(edit.SelLength(), 0, static_cast<int>(shown.size()) - start) : 0;
     constexpr int kEdge = 2;
     constexpr double kTextLeft = 1;  // inside the edges
+    const double room = width - 2 * kEdge - kTextLeft;
+    const VisibleText v = edit.ShownPart(room, [&](const std::string& s) { return text::Width(s, font); });
+    const std::string shown = edit.DisplayText().substr(static_cast<size_t>(v.first));
+    const int size = static_cast<int>(shown.size());
+    const int start = std::clamp(edit.SelStart() - v.first, 0, size);
+    const int selected = focused ? std::clamp(edit.SelStart() + edit.SelLength() - v.first, 0, size) - start : 0;
     canvas_.Clip(kEdge, kEdge, width - 2 * kEdge, height - 2 * kEdge);
     const double caretX = kTextLeft + text::Width(shown.substr(0, static_cast<size_t>(start)), font);
     TextStyle style{font, enabled ? font.color : kShadow};
@@ -179,7 +182,7 @@ void FormPainter::PaintEdit(const Edit& edit, int width, int height) {
 
 void FormPainter::PaintButton(const GlyphButton& button, int width, int height) {
     PaintPushButton(canvas_, width, height, button.DisplayCaption(), button.AcceleratorIndex(), button.GetFont(),
-                    button.EffectivelyEnabled(), focused_ == &button, button.Default());
+                    button.EffectivelyEnabled(), focused_ == &button, button.Framed());
 }
 
 // A panel's outer bevel is raised; "no bevel" draws no edge at all.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/VisibleText.h"
 
 namespace forms {
 
@@ -45,6 +46,10 @@ public:
 
     // What the operator sees: the text, masked by the password character.
     virtual std::string DisplayText() const;
+    // The part of DisplayText() a box `room` wide shows (in the units of
+    // `widthOf`). A selection shows its far end, where the platform's caret
+    // stands after selecting the whole text.
+    VisibleText ShownPart(double room, const std::function<double(const std::string&)>& widthOf) const;
 
     std::function<void(Control& sender)> OnChange;
 

@@ -18,6 +18,9 @@ public:
 
     bool Default() const { return default_; }  // Enter elsewhere presses it
     void SetDefault(bool d) { default_ = d; }
+    // Drawn with the black frame of the button Enter presses: the focused
+    // button, else the default one while the focus is on no button.
+    bool Framed() const;
     bool Cancel() const { return cancel_; }  // Esc presses it
     void SetCancel(bool c) { cancel_ = c; }
 

@@ -127,23 +127,25 @@ private:
         c_.Place(label, r, shown);
     }
 
-    // The box in its own role, so an empty one shows; the selected part and
-    // the caret when it has the focus. A text longer than the box shows the
-    // part around the caret.
+    // The box in its own role, so an empty one shows; the part of the text
+    // the model says a box this many cells wide shows, the selected part and
+    // the caret when it has the focus.
     void PaintEdit(const Edit& edit, const CellRect& r, bool focused) {
         const std::string text = edit.DisplayText();
-        const int caret = std::clamp(edit.SelStart(), 0, static_cast<int>(text.size()));
-        const int first = std::max(0, caret - (r.w - 1));
-        std::string shown = text.substr(static_cast<size_t>(std::min(first, static_cast<int>(text.size()))));
-        shown.resize(static_cast<size_t>(r.w), ' ');
+        const VisibleText v = edit.ShownPart(r.w, [](const std::string& s) { return static_cast<double>(s.size()); });
+        std::string shown = text.substr(static_cast<size_t>(v.first), static_cast<size_t>(v.length));
+        shown.resize(static_cast<size_t>(std::max(0, r.w)), ' ');
         const CellRole role = !edit.EffectivelyEnabled() ? CellRole::Form : focused ? CellRole::Focus : CellRole::Field;
         c_.Put(r.y, r.x, shown, role);
         if (focused) {
-            const int from = std::max(caret, first), to = std::min(caret + edit.SelLength(), first + r.w);
-            for (int i = from; i < to; ++i) c_.Put(r.y, r.x + i - first, shown.substr(static_cast<size_t>(i - first), 1), CellRole::Selection);
-            c_.SetCaret(r.y, r.x + caret - first);
+            const int caret = std::clamp(edit.SelStart(), 0, static_cast<int>(text.size()));
+            const int from = std::max(caret, v.first), to = std::min(caret + edit.SelLength(), v.first + v.length);
+            for (int i = from; i < to; ++i)
+                c_.Put(r.y, r.x + i - v.first, shown.substr(static_cast<size_t>(i - v.first), 1), CellRole::Selection);
+            const int at = std::clamp(caret, v.first, v.first + std::max(0, r.w - 1));
+            c_.SetCaret(r.y, r.x + at - v.first);
         }
-        c_.Place(edit, r, text);
+        c_.Place(edit, r, text.substr(static_cast<size_t>(v.first), static_cast<size_t>(v.length)));
     }
 
     // "[ caption ]", or "[caption]" where the blanks do not fit.

@@ -19,6 +19,8 @@ namespace forms::win32 {
 
 namespace {
 
+constexpr Color kHighlight = 0x800000;  // the platform's selection colour
+
 COLORREF Rgb(Color c) { return static_cast<COLORREF>(c & 0x00FFFFFF); }
 
 void Fill(HDC dc, const RECT& r, Color c) {
@@ -72,6 +74,42 @@ void ControlPainter::Text(HDC dc, RECT r, const std::string& cp1252, const Font&
     ::SelectObject(dc, old);
 }
 
+// The part of the text the model says the box shows, measured in the font
+// this window draws with; the selection in the platform's colours, the caret
+// after the text before it.
+void ControlPainter::EditText(HDC dc, const RECT& r, const Edit& edit, bool focused, Color background) {
+    Font font = edit.GetFont();
+    if (!edit.EffectivelyEnabled()) font.color = 0x808080;
+    HGDIOBJ old = ::SelectObject(dc, FontOf(font));
+    const auto widthOf = [dc](const std::string& s) {
+        const std::wstring wide = Wide(s);
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        return static_cast<double>(extent.cx);
+    };
+    // The caret is two pixels wide: the room leaves it one more.
+    const VisibleText v = edit.ShownPart(static_cast<double>(r.right - r.left - 1), widthOf);
+    const std::string shown = edit.DisplayText().substr(static_cast<size_t>(v.first));
+    const int size = static_cast<int>(shown.size());
+    const int start = std::clamp(edit.SelStart() - v.first, 0, size);
+    const int end = focused ? std::clamp(edit.SelStart() + edit.SelLength() - v.first, start, size) : start;
+    const LONG caretX = r.left + static_cast<LONG>(widthOf(shown.substr(0, static_cast<size_t>(start))));
+    const LONG endX = r.left + static_cast<LONG>(widthOf(shown.substr(0, static_cast<size_t>(end))));
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    Text(dc, r, shown, font, format, background);
+    if (end > start) {
+        Fill(dc, RECT{caretX, r.top + 1, std::min(endX, r.right), r.bottom - 1}, kHighlight);
+        Font white = font;
+        white.color = 0xFFFFFF;
+        const RECT selected{caretX, r.top, std::min(endX, r.right), r.bottom};
+        Text(dc, selected, shown.substr(static_cast<size_t>(start), static_cast<size_t>(end - start)), white, format,
+             kHighlight);
+    } else if (focused) {
+        Fill(dc, RECT{caretX, r.top + 2, std::min(caretX + 2, r.right), r.bottom - 2}, 0);
+    }
+    ::SelectObject(dc, old);
+}
+
 void ControlPainter::PaintForm(HDC dc, const RECT& area, const Form& f) { Fill(dc, area, f.GetColor()); }
 
 void ControlPainter::Paint(HDC dc, const RECT& area, const Control& c, bool focused) {
@@ -91,29 +129,19 @@ void ControlPainter::Paint(HDC dc, const RECT& area, const Control& c, bool focu
         }
     } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
         RECT r = area;
-        Fill(dc, r, enabled ? 0xFFFFFF : 0xE0E0E0);
+        const Color background = enabled ? 0xFFFFFF : 0xE0E0E0;
+        Fill(dc, r, background);
         ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
         r.left += 2;
-        const std::string shown = edit->DisplayText();
-        const bool selected = focused && edit->SelLength() > 0;
-        Font f = font;
-        if (selected) {
-            Fill(dc, r, 0x800000);
-            f.color = 0xFFFFFF;
-        }
-        Text(dc, r, shown, f, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, selected ? 0x800000 : 0xFFFFFF);
-        if (focused && !selected) {
-            // The caret stands after the text before it.
-            HGDIOBJ old = ::SelectObject(dc, FontOf(font));
-            const std::wstring before = Wide(shown.substr(0, static_cast<size_t>(std::max(0, edit->SelStart()))));
-            SIZE extent{};
-            ::GetTextExtentPoint32W(dc, before.c_str(), static_cast<int>(before.size()), &extent);
-            ::SelectObject(dc, old);
-            RECT caret{r.left + extent.cx, r.top + 2, r.left + extent.cx + 2, r.bottom - 2};
-            Fill(dc, caret, 0);
-        }
+        EditText(dc, r, *edit, focused, background);
     } else if (auto* button = dynamic_cast<const GlyphButton*>(&c)) {
         RECT r = area;
+        if (button->Framed()) {
+            HBRUSH black = ::CreateSolidBrush(0);
+            ::FrameRect(dc, &r, black);
+            ::DeleteObject(black);
+            ::InflateRect(&r, -1, -1);
+        }
         ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
         Font f = font;
         if (!enabled) f.color = 0x808080;

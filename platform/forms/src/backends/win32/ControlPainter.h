@@ -11,6 +11,7 @@
 namespace forms {
 
 class Control;
+class Edit;
 class Form;
 
 namespace win32 {
@@ -28,6 +29,7 @@ public:
 private:
     HFONT FontOf(const Font& font);
     static Color Background(const Control& c);
+    void EditText(HDC dc, const RECT& r, const Edit& edit, bool focused, Color background);
     void Text(HDC dc, RECT r, const std::string& cp1252, const Font& font, UINT format, Color background);
 
     std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;

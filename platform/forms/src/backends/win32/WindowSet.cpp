@@ -147,7 +147,9 @@ WindowSet::Look WindowSet::LookOf(const Control& c, bool focused) {
         look.text = e->DisplayText();
         look.caret = e->SelStart();
         look.selection = e->SelLength();
-    } else if (auto* m = dynamic_cast<const Memo*>(&c)) {
+    } else if (auto* b = dynamic_cast<const GlyphButton*>(&c)) {
+        look.framed = b->Framed();
+  } else if (auto* m = dynamic_cast<const Memo*>(&c)) {
         for (const std::string& line : m->Lines()) look.text += line + "\n";
         look.caret = m->TopLine();
     }

@@ -39,7 +39,7 @@ public:
 private:
     // What a control shows: when it differs from the last sync, it is painted again.
     struct Look {
-        bool visible = false, enabled = false, focused = false;
+        bool visible = false, enabled = false, focused = false, framed = false;
         int left = 0, top = 0, width = 0, height = 0;
         std::string text;
         int caret = 0, selection = 0;
