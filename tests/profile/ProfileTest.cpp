@@ -154,6 +154,11 @@ TEST_F(ProfileFile, StrayTemporariesOfKilledWritesAreRemovedAndNothingElse) {
     EXPECT_FALSE(fs::exists(dir_ + "/x.zvtmp.123456"));
     EXPECT_EQ(FilesIn(dir_), 5u);
     EXPECT_EQ(RemoveStrayTemporaries(dir_ + "/none"), 0);
+    // A link to another folder is not followed: its temporaries are not ours.
+    fs::create_symlink(dir_ + "/d.zvtmp.abcdef", dir_ + "/ligada");
+    std::ofstream(dir_ + "/d.zvtmp.abcdef/z.zvtmp.123456") << "t";
+    EXPECT_EQ(RemoveStrayTemporaries(dir_ + "/ligada"), 0);
+    EXPECT_TRUE(fs::exists(dir_ + "/d.zvtmp.abcdef/z.zvtmp.123456"));
 }
 
 TEST(ProfileInt, ReadsLeadingDigitsWithSignAndSaturates) {
