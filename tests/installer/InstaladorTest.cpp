@@ -386,9 +386,11 @@ public:
         for (const char* pasta : {"/C/Client", "/C/Windows"}) {
             for (const auto& e : std::filesystem::directory_iterator(raiz.Caminho() + pasta)) {
                 const std::string nome = e.path().filename().string();
-                // A result file that a finished run could not delete: the next run deletes it before the package.
+                // A result file, or the record of a package seen to end, that a finished run could
+                // not delete: the next run deletes it.
+                const bool restoDeFalha = nome == "InstCliM.ini" || nome == "Instala.pacote";
                 if (nome.find("zvtmp") != std::string::npos || nome.find("_bkp") != std::string::npos ||
-                    nome.rfind("Instala.", 0) == 0 || (nome == "InstCliM.ini" && !depoisDeUmaFalha)) {
+                    (nome.rfind("Instala.", 0) == 0 && !restoDeFalha) || (restoDeFalha && !depoisDeUmaFalha)) {
                     d += "sobrou " + nome + "; ";
                 }
             }
