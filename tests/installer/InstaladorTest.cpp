@@ -756,3 +756,35 @@ TEST_F(Instalacao, EveryBackupHasANameOfItsOwnAndOnlyAWholeCopyIsNamedSo) {
                          "ser apagado"),
               2);
 }
+
+namespace {
+
+// A package an earlier run started, still running (its process, or Windows
+// Installer busy) for as long as a run waits: every mode stops with its own
+// status and touches nothing, the saved settings above all.
+TEST(PacoteAnterior, StillRunningAfterTheWaitEveryModeStopsAndTouchesNothing) {
+    Loja loja;
+    SistemaTeste s(loja.raiz.Caminho());
+    s.MoveFile("C:\\Client\\ClienteTrn.ini", "C:\\Client\\ClienteTrn.ini_Atual");
+    s.Poe("C:\\Client\\Instala.pendente", "ZV-PENDENTE 1\r\nClienteTrn.ini\r\nFIM\r\n");
+    s.Poe("C:\\Client\\Instala.pacote", "ZV-PACOTE 1\r\n3:7\r\nFIM\r\n");
+    const auto antes = Arvore(loja.raiz.Caminho() + "/C/Client");
+    const std::vector<std::pair<const char*, std::function<void(SistemaTeste&)>>> rodando = {
+        {"processo", [](SistemaTeste& t) { t.rodando = {"3:7"}; }},
+        {"Windows Installer", [](SistemaTeste& t) { t.instaladorOcupado = true; }},
+    };
+    for (const auto& [como, prepara] : rodando) {
+        for (const char* modo : {"0", "1", "2"}) {
+            EXPECT_EQ(loja.Executa(modo, prepara), Desfecho::PacoteEmAndamento) << como << modo;
+            EXPECT_EQ(CodigoSaida(Desfecho::PacoteEmAndamento), 12);
+            EXPECT_EQ(Arvore(loja.raiz.Caminho() + "/C/Client"), antes) << como << modo;
+            EXPECT_TRUE(loja.Registrou("pode ainda estar em andamento após 15 minutos")) << como << modo;
+        }
+    }
+    // Once it has ended, the package's files stay and the saved settings are carried.
+    EXPECT_EQ(loja.Executa("1"), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("O pacote iniciado por uma execução anterior (processo 3) terminou"));
+    EXPECT_EQ(loja.Defeitos("1"), "");
+}
+
+}  // namespace
