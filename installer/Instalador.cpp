@@ -48,6 +48,7 @@ int CodigoSaida(Desfecho desfecho) {
         case Desfecho::Cancelada: return 6;
         case Desfecho::OutraEmAndamento: return 8;
         case Desfecho::GravacaoDanificada: return 9;
+        case Desfecho::NenhumItemConhecido: return 11;
         case Desfecho::PacoteEmAndamento: return 12;
         case Desfecho::EmAndamento: return 1;
     }
@@ -91,10 +92,12 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
 }
 
 bool Instalador::Inicia() {
-    Passo(textos::kPassoInicio);
     // A folder that does not exist yet holds nothing another run could spoil.
     if (!diretorioCliente_.empty() && sistema_.DirectoryExists(diretorioCliente_)) {
-        if (!TravaPasta() || !AguardaPacoteAnterior()) return false;
+        Passo(textos::kPassoTrava);
+        if (!TravaPasta()) return false;
+        Passo(textos::kPassoInicio);
+        if (!AguardaPacoteAnterior()) return false;
         ConversaoConfiguracao conversao = Conversao();
         if (!conversao.RetomaExecucaoInterrompida()) {
             motivo_ = conversao.GravacaoDanificada();
@@ -120,7 +123,10 @@ bool Instalador::TravaPasta() {
         trava.Other() != 0 ? Formata(Latin(textos::kProcesso), std::to_string(trava.Other())) : std::string();
     switch (trava.GetState()) {
         case port::LockFile::State::Held:
-            if (trava.TakenOver()) operador_.Registra(Formata(Latin(textos::kTravaAssumida), {arquivo, processo}));
+            if (trava.TakenOver()) {
+                // The id the file names may be another program's by now: said only when nothing runs under it.
+                operador_.Registra(Formata(Latin(textos::kTravaAssumida), {arquivo, ProcessoVivo(trava.Other()) ? "" : processo}));
+            }
             trava_.emplace(std::move(trava));
             return true;
         case port::LockFile::State::Busy:
@@ -140,6 +146,12 @@ namespace {
 std::string Minutos(uint32_t ms) { return std::to_string(ms / 60000u); }
 
 }  // namespace
+
+bool Instalador::ProcessoVivo(uint32_t id) {
+    const auto processos = sistema_.ProcessSnapshot();
+    return id != 0 && (!processos || std::any_of(processos->begin(), processos->end(),
+                                                 [id](const zvsys::ProcessEntry& p) { return p.id == id; }));
+}
 
 bool Instalador::AguardaPacoteAnterior() {
     PacoteIniciado pacote(sistema_, diretorioCliente_);
@@ -221,6 +233,12 @@ bool Instalador::GravaConfiguracao() {
         case ResultadoAplicacao::Aplicada:
             break;
     }
+    // A string in which nothing is known is a caller's mistake, not a configuration applied.
+    if (conversao.ItensGravados().empty() && configuracao_.find_first_not_of("; \t") != std::string::npos) {
+        motivo_ = Latin(textos::kResumoNenhumConhecido);
+        desfecho_ = Desfecho::NenhumItemConhecido;
+        return false;
+    }
     for (const auto& item : conversao.ItensGravados()) {
         if (std::find(configurados_.begin(), configurados_.end(), item) == configurados_.end()) configurados_.push_back(item);
     }
@@ -262,6 +280,8 @@ void Instalador::Interrompe(const std::string& motivo, const std::string& caixa)
 std::string Instalador::Resumo() const {
     std::string itens;
     for (const auto& item : configurados_) itens += (itens.empty() ? "" : ", ") + item;
+    // A stop after the configuration was written leaves it written.
+    const std::string jaGravada = itens.empty() ? std::string() : Formata(Latin(textos::kResumoJaGravada), itens);
     switch (desfecho_) {
         case Desfecho::Concluida:
             if (instalado_) {
@@ -273,14 +293,15 @@ std::string Instalador::Resumo() const {
                                  : Formata(Latin(textos::kResumoConfigurado), {diretorioCliente_, itens});
         case Desfecho::EmAndamento:
         case Desfecho::Cancelada: return Latin(textos::kResumoCancelado);
-        case Desfecho::NaoConcluida: return Formata(Latin(textos::kResumoParou), {passo_, motivo_});
+        case Desfecho::NaoConcluida: return Formata(Latin(textos::kResumoParou), {passo_, motivo_}) + jaGravada;
         case Desfecho::ConfiguracaoInvalida: return Latin(textos::kResumoInvalida);
-        case Desfecho::PedidoFinalizacaoFalhou: return Formata(Latin(textos::kResumoFinalizacao), motivo_);
+        case Desfecho::PedidoFinalizacaoFalhou: return Formata(Latin(textos::kResumoFinalizacao), motivo_) + jaGravada;
         case Desfecho::GravacaoConfiguracaoFalhou: return Formata(Latin(textos::kResumoGravacaoFalhou), motivo_);
         case Desfecho::OutraEmAndamento: return Formata(Latin(textos::kResumoOutra), diretorioCliente_);
         case Desfecho::GravacaoDanificada:
             return Formata(Latin(textos::kResumoGravacaoDanificada), Caminho(diretorioCliente_, "Instala.gravacao"));
-        case Desfecho::PacoteEmAndamento: return Formata(Latin(textos::kResumoPacoteEmAndamento), motivo_);
+        case Desfecho::PacoteEmAndamento: return Formata(Latin(textos::kResumoPacoteEmAndamento), motivo_) + jaGravada;
+        case Desfecho::NenhumItemConhecido: return Latin(textos::kResumoNenhumConhecido);
     }
     return {};
 }

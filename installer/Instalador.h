@@ -25,6 +25,7 @@ enum class Desfecho {
     OutraEmAndamento,           // another run works on the client folder
     GravacaoDanificada,         // a damaged record of an interrupted change of the configuration files
     PacoteEmAndamento,          // a package (an earlier run's, or another folder's) still at work after the wait
+    NenhumItemConhecido,        // the configuration string named no item it knows; nothing done
 };
 int CodigoSaida(Desfecho desfecho);
 
@@ -105,6 +106,7 @@ private:
     bool ReservaPassoPacote();
     void PacoteOcupado(const std::string& motivo);
     std::string TravaPassoPacote() const;
+    bool ProcessoVivo(uint32_t id);
     // The installation sequence proper (btInstalaClick without its guard).
     void Instala();
     bool Pergunta(const std::string& texto, const std::string& titulo, uint32_t flags);

@@ -125,6 +125,7 @@ inline constexpr const char* kSemFimPacote =
     "execução que o vir terminar (%s)";
 inline constexpr const char* kRegistroPacoteNaoRemovido = "Não foi possível apagar o registro do pacote que terminou (%s)";
 // The steps a stop names.
+inline constexpr const char* kPassoTrava = "a trava da pasta do cliente";
 inline constexpr const char* kPassoInicio = "o início (o que uma execução interrompida deixou)";
 inline constexpr const char* kPassoConfiguracao = "a gravação da configuração";
 inline constexpr const char* kPassoRequisitos = "a verificação dos requisitos";
@@ -148,6 +149,9 @@ inline constexpr const char* kResumoFinalizacao =
     "não concluído: o Cliente Vorix em execução não pôde ser finalizado (%s); nada foi instalado";
 inline constexpr const char* kResumoGravacaoFalhou = "a configuração não pôde ser gravada (%s); nenhum arquivo foi alterado";
 inline constexpr const char* kResumoOutra = "outra instalação trabalha na pasta %s; nada foi feito";
+inline constexpr const char* kResumoJaGravada = "; a configuração já tinha sido gravada: %s";
+inline constexpr const char* kResumoNenhumConhecido =
+    "nenhum item conhecido na configuração; nada foi gravado nem instalado";
 inline constexpr const char* kResumoPacoteEmAndamento =
     "não concluído: um pacote ainda pode estar em andamento (%s); nada foi restaurado nem instalado";
 inline constexpr const char* kResumoGravacaoDanificada =

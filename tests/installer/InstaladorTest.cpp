@@ -714,7 +714,14 @@ TEST(Mensagens, EveryRunSaysWhatItDidInItsLastLine) {
 
     EXPECT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
     EXPECT_EQ(loja.resumo, "não concluído: parou durante a instalação da nova versão (O pacote não "
-                           "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1))");
+                           "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1)); a configuração já tinha "
+                           "sido gravada: Empresa, CBVivo");
+    // Nothing in the string is known: a status of its own, before anything is done.
+    for (const char* modo : {"1", "2"}) {
+        EXPECT_EQ(loja.Executa(modo, {}, "Frob=1;Empresa="), Desfecho::NenhumItemConhecido) << modo;
+        EXPECT_EQ(loja.resumo, "nenhum item conhecido na configuração; nada foi gravado nem instalado");
+        EXPECT_TRUE(loja.iniciadas.empty()) << modo;
+    }
 
     // A start puts back a saved file whose original is gone, and says so.
     SistemaTeste s(loja.raiz.Caminho());
