@@ -795,3 +795,18 @@ TEST(PacoteAnterior, StillRunningAfterTheWaitEveryModeStopsAndTouchesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A read-only settings file is carried; the copy Instala saved of it stays its
+// own to write and remove, so the next runs are not blocked by it.
+TEST(Repeticao, AReadOnlySettingsFileLeavesNoCopyThatBlocksTheNextRuns) {
+    Loja loja;
+    for (const char* nome : {"/C/Client/ClienteTrn.ini", "/C/Client/Cheque.ini"}) {
+        std::filesystem::permissions(loja.raiz.Caminho() + nome, std::filesystem::perms::owner_read);
+    }
+    for (int vez = 0; vez < 2; ++vez) EXPECT_EQ(loja.Executa("1", {}, ""), Desfecho::Concluida) << vez;
+    EXPECT_EQ(loja.Executa("2", {}, "CBVivo=1"), Desfecho::Concluida);
+}
+
+}  // namespace

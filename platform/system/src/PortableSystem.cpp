@@ -85,6 +85,14 @@ bool PortableSystem::DeleteFile(const std::string& path) {
 }
 #endif
 
+bool PortableSystem::MakeWritable(const std::string& path) {
+    std::error_code ec;
+    const std::string local = map_.ToLocal(path);
+    if (fs::is_symlink(local, ec) || !fs::is_regular_file(local, ec)) return false;
+    fs::permissions(local, fs::perms::owner_write, fs::perm_options::add, ec);
+    return !ec;
+}
+
 std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
     return profile::LoadFile(map_.ToLocal(path));
 }

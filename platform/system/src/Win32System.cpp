@@ -98,6 +98,14 @@ bool Win32System::WriteFileParts(const std::string& path, const std::vector<std:
     return port::ReplaceWhole(path, parts);
 }
 
+bool Win32System::MakeWritable(const std::string& path) {
+    const std::wstring wide = WideFromCp1252(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) return false;
+    return (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+           ::SetFileAttributesW(wide.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != 0;
+}
+
 int Win32System::RemoveStrayTemporaries(const std::string& folder) { return profile::RemoveStrayTemporaries(folder); }
 
 port::LockFile Win32System::TakeLock(const std::string& path) { return port::LockFile::Take(path); }

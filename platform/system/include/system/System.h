@@ -50,6 +50,8 @@ public:
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
     // Fails on a read-only file, as the platform does.
     virtual bool DeleteFile(const std::string& path) = 0;
+    // Clears a file's read-only attribute (a copy of the program's own that it must be able to remove).
+    virtual bool MakeWritable(const std::string& path) = 0;
     // Whole-file read; nullopt when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces (or creates) a file whole: on failure the old content is untouched.

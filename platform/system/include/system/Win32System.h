@@ -15,6 +15,7 @@ public:
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
+    bool MakeWritable(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) override;
     int RemoveStrayTemporaries(const std::string& folder) override;
