@@ -81,6 +81,8 @@ inline constexpr const char* kRegistroPendenteDanificado =
     "O registro %s estava danificado: todas as configurações salvas são mantidas e levadas para os novos arquivos";
 inline constexpr const char* kPendentes =
     "Configurações salvas por uma instalação não concluída aguardam ser levadas para os novos arquivos: %s";
+inline constexpr const char* kDestinoUtf16 =
+    "%s tem valores fora do código de página 1252: %s foi gravado em UTF-16LE para guardá-los como estão";
 inline constexpr const char* kDevolvido = "Devolvido ao seu nome: %s -> %s";
 inline constexpr const char* kCopiaIgualRemovida = "Removida a cópia %s, igual ao arquivo que ficou";
 inline constexpr const char* kItemDesconhecido = "Item desconhecido na configuração, ignorado: %s";

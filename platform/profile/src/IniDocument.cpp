@@ -49,6 +49,15 @@ private:
 
 }  // namespace
 
+namespace {
+
+bool FitsCp1252(std::string_view utf8) {
+    const std::string text(utf8);
+    return forms::Cp1252ToUtf8(forms::Utf8ToCp1252(text)) == text;
+}
+
+}  // namespace
+
 IniDocument IniDocument::Parse(std::string bytes) {
     IniDocument doc;
     // The mark decides, as it does for the platform: a file cut by one byte is
@@ -508,6 +517,26 @@ void IniDocument::CopyFrom(const IniDocument& source, const std::string& onlyKey
         }
     }
 
+    // A text CP1252 cannot hold is never turned into '?': this file becomes
+    // UTF-16LE, as the platform reads it, before the texts cross.
+    if (source.utf16_ && !utf16_ && !bom_) {
+        bool fits = true;
+        std::string_view section;
+        for (size_t at = source.Start(), k = 0; at < source.text_.size() && k < lines.size() && fits;) {
+            const Line l = source.LineAt(at);
+            const Parsed p = Classify(source.TextOf(l));
+            if (p.kind == Kind::Section) section = p.name;
+            if (l.begin == lines[k]) {
+                fits = FitsCp1252(section) && FitsCp1252(p.name) && FitsCp1252(p.stored);
+                ++k;
+            }
+            at = l.next;
+        }
+        if (!fits) {
+            text_ = forms::Cp1252ToUtf8(text_);
+            utf16_ = true;
+        }
+    }
     // Texts cross from the source's encoding into this one's.
     const bool same = source.utf16_ == utf16_;
     auto convert = [&](std::string_view s, std::string& scratch) -> std::string_view {

@@ -44,7 +44,8 @@ public:
     void SetAll(const std::vector<Entry>& entries);
     // Every key of `source` (Entries()) whose value is not empty, set here with
     // its value as the source stores it (quotes and all), in one pass; with
-    // `onlyKey` given, only that key, written under that name.
+    // `onlyKey` given, only that key, written under that name. A UTF-16LE source
+    // with a text CP1252 cannot hold turns this document into UTF-16LE first.
     void CopyFrom(const IniDocument& source, const std::string& onlyKey = "");
 
     std::vector<std::string> SectionNames() const;
