@@ -557,6 +557,11 @@ TEST(Trava, ALockLeftByARunThatEndedIsTakenOverAndALinkIsRefused) {
     EXPECT_TRUE(loja.Registrou("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais "
                                "(processo 999999)"));
     EXPECT_FALSE(s.Existe("C:\\Client\\Instala.trava"));
+    // An id that now names a live process (another program's) is not said to be gone.
+    s.Poe("C:\\Client\\Instala.trava", "1\r\n");
+    EXPECT_EQ(loja.Executa("2", [](SistemaTeste& t) { t.processos = {{1, "init"}}; }), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais"));
+    EXPECT_FALSE(loja.Registrou("(processo 1)"));
 
 #ifndef _WIN32  // links need a privilege there
     s.Poe("C:\\Windows\\win.ini", "[sistema]\r\n");
