@@ -195,7 +195,12 @@ bool Instalador::ReservaPassoPacote() {
             travaPacote_.emplace(std::move(trava));
         }
         return false;
-    }, [&] { operador_.Registra(Formata(Latin(textos::kAguardaOutraPasta), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)})); });
+    }, [&] {
+        const std::string aviso = Formata(Latin(textos::kAguardaOutraPasta), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)});
+        operador_.Registra(aviso);
+        operador_.MostraMensagem(aviso);
+        operador_.ProcessaMensagens();
+    });
     if (!livre) {
         PacoteOcupado(Formata(Latin(textos::kOutraPastaRodando), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)}));
         return false;
