@@ -27,6 +27,9 @@ public:
 
     IniDocument() = default;
     static IniDocument Parse(std::string bytes);
+    // The same from bytes that stay the caller's: an ANSI file's text is copied
+    // with `room` to grow in, a UTF-16LE file's is decoded straight from them.
+    static IniDocument ParseCopy(std::string_view bytes, size_t room);
     // The file's bytes.
     std::string Serialize() const;
     // The same bytes without a copy where the file's encoding allows; `scratch`
@@ -73,6 +76,8 @@ private:
     };
 
     size_t Start() const { return bom_ ? 3 : 0; }
+    // New lines follow the file's own convention.
+    void FollowNewlines();
     Line LineAt(size_t at) const;
     std::string_view TextOf(const Line& l) const { return std::string_view(text_).substr(l.begin, l.end - l.begin); }
     static Parsed Classify(std::string_view line);
