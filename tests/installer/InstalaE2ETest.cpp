@@ -264,7 +264,10 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
 // the first run's process, and changes nothing; the first then ends as it would.
 TEST_F(InstalaPrograma, ASecondRunWhileTheFirstInstallsChangesNothingAndSaysSo) {
     const pid_t primeira = Inicia("'C:\\Client' 1 'CBVivo=1'", "ZV_MSIEXEC_ESPERA=libera", "Instala", "primeira.txt");
-    for (int r = 0; !Existe("msiexec.rodando"); ::usleep(5000)) ASSERT_NE(::waitpid(primeira, &r, WNOHANG), primeira) << Le("primeira.txt");
+    // Started, and named in the folder's record of its package.
+    for (int r = 0; !Existe("msiexec.rodando") || Le("C/Client/Instala.pacote").find(':') == std::string::npos; ::usleep(5000)) {
+        ASSERT_NE(::waitpid(primeira, &r, WNOHANG), primeira) << Le("primeira.txt");
+    }
     const auto antes = Drive();
     const std::string mensagem = "Instala: Outra instalação está em andamento na pasta C:\\Client (processo " +
                                  std::to_string(primeira) + "); esta execução não alterou nada\n";
