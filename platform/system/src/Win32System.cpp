@@ -298,7 +298,8 @@ bool Win32System::InstallerBusy(const std::string& runner) {
     (void)runner;
     // Windows Installer holds this mutex while it runs an installation.
     HANDLE busy = ::OpenMutexW(SYNCHRONIZE, FALSE, L"Global\\_MSIExecute");
-    if (!busy) return false;
+    // There, but not ours to open: still busy.
+    if (!busy) return ::GetLastError() == ERROR_ACCESS_DENIED;
     ::CloseHandle(busy);
     return true;
 }
