@@ -7,13 +7,6 @@ namespace {
 // Room for a few changed lines without moving the whole text.
 constexpr size_t kFolga = 4096;
 
-std::string CopiaComFolga(const std::string& bytes) {
-    std::string texto;
-    texto.reserve(bytes.size() + kFolga);
-    texto.append(bytes);
-    return texto;
-}
-
 }  // namespace
 
 std::string Caminho(const std::string& pasta, const std::string& nome) { return pasta + "\\" + nome; }
@@ -36,7 +29,7 @@ ArquivoIni::ArquivoIni(std::string caminho, std::string original, bool existia)
     : caminho_(std::move(caminho)),
       original_(std::move(original)),
       existia_(existia),
-      documento_(profile::IniDocument::Parse(CopiaComFolga(original_))) {}
+      documento_(profile::IniDocument::ParseCopy(original_, kFolga)) {}
 
 std::optional<ArquivoIni> ArquivoIni::Abre(zvsys::System& sistema, const std::string& caminho) {
     if (!sistema.FileExists(caminho)) return ArquivoIni(caminho, {}, false);

@@ -93,7 +93,11 @@ bool ArquivosSalvos::Salva() {
             mantidos_.push_back(Salvo(nome));
         } else if (sistema_.FileExists(Arquivo(nome))) {
             // A saved file of a finished run is out of date: the file itself is newer.
-            if (sistema_.FileExists(Salvo(nome)) && !sistema_.DeleteFile(Salvo(nome))) return Falhou(Salvo(nome));
+            // It is our own copy, even where it kept a read-only file's attribute.
+            if (sistema_.FileExists(Salvo(nome))) {
+                sistema_.MakeWritable(Salvo(nome));
+                if (!sistema_.DeleteFile(Salvo(nome))) return Falhou(Salvo(nome));
+            }
             salvar.push_back(nome);
         }
     }
@@ -106,6 +110,8 @@ bool ArquivosSalvos::Salva() {
             Devolve();
             return Falhou(Arquivo(nome));
         }
+        // Ours from now on: the configuration is written into it and a later run removes it.
+        sistema_.MakeWritable(Salvo(nome));
     }
     return true;
 }

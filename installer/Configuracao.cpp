@@ -268,7 +268,9 @@ bool ConversaoConfiguracao::CopiaChavesIni(const std::string& origem, const std:
         // before the new one is written: a till's file may be large.
         const auto fonte = LeIni(sistema_, origem);
         if (!fonte) return Falha(origem);
+        const bool utf16 = alvo->Documento().Utf16();
         alvo->Documento().CopyFrom(*fonte, chave);
+        if (!utf16 && alvo->Documento().Utf16()) operador_.Registra(Formata(Latin(textos::kDestinoUtf16), {origem, destino}));
     }
     return alvo->Grava(sistema_) || Falha(destino);
 }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "ArquivoIni.h"
+#include "PacoteIniciado.h"
 #include "Textos.h"
 #include "profile/Profile.h"
 #include "system/WindowsPath.h"
@@ -18,6 +19,15 @@ namespace {
 
 constexpr uint32_t kFofCopiaBackup = 0x150;  // simple progress, allow undo, no confirmation
 constexpr uint32_t kHelpContextPasta = 1000;
+// Windows Installer's "another installation is in progress" (1618): it changed nothing.
+bool InstaladorOcupado(uint32_t status) {
+#ifdef _WIN32
+    return status == 1618;
+#else
+    // An exit status keeps its low 8 bits here.
+    return status == (1618u & 0xFFu);
+#endif
+}
 
 std::string Maiusculas(std::string s) {
     for (char& c : s) {
@@ -44,6 +54,8 @@ int CodigoSaida(Desfecho desfecho) {
         case Desfecho::OutraEmAndamento: return 8;
         case Desfecho::GravacaoDanificada: return 9;
         case Desfecho::PastaVazia: return 10;
+        case Desfecho::NenhumItemConhecido: return 11;
+        case Desfecho::PacoteEmAndamento: return 12;
         case Desfecho::EmAndamento: return 1;
     }
     return 1;
@@ -93,10 +105,12 @@ bool Instalador::FormCreate(const std::vector<std::string>& argumentos) {
 }
 
 bool Instalador::Inicia() {
-    Passo(textos::kPassoInicio);
     // A folder that does not exist yet holds nothing another run could spoil.
     if (!diretorioCliente_.empty() && sistema_.DirectoryExists(diretorioCliente_)) {
+        Passo(textos::kPassoTrava);
         if (!TravaPasta()) return false;
+        Passo(textos::kPassoInicio);
+        if (!AguardaPacoteAnterior()) return false;
         ConversaoConfiguracao conversao = Conversao();
         if (!conversao.RetomaExecucaoInterrompida()) {
             motivo_ = conversao.GravacaoDanificada();
@@ -122,7 +136,10 @@ bool Instalador::TravaPasta() {
         trava.Other() != 0 ? Formata(Latin(textos::kProcesso), std::to_string(trava.Other())) : std::string();
     switch (trava.GetState()) {
         case port::LockFile::State::Held:
-            if (trava.TakenOver()) operador_.Registra(Formata(Latin(textos::kTravaAssumida), {arquivo, processo}));
+            if (trava.TakenOver()) {
+                // The id the file names may be another program's by now: said only when nothing runs under it.
+                operador_.Registra(Formata(Latin(textos::kTravaAssumida), {arquivo, ProcessoVivo(trava.Other()) ? "" : processo}));
+            }
             trava_.emplace(std::move(trava));
             return true;
         case port::LockFile::State::Busy:
@@ -135,6 +152,85 @@ bool Instalador::TravaPasta() {
     Avisa(Formata(Latin(textos::kTravaRecusada), {arquivo, trava.Error()}));
     desfecho_ = Desfecho::NaoConcluida;
     return false;
+}
+
+namespace {
+
+std::string Minutos(uint32_t ms) { return std::to_string(ms / 60000u); }
+
+}  // namespace
+
+bool Instalador::ProcessoVivo(uint32_t id) {
+    const auto processos = sistema_.ProcessSnapshot();
+    return id != 0 && (!processos || std::any_of(processos->begin(), processos->end(),
+                                                 [id](const zvsys::ProcessEntry& p) { return p.id == id; }));
+}
+
+bool Instalador::AguardaPacoteAnterior() {
+    PacoteIniciado pacote(sistema_, diretorioCliente_);
+    if (!pacote.Anotado()) return true;
+    const std::string identidade = pacote.Identidade();
+    const std::string processo =
+        identidade.empty() ? std::string() : Formata(Latin(textos::kProcesso), identidade.substr(0, identidade.find(':')));
+    const bool terminou = AguardaEnquanto(sistema_, [&] { return pacote.PodeEstarRodando(); }, [&] {
+        operador_.Registra(Formata(Latin(textos::kAguardaPacoteAnterior), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)}));
+    });
+    if (!terminou) {
+        PacoteOcupado(Formata(Latin(textos::kPacoteAnteriorRodando), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)}));
+        return false;
+    }
+    operador_.Registra(Formata(Latin(textos::kPacoteAnteriorTerminou), processo));
+    if (!pacote.Remove()) operador_.Registra(Formata(Latin(textos::kRegistroPacoteNaoRemovido), pacote.Registro()));
+    return true;
+}
+
+void Instalador::PacoteOcupado(const std::string& motivo) {
+    Avisa(motivo);
+    Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::PacoteEmAndamento);
+}
+
+std::string Instalador::TravaPassoPacote() const { return Caminho(diretorioWindows_, "Instala.pacote.trava"); }
+
+bool Instalador::ReservaPassoPacote() {
+    const std::string arquivo = TravaPassoPacote();
+    std::string processo;
+    bool recusada = false;
+    const bool livre = AguardaEnquanto(sistema_, [&] {
+        port::LockFile trava = sistema_.TakeLock(arquivo);
+        if (trava.GetState() == port::LockFile::State::Busy) {
+            processo = trava.Other() != 0 ? Formata(Latin(textos::kProcesso), std::to_string(trava.Other())) : std::string();
+            return true;
+        }
+        recusada = trava.GetState() == port::LockFile::State::Refused;
+        if (recusada) {
+            motivo_ = Formata(Latin(textos::kTravaPacoteRecusada), {arquivo, trava.Error()});
+        } else {
+            travaPacote_.emplace(std::move(trava));
+        }
+        return false;
+    }, [&] {
+        const std::string aviso = Formata(Latin(textos::kAguardaOutraPasta), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)});
+        operador_.Registra(aviso);
+        operador_.MostraMensagem(aviso);
+        operador_.ProcessaMensagens();
+    });
+    if (!livre) {
+        PacoteOcupado(Formata(Latin(textos::kOutraPastaRodando), {processo, Minutos(PacoteIniciado::kEsperaMaximaMs)}));
+        return false;
+    }
+    if (recusada) {
+        Interrompe(motivo_);
+        return false;
+    }
+    // An installation Windows Installer runs for anyone else would refuse ours.
+    if (!AguardaEnquanto(sistema_, [this] { return sistema_.InstallerBusy(PacoteIniciado::kExecutor); }, [this] {
+            operador_.Registra(Formata(Latin(textos::kAguardaInstalador), Minutos(PacoteIniciado::kEsperaMaximaMs)));
+        })) {
+        travaPacote_.reset();
+        PacoteOcupado(Formata(Latin(textos::kInstaladorOcupado), Minutos(PacoteIniciado::kEsperaMaximaMs)));
+        return false;
+    }
+    return true;
 }
 
 bool Instalador::GravaConfiguracao() {
@@ -154,6 +250,12 @@ bool Instalador::GravaConfiguracao() {
             return false;
         case ResultadoAplicacao::Aplicada:
             break;
+    }
+    // A string in which nothing is known is a caller's mistake, not a configuration applied.
+    if (conversao.ItensGravados().empty() && configuracao_.find_first_not_of("; \t") != std::string::npos) {
+        motivo_ = Latin(textos::kResumoNenhumConhecido);
+        desfecho_ = Desfecho::NenhumItemConhecido;
+        return false;
     }
     for (const auto& item : conversao.ItensGravados()) {
         if (std::find(configurados_.begin(), configurados_.end(), item) == configurados_.end()) configurados_.push_back(item);
@@ -196,6 +298,8 @@ void Instalador::Interrompe(const std::string& motivo, const std::string& caixa)
 std::string Instalador::Resumo() const {
     std::string itens;
     for (const auto& item : configurados_) itens += (itens.empty() ? "" : ", ") + item;
+    // A stop after the configuration was written leaves it written.
+    const std::string jaGravada = itens.empty() ? std::string() : Formata(Latin(textos::kResumoJaGravada), itens);
     switch (desfecho_) {
         case Desfecho::Concluida:
             if (instalado_) {
@@ -207,14 +311,16 @@ std::string Instalador::Resumo() const {
                                  : Formata(Latin(textos::kResumoConfigurado), {diretorioCliente_, itens});
         case Desfecho::EmAndamento:
         case Desfecho::Cancelada: return Latin(textos::kResumoCancelado);
-        case Desfecho::NaoConcluida: return Formata(Latin(textos::kResumoParou), {passo_, motivo_});
+        case Desfecho::NaoConcluida: return Formata(Latin(textos::kResumoParou), {passo_, motivo_}) + jaGravada;
         case Desfecho::ConfiguracaoInvalida: return Latin(textos::kResumoInvalida);
-        case Desfecho::PedidoFinalizacaoFalhou: return Formata(Latin(textos::kResumoFinalizacao), motivo_);
+        case Desfecho::PedidoFinalizacaoFalhou: return Formata(Latin(textos::kResumoFinalizacao), motivo_) + jaGravada;
         case Desfecho::GravacaoConfiguracaoFalhou: return Formata(Latin(textos::kResumoGravacaoFalhou), motivo_);
         case Desfecho::OutraEmAndamento: return Formata(Latin(textos::kResumoOutra), diretorioCliente_);
         case Desfecho::GravacaoDanificada:
             return Formata(Latin(textos::kResumoGravacaoDanificada), Caminho(diretorioCliente_, "Instala.gravacao"));
         case Desfecho::PastaVazia: return Latin(textos::kResumoPastaVazia);
+        case Desfecho::PacoteEmAndamento: return Formata(Latin(textos::kResumoPacoteEmAndamento), motivo_) + jaGravada;
+        case Desfecho::NenhumItemConhecido: return Latin(textos::kResumoNenhumConhecido);
     }
     return {};
 }
@@ -225,12 +331,15 @@ void Instalador::btInstalaClick() {
     } catch (const std::bad_alloc&) {
         const std::string motivo = Formata(Latin(textos::kSemMemoria), passo_);
         try {
-            // Files saved under their "_Atual" names go back where nothing took their place.
-            Conversao().DevolveArquivosSalvos();
+            // Files saved under their "_Atual" names go back where nothing took their place,
+            // unless a package that may still write takes it.
+            if (!pacoteSemFim_) Conversao().DevolveArquivosSalvos();
         } catch (const std::bad_alloc&) {
         }
         Interrompe(motivo);
     }
+    // The package step is over, however it ended.
+    travaPacote_.reset();
 }
 
 void Instalador::Instala() {
@@ -275,6 +384,10 @@ void Instalador::Instala() {
         return;
     }
 
+    // From here to the result read, Windows Installer and its result file are this run's.
+    Passo(textos::kPassoReserva);
+    if (!ReservaPassoPacote()) return;
+
     // Removing earlier versions takes these files with them unless they are saved first.
     Passo(textos::kPassoSalvar);
     ConversaoConfiguracao salvos = Conversao();
@@ -291,7 +404,13 @@ void Instalador::Instala() {
     Passo(textos::kPassoInstalacao);
     operador_.MostraMensagem(Latin(textos::kInstalandoNova));
     operador_.ProcessaMensagens();
-    if (!InstalaNovaVersao(*pacote)) {
+    const Execucao execucao = InstalaNovaVersao(*pacote);
+    if (execucao == Execucao::SemFim) {
+        // It may still write: the saved files stay recorded for the run that sees it end.
+        Termina(textos::kNaoConcluida, EstadoJanela::Falha, Desfecho::NaoConcluida);
+        return;
+    }
+    if (execucao == Execucao::NaoIniciada) {
         // The package did not run: the saved files go back where they were.
         if (!salvos.DevolveArquivosSalvos()) {
             operador_.Registra(Formata(Latin(textos::kSalvoNaoDevolvido), salvos.UltimaFalha()));
@@ -331,9 +450,11 @@ bool Instalador::InstalacaoConfirmada() {
     return profile::ParseProfileInt(ok, 0) != 0;
 }
 
-bool Instalador::ExecutaComando(const std::string& linhaComando, bool espera) {
+bool Instalador::ExecutaComando(const std::string& linhaComando, bool espera, std::optional<uint32_t>* status,
+                                const std::function<void(zvsys::ProcessHandle)>& iniciado) {
     const auto processo = sistema_.StartProcess(linhaComando);
     if (!processo) return false;
+    if (iniciado) iniciado(*processo);
     bool ok = true;
     if (espera) {
         // Waits in slices so the window keeps answering while the program runs.
@@ -344,6 +465,7 @@ bool Instalador::ExecutaComando(const std::string& linhaComando, bool espera) {
             if (r == zvsys::WaitResult::Failed) ok = false;
             if (r != zvsys::WaitResult::Timeout) break;
         }
+        if (ok && status) *status = sistema_.ExitStatus(*processo);
     }
     sistema_.CloseProcess(*processo);
     return ok;
@@ -514,26 +636,55 @@ std::optional<Pacote> Instalador::VerificaRequisitos() {
                    Latin(textos::kErroInstalador));
         return std::nullopt;
     }
-    // Only a result the package writes during this run may count as its answer.
-    if (!RemoveResultadoAnterior()) {
+    // Only a result the package writes during this run may count as its answer. One
+    // there while another run's package step holds the machine is that run's own:
+    // ours is removed under the same lock, just before our package starts.
+    port::LockFile passo = sistema_.TakeLock(TravaPassoPacote());
+    if (passo.GetState() != port::LockFile::State::Busy && !RemoveResultadoAnterior()) {
         Interrompe(Formata(Latin(textos::kResultadoAnterior), ArquivoResultado()));
         return std::nullopt;
     }
     return pacote;
 }
 
-bool Instalador::InstalaNovaVersao(const Pacote& pacote) {
+Instalador::Execucao Instalador::InstalaNovaVersao(const Pacote& pacote) {
     const std::string linha = LinhaInstalacao(ProdutoInstalado(pacote.produto, pacote.codigo), pacote.arquivo);
     if (!RemoveResultadoAnterior()) {
         Avisa(Formata(Latin(textos::kResultadoAnterior), ArquivoResultado()));
-        return false;
+        return Execucao::NaoIniciada;
     }
-    if (ExecutaComando(linha, true)) {
-        operador_.TrazParaFrente();
-        return true;
+    // Only a folder that is there holds settings saved for the package.
+    const bool anota = !diretorioCliente_.empty() && sistema_.DirectoryExists(diretorioCliente_);
+    PacoteIniciado registro(sistema_, diretorioCliente_);
+    if (anota && !registro.Anota("")) {
+        Avisa(Formata(Latin(textos::kRegistroPacoteFalhou), registro.Registro()));
+        return Execucao::NaoIniciada;
     }
-    Avisa(Latin(textos::kErroInstalador) + " (" + linha + ")", Latin(textos::kErroInstalador));
-    return false;
+    bool iniciado = false;
+    std::optional<uint32_t> status;
+    const bool terminou = ExecutaComando(linha, true, &status, [&](zvsys::ProcessHandle processo) {
+        iniciado = pacoteSemFim_ = true;
+        // Without its identity the machine's own signal still tells a later run.
+        if (anota) registro.Anota(sistema_.ProcessIdentity(processo));
+    });
+    if (!iniciado) {
+        if (anota) registro.Remove();
+        Avisa(Latin(textos::kErroInstalador) + " (" + linha + ")", Latin(textos::kErroInstalador));
+        return Execucao::NaoIniciada;
+    }
+    if (!terminou) {
+        Avisa(Latin(textos::kErroInstalador) + " (" + Formata(Latin(textos::kSemFimPacote), {linha, registro.Registro()}) + ")",
+              Latin(textos::kErroInstalador));
+        return Execucao::SemFim;
+    }
+    pacoteSemFim_ = false;
+    if (anota && !registro.Remove()) operador_.Registra(Formata(Latin(textos::kRegistroPacoteNaoRemovido), registro.Registro()));
+    if (status && InstaladorOcupado(*status)) {
+        Avisa(Formata(Latin(textos::kInstalador1618), linha), Latin(textos::kErroInstalador));
+        return Execucao::NaoIniciada;
+    }
+    operador_.TrazParaFrente();
+    return Execucao::Terminada;
 }
 
 bool Instalador::ProdutoInstalado(const std::string& produto, const std::string& codigoProduto) {

@@ -1,6 +1,7 @@
 #pragma once
 // The installer's start-up and installation sequence, apart from the window
 // so that every step runs the same attended, unattended and under test.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ enum class Desfecho {
     OutraEmAndamento,           // another run works on the client folder
     GravacaoDanificada,         // a damaged record of an interrupted change of the configuration files
     PastaVazia,                 // run mode "1" or "2" without a client folder
+    PacoteEmAndamento,          // a package (an earlier run's, or another folder's) still at work after the wait
+    NenhumItemConhecido,        // the configuration string named no item it knows; nothing done
 };
 int CodigoSaida(Desfecho desfecho);
 
@@ -55,7 +58,9 @@ public:
     void btOKClick() {}
     void btEncerraClick() {}
 
-    bool ExecutaComando(const std::string& linhaComando, bool espera);
+    // `iniciado` hears of the process once it runs; `status` receives its exit status when known.
+    bool ExecutaComando(const std::string& linhaComando, bool espera, std::optional<uint32_t>* status = nullptr,
+                        const std::function<void(zvsys::ProcessHandle)>& iniciado = {});
     bool VerificaProcessoAtivo(const std::string& executavel, bool ofereceFinalizar);
     void FazBackupAplicacao();
     bool DesinstalaVersaoAntiga();
@@ -64,7 +69,10 @@ public:
     // package runner, no result file of an earlier run), checked before anything
     // is ended, removed or renamed; none when something is missing (it is reported).
     std::optional<Pacote> VerificaRequisitos();
-    bool InstalaNovaVersao(const Pacote& pacote);
+    // How the package step went: not started (nothing of it ran), ended, or
+    // started but not seen to end (it may still write).
+    enum class Execucao { NaoIniciada, Terminada, SemFim };
+    Execucao InstalaNovaVersao(const Pacote& pacote);
     bool ProdutoInstalado(const std::string& produto, const std::string& codigoProduto);
 
     // The command lines started.
@@ -90,6 +98,16 @@ private:
     // The client folder for this run alone; false (said, desfecho set) when
     // another run has it or it cannot be locked.
     bool TravaPasta();
+    // A package an earlier run started and did not see end is waited for
+    // before anything it may still write is touched; false (said) when it may still run.
+    bool AguardaPacoteAnterior();
+    // The machine's package step for this run alone: another run's package
+    // step, and any installation Windows Installer runs, waited for first;
+    // false (said, desfecho set) when they did not end within the bound.
+    bool ReservaPassoPacote();
+    void PacoteOcupado(const std::string& motivo);
+    std::string TravaPassoPacote() const;
+    bool ProcessoVivo(uint32_t id);
     // The installation sequence proper (btInstalaClick without its guard).
     void Instala();
     bool Pergunta(const std::string& texto, const std::string& titulo, uint32_t flags);
@@ -116,6 +134,8 @@ private:
     std::string configuracao_;
     Desfecho desfecho_ = Desfecho::EmAndamento;
     std::optional<port::LockFile> trava_;
+    std::optional<port::LockFile> travaPacote_;  // the machine's package step
+    bool pacoteSemFim_ = false;                  // a started package not seen to end
     std::string passo_;                       // the step under way
     std::string motivo_;                      // why the run stopped
     std::vector<std::string> configurados_;   // the items written

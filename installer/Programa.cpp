@@ -4,6 +4,7 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -48,10 +49,20 @@ constexpr char kUso[] =
     "  8  another installation is running on the client folder; nothing was done\n"
     "  9  an interrupted change of the configuration files left a damaged record that\n"
     "     could not be settled; the log says which file holds which version\n"
-    "  10 run mode 1 or 2 with an empty or blank CLIENT_FOLDER; nothing was done\n";
+    "  10 run mode 1 or 2 with an empty or blank CLIENT_FOLDER; nothing was done\n"
+    "  11 the configuration named no item it knows; nothing was written or installed\n"
+    "  12 a package started earlier (by a run that was killed, or on another client folder)\n"
+    "     was still at work after the wait; nothing was restored, written or installed\n"
+    "An unknown option prints this usage and ends with status 2.\n";
 
 bool PedeAjuda(const std::vector<std::string>& argumentos) {
     return argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "/?");
+}
+
+// No client folder starts with "-": a script that passes an option we do not
+// know must not get the attended installer instead.
+bool OpcaoDesconhecida(const std::vector<std::string>& argumentos) {
+    return std::any_of(argumentos.begin(), argumentos.end(), [](const std::string& a) { return !a.empty() && a[0] == '-'; });
 }
 
 #ifdef _WIN32
@@ -88,10 +99,14 @@ int ExecutaPrograma(int argc, char** argv, const CriaSistema& criaSistema) {
             std::fputs(kUso, stdout);
             return 0;
         }
+        if (OpcaoDesconhecida(argumentos)) {
+            std::fputs(kUso, stderr);
+            return 2;
+        }
         const std::string raiz = RaizDosDrives();
 #ifndef _WIN32
         if (raiz.empty()) {
-            std::fprintf(stderr, "Instala: ZV_DRIVE_ROOT must name the folder that holds the drives (C is $ZV_DRIVE_ROOT/C)\n");
+            std::fprintf(stderr, "Instala: ZV_DRIVE_ROOT precisa indicar a pasta que contém os drives (C é $ZV_DRIVE_ROOT/C); nada foi feito\n");
             return 7;
         }
 #endif
@@ -100,7 +115,7 @@ int ExecutaPrograma(int argc, char** argv, const CriaSistema& criaSistema) {
             if (!TemOperador()) {
                 std::fprintf(stderr,
                              "Instala: o modo 0 (assistido) precisa de um operador no terminal; nada foi feito. "
-                             "Use o modo 1 ou 2 para execucao sem operador.\n");
+                             "Use o modo 1 ou 2 para execução sem operador.\n");
                 return 3;
             }
             return ExecutaJanela(*sistema, argumentos);

@@ -81,6 +81,8 @@ inline constexpr const char* kRegistroPendenteDanificado =
     "O registro %s estava danificado: todas as configurações salvas são mantidas e levadas para os novos arquivos";
 inline constexpr const char* kPendentes =
     "Configurações salvas por uma instalação não concluída aguardam ser levadas para os novos arquivos: %s";
+inline constexpr const char* kDestinoUtf16 =
+    "%s tem valores fora do código de página 1252: %s foi gravado em UTF-16LE para guardá-los como estão";
 inline constexpr const char* kDevolvido = "Devolvido ao seu nome: %s -> %s";
 inline constexpr const char* kCopiaIgualRemovida = "Removida a cópia %s, igual ao arquivo que ficou";
 inline constexpr const char* kItemDesconhecido = "Item desconhecido na configuração, ignorado: %s";
@@ -103,13 +105,39 @@ inline constexpr const char* kBackupSemAtalhos =
 inline constexpr const char* kPastaVazia =
     "A pasta do cliente (primeiro argumento) está vazia ou em branco: nos modos 1 e 2 ela deve nomear a pasta do Cliente "
     "Vorix; nada foi feito";
+// The package step, the machine's and not one folder's.
+inline constexpr const char* kAguardaPacoteAnterior =
+    "O pacote iniciado por uma execução anterior%s pode ainda estar em andamento: aguardando até %s minutos que termine "
+    "antes de mexer nas configurações salvas";
+inline constexpr const char* kPacoteAnteriorTerminou = "O pacote iniciado por uma execução anterior%s terminou";
+inline constexpr const char* kPacoteAnteriorRodando =
+    "O pacote iniciado por uma execução anterior%s pode ainda estar em andamento após %s minutos; nada foi restaurado "
+    "nem alterado. Execute o Instala de novo quando ele terminar";
+inline constexpr const char* kAguardaOutraPasta =
+    "Outra execução do Instala%s está instalando o pacote (o Windows Installer é um só na máquina): aguardando até %s minutos";
+inline constexpr const char* kOutraPastaRodando =
+    "Outra execução do Instala%s ainda instalava o pacote após %s minutos; nada foi instalado";
+inline constexpr const char* kAguardaInstalador =
+    "O Windows Installer está ocupado com outra instalação: aguardando até %s minutos";
+inline constexpr const char* kInstaladorOcupado =
+    "O Windows Installer continuou ocupado com outra instalação por %s minutos; nada foi instalado";
+inline constexpr const char* kInstalador1618 =
+    "O Windows Installer recusou o pacote: outra instalação estava em andamento (1618; %s)";
+inline constexpr const char* kTravaPacoteRecusada = "Não foi possível travar o passo do pacote desta máquina (%s: %s)";
+inline constexpr const char* kRegistroPacoteFalhou = "Não foi possível anotar o pacote a iniciar (%s)";
+inline constexpr const char* kSemFimPacote =
+    "a espera pelo pacote falhou e ele pode ainda estar em andamento: %s; as configurações salvas ficam para a "
+    "execução que o vir terminar (%s)";
+inline constexpr const char* kRegistroPacoteNaoRemovido = "Não foi possível apagar o registro do pacote que terminou (%s)";
 // The steps a stop names.
+inline constexpr const char* kPassoTrava = "a trava da pasta do cliente";
 inline constexpr const char* kPassoInicio = "o início (o que uma execução interrompida deixou)";
 inline constexpr const char* kPassoConfiguracao = "a gravação da configuração";
 inline constexpr const char* kPassoRequisitos = "a verificação dos requisitos";
 inline constexpr const char* kPassoCliente = "a finalização do Cliente Vorix em execução";
 inline constexpr const char* kPassoBackup = "o backup da pasta da aplicação";
 inline constexpr const char* kPassoVersaoAntiga = "a desinstalação da versão antiga";
+inline constexpr const char* kPassoReserva = "a espera pelo Windows Installer da máquina";
 inline constexpr const char* kPassoSalvar = "o salvamento das configurações atuais";
 inline constexpr const char* kPassoAnteriores = "a desinstalação das versões anteriores";
 inline constexpr const char* kPassoInstalacao = "a instalação da nova versão";
@@ -127,6 +155,11 @@ inline constexpr const char* kResumoFinalizacao =
 inline constexpr const char* kResumoGravacaoFalhou = "a configuração não pôde ser gravada (%s); nenhum arquivo foi alterado";
 inline constexpr const char* kResumoOutra = "outra instalação trabalha na pasta %s; nada foi feito";
 inline constexpr const char* kResumoPastaVazia = "pasta do cliente vazia; nada foi feito";
+inline constexpr const char* kResumoJaGravada = "; a configuração já tinha sido gravada: %s";
+inline constexpr const char* kResumoNenhumConhecido =
+    "nenhum item conhecido na configuração; nada foi gravado nem instalado";
+inline constexpr const char* kResumoPacoteEmAndamento =
+    "não concluído: um pacote ainda pode estar em andamento (%s); nada foi restaurado nem instalado";
 inline constexpr const char* kResumoGravacaoDanificada =
     "parou no início: uma gravação interrompida da configuração não pôde ser resolvida (%s)";
 

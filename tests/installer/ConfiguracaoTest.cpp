@@ -317,6 +317,14 @@ TEST_F(Configuracao, SavedSettingsArriveAsStoredWhateverTheirEncoding) {
     sistema.Poe("C:\\Client\\ClienteTrn.ini", utf16("[T]\r\nnovo=1\r\n"));
     EXPECT_EQ(Aplica("CBVivo=1"), ResultadoAplicacao::Aplicada);
     EXPECT_EQ(Trn(), utf16("[T]\r\nnovo=1\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n"));
+
+    // A character CP1252 cannot hold: the ANSI file takes UTF-16LE rather than a '?', and says so.
+    const std::string omega = utf16("Msg=").substr(2) + std::string("\xA9\x03", 2) + utf16("mega\r\n").substr(2);
+    sistema.Poe("C:\\Client\\ClienteTrn.ini_Atual", utf16("[T]\r\n") + omega);
+    sistema.Poe("C:\\Client\\ClienteTrn.ini", "[T]\r\nnovo=1\r\n");
+    EXPECT_TRUE(c.ConverteArquivosConfiguracao());
+    EXPECT_EQ(Trn(), utf16("[T]\r\nnovo=1\r\n") + omega);
+    EXPECT_NE(textos::Utf8(operador.registro.back()).find("ClienteTrn.ini foi gravado em UTF-16LE"), std::string::npos);
 }
 
 }  // namespace

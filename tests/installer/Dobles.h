@@ -94,6 +94,12 @@ public:
         return PortableSystem::ReadFile(p);
     }
     void CloseProcess(zvsys::ProcessHandle) override {}
+    // Started programs are named by their turn; those in `rodando` have not ended.
+    std::set<std::string> rodando;
+    bool instaladorOcupado = false;
+    std::string ProcessIdentity(zvsys::ProcessHandle p) override { return std::to_string(p.value) + ":7"; }
+    bool MayStillRun(const std::string& identidade) override { return rodando.count(identidade) != 0; }
+    bool InstallerBusy(const std::string&) override { return instaladorOcupado; }
     std::optional<std::string> BrowseForFolder(const std::string& t, const std::string& r, uint32_t h) override {
         dialogos.push_back(t + "|" + r + "|" + std::to_string(h));
         return pastaEscolhida;

@@ -102,6 +102,17 @@ protected:
         }
         return pid;
     }
+    // Until no stand-in package of this drive root runs.
+    void EsperaPacotes() {
+        const std::string pacote = raiz_ + "/C/Windows/System32/msiexec.exe";
+        for (bool rodando = true; rodando; ::usleep(rodando ? 5000 : 0)) {
+            rodando = false;
+            for (const auto& e : fs::directory_iterator("/proc")) {
+                const auto linha = profile::LoadFile(e.path().string() + "/cmdline");
+                rodando = rodando || (linha && linha->find(pacote) != std::string::npos);
+            }
+        }
+    }
     static int Espera(pid_t pid) {
         int r = 0;
         ::waitpid(pid, &r, 0);
@@ -253,7 +264,10 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
 // the first run's process, and changes nothing; the first then ends as it would.
 TEST_F(InstalaPrograma, ASecondRunWhileTheFirstInstallsChangesNothingAndSaysSo) {
     const pid_t primeira = Inicia("'C:\\Client' 1 'CBVivo=1'", "ZV_MSIEXEC_ESPERA=libera", "Instala", "primeira.txt");
-    for (int r = 0; !Existe("msiexec.rodando"); ::usleep(5000)) ASSERT_NE(::waitpid(primeira, &r, WNOHANG), primeira) << Le("primeira.txt");
+    // Started, and named in the folder's record of its package.
+    for (int r = 0; !Existe("msiexec.rodando") || Le("C/Client/Instala.pacote").find(':') == std::string::npos; ::usleep(5000)) {
+        ASSERT_NE(::waitpid(primeira, &r, WNOHANG), primeira) << Le("primeira.txt");
+    }
     const auto antes = Drive();
     const std::string mensagem = "Instala: Outra instalação está em andamento na pasta C:\\Client (processo " +
                                  std::to_string(primeira) + "); esta execução não alterou nada\n";
@@ -308,6 +322,8 @@ TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
         }
         ++pontos;
         const std::string onde = "pausada na mudanca " + std::to_string(n);
+        // A package the paused run started is not the run's to pause: it ends first.
+        EsperaPacotes();
         const auto antes = Drive();
         for (const char* modo : {"0", "1", "2"}) {
             // The attended run, with its terminal, costs a second: at every fourth step.
@@ -338,11 +354,57 @@ TEST_F(InstalaPrograma, AnEmptyOrBlankClientFolderUnattendedTouchesNothing) {
     EXPECT_FALSE(Existe("msiexec.log"));
 }
 
+// Killed while its package runs, the package goes on. A later run waits for
+// it and never puts the saved settings back for the package to write over; the
+// next installation carries them.
+TEST_F(InstalaPrograma, APackageThatOutlivesItsRunIsWaitedForAndOverwritesNoSettings) {
+    const pid_t primeira = Inicia("'C:\\Client' 1 'CBVivo=1'", "ZV_MSIEXEC_ESPERA=libera", "Instala", "primeira.txt");
+    while (!Existe("msiexec.rodando")) ::usleep(5000);
+    ::kill(primeira, SIGKILL);
+    EXPECT_EQ(Espera(primeira), 137);
+    const pid_t segunda = Inicia("'C:\\Client' 2 'CBVivo=1'", "", "Instala", "segunda.txt");
+    for (int r = 0; Le("segunda.txt").find("aguardando") == std::string::npos; ::usleep(5000)) {
+        if (::waitpid(segunda, &r, WNOHANG) == segunda) FAIL() << "did not wait: " << Le("segunda.txt");
+    }
+    EXPECT_FALSE(Existe("C/Client/ClienteTrn.ini"));
+    Poe("libera", "");
+    EXPECT_EQ(Espera(segunda), 0) << Le("segunda.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini_Atual"), "[Credito]\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Executa("'C:\\Client' 1"), 0) << Le("saida.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=1\r\n");
+    EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
+}
+
+// Runs on two folders at once: the package step is the machine's. The second
+// waits while the first one's package runs, and its own failure (Windows
+// Installer busy, no result file) is its own, never the first one's success.
+TEST_F(InstalaPrograma, RunsOnTwoFoldersTakeThePackageStepInTurnAndEachItsOwnResult) {
+    fs::copy(raiz_ + "/C/Client", raiz_ + "/C/ClientB", fs::copy_options::recursive);
+    const pid_t a = Inicia("'C:\\Client' 1", "ZV_MSIEXEC_ESPERA=libera", "Instala", "a.txt");
+    while (!Existe("msiexec.rodando")) ::usleep(5000);
+    const pid_t b = Inicia("'C:\\ClientB' 1", "ZV_MSIEXEC_OK=none ZV_MSIEXEC_EXIT=1618", "Instala", "b.txt");
+    for (int r = 0; Le("b.txt").find("aguardando") == std::string::npos; ::usleep(5000)) {
+        if (::waitpid(b, &r, WNOHANG) == b) FAIL() << "did not wait: " << Le("b.txt");
+    }
+    EXPECT_EQ(Le("msiexec.log").find("ClientB"), std::string::npos);
+    Poe("libera", "");
+    EXPECT_EQ(Espera(a), 0) << Le("a.txt");
+    EXPECT_EQ(Espera(b), 1) << Le("b.txt");
+    EXPECT_NE(Le("b.txt").find("outra instalação estava em andamento (1618"), std::string::npos) << Le("b.txt");
+    EXPECT_EQ(Le("C/Client/ClienteTrn.ini"), "[Credito]\r\nNovo=1\r\nParcelas=12\r\n");
+    EXPECT_EQ(Le("C/ClientB/ClienteTrn.ini"), "[Credito]\r\nParcelas=12\r\n");
+}
+
 TEST_F(InstalaPrograma, HelpPrintsTheUsageAndTouchesNothing) {
     const auto antes = Drive();
     EXPECT_EQ(Executa("--help"), 0);
     EXPECT_NE(Le("saida.txt").find("usage: Instala [CLIENT_FOLDER RUN_MODE"), std::string::npos) << Le("saida.txt");
     EXPECT_NE(Le("saida.txt").find("  8  another installation is running on the client folder"), std::string::npos);
+    // A fleet tool's unknown option never opens the attended installer.
+    EXPECT_EQ(Executa("--frobnicate"), 2);
+    EXPECT_NE(Le("saida.txt").find("usage: Instala"), std::string::npos) << Le("saida.txt");
+    EXPECT_EQ(Executa("'C:\\Client' 1 x --frobnicate"), 2);
     EXPECT_EQ(Drive(), antes);
 }
 

@@ -386,9 +386,11 @@ public:
         for (const char* pasta : {"/C/Client", "/C/Windows"}) {
             for (const auto& e : std::filesystem::directory_iterator(raiz.Caminho() + pasta)) {
                 const std::string nome = e.path().filename().string();
-                // A result file that a finished run could not delete: the next run deletes it before the package.
+                // A result file, or the record of a package seen to end, that a finished run could
+                // not delete: the next run deletes it.
+                const bool restoDeFalha = nome == "InstCliM.ini" || nome == "Instala.pacote";
                 if (nome.find("zvtmp") != std::string::npos || nome.find("_bkp") != std::string::npos ||
-                    nome.rfind("Instala.", 0) == 0 || (nome == "InstCliM.ini" && !depoisDeUmaFalha)) {
+                    (nome.rfind("Instala.", 0) == 0 && !restoDeFalha) || (restoDeFalha && !depoisDeUmaFalha)) {
                     d += "sobrou " + nome + "; ";
                 }
             }
@@ -562,6 +564,11 @@ TEST(Trava, ALockLeftByARunThatEndedIsTakenOverAndALinkIsRefused) {
     EXPECT_TRUE(loja.Registrou("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais "
                                "(processo 999999)"));
     EXPECT_FALSE(s.Existe("C:\\Client\\Instala.trava"));
+    // An id that now names a live process (another program's) is not said to be gone.
+    s.Poe("C:\\Client\\Instala.trava", "1\r\n");
+    EXPECT_EQ(loja.Executa("2", [](SistemaTeste& t) { t.processos = {{1, "init"}}; }), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("Assumida a trava C:\\Client\\Instala.trava de uma execução que não existe mais"));
+    EXPECT_FALSE(loja.Registrou("(processo 1)"));
 
 #ifndef _WIN32  // links need a privilege there
     s.Poe("C:\\Windows\\win.ini", "[sistema]\r\n");
@@ -719,7 +726,14 @@ TEST(Mensagens, EveryRunSaysWhatItDidInItsLastLine) {
 
     EXPECT_EQ(loja.Executa("1", PacoteRecusa), Desfecho::NaoConcluida);
     EXPECT_EQ(loja.resumo, "não concluído: parou durante a instalação da nova versão (O pacote não "
-                           "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1))");
+                           "confirmou a instalação (C:\\Windows\\InstCliM.ini sem OK=1)); a configuração já tinha "
+                           "sido gravada: Empresa, CBVivo");
+    // Nothing in the string is known: a status of its own, before anything is done.
+    for (const char* modo : {"1", "2"}) {
+        EXPECT_EQ(loja.Executa(modo, {}, "Frob=1;Empresa="), Desfecho::NenhumItemConhecido) << modo;
+        EXPECT_EQ(loja.resumo, "nenhum item conhecido na configuração; nada foi gravado nem instalado");
+        EXPECT_TRUE(loja.iniciadas.empty()) << modo;
+    }
 
     // A start puts back a saved file whose original is gone, and says so.
     SistemaTeste s(loja.raiz.Caminho());
@@ -761,3 +775,50 @@ TEST_F(Instalacao, EveryBackupHasANameOfItsOwnAndOnlyAWholeCopyIsNamedSo) {
                          "ser apagado"),
               2);
 }
+
+namespace {
+
+// A package an earlier run started, still running (its process, or Windows
+// Installer busy) for as long as a run waits: every mode stops with its own
+// status and touches nothing, the saved settings above all.
+TEST(PacoteAnterior, StillRunningAfterTheWaitEveryModeStopsAndTouchesNothing) {
+    Loja loja;
+    SistemaTeste s(loja.raiz.Caminho());
+    s.MoveFile("C:\\Client\\ClienteTrn.ini", "C:\\Client\\ClienteTrn.ini_Atual");
+    s.Poe("C:\\Client\\Instala.pendente", "ZV-PENDENTE 1\r\nClienteTrn.ini\r\nFIM\r\n");
+    s.Poe("C:\\Client\\Instala.pacote", "ZV-PACOTE 1\r\n3:7\r\nFIM\r\n");
+    const auto antes = Arvore(loja.raiz.Caminho() + "/C/Client");
+    const std::vector<std::pair<const char*, std::function<void(SistemaTeste&)>>> rodando = {
+        {"processo", [](SistemaTeste& t) { t.rodando = {"3:7"}; }},
+        {"Windows Installer", [](SistemaTeste& t) { t.instaladorOcupado = true; }},
+    };
+    for (const auto& [como, prepara] : rodando) {
+        for (const char* modo : {"0", "1", "2"}) {
+            EXPECT_EQ(loja.Executa(modo, prepara), Desfecho::PacoteEmAndamento) << como << modo;
+            EXPECT_EQ(CodigoSaida(Desfecho::PacoteEmAndamento), 12);
+            EXPECT_EQ(Arvore(loja.raiz.Caminho() + "/C/Client"), antes) << como << modo;
+            EXPECT_TRUE(loja.Registrou("pode ainda estar em andamento após 15 minutos")) << como << modo;
+        }
+    }
+    // Once it has ended, the package's files stay and the saved settings are carried.
+    EXPECT_EQ(loja.Executa("1"), Desfecho::Concluida);
+    EXPECT_TRUE(loja.Registrou("O pacote iniciado por uma execução anterior (processo 3) terminou"));
+    EXPECT_EQ(loja.Defeitos("1"), "");
+}
+
+}  // namespace
+
+namespace {
+
+// A read-only settings file is carried; the copy Instala saved of it stays its
+// own to write and remove, so the next runs are not blocked by it.
+TEST(Repeticao, AReadOnlySettingsFileLeavesNoCopyThatBlocksTheNextRuns) {
+    Loja loja;
+    for (const char* nome : {"/C/Client/ClienteTrn.ini", "/C/Client/Cheque.ini"}) {
+        std::filesystem::permissions(loja.raiz.Caminho() + nome, std::filesystem::perms::owner_read);
+    }
+    for (int vez = 0; vez < 2; ++vez) EXPECT_EQ(loja.Executa("1", {}, ""), Desfecho::Concluida) << vez;
+    EXPECT_EQ(loja.Executa("2", {}, "CBVivo=1"), Desfecho::Concluida);
+}
+
+}  // namespace

@@ -22,6 +22,8 @@ protected:
                     "[Startup]\r\nPackageName=ClienteModular.msi\r\nProduct=P\r\nProductCode={ABC}\r\n");
         sistema.Poe("C:\\Instalador\\ClienteModular.msi", "msi");
         sistema.Poe("C:\\Client\\Cliente.ini", "[ClientVorix]\r\nEmpresa=AB12CD34\r\n");
+        // The machine's Windows folder, where the package step is locked.
+        std::filesystem::create_directories(sistema.Map().ToLocal("C:\\Windows"));
         sistema.programas["wmic"] = [](const std::string&) {};
         sistema.programas["msiexec.exe"] = [this](const std::string&) {
             sistema.Poe("C:\\Windows\\InstCliM.ini", "[Instalacao]\r\nOK=1\r\n");

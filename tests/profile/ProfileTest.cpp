@@ -154,6 +154,11 @@ TEST_F(ProfileFile, StrayTemporariesOfKilledWritesAreRemovedAndNothingElse) {
     EXPECT_FALSE(fs::exists(dir_ + "/x.zvtmp.123456"));
     EXPECT_EQ(FilesIn(dir_), 5u);
     EXPECT_EQ(RemoveStrayTemporaries(dir_ + "/none"), 0);
+    // A link to another folder is not followed: its temporaries are not ours.
+    fs::create_symlink(dir_ + "/d.zvtmp.abcdef", dir_ + "/ligada");
+    std::ofstream(dir_ + "/d.zvtmp.abcdef/z.zvtmp.123456") << "t";
+    EXPECT_EQ(RemoveStrayTemporaries(dir_ + "/ligada"), 0);
+    EXPECT_TRUE(fs::exists(dir_ + "/d.zvtmp.abcdef/z.zvtmp.123456"));
 }
 
 TEST(ProfileInt, ReadsLeadingDigitsWithSignAndSaturates) {
@@ -318,7 +323,9 @@ TEST(IniDocumentText, CopyFromCarriesEveryValueAsTheSourceStoresIt) {
         {"so uma chave", "[B1]\r\nhabilitado=1\r\noutra=2\r\n[B2]\r\nHabilitado=0\r\n", "[B2]\r\nHabilitado=1\r\n",
          "Habilitado", "[B2]\r\nHabilitado=0\r\n[B1]\r\nHabilitado=1\r\n"},
         {"secao sem nome", "[]\r\nx=1\r\n[ C ]\r\ny=2\r\n", "", "", "[C]\r\ny=2\r\n"},
-        {"de UTF-16", Utf16(u"[A]\r\nx=\u00E9\u20AC\u65E5\r\n"), "[A]\r\n", "", "[A]\r\nx=\xE9\x80?\r\n"},
+        {"de UTF-16", Utf16(u"[A]\r\nx=\u00E9\u20AC\r\n"), "[A]\r\n", "", "[A]\r\nx=\xE9\x80\r\n"},
+        {"de UTF-16 fora de CP1252", Utf16(u"[A]\r\nx=\u03A9mega\r\n"), "[A]\r\ny=\xE9\r\n", "",
+         Utf16(u"[A]\r\ny=\u00E9\r\nx=\u03A9mega\r\n")},
         {"para UTF-16", "[A]\r\nx=\xE9\x80\r\n", Utf16(u"[A]\r\ny=1\r\n"), "", Utf16(u"[A]\r\ny=1\r\nx=\u00E9\u20AC\r\n")},
     };
     for (const auto& c : casos) {

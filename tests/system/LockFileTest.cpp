@@ -3,6 +3,7 @@
 // second name of another file.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,6 +66,22 @@ TEST_F(Trava, AHolderThatWasKilledLetsGoAndIsNamedByTheNext) {
     EXPECT_EQ(assumida.Other(), static_cast<uint32_t>(filho));
     ::close(pronto[0]);
     ::close(pronto[1]);
+}
+
+// A lock that cannot be written (a full disk; here no file may grow) is
+// refused and leaves no empty file behind.
+TEST_F(Trava, OneThatCannotBeWrittenLeavesNoFile) {
+    const pid_t filho = ::fork();
+    if (filho == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit nada{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &nada);
+        ::_exit(LockFile::Take(arquivo_).GetState() == LockFile::State::Refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(filho, &status, 0), filho);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(fs::exists(arquivo_));
 }
 
 TEST_F(Trava, NeverThroughALinkOrASecondNameOfAnotherFile) {

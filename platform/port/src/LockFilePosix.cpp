@@ -66,6 +66,8 @@ LockFile LockFile::Take(const std::string& path) {
         const std::string mine = std::to_string(::getpid()) + "\r\n";
         if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, mine.data(), mine.size(), 0) != static_cast<ssize_t>(mine.size())) {
             lock.error_ = std::strerror(errno);
+            // Still ours: a file naming nobody (a full disk) is no lock to leave behind.
+            ::unlink(path.c_str());
             ::close(fd);
             return lock;
         }

@@ -97,6 +97,8 @@ LockFile LockFile::Take(const std::string& path) {
         if (!ok) lock.error_ = Describe(::GetLastError());
         if (writer != INVALID_HANDLE_VALUE) ::CloseHandle(writer);
         if (!ok) {
+            // Still ours: a file naming nobody (a full disk) is no lock to leave behind.
+            ::DeleteFileW(wide.c_str());
             ::CloseHandle(file);
             return lock;
         }

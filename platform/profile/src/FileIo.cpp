@@ -40,6 +40,8 @@ int RemoveStrayTemporaries(const std::string& folder) {
     std::error_code ec;
     std::error_code fileError;  // one file that cannot be removed does not end the listing
     int removed = 0;
+    // A folder that is a link leads out of the folder it stands in: left alone.
+    if (fs::is_symlink(fs::path(folder), ec) || ec) return 0;
     for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const fs::directory_entry& entry = *it;
         const std::string name = entry.path().filename().string();

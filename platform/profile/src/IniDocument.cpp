@@ -48,34 +48,64 @@ private:
     std::vector<size_t> large_;
 };
 
+bool FitsCp1252(std::string_view utf8) {
+    const std::string text(utf8);
+    return forms::Cp1252ToUtf8(forms::Utf8ToCp1252(text)) == text;
+}
+
+// The mark decides, as it does for the platform.
+bool HasUtf16Mark(std::string_view bytes) { return bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE'; }
+
 }  // namespace
 
 IniDocument IniDocument::Parse(std::string bytes) {
+    if (HasUtf16Mark(bytes)) return ParseCopy(bytes, 0);
     IniDocument doc;
-    // The mark decides, as it does for the platform: a file cut by one byte is
-    // still UTF-16LE, and its odd last byte is kept as it stands after its text.
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        doc.utf16_ = true;
-        std::string_view units = std::string_view(bytes).substr(2);
-        if (units.size() % 2 != 0) {
-            doc.cutByte_ = units.substr(units.size() - 1);
-            units.remove_suffix(1);
-        }
-        doc.text_ = DecodeUtf16Le(units);
-    } else {
-        doc.text_ = std::move(bytes);
-        doc.bom_ = std::string_view(doc.text_).substr(0, 3) == kByteOrderMark;
-    }
-    // New lines follow the file's own convention.
-    const size_t first = doc.text_.find_first_of("\r\n", doc.Start());
-    if (first != std::string::npos) {
-        const bool crlf = doc.text_[first] == '\r' && first + 1 < doc.text_.size() && doc.text_[first + 1] == '\n';
-        doc.newline_ = crlf ? "\r\n" : doc.text_.substr(first, 1);
-    }
+    doc.text_ = std::move(bytes);
+    doc.bom_ = std::string_view(doc.text_).substr(0, 3) == kByteOrderMark;
+    doc.FollowNewlines();
     return doc;
 }
 
-std::string IniDocument::Serialize() const { return utf16_ ? "\xFF\xFE" + EncodeUtf16Le(text_) + cutByte_ : text_; }
+IniDocument IniDocument::ParseCopy(std::string_view bytes, size_t room) {
+    if (!HasUtf16Mark(bytes)) {
+        std::string text;
+        text.reserve(bytes.size() + room);
+        text.append(bytes);
+        return Parse(std::move(text));
+    }
+    // A file cut by one byte is still UTF-16LE, and its odd last byte is kept
+    // as it stands after its text.
+    IniDocument doc;
+    doc.utf16_ = true;
+    std::string_view units = bytes.substr(2);
+    if (units.size() % 2 != 0) {
+        doc.cutByte_ = units.substr(units.size() - 1);
+        units.remove_suffix(1);
+    }
+    doc.text_ = DecodeUtf16Le(units);
+    doc.FollowNewlines();
+    return doc;
+}
+
+void IniDocument::FollowNewlines() {
+    const size_t first = text_.find_first_of("\r\n", Start());
+    if (first != std::string::npos) {
+        const bool crlf = text_[first] == '\r' && first + 1 < text_.size() && text_[first + 1] == '\n';
+        newline_ = crlf ? "\r\n" : text_.substr(first, 1);
+    }
+}
+
+std::string IniDocument::Serialize() const {
+    if (!utf16_) return text_;
+    // One buffer of the final size: a large file is never encoded into a second one.
+    std::string bytes;
+    bytes.reserve(2 + text_.size() * 2 + cutByte_.size());
+    bytes += "\xFF\xFE";
+    AppendUtf16Le(bytes, text_);
+    bytes += cutByte_;
+    return bytes;
+}
 
 std::string_view IniDocument::Bytes(std::string& scratch) const {
     if (!utf16_) return text_;
@@ -509,6 +539,26 @@ void IniDocument::CopyFrom(const IniDocument& source, const std::string& onlyKey
         }
     }
 
+    // A text CP1252 cannot hold is never turned into '?': this file becomes
+    // UTF-16LE, as the platform reads it, before the texts cross.
+    if (source.utf16_ && !utf16_ && !bom_) {
+        bool fits = true;
+        std::string_view section;
+        for (size_t at = source.Start(), k = 0; at < source.text_.size() && k < lines.size() && fits;) {
+            const Line l = source.LineAt(at);
+            const Parsed p = Classify(source.TextOf(l));
+            if (p.kind == Kind::Section) section = p.name;
+            if (l.begin == lines[k]) {
+                fits = FitsCp1252(section) && FitsCp1252(p.name) && FitsCp1252(p.stored);
+                ++k;
+            }
+            at = l.next;
+        }
+        if (!fits) {
+            text_ = forms::Cp1252ToUtf8(text_);
+            utf16_ = true;
+        }
+    }
     // Texts cross from the source's encoding into this one's.
     const bool same = source.utf16_ == utf16_;
     auto convert = [&](std::string_view s, std::string& scratch) -> std::string_view {

@@ -38,6 +38,11 @@ std::string DecodeUtf16Le(std::string_view units) {
 std::string EncodeUtf16Le(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
+    AppendUtf16Le(out, text);
+    return out;
+}
+
+void AppendUtf16Le(std::string& out, std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -65,7 +70,6 @@ std::string EncodeUtf16Le(std::string_view text) {
         }
         i += extra + 1;
     }
-    return out;
 }
 
 }  // namespace profile

@@ -10,5 +10,7 @@ namespace profile {
 std::string DecodeUtf16Le(std::string_view units);
 // Text made by DecodeUtf16Le (and CP1252 converted to UTF-8) back to code units.
 std::string EncodeUtf16Le(std::string_view text);
+// The same, after what `out` holds.
+void AppendUtf16Le(std::string& out, std::string_view text);
 
 }  // namespace profile

@@ -55,6 +55,14 @@ WaitResult PortableSystem::WaitForProcess(ProcessHandle process, uint32_t timeou
 
 void PortableSystem::CloseProcess(ProcessHandle process) { Machine().CloseProcess(process); }
 
+std::optional<uint32_t> PortableSystem::ExitStatus(ProcessHandle process) { return Machine().ExitStatus(process); }
+
+std::string PortableSystem::ProcessIdentity(ProcessHandle process) { return Machine().ProcessIdentity(process); }
+
+bool PortableSystem::MayStillRun(const std::string& identity) { return Machine().MayStillRun(identity); }
+
+bool PortableSystem::InstallerBusy(const std::string& runner) { return Machine().InstallerBusy(runner); }
+
 void PortableSystem::ReapDetached() {}  // the platform keeps no ended processes around
 
 }  // namespace zvsys

@@ -85,6 +85,14 @@ bool PortableSystem::DeleteFile(const std::string& path) {
 }
 #endif
 
+bool PortableSystem::MakeWritable(const std::string& path) {
+    std::error_code ec;
+    const std::string local = map_.ToLocal(path);
+    if (fs::is_symlink(local, ec) || !fs::is_regular_file(local, ec)) return false;
+    fs::permissions(local, fs::perms::owner_write, fs::perm_options::add, ec);
+    return !ec;
+}
+
 std::optional<std::string> PortableSystem::ReadFile(const std::string& path) {
     return profile::LoadFile(map_.ToLocal(path));
 }
@@ -255,6 +263,7 @@ WaitResult PortableSystem::WaitForProcess(ProcessHandle process, uint32_t timeou
         const pid_t r = ::waitpid(pid, &status, WNOHANG);
         if (r == pid) {
             ended_.insert(pid);
+            statuses_[pid] = WIFEXITED(status) ? static_cast<uint32_t>(WEXITSTATUS(status)) : 128u + static_cast<uint32_t>(WTERMSIG(status));
             return WaitResult::Ended;
         }
         if (r < 0 && errno != EINTR) return WaitResult::Failed;
@@ -266,7 +275,38 @@ WaitResult PortableSystem::WaitForProcess(ProcessHandle process, uint32_t timeou
 void PortableSystem::CloseProcess(ProcessHandle process) {
     const auto pid = static_cast<pid_t>(process.value);
     if (ended_.erase(pid) == 0) detached_.insert(pid);
+    statuses_.erase(pid);
     ReapDetached();
+}
+
+std::optional<uint32_t> PortableSystem::ExitStatus(ProcessHandle process) {
+    const auto it = statuses_.find(static_cast<int>(process.value));
+    if (it == statuses_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::string PortableSystem::ProcessIdentity(ProcessHandle process) {
+    const auto id = static_cast<uint32_t>(process.value);
+    const auto start = ProcessStartTime(id);
+    return start ? std::to_string(id) + ":" + std::to_string(*start) : std::string();
+}
+
+bool PortableSystem::MayStillRun(const std::string& identity) {
+    const auto colon = identity.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 10 || identity.size() - colon - 1 > 20 ||
+        identity.find_first_not_of("0123456789:") != std::string::npos || identity.find(':', colon + 1) != std::string::npos) {
+        return false;
+    }
+    const uint64_t id = std::stoull(identity.substr(0, colon));
+    if (id == 0 || id > INT32_MAX) return false;
+    // Another process under the same id started at another time.
+    const auto start = ProcessStartTime(static_cast<uint32_t>(id));
+    return start && std::to_string(*start) == identity.substr(colon + 1);
+}
+
+bool PortableSystem::InstallerBusy(const std::string& runner) {
+    const std::string program = FindProgram(runner);
+    return !program.empty() && ProgramRunning(program);
 }
 
 void PortableSystem::ReapDetached() {

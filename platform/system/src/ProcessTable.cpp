@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 namespace zvsys {
 
@@ -56,7 +58,56 @@ std::string ExecutableName(const fs::path& dir) {
     return fs::path(target).filename().string();
 }
 
+// The NUL-separated arguments of a process.
+std::vector<std::string> Arguments(const fs::path& dir) {
+    std::vector<std::string> args;
+    const auto text = ReadSmallFile(dir / "cmdline");
+    if (!text) return args;
+    for (size_t at = 0; at < text->size() && args.size() < 3;) {
+        const size_t end = std::min(text->find('\0', at), text->size());
+        args.push_back(text->substr(at, end - at));
+        at = end + 1;
+    }
+    return args;
+}
+
 }  // namespace
+
+std::optional<uint64_t> ProcessStartTime(uint32_t id, const std::string& proc) {
+    if (id == 0) return std::nullopt;
+    const auto stat = ReadSmallFile(fs::path(proc) / std::to_string(id) / "stat");
+    if (!stat) return std::nullopt;
+    const auto close = stat->rfind(')');
+    if (close == std::string::npos) return std::nullopt;
+    // After the name: the state (field 3) ... the start time (field 22).
+    std::istringstream rest(stat->substr(close + 1));
+    std::string field;
+    for (int n = 3; n <= 22 && rest >> field; ++n) {
+        if (n == 3 && (field == "Z" || field == "X")) return std::nullopt;
+        if (n == 22) return field.find_first_not_of("0123456789") == std::string::npos ? std::optional<uint64_t>(std::stoull(field)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool ProgramRunning(const std::string& program, const std::string& proc) {
+    std::error_code ec;
+    const fs::path wanted = fs::weakly_canonical(program, ec);
+    fs::directory_iterator it(proc, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.size() > 10 || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::string comm;
+        char state = 0;
+        if (!ReadStat(it->path(), comm, state) || state == 'Z' || state == 'X') continue;
+        const auto args = Arguments(it->path());
+        // A script runs as "interpreter script ...", or "interpreter -flag script ...".
+        for (const auto& a : args) {
+            std::error_code step;
+            if (a == program || (!a.empty() && a[0] == '/' && fs::weakly_canonical(a, step) == wanted && !step)) return true;
+        }
+    }
+    return false;
+}
 
 std::optional<std::vector<ProcessEntry>> ReadProcessTable(const std::string& proc) {
     std::error_code ec;

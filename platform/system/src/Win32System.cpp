@@ -98,6 +98,14 @@ bool Win32System::WriteFileParts(const std::string& path, const std::vector<std:
     return port::ReplaceWhole(path, parts);
 }
 
+bool Win32System::MakeWritable(const std::string& path) {
+    const std::wstring wide = WideFromCp1252(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) return false;
+    return (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+           ::SetFileAttributesW(wide.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != 0;
+}
+
 int Win32System::RemoveStrayTemporaries(const std::string& folder) { return profile::RemoveStrayTemporaries(folder); }
 
 port::LockFile Win32System::TakeLock(const std::string& path) { return port::LockFile::Take(path); }
@@ -243,6 +251,57 @@ WaitResult Win32System::WaitForProcess(ProcessHandle process, uint32_t timeoutMs
 
 void Win32System::CloseProcess(ProcessHandle process) {
     if (process.value) ::CloseHandle(reinterpret_cast<HANDLE>(process.value));
+}
+
+std::optional<uint32_t> Win32System::ExitStatus(ProcessHandle process) {
+    DWORD code = 0;
+    if (!::GetExitCodeProcess(reinterpret_cast<HANDLE>(process.value), &code) || code == STILL_ACTIVE) return std::nullopt;
+    return static_cast<uint32_t>(code);
+}
+
+namespace {
+
+// When a process was created, in 100 ns units; 0 when it cannot be read.
+uint64_t CreationTime(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+    return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+}  // namespace
+
+std::string Win32System::ProcessIdentity(ProcessHandle process) {
+    const auto handle = reinterpret_cast<HANDLE>(process.value);
+    const DWORD id = ::GetProcessId(handle);
+    const uint64_t created = CreationTime(handle);
+    return id != 0 && created != 0 ? std::to_string(id) + ":" + std::to_string(created) : std::string();
+}
+
+bool Win32System::MayStillRun(const std::string& identity) {
+    const auto colon = identity.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 10 || identity.size() - colon - 1 > 20 ||
+        identity.find_first_not_of("0123456789:") != std::string::npos || identity.find(':', colon + 1) != std::string::npos) {
+        return false;
+    }
+    const uint64_t id = std::stoull(identity.substr(0, colon));
+    if (id == 0 || id > UINT32_MAX) return false;
+    HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    // Gone; a process we may not open still runs.
+    if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+    const bool same = std::to_string(CreationTime(process)) == identity.substr(colon + 1);
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return same && running;
+}
+
+bool Win32System::InstallerBusy(const std::string& runner) {
+    (void)runner;
+    // Windows Installer holds this mutex while it runs an installation.
+    HANDLE busy = ::OpenMutexW(SYNCHRONIZE, FALSE, L"Global\\_MSIExecute");
+    // There, but not ours to open: still busy.
+    if (!busy) return ::GetLastError() == ERROR_ACCESS_DENIED;
+    ::CloseHandle(busy);
+    return true;
 }
 
 std::optional<std::vector<std::string>> Win32System::UninstallSubkeys() {

@@ -14,7 +14,8 @@ std::optional<std::string> LoadFile(const std::string& path);
 // refuses to write it, whoever runs the program.
 bool SaveFileAtomically(const std::string& path, const std::string& bytes);
 // Removes the temporaries that writes into `folder` left when their process was
-// killed before the rename; the number removed.
+// killed before the rename; the number removed. A `folder` that is a link is
+// never followed.
 int RemoveStrayTemporaries(const std::string& folder);
 
 }  // namespace profile

@@ -27,6 +27,9 @@ public:
 
     IniDocument() = default;
     static IniDocument Parse(std::string bytes);
+    // The same from bytes that stay the caller's: an ANSI file's text is copied
+    // with `room` to grow in, a UTF-16LE file's is decoded straight from them.
+    static IniDocument ParseCopy(std::string_view bytes, size_t room);
     // The file's bytes.
     std::string Serialize() const;
     // The same bytes without a copy where the file's encoding allows; `scratch`
@@ -44,7 +47,8 @@ public:
     void SetAll(const std::vector<Entry>& entries);
     // Every key of `source` (Entries()) whose value is not empty, set here with
     // its value as the source stores it (quotes and all), in one pass; with
-    // `onlyKey` given, only that key, written under that name.
+    // `onlyKey` given, only that key, written under that name. A UTF-16LE source
+    // with a text CP1252 cannot hold turns this document into UTF-16LE first.
     void CopyFrom(const IniDocument& source, const std::string& onlyKey = "");
 
     std::vector<std::string> SectionNames() const;
@@ -72,6 +76,8 @@ private:
     };
 
     size_t Start() const { return bom_ ? 3 : 0; }
+    // New lines follow the file's own convention.
+    void FollowNewlines();
     Line LineAt(size_t at) const;
     std::string_view TextOf(const Line& l) const { return std::string_view(text_).substr(l.begin, l.end - l.begin); }
     static Parsed Classify(std::string_view line);

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -37,6 +38,7 @@ public:
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
+    bool MakeWritable(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) override;
     int RemoveStrayTemporaries(const std::string& folder) override;
@@ -49,6 +51,10 @@ public:
     bool CanStart(const std::string& commandLine) override;
     WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) override;
     void CloseProcess(ProcessHandle process) override;
+    std::optional<uint32_t> ExitStatus(ProcessHandle process) override;
+    std::string ProcessIdentity(ProcessHandle process) override;
+    bool MayStillRun(const std::string& identity) override;
+    bool InstallerBusy(const std::string& runner) override;
     std::optional<std::vector<std::string>> UninstallSubkeys() override;
     std::optional<std::string> UninstallValue(const std::string& subkey, const std::string& valueName) override;
     std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& root,
@@ -63,6 +69,7 @@ private:
     DriveMap map_;
     FolderPrompt prompt_;
     std::set<int> ended_;     // started programs already reaped by a wait
+    std::map<int, uint32_t> statuses_;  // their exit statuses
     std::set<int> detached_;  // closed while still running: reaped later, never left as zombies
 };
 

@@ -50,6 +50,8 @@ public:
     virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
     // Fails on a read-only file, as the platform does.
     virtual bool DeleteFile(const std::string& path) = 0;
+    // Clears a file's read-only attribute (a copy of the program's own that it must be able to remove).
+    virtual bool MakeWritable(const std::string& path) = 0;
     // Whole-file read; nullopt when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces (or creates) a file whole: on failure the old content is untouched.
@@ -82,6 +84,17 @@ public:
     virtual bool CanStart(const std::string& commandLine) = 0;
     virtual WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) = 0;
     virtual void CloseProcess(ProcessHandle process) = 0;
+    // The exit status of a started program a wait has seen end; nullopt when unknown.
+    virtual std::optional<uint32_t> ExitStatus(ProcessHandle process) = 0;
+    // What names a started process for as long as it runs, also to another
+    // process after this one has gone (its id and start time); empty when unknown.
+    virtual std::string ProcessIdentity(ProcessHandle process) = 0;
+    // Whether the process an identity names may still run: false only when it
+    // has surely ended (or the identity names none).
+    virtual bool MayStillRun(const std::string& identity) = 0;
+    // The machine's package installer is at work: on Windows its own
+    // "installation in progress" signal, elsewhere a running `runner` program.
+    virtual bool InstallerBusy(const std::string& runner) = 0;
 
     // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall,
     // read only: its subkey names (nullopt when the key cannot be opened) and a

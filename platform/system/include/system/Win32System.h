@@ -15,6 +15,7 @@ public:
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
+    bool MakeWritable(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) override;
     int RemoveStrayTemporaries(const std::string& folder) override;
@@ -27,6 +28,10 @@ public:
     bool CanStart(const std::string& commandLine) override;
     WaitResult WaitForProcess(ProcessHandle process, uint32_t timeoutMs) override;
     void CloseProcess(ProcessHandle process) override;
+    std::optional<uint32_t> ExitStatus(ProcessHandle process) override;
+    std::string ProcessIdentity(ProcessHandle process) override;
+    bool MayStillRun(const std::string& identity) override;
+    bool InstallerBusy(const std::string& runner) override;
     std::optional<std::vector<std::string>> UninstallSubkeys() override;
     std::optional<std::string> UninstallValue(const std::string& subkey, const std::string& valueName) override;
     std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& root,
