@@ -41,6 +41,8 @@ public:
     std::map<std::string, std::function<void(const std::string& linha)>> programas;
     // Programs missing from the machine: they can neither be found nor started.
     std::set<std::string> ausentes;
+    // Programs that are there but fail to start.
+    std::set<std::string> naoIniciam;
     // Programs whose wait fails (the platform's wait reports an error).
     std::set<std::string> esperaFalha;
     // A read of this file runs out of memory.
@@ -76,7 +78,10 @@ public:
         linhasIniciadas.push_back(linha);
         const std::string programa = Programa(linha);
         auto it = programas.find(programa);
-        if (Falha(Operacao::Inicia) || it == programas.end() || ausentes.count(programa) != 0) return std::nullopt;
+        if (Falha(Operacao::Inicia) || it == programas.end() || ausentes.count(programa) != 0 ||
+            naoIniciam.count(programa) != 0) {
+            return std::nullopt;
+        }
         it->second(linha);
         return zvsys::ProcessHandle{linhasIniciadas.size()};
     }

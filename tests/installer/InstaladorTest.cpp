@@ -476,12 +476,9 @@ TEST(Repeticao, APackageThatFailsIsRetriedWithTheTillsSettings) {
             EXPECT_EQ(loja.Defeitos(modo), "") << modo << " " << nome;
         }
     }
-    // A package that left no files: the saved settings are back under their own names at once.
+    // A package that never ran left no files: the saved settings are back under their own names at once.
     Loja semArquivos;
-    semArquivos.Executa("1", [](SistemaTeste& s) {
-        s.programas["msiexec.exe"] = [](const std::string&) {};
-        s.esperaFalha = {"msiexec.exe"};
-    });
+    semArquivos.Executa("1", [](SistemaTeste& s) { s.naoIniciam = {"msiexec.exe"}; });
     EXPECT_EQ(semArquivos.Le("C:\\Client\\Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n");
     // The retry's own configuration string is the latest word over the kept settings.
     Loja loja;
