@@ -18,10 +18,11 @@ namespace {
 
 using profile::IniDocument;
 
+// Blanks as the profile functions trim them: spaces, tabs and vertical tabs.
 std::string Trim(const std::string& s) {
-    const size_t a = s.find_first_not_of(" \t");
+    const size_t a = s.find_first_not_of(" \t\v");
     if (a == std::string::npos) return {};
-    return s.substr(a, s.find_last_not_of(" \t") - a + 1);
+    return s.substr(a, s.find_last_not_of(" \t\v") - a + 1);
 }
 
 // What a key line's value reads as: trimmed, a pair of quotes around it dropped.
