@@ -292,16 +292,11 @@ std::string PortableSystem::ProcessIdentity(ProcessHandle process) {
 }
 
 bool PortableSystem::MayStillRun(const std::string& identity) {
-    const auto colon = identity.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 10 || identity.size() - colon - 1 > 20 ||
-        identity.find_first_not_of("0123456789:") != std::string::npos || identity.find(':', colon + 1) != std::string::npos) {
-        return false;
-    }
-    const uint64_t id = std::stoull(identity.substr(0, colon));
-    if (id == 0 || id > INT32_MAX) return false;
+    const auto parts = ParseProcessIdentity(identity);
+    if (!parts || parts->id > INT32_MAX) return false;
     // Another process under the same id started at another time.
-    const auto start = ProcessStartTime(static_cast<uint32_t>(id));
-    return start && std::to_string(*start) == identity.substr(colon + 1);
+    const auto start = ProcessStartTime(parts->id);
+    return start && std::to_string(*start) == parts->start;
 }
 
 bool PortableSystem::InstallerBusy(const std::string& runner) {

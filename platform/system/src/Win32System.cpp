@@ -278,17 +278,12 @@ std::string Win32System::ProcessIdentity(ProcessHandle process) {
 }
 
 bool Win32System::MayStillRun(const std::string& identity) {
-    const auto colon = identity.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 10 || identity.size() - colon - 1 > 20 ||
-        identity.find_first_not_of("0123456789:") != std::string::npos || identity.find(':', colon + 1) != std::string::npos) {
-        return false;
-    }
-    const uint64_t id = std::stoull(identity.substr(0, colon));
-    if (id == 0 || id > UINT32_MAX) return false;
-    HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    const auto parts = ParseProcessIdentity(identity);
+    if (!parts) return false;
+    HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(parts->id));
     // Gone; a process we may not open still runs.
     if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;
-    const bool same = std::to_string(CreationTime(process)) == identity.substr(colon + 1);
+    const bool same = std::to_string(CreationTime(process)) == parts->start;
     const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     ::CloseHandle(process);
     return same && running;

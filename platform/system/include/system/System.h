@@ -13,6 +13,23 @@
 
 namespace zvsys {
 
+// A process identity as ProcessIdentity writes it, "id:start" in digits; nullopt
+// for any other text (a record may be damaged or crafted).
+struct ProcessIdentityParts {
+    uint32_t id;
+    std::string start;
+};
+inline std::optional<ProcessIdentityParts> ParseProcessIdentity(const std::string& identity) {
+    const auto colon = identity.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 10 || identity.size() - colon - 1 > 20 ||
+        identity.find_first_not_of("0123456789:") != std::string::npos || identity.find(':', colon + 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    const uint64_t id = std::stoull(identity.substr(0, colon));
+    if (id == 0 || id > UINT32_MAX) return std::nullopt;
+    return ProcessIdentityParts{static_cast<uint32_t>(id), identity.substr(colon + 1)};
+}
+
 struct ProcessEntry {
     uint32_t id = 0;
     std::string exeFile;  // the executable's file name (as the snapshot reports it)
