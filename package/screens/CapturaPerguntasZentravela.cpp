@@ -172,7 +172,7 @@ void TFrmCap_Perg::btConfirmaClick(forms::Control&) {
         btRetorna->SetEnabled(h);
     };
     habilita(false);
-    lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+    MostraPrompt(MSG_AGUARDE);
     forms::Application::Instance().ProcessMessages();
     // Enabled again also when an error escapes, so the operator can always go on.
     struct Habilita {

@@ -49,8 +49,7 @@ std::array<forms::GlyphButton*, TFrmMnu_Mod::MAX_OPCOES> TFrmMnu_Mod::Opcoes() c
 
 void TFrmMnu_Mod::FormShow(forms::Form& sender) {
     TFrmMod::FormShow(sender);
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_ESCOLHA_OPCAO));
+    MostraPrompt(MSG_ESCOLHA_OPCAO);
 }
 
 // Rebuilt on every activation, so a menu coming back from an option's screen
@@ -99,12 +98,12 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool Habilita) {
     auto& app = forms::Application::Instance();
     if (!Habilita) {
         MenuModeloZentravela::EmptyKeyQueue();
-        lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+        MostraPrompt(MSG_AGUARDE);
         app.ProcessMessages();
         for (forms::GlyphButton* sp : Opcoes()) sp->SetEnabled(false);
     } else {
         VerificaOpcoesHabilitadas();
-        lbMensagem->SetCaption(host::Mensagem(MSG_ESCOLHA_OPCAO));
+        MostraPrompt(MSG_ESCOLHA_OPCAO);
         app.ProcessMessages();
     }
     spEncerra->SetEnabled(Habilita);
