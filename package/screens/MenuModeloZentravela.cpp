@@ -76,7 +76,7 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
         atual = ActiveControl();
     }
     if (contagem == 0 || contagem == 1) {
-        SetTag(contagem);
+        umaOpcao_ = contagem == 1;
         TClique->SetEnabled(true);
     } else {
         SelectFirst();
@@ -86,11 +86,11 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 void TFrmMnu_Mod::TCliqueTimer(forms::Timer&) {
     TClique->SetEnabled(false);
     SelectFirst();
-    if (Tag() == 0) {
+    if (!umaOpcao_) {
         SetModalResult(forms::mrOk);
         host::EnviaErroPDV(MSG_MENU_SEM_OPCAO);
-    } else if (Tag() == 1) {
-        if (forms::Control* escolhida = ActiveControl()) DispatchClick(*escolhida);
+    } else if (forms::Control* escolhida = ActiveControl()) {
+        DispatchClick(*escolhida);
     }
 }
 
