@@ -26,10 +26,11 @@ void TSequenciaConfirma::Destrava() {
 }
 
 bool TSequenciaConfirma::Prepara() {
-    struct Ocupada {
+    // Free again whatever the step does, also when an error escapes it.
+    struct Libera {
         bool& marca;
-        ~Ocupada() { marca = false; }
-    } ocupada{ocupada_};
+        ~Libera() { marca = false; }
+    } libera{ocupada_};
     ocupada_ = true;
     return tela_.PreparaConfirmacao();
 }
