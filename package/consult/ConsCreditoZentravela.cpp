@@ -56,8 +56,8 @@ void TFrmCon_AdmCrdPar::IniciaCamposForm() {
 }
 
 void TFrmCon_AdmCrdPar::btConfirmaClick(forms::Component&) {
-    const consulta::TSequencia sequencia(*this);
-    if (!sequencia.Iniciada()) return;
+    const TSequenciaConfirma::TRodada rodada(Confirmacao);
+    if (!rodada.Iniciada()) return;
     // A failed card step has closed the screen itself; a failed check leaves it open.
     if (!consulta::PassosAteAutorizacao(*this)) return;
     consulta::AutorizaComDadosChip(*this);

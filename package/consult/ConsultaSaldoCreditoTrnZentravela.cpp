@@ -36,8 +36,8 @@ void TFrmCnsSdoCred_Trn::IniciaCamposForm() {
 }
 
 void TFrmCnsSdoCred_Trn::btConfirmaClick(forms::Component&) {
-    const consulta::TSequencia sequencia(*this);
-    if (!sequencia.Iniciada()) return;
+    const TSequenciaConfirma::TRodada rodada(Confirmacao);
+    if (!rodada.Iniciada()) return;
     // The amount is not asked, so nothing is written before the PIN and chip steps.
     if (!(ValidaCamposForm() && DesabilitaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv() &&
           GravaCamposFosdal())) {

@@ -7,32 +7,6 @@
 
 namespace zv::consulta {
 
-namespace {
-
-void Habilita(TFrmTrn_Mod& tela, bool habilita) {
-    tela.pnCaptura->SetEnabled(habilita);
-    tela.btConfirma->SetEnabled(habilita);
-    tela.btRetorna->SetEnabled(habilita);
-}
-
-}  // namespace
-
-TSequencia::TSequencia(TFrmTrn_Mod& tela) : tela_(tela), iniciada_(tela.btConfirma->Tag() != 1) {
-    if (!iniciada_) return;
-    tela_.btConfirma->SetTag(1);
-    TrnModeloZentravela::bControlaKeyPreview = false;
-    Habilita(tela_, false);
-    tela_.lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
-    forms::Application::Instance().ProcessMessages();
-}
-
-TSequencia::~TSequencia() {
-    if (!iniciada_) return;
-    Habilita(tela_, true);
-    tela_.btConfirma->SetTag(0);
-    if (tela_.ModalResult() == forms::mrNone) tela_.ConfirmacaoInterrompida();
-}
-
 void SoValorEParcelas(TFrmPar_Crd& tela) {
     for (forms::Control* c : {static_cast<forms::Control*>(tela.lbCiclos), static_cast<forms::Control*>(tela.lbDtemCart),
                               static_cast<forms::Control*>(tela.lbCodAutorizacao),

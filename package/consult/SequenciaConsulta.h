@@ -1,33 +1,14 @@
 #pragma once
 // What the three consultation screens share between the operator's
 // confirmation and the host's answer. Their confirm handlers replace the
-// transaction model's and run their own steps in their own order; these are
-// the pieces those steps are made of.
+// transaction model's and run their own steps in their own order, inside the
+// model's confirm sequence; these are the pieces those steps are made of.
 #include <cstdint>
 
 #include "credit/CreditoParceladoZentravela.h"
 #include "screens/TrnModeloZentravela.h"
 
 namespace zv::consulta {
-
-// One confirmation of a consultation screen: the busy mark set (a second
-// confirmation meanwhile does nothing), the capture panel and both buttons
-// disabled, the wait message shown and painted. When it ends, however it
-// ends, the panel and the buttons are enabled again and the mark cleared.
-class TSequencia {
-public:
-    explicit TSequencia(TFrmTrn_Mod& tela);
-    ~TSequencia();
-    TSequencia(const TSequencia&) = delete;
-    TSequencia& operator=(const TSequencia&) = delete;
-
-    // False when a confirmation was already running: this one does nothing.
-    bool Iniciada() const { return iniciada_; }
-
-private:
-    TFrmTrn_Mod& tela_;
-    bool iniciada_;
-};
 
 // The instalment and withdrawal consultations ask only for the amount and the
 // number of instalments: the other boxes of the instalment screen and their

@@ -67,36 +67,42 @@ constexpr TTiposEntradaFatura TIPOS_CANCELAMENTO{.tipoLeitor = 0,
 // The cancellation writes the service code to field 10112 in four digits.
 constexpr int DIGITOS_CODIGO_SERVICO = 4;
 
+TEntradaDocumentoFatura::Linhas LinhasCancelamento(TFrmTrn_Mod& tela) {
+    using namespace layout;
+    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
+    forms::Panel* pnCaptura = tela.pnCaptura;
+    return {
+        .LbTpEntrada      = &Rotulo(tela, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", ROTULO),
+        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1}),
+        .lbTipoEntradaMsg = &Rotulo(tela, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
+                                    "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LEGENDA),
+        .lbDoc            = &Rotulo(tela, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", ROTULO),
+    };
+}
+
 }  // namespace
 
 // Entry types 1 (card) and 2 (typed line); no reader on this screen.
-TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
+TFrmFat_Cnc::TFrmFat_Cnc(std::string name)
+    : TFrmCnc_Trn(std::move(name)),
+      Documento(*this, LinhasCancelamento(*this), {CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4},
+                TIPOS_CANCELAMENTO) {
     SetCaption(Name());
-    using namespace layout;
-    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
-    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", ROTULO);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1});
-    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
-                               "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LEGENDA);
-    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", ROTULO);
-    CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {118, 179, 4}, TIPOS_CANCELAMENTO);
 }
 
 void TFrmFat_Cnc::IniciaCamposForm() {
     TFrmCnc_Trn::IniciaCamposForm();
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_CANC_FATURA) + " Zentravela");
-    IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_CANC_FATURA);
+    Documento.IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_CANC_FATURA);
     bPermiteAlterarDados = PermiteAlterarDados() != 0;
     Transacao = &TrnCancPagamentoFatura;
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
     std::memset(TipoDocumento, 0, sizeof TipoDocumento);
-    Documento->Inicia();
+    Documento.Inicia();
 }
 
-void TFrmFat_Cnc::edDtTransacaoEnter(forms::Control&) {
-    lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_DATA_CANC_FATURA));
-}
+void TFrmFat_Cnc::edDtTransacaoEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_CANC_FATURA); }
 
 bool TFrmFat_Cnc::GravaCamposFosdal() {
     if (!TFrmCnc_Trn::GravaCamposFosdal()) return false;
@@ -104,12 +110,16 @@ bool TFrmFat_Cnc::GravaCamposFosdal() {
                          host::PreencherZerosEsquerda(CODIGO_SERVICO_FATURA, DIGITOS_CODIGO_SERVICO)) != 0)
         return false;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
-    TipoEntradaDocumento[0] = Documento->CodigoTipoDocumento();
-    if (ValoresTela.Grava(CAMPO_TIPO_ENTRADA_FATURA, edTpEntrada->Text()) != 0) return false;
-    if (!Documento->GravaDocumento()) return false;
+    TipoEntradaDocumento[0] = Documento.CodigoTipoDocumento();
+    if (ValoresTela.Grava(CAMPO_TIPO_ENTRADA_FATURA, Documento.edTpEntrada->Text()) != 0) return false;
+    if (!Documento.GravaDocumento()) return false;
     // The document line travels with the request, cut to its buffer.
     CopiaTexto(TipoDocumento, TAMANHO_TIPO_DOCUMENTO, host::LeCampo(CAMPO_LINHA_DOCUMENTO));
     return true;
 }
+
+bool TFrmFat_Cnc::ValidaCamposForm() { return TFrmCnc_Trn::ValidaCamposForm() && Documento.Valida(); }
+
+bool TFrmFat_Cnc::PreparaConfirmacao() { return Documento.LeCartaoSeTipoCartao(); }
 
 }  // namespace zv

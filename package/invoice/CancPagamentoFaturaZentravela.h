@@ -13,13 +13,20 @@
 
 namespace zv {
 
-class TFrmFat_Cnc : public TTelaFatura<TFrmCnc_Trn> {
+class TFrmFat_Cnc : public TFrmCnc_Trn {
 public:
     explicit TFrmFat_Cnc(std::string name = "FrmFat_Cnc");
 
+    // The rows that identify the invoice.
+    TEntradaDocumentoFatura Documento;
+
     void IniciaCamposForm() override;
     bool GravaCamposFosdal() override;
-    // Its own date prompt, shown without making the message line visible.
+    // The invoice checked after the cancellation model's own checks.
+    bool ValidaCamposForm() override;
+    // The card read first when the type is card.
+    bool PreparaConfirmacao() override;
+    // Its own date prompt.
     void edDtTransacaoEnter(forms::Control& sender) override;
 };
 

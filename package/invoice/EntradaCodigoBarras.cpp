@@ -240,10 +240,7 @@ void TEntradaCodigoBarras::ed_digitoKeyPress(forms::Control&, char& key) {
 
 // ---- Prompts and the way out -------------------------------------------------------
 
-void TEntradaCodigoBarras::Prompt() {
-    tela_.lbMensagem->SetVisible(true);
-    tela_.lbMensagem->SetCaption(host::Mensagem(MSG_PROMPT_BLOCO_CODIGO_BARRAS));
-}
+void TEntradaCodigoBarras::Prompt() { tela_.MostraPrompt(MSG_PROMPT_BLOCO_CODIGO_BARRAS); }
 
 void TEntradaCodigoBarras::ed_bloco1Enter(forms::Control&) { Prompt(); }
 void TEntradaCodigoBarras::ed_bloco2Enter(forms::Control&) { Prompt(); }

@@ -4,14 +4,11 @@
 // the box EdDoc that shows a reader's barcode or the validated typed line. The
 // blocks and EdDoc share one row; one arrangement is visible at a time.
 //
-// A screen owns one, creates it in its constructor (after the boxes that come
-// before the row in tab order) with its unit's buffers, and exposes
-// LimpaBlocoCB and ValidaCodigoBarrasDigitado under those names:
+// An invoice screen's document entry owns one, made after the boxes that
+// come before the row in tab order, with the screen's unit's buffers:
 //
-//   CodigoBarras = std::make_unique<TEntradaCodigoBarras>(
-//       *this, TBuffersCodigoBarras{CodigoBarrasDigitado, CodigoBarrasLido},
-//       TEntradaCodigoBarras::Posicao{118, 179, 4});
-//   void LimpaBlocoCB(int modo) { CodigoBarras->LimpaBlocoCB(modo); }
+//   CodigoBarras(tela, TBuffersCodigoBarras{CodigoBarrasDigitado, CodigoBarrasLido},
+//                TEntradaCodigoBarras::Posicao{118, 179, 4})
 //
 // The box handlers (block completion, kind choice, digit filters, prompts,
 // the fourth blocks' exit) are bound here; the screen keeps the entry type.

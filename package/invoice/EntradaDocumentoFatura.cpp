@@ -29,10 +29,27 @@ layout::PropsRotulo LegendaFatura() {
             .transparente = true};
 }
 
-TEntradaDocumentoFatura::TEntradaDocumentoFatura(TFrmTrn_Mod& tela, forms::Edit& edTpEntrada,
+TEntradaDocumentoFatura::TEntradaDocumentoFatura(TFrmTrn_Mod& tela, const Linhas& linhas,
                                                  TBuffersCodigoBarras buffers, TEntradaCodigoBarras::Posicao posicao,
                                                  const TTiposEntradaFatura& tipos)
-    : CodigoBarras(tela, buffers, posicao), tela_(tela), edTpEntrada_(edTpEntrada), tipos_(tipos) {}
+    : LbTpEntrada(linhas.LbTpEntrada),
+      edTpEntrada(linhas.edTpEntrada),
+      lbTipoEntradaMsg(linhas.lbTipoEntradaMsg),
+      lbDoc(linhas.lbDoc),
+      CodigoBarras(tela, buffers, posicao),
+      tela_(tela),
+      tipos_(tipos) {
+    edTpEntrada->OnEnter = [this](forms::Control&) { edTpEntradaEnter(); };
+    edTpEntrada->OnExit = [this](forms::Control&) { edTpEntradaExit(); };
+    edTpEntrada->OnKeyPress = [this](forms::Control&, char& k) { edTpEntradaKeyPress(k); };
+    edTpEntrada->OnChange = [this](forms::Control&) { edTpEntradaChange(); };
+}
+
+void TEntradaDocumentoFatura::IniciaRotulos(int32_t legenda) {
+    LbTpEntrada->SetCaption(host::Mensagem(MSG_ROTULO_TIPO_ENTRADA));
+    lbDoc->SetCaption(host::Mensagem(MSG_ROTULO_DOCUMENTO));
+    lbTipoEntradaMsg->SetCaption(host::Mensagem(legenda));
+}
 
 // ---- Start ---------------------------------------------------------------------------
 
@@ -43,8 +60,8 @@ void TEntradaDocumentoFatura::Inicia() {
     // What the host supplied is locked.
     TValoresTela& valores = tela_.ValoresTela;
     const std::string tipo = valores.Le(CAMPO_TIPO_ENTRADA_FATURA, true);
-    edTpEntrada_.SetText(tipo);
-    edTpEntrada_.SetEnabled(Trim(tipo).empty());
+    edTpEntrada->SetText(tipo);
+    edTpEntrada->SetEnabled(Trim(tipo).empty());
     const std::string documento = valores.Le(CAMPO_DOCUMENTO_FATURA, true);
     CodigoBarras.EdDoc->SetText(documento);
     documentoDoHost_ = !Trim(documento).empty();
@@ -52,7 +69,7 @@ void TEntradaDocumentoFatura::Inicia() {
 
     // A type the host fixed arranges the screen as the operator's choice would:
     // no document for a card, the blocks for a line still to be typed.
-    if (!edTpEntrada_.Enabled()) {
+    if (!edTpEntrada->Enabled()) {
         if (TipoEntrada() == TIPO_CARTAO) CodigoBarras.EdDoc->SetEnabled(false);
         if (TipoEntrada() == tipos_.tipoDigitado && !documentoDoHost_)
             CodigoBarras.LimpaBlocoCB(TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
@@ -67,15 +84,12 @@ void TEntradaDocumentoFatura::Inicia() {
 int TEntradaDocumentoFatura::UltimoTipo() const { return std::max(tipos_.tipoLeitor, tipos_.tipoDigitado); }
 
 int TEntradaDocumentoFatura::TipoEntrada() const {
-    const std::string tipo = Trim(edTpEntrada_.Text());
+    const std::string tipo = Trim(edTpEntrada->Text());
     if (tipo.size() != 1 || tipo[0] < '1' || tipo[0] > '0' + UltimoTipo()) return 0;
     return tipo[0] - '0';
 }
 
-void TEntradaDocumentoFatura::edTpEntradaEnter() {
-    tela_.lbMensagem->SetVisible(true);
-    tela_.lbMensagem->SetCaption(host::Mensagem(tipos_.promptTipo));
-}
+void TEntradaDocumentoFatura::edTpEntradaEnter() { tela_.MostraPrompt(tipos_.promptTipo); }
 
 void TEntradaDocumentoFatura::edTpEntradaKeyPress(char& key) {
     key = ValKeyBoard(&key);
@@ -87,10 +101,10 @@ void TEntradaDocumentoFatura::edTpEntradaExit() {
     if (EhBotao(tela_.ActiveControl())) return;
     const int tipo = TipoEntrada();
     if (tipo == 0) {
-        Recusa(MSG_TIPO_ENTRADA_VAZIO, edTpEntrada_, true);
+        Recusa(MSG_TIPO_ENTRADA_VAZIO, *edTpEntrada, true);
         return;
     }
-    if (!edTpEntrada_.Enabled()) return;
+    if (!edTpEntrada->Enabled()) return;
     forms::Edit& documento = *CodigoBarras.EdDoc;
     if (tipo == TIPO_CARTAO) {
         MostraLinhaSemDocumento();
@@ -115,7 +129,7 @@ void TEntradaDocumentoFatura::edTpEntradaExit() {
 // A document type typed after a card opens the document box again, so the
 // Enter that leaves the type reaches the document instead of the confirmation.
 void TEntradaDocumentoFatura::edTpEntradaChange() {
-    if (edTpEntrada_.Modified() && TipoEntrada() > TIPO_CARTAO && !documentoDoHost_)
+    if (edTpEntrada->Modified() && TipoEntrada() > TIPO_CARTAO && !documentoDoHost_)
         CodigoBarras.EdDoc->SetEnabled(true);
 }
 
@@ -148,7 +162,7 @@ bool TEntradaDocumentoFatura::Recusa(int32_t mensagem, forms::Edit& campo, bool 
 }
 
 bool TEntradaDocumentoFatura::RecusaTipo() {
-    return Recusa(MSG_TIPO_ENTRADA_VAZIO, edTpEntrada_, tipos_.destravaRecusado);
+    return Recusa(MSG_TIPO_ENTRADA_VAZIO, *edTpEntrada, tipos_.destravaRecusado);
 }
 
 bool TEntradaDocumentoFatura::RecusaDocumento() {
@@ -194,16 +208,7 @@ bool TEntradaDocumentoFatura::GravaDocumento() {
 }
 
 bool TEntradaDocumentoFatura::LeCartaoSeTipoCartao() {
-    forms::GlyphButton& botao = *tela_.btConfirma;
-    if (botao.Tag() == 1) return false;  // the sequence is already running
-    if (TipoEntrada() != TIPO_CARTAO) return true;
-    // Busy while the card is read, so a key queued meanwhile reads no second card.
-    struct Ocupado {
-        forms::GlyphButton& botao;
-        ~Ocupado() { botao.SetTag(0); }
-    } ocupado{botao};
-    botao.SetTag(1);
-    return CapturaCartao(*tela_.lbMensagem);
+    return TipoEntrada() != TIPO_CARTAO || CapturaCartao(*tela_.lbMensagem);
 }
 
 }  // namespace zv

@@ -63,40 +63,52 @@ constexpr TTiposEntradaFatura TIPOS_PAGAMENTO{.tipoLeitor = 2,
                                               .promptTipo = MSG_PROMPT_TIPO_ENTRADA_FATURA,
                                               .destravaRecusado = true};
 
+TEntradaDocumentoFatura::Linhas LinhasPagamento(TFrmTrn_Mod& tela) {
+    using namespace layout;
+    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
+    forms::Panel* pnCaptura = tela.pnCaptura;
+    return {
+        .LbTpEntrada      = &Rotulo(tela, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", ROTULO),
+        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1}),
+        .lbTipoEntradaMsg = &Rotulo(tela, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
+                                    "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LEGENDA),
+        .lbDoc            = &Rotulo(tela, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", ROTULO),
+    };
+}
+
 }  // namespace
 
 // Entry types 1 (card), 2 (reader) and 3 (typed line).
-TFrmPag_Trn::TFrmPag_Trn(std::string name) : TTelaFatura(std::move(name)) {
+TFrmPag_Trn::TFrmPag_Trn(std::string name)
+    : TFrmTrn_Mod(std::move(name)),
+      Documento(*this, LinhasPagamento(*this), {CodigoBarrasDigitado, CodigoBarrasLido}, {110, 96, 2},
+                TIPOS_PAGAMENTO) {
     SetCaption(Name());
     lbTitulo->SetCaption("PAGAMENTO DE FATURA");
-    using namespace layout;
-    const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
-    Coloca(*lbValor, 68, 20, 36);
-    Coloca(*edValor, 110, 16, 150);
-    LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", ROTULO);
-    edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1});
-    lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
-                               "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LEGENDA);
-    lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", ROTULO);
-    CriaDocumento({CodigoBarrasDigitado, CodigoBarrasLido}, {110, 96, 2}, TIPOS_PAGAMENTO);
+    layout::Coloca(*lbValor, 68, 20, 36);
+    layout::Coloca(*edValor, 110, 16, 150);
 }
 
 void TFrmPag_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     lbTitulo->SetCaption(host::Mensagem(MSG_TITULO_PAGAMENTO_FATURA));
-    IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_FATURA);
+    Documento.IniciaRotulos(MSG_LEGENDA_TIPO_ENTRADA_FATURA);
     bPermiteAlterarDados = PermiteAlterarDados() != 0;
     Transacao = &TrnPagamentoFatura;
     std::memset(TipoEntradaCheque, 0, sizeof TipoEntradaCheque);
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
-    Documento->Inicia();
+    Documento.Inicia();
 }
 
 bool TFrmPag_Trn::GravaCamposFosdal() {
     if (!TFrmTrn_Mod::GravaCamposFosdal()) return false;
     std::memset(TipoEntradaDocumento, 0, sizeof TipoEntradaDocumento);
-    TipoEntradaDocumento[0] = Documento->CodigoTipoDocumento();
-    return Documento->GravaDocumento();
+    TipoEntradaDocumento[0] = Documento.CodigoTipoDocumento();
+    return Documento.GravaDocumento();
 }
+
+bool TFrmPag_Trn::ValidaCamposForm() { return TFrmTrn_Mod::ValidaCamposForm() && Documento.Valida(); }
+
+bool TFrmPag_Trn::PreparaConfirmacao() { return Documento.LeCartaoSeTipoCartao(); }
 
 }  // namespace zv

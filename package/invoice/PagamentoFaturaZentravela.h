@@ -13,12 +13,19 @@
 
 namespace zv {
 
-class TFrmPag_Trn : public TTelaFatura<TFrmTrn_Mod> {
+class TFrmPag_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmPag_Trn(std::string name = "FrmPag_Trn");
 
+    // The rows that identify the invoice.
+    TEntradaDocumentoFatura Documento;
+
     void IniciaCamposForm() override;
     bool GravaCamposFosdal() override;
+    // The invoice checked after the model's own checks.
+    bool ValidaCamposForm() override;
+    // The card read first when the type is card.
+    bool PreparaConfirmacao() override;
 };
 
 }  // namespace zv

@@ -172,7 +172,7 @@ void TFrmCap_Perg::btConfirmaClick(forms::Control&) {
         btRetorna->SetEnabled(h);
     };
     habilita(false);
-    lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+    MostraPrompt(MSG_AGUARDE);
     forms::Application::Instance().ProcessMessages();
     // Enabled again also when an error escapes, so the operator can always go on.
     struct Habilita {
@@ -193,7 +193,7 @@ bool TFrmCap_Perg::ValidaPerguntasDinamicas() {
         forms::MaskEdit& edit = *edPergunta[i];
         const std::string texto = Trim(edit.Text());
         const std::string resposta = Resposta(edit);
-        const bool obrigatoria = edit.Tag() > 0;
+        const bool obrigatoria = CapturaPerguntasZentravela::RespostaObrigatoria(p.Tipo);
         if (!obrigatoria && resposta.empty()) continue;
         // A required question left blank is refused even when the host gave no
         // minimum; a mask's literals alone ("/  /", ".") are no answer either.
@@ -255,8 +255,14 @@ bool TFrmCap_Perg::GravaRespostasPerguntasDinamicas() {
 
 namespace zv::CapturaPerguntasZentravela {
 
+namespace {
+bool TipoComMascara(int32_t tipo) { return tipo >= 10000 && tipo <= 19999; }
+}  // namespace
+
+bool RespostaObrigatoria(int32_t tipo) { return TipoComMascara(tipo) && (tipo / 100) % 10 != 0; }
+
 void FormataMascara(int32_t tipo, forms::MaskEdit& edit) {
-    if (tipo < 10000 || tipo > 19999) return;
+    if (!TipoComMascara(tipo)) return;
     edit.SetEditMask("");
     const int tamanho = std::clamp(edit.MaxLength(), 0, RESPOSTAS_SIZE);
     switch (tipo % 100) {
@@ -267,7 +273,6 @@ void FormataMascara(int32_t tipo, forms::MaskEdit& edit) {
         case 5: edit.SetEditMask("9999999999.99;1;_"); break;
         default: break;
     }
-    edit.SetTag((tipo / 100) % 10);
     edit.SetPasswordChar((tipo / 1000) % 10 == 1 ? '*' : '\0');
 }
 

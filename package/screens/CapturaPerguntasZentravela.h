@@ -55,8 +55,11 @@ constexpr int RESPOSTAS_SIZE = 4096;
 extern bool bControlaKeyPreview;
 extern forms::Form* FrmCap_Perg;
 
-// Applies a question's type code to its edit: mask, required mark (tag), hidden input.
+// Applies a question's type code to its edit: mask and hidden input.
 void FormataMascara(int32_t tipo, forms::MaskEdit& edit);
+// A type code of the masked range (10000 to 19999) with a hundreds digit
+// other than 0 asks for an answer.
+bool RespostaObrigatoria(int32_t tipo);
 
 void Initialization();
 void Finalization();

@@ -49,8 +49,7 @@ std::array<forms::GlyphButton*, TFrmMnu_Mod::MAX_OPCOES> TFrmMnu_Mod::Opcoes() c
 
 void TFrmMnu_Mod::FormShow(forms::Form& sender) {
     TFrmMod::FormShow(sender);
-    lbMensagem->SetVisible(true);
-    lbMensagem->SetCaption(host::Mensagem(MSG_ESCOLHA_OPCAO));
+    MostraPrompt(MSG_ESCOLHA_OPCAO);
 }
 
 // Rebuilt on every activation, so a menu coming back from an option's screen
@@ -77,7 +76,7 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
         atual = ActiveControl();
     }
     if (contagem == 0 || contagem == 1) {
-        SetTag(contagem);
+        umaOpcao_ = contagem == 1;
         TClique->SetEnabled(true);
     } else {
         SelectFirst();
@@ -87,11 +86,11 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 void TFrmMnu_Mod::TCliqueTimer(forms::Timer&) {
     TClique->SetEnabled(false);
     SelectFirst();
-    if (Tag() == 0) {
+    if (!umaOpcao_) {
         SetModalResult(forms::mrOk);
         host::EnviaErroPDV(MSG_MENU_SEM_OPCAO);
-    } else if (Tag() == 1) {
-        if (forms::Control* escolhida = ActiveControl()) DispatchClick(*escolhida);
+    } else if (forms::Control* escolhida = ActiveControl()) {
+        DispatchClick(*escolhida);
     }
 }
 
@@ -99,12 +98,12 @@ void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool Habilita) {
     auto& app = forms::Application::Instance();
     if (!Habilita) {
         MenuModeloZentravela::EmptyKeyQueue();
-        lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
+        MostraPrompt(MSG_AGUARDE);
         app.ProcessMessages();
         for (forms::GlyphButton* sp : Opcoes()) sp->SetEnabled(false);
     } else {
         VerificaOpcoesHabilitadas();
-        lbMensagem->SetCaption(host::Mensagem(MSG_ESCOLHA_OPCAO));
+        MostraPrompt(MSG_ESCOLHA_OPCAO);
         app.ProcessMessages();
     }
     spEncerra->SetEnabled(Habilita);

@@ -76,6 +76,10 @@ protected:
     // Lays out the options at run time: the title, the captions "&n - " and
     // the catalogue text of each used option (the others hidden), the close button.
     void MontaOpcoes(int32_t titulo, std::initializer_list<int32_t> mensagens);
+
+private:
+    // The timer chooses the only option; without it, no option can be chosen.
+    bool umaOpcao_ = false;
 };
 
 }  // namespace zv

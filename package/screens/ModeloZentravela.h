@@ -59,9 +59,10 @@ public:
     // EnviaTransacaoAdviceOffLine bound to this screen.
     ZvAdviceCallback AdviceCallback();
 
-protected:
     // Shows a catalogue prompt in the message line.
     void MostraPrompt(int32_t mensagem);
+
+protected:
     // The capture screens' Enter key: while `controle` holds, Enter on a
     // control that is no button moves the focus on (the form model is told
     // the same for the key line); every key the form sees turns it back on.

@@ -85,12 +85,9 @@ void TFrmTrn_Mod::IniciaCamposForm() {
         edValor->SetEnabled(true);
     }
 
-    SetTag(0);
     host::GravaCampo(CAMPO_INICIO_TRANSACAO, "000");
     std::memset(TrnModeloZentravela::caLitros, 0, sizeof TrnModeloZentravela::caLitros);
-    pnCaptura->SetEnabled(true);
-    btConfirma->SetEnabled(true);
-    btRetorna->SetEnabled(true);
+    Confirmacao.Destrava();
 }
 
 // ---- Amount entry and keys ------------------------------------------------------
@@ -187,6 +184,8 @@ bool TFrmTrn_Mod::VerificaSeCapturaDadosAdicionais() {
 
 bool TFrmTrn_Mod::TrataRespostaTransacao() { return true; }
 
+bool TFrmTrn_Mod::PreparaConfirmacao() { return true; }
+
 bool TFrmTrn_Mod::DesabilitaProcessaCartao() { return host::GravaCampo(CAMPO_PROCESSA_CARTAO, "0") == 0; }
 
 // ---- Confirm sequence ----------------------------------------------------------------------
@@ -201,50 +200,24 @@ void TFrmTrn_Mod::ConfirmacaoInterrompida() {
 }
 
 void TFrmTrn_Mod::btConfirmaClick(forms::Component&) {
-    if (btConfirma->Tag() == 1) return;  // the sequence is already running
-
-    auto habilita = [this](bool h) {
-        pnCaptura->SetEnabled(h);
-        btConfirma->SetEnabled(h);
-        btRetorna->SetEnabled(h);
-    };
-    // An error escaping the sequence must not leave the screen locked for good.
-    struct Destrava {
-        TFrmTrn_Mod& tela;
-        decltype(habilita)& h;
-        bool ativo = true;
-        ~Destrava() {
-            if (!ativo || tela.ModalResult() != forms::mrNone) return;
-            h(true);
-            tela.btConfirma->SetTag(0);
-        }
-    } destrava{*this, habilita};
-
-    btConfirma->SetTag(1);
-    bControlaKeyPreview = false;
-    habilita(false);
-    lbMensagem->SetCaption(host::Mensagem(MSG_AGUARDE));
-    forms::Application::Instance().ProcessMessages();
+    if (Confirmacao.Ocupada() || !Confirmacao.Prepara()) return;
+    TSequenciaConfirma::TRodada rodada(Confirmacao);
+    if (!rodada.Iniciada()) return;
 
     const bool ok = ValidaCamposForm() && GravaCamposFosdal() && VerificaTrataCamposPerguntas() &&
                     VerificaProcessaCartao() && VerificaCapturaSenha() && VerificaObtemDadosEmv();
     if (!ok) {
         // A card step that failed has closed the screen and told the client:
-        // what was written stays with that answer. Otherwise nothing was done.
-        const bool fechadaPeloPasso = ModalResult() != forms::mrNone;
-        // The operator may correct and confirm again, unless the host wants the screen closed.
+        // what was written stays with that answer. Otherwise nothing was done,
+        // and the operator may correct and confirm again, unless the host
+        // wants the screen closed.
         if (host::LeCampo(CAMPO_FECHA_EM_FALHA) == "1") {
-            if (!fechadaPeloPasso) ValoresTela.Devolve();
+            if (ModalResult() == forms::mrNone) ValoresTela.Devolve();
             SetModalResult(forms::mrOk);
-        } else {
-            habilita(true);
-            btConfirma->SetTag(0);
-            if (!fechadaPeloPasso) ConfirmacaoInterrompida();
         }
-        destrava.ativo = false;
         return;
     }
-    destrava.ativo = false;
+    rodada.PedidoEnviado();
 
     ExibeMsgPinpad(host::Mensagem(MSG_PINPAD_PROCESSANDO).c_str());
     const int dpchip = ConverteInteiro(host::ServicoString(TAG_DPCHIP), 0);

@@ -8,6 +8,7 @@
 #include "forms/Timer.h"
 #include "forms/Types.h"
 #include "screens/ModeloZentravela.h"
+#include "screens/SequenciaConfirma.h"
 #include "screens/ValoresTela.h"
 
 namespace zv {
@@ -29,6 +30,8 @@ public:
     // Whose the values the screen read at its start are; the screen's boxes
     // that show a field write it back through here.
     TValoresTela ValoresTela;
+    // The confirm sequence: the consultations run their own steps through it.
+    TSequenciaConfirma Confirmacao{*this};
 
     // Slots of the base screen the model fills in.
     bool GravaCamposFosdal() override;
@@ -38,6 +41,9 @@ public:
     virtual bool VerificaAutorizaTransacao();
     virtual bool VerificaSeCapturaDadosAdicionais();
     virtual bool TrataRespostaTransacao();
+    // The screen's step before the confirmation locks it (the invoice card
+    // read, the withdrawal's PIN mode); false stops the confirmation.
+    virtual bool PreparaConfirmacao();
 
     // Event handlers. btConfirmaClick takes the button or the timer as sender.
     virtual void btRetornaClick(forms::Control& sender);

@@ -61,8 +61,8 @@ bool TFrmCon_AdmSaque::GravaCamposFosdal() {
 }
 
 void TFrmCon_AdmSaque::btConfirmaClick(forms::Component&) {
-    const consulta::TSequencia sequencia(*this);
-    if (!sequencia.Iniciada()) return;
+    const TSequenciaConfirma::TRodada rodada(Confirmacao);
+    if (!rodada.Iniciada()) return;
     // No questions step here. A failed card step has closed the screen itself.
     if (!consulta::PassosAteAutorizacao(*this)) return;
     const int32_t dpchip = consulta::AutorizaComDadosChip(*this);

@@ -26,10 +26,9 @@ TFrmSaq_Fin::TFrmSaq_Fin(std::string name) : TFrmFin_Trn(std::move(name)) {
     Coloca(*edCiclos,   165, edCiclos->Top(),   edCiclos->Width());
 }
 
-void TFrmSaq_Fin::btConfirmaClick(forms::Component& sender) {
-    // A press while the sequence runs is the sequence's to ignore.
-    if (btConfirma->Tag() != 1) SetaCapturaSenha();
-    TFrmFin_Trn::btConfirmaClick(sender);
+bool TFrmSaq_Fin::PreparaConfirmacao() {
+    SetaCapturaSenha();
+    return TFrmFin_Trn::PreparaConfirmacao();
 }
 
 void TFrmSaq_Fin::SetaCapturaSenha() {

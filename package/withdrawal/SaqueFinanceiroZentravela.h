@@ -1,6 +1,6 @@
 #pragma once
-// The withdrawal screen: the financial screen that decides, at every press of
-// its confirm button, whether the PIN is captured. Never shown by itself.
+// The withdrawal screen: the financial screen that decides, at every
+// confirmation, whether the PIN is captured. Never shown by itself.
 #include <string>
 
 #include "withdrawal/FinanceiroTrnZentravela.h"
@@ -15,7 +15,7 @@ public:
     // library is then told, through field 10148, to collect it.
     void SetaCapturaSenha();
 
-    void btConfirmaClick(forms::Component& sender) override;
+    bool PreparaConfirmacao() override;
 };
 
 }  // namespace zv

@@ -40,11 +40,12 @@ TEST_F(PagamentoFatura, FirstDigitOfBlock1ChoosesTheKindBackAndForth) {
         // and a convênio again
         "focus ed_bloco1\ntype 826600000002\nexpect focus ed_bloco2\nclick btRetorna\n");
     EXPECT_EQ(resultado_, forms::mrCancel);
-    EXPECT_TRUE(tela.ed_bloco4_12->Visible());
-    EXPECT_FALSE(tela.ed_digito->Visible());
-    EXPECT_FALSE(tela.ed_bloco4_14->Visible());
-    EXPECT_EQ(tela.ed_bloco2->MaxLength(), 12);
-    EXPECT_EQ(tela.ed_bloco2->Text(), "67890123457");  // what was typed stays
+    const zv::TEntradaCodigoBarras& cb = tela.Documento.CodigoBarras;
+    EXPECT_TRUE(cb.ed_bloco4_12->Visible());
+    EXPECT_FALSE(cb.ed_digito->Visible());
+    EXPECT_FALSE(cb.ed_bloco4_14->Visible());
+    EXPECT_EQ(cb.ed_bloco2->MaxLength(), 12);
+    EXPECT_EQ(cb.ed_bloco2->Text(), "67890123457");  // what was typed stays
     EXPECT_TRUE(CaixasCp1252().empty());
 }
 
@@ -98,7 +99,8 @@ TEST_P(LinhaNaConfirmacao, NamesTheFaultEveryTimeAndKeepsTheBlocks) {
     for (int i = 0; i < caso.confirmacoes; ++i) roteiro += "click btConfirma\nanswer ok\n";
     auto& tela = Roda(roteiro + "click btRetorna\n");
     EXPECT_EQ(CaixasCp1252(), std::vector<std::string>(static_cast<size_t>(caso.confirmacoes), CatalogoCp1252(caso.mensagem)));
-    const forms::Edit* blocos[] = {tela.ed_bloco1, tela.ed_bloco2, tela.ed_bloco3, tela.ed_bloco4_12};
+    const zv::TEntradaCodigoBarras& cb = tela.Documento.CodigoBarras;
+    const forms::Edit* blocos[] = {cb.ed_bloco1, cb.ed_bloco2, cb.ed_bloco3, cb.ed_bloco4_12};
     for (size_t i = 0; i < caso.blocos.size(); ++i) EXPECT_EQ(blocos[i]->Text(), caso.blocos[i]) << i;
 }
 
@@ -147,8 +149,8 @@ TEST_F(PagamentoFatura, ChangingTheTypeRearrangesTheDocumentArea) {
         "focus edTpEntrada\ntype 1\nkey Enter\nexpect focus btConfirma\nexpect disabled EdDoc\n"
         // from card to reader: the document box opens again
         "focus edTpEntrada\ntype 2\nkey Enter\nexpect focus EdDoc\nexpect enabled EdDoc\nclick btRetorna\n");
-    EXPECT_TRUE(tela.EdDoc->Visible());
-    EXPECT_FALSE(tela.ed_bloco1->Visible());
+    EXPECT_TRUE(tela.Documento.CodigoBarras.EdDoc->Visible());
+    EXPECT_FALSE(tela.Documento.CodigoBarras.ed_bloco1->Visible());
     EXPECT_TRUE(CaixasCp1252().empty());
 }
 
@@ -191,19 +193,19 @@ TEST_F(PagamentoFatura, HostTypeThreeWithoutDocumentStartsOnTheBlocks) {
 // Pasted or host text can hold anything: it is refused and the screen stays.
 TEST_F(PagamentoFatura, NonDigitsInTheBlocksAreRefused) {
     Roteiro("answer ok\nanswer ok\n");
-    auto& tela = Cria<TFrmPag_Trn>();
-    tela.LimpaBlocoCB(zv::TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
-    tela.ed_bloco1->SetText("0019123454");
-    tela.ed_bloco2->SetText("67890123457");
-    tela.ed_bloco3->SetText("67890123457");
-    tela.ed_digito->SetText("x");
-    tela.ed_bloco4_14->SetText("10000000001500");
-    EXPECT_FALSE(tela.ValidaCodigoBarrasDigitado());
-    tela.ed_digito->SetText("8");
-    tela.ed_bloco2->SetText("6789012345\x80");
-    EXPECT_FALSE(tela.ValidaCodigoBarrasDigitado());
+    zv::TEntradaCodigoBarras& cb = Cria<TFrmPag_Trn>().Documento.CodigoBarras;
+    cb.LimpaBlocoCB(zv::TEntradaCodigoBarras::MOSTRA_BLOCOS_TITULO);
+    cb.ed_bloco1->SetText("0019123454");
+    cb.ed_bloco2->SetText("67890123457");
+    cb.ed_bloco3->SetText("67890123457");
+    cb.ed_digito->SetText("x");
+    cb.ed_bloco4_14->SetText("10000000001500");
+    EXPECT_FALSE(cb.ValidaCodigoBarrasDigitado());
+    cb.ed_digito->SetText("8");
+    cb.ed_bloco2->SetText("6789012345\x80");
+    EXPECT_FALSE(cb.ValidaCodigoBarrasDigitado());
     EXPECT_EQ(CaixasCp1252(), (std::vector<std::string>{CatalogoCp1252(zv::MSG_DIGITO_GERAL_INVALIDO), CatalogoCp1252(zv::MSG_BLOCO2_INVALIDO)}));
-    EXPECT_FALSE(tela.EdDoc->Visible());
+    EXPECT_FALSE(cb.EdDoc->Visible());
 }
 
 // The type changed to "typed line" on the way to the confirmation button: the

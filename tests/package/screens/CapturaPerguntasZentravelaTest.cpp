@@ -106,7 +106,7 @@ TEST_F(CapturaPerguntas, TipoForaDaFaixaSemMascaraMasComDataVerificada) {
     int r = 0;
     auto& tela = Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_FALSE(tela.edPergunta[0]->HasMask());
-    EXPECT_EQ(tela.edPergunta[0]->Tag(), 0);
+    EXPECT_FALSE(zv::CapturaPerguntasZentravela::RespostaObrigatoria(3));
     EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_DATA_INVALIDA)});  // the empty second one passed
 }
 
@@ -239,15 +239,14 @@ TEST_F(CapturaPerguntas, FormataMascaraPorTipo) {
         e.SetMaxLength(c.maximo);
         zv::CapturaPerguntasZentravela::FormataMascara(c.tipo, e);
         EXPECT_EQ(e.EditMask(), c.mascara);
-        EXPECT_EQ(e.Tag(), c.tag);
+        EXPECT_EQ(zv::CapturaPerguntasZentravela::RespostaObrigatoria(c.tipo), c.tag != 0);
         EXPECT_EQ(e.PasswordChar(), c.senha);
     }
     // Outside the range nothing changes.
     e.SetEditMask("0;1;_");
-    e.SetTag(7);
-    zv::CapturaPerguntasZentravela::FormataMascara(20001, e);
+    zv::CapturaPerguntasZentravela::FormataMascara(20101, e);
     EXPECT_EQ(e.EditMask(), "0;1;_");
-    EXPECT_EQ(e.Tag(), 7);
+    EXPECT_FALSE(zv::CapturaPerguntasZentravela::RespostaObrigatoria(20101));
 }
 
 // ---- The questions step of the transaction model ----

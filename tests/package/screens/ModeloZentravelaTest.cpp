@@ -180,9 +180,10 @@ TEST_F(EntradaValor, IniciaCamposFormPreparaOInicioDaTransacao) {
     Cenario("[fields]\n\"1003\" = \"990\"\n[host]\npermite_alterar_dados = false\n");
     auto& tela = Cria<TFrmTeste_Trn>();
     std::memset(zv::TrnModeloZentravela::caLitros, 'x', zv::TrnModeloZentravela::CA_LITROS_SIZE);
-    tela.SetTag(5);
+    tela.btConfirma->SetEnabled(false);
     tela.IniciaCamposForm();
-    EXPECT_EQ(tela.Tag(), 0);
+    EXPECT_TRUE(tela.btConfirma->Enabled());
+    EXPECT_FALSE(tela.Confirmacao.Ocupada());
     EXPECT_FALSE(tela.bPermiteAlterarDados);
     EXPECT_FALSE(tela.bSemValor);
     EXPECT_TRUE(tela.bCapturaSenha);

@@ -146,7 +146,7 @@ TEST_F(SequenciaConfirma, PerguntasCanceladasDevolvemOControleAoOperador) {
     int r = 0;
     auto& tela = Mostra<TFrmTeste_Trn>(r);
     EXPECT_EQ(r, forms::mrCancel);
-    EXPECT_EQ(tela.btConfirma->Tag(), 0);
+    EXPECT_FALSE(tela.Confirmacao.Ocupada());
     EXPECT_TRUE(tela.pnCaptura->Enabled());
     EXPECT_EQ(Quantas("VerificaProcessamentoCartao"), 0);
     EXPECT_EQ(zv::CapturaPerguntasZentravela::FrmCap_Perg, nullptr);
@@ -210,9 +210,14 @@ TEST_F(SequenciaConfirma, ValorVazioRecusadoDeixaCorrigirEConfirmarDeNovo) {
     EXPECT_EQ(box[0].value("caption", ""), "Zentravela - v1.0.0.1");
 }
 
-// Clicks again, directly and through the queue, from inside the running sequence.
+// Clicks again, directly and through the queue, from inside the running
+// sequence, and from the screen's step before the lock.
 class TFrmReentrante : public TFrmTeste_Trn {
 public:
+    bool PreparaConfirmacao() override {
+        btConfirmaClick(*btConfirma);
+        return true;
+    }
     bool GravaCamposFosdal() override {
         btConfirmaClick(*btConfirma);
         forms::Application::Instance().PostClick("btConfirma");
