@@ -175,4 +175,28 @@ TEST(GravacaoConjunta, AFailedWriteIsUndoneNowOrAtTheNextStart) {
     }
 }
 
+// A till's files may be large: the next file is asked for only once the last one's
+// contents are let go; one that cannot be had leaves every file and no intent.
+TEST(GravacaoConjunta, HoldsOneFileAtATimeAndWritesNothingWhenOneCannotBeHad) {
+    for (const bool segundoFalta : {false, true}) {
+        PastaTemporaria raiz;
+        SistemaTeste s(raiz.Caminho());
+        s.Poe(kA, "a velho");
+        std::weak_ptr<const void> anterior;
+        GravacaoConjunta g = Gravacao(s);
+        const bool gravou = g.Grava({"Cliente.ini", "ClienteTrn.ini"}, [&](size_t i) -> std::optional<GravacaoConjunta::Arquivo> {
+            EXPECT_TRUE(anterior.expired()) << i;
+            if (i == 1 && segundoFalta) return std::nullopt;
+            auto dono = std::make_shared<std::string>(kPar[i].novo);
+            anterior = dono;
+            return GravacaoConjunta::Arquivo{kPar[i].nome, kPar[i].antigo, *dono, dono};
+        });
+        EXPECT_EQ(gravou, !segundoFalta);
+        EXPECT_TRUE(anterior.expired());
+        EXPECT_EQ(s.Le(kA) + "|" + s.Le(kB), segundoFalta ? "a velho|<sem arquivo>" : "a novo|b novo");
+        EXPECT_EQ(g.Falha(), segundoFalta ? kB : "");
+        EXPECT_FALSE(s.Existe(kIntencao));
+    }
+}
+
 }  // namespace
