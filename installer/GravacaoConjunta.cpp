@@ -149,7 +149,7 @@ bool GravacaoConjunta::EscreveIntencao(const std::vector<std::string>& nomes, co
                                        std::vector<Entrada>& entradas) {
     size_t proximo = 0;
     uint64_t escrito = 0;
-    bool comecou = false, terminou = false, semConteudo = false;
+    bool comecou = false, terminou = false, semConteudo = false, nada = false;
     std::deque<std::string> pequenos;  // stays where it is while the parts point into it
     std::optional<Arquivo> a;          // the file being written, until the next one is asked for
     const bool ok = sistema_.WriteFileFrom(Intencao(), [&](std::vector<std::string_view>& partes) {
@@ -193,13 +193,15 @@ bool GravacaoConjunta::EscreveIntencao(const std::vector<std::string>& nomes, co
             poe("\n");
             return true;
         }
+        // Nothing changes: no intent is left (the write is given up).
+        nada = entradas.empty();
+        if (nada) return false;
         if (!terminou) poe(kFim);
         terminou = true;
         return true;
     });
-    if (!ok && !semConteudo) falha_ = Intencao();
-    if (ok && entradas.empty()) sistema_.DeleteFile(Intencao());
-    return ok;
+    if (!ok && !semConteudo && !nada) falha_ = Intencao();
+    return ok || nada;
 }
 
 bool GravacaoConjunta::MarcaDesfazer() {
