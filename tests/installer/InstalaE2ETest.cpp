@@ -329,6 +329,7 @@ TEST_F(InstalaPrograma, ASecondRunWhileTheFirstInstallsChangesNothingAndSaysSo) 
 TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
     Poe("C/Client/Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     fs::remove(raiz_ + "/C/Client/Cheque.ini_Atual");
+    fs::copy(raiz_ + "/C/Client", raiz_ + "/C/ClientB", fs::copy_options::recursive);
     const std::string modelo = raiz_ + "/modelo";
     fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive);
     int pontos = 0;
@@ -364,8 +365,20 @@ TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
             EXPECT_EQ(segunda, 8) << onde << " modo " << modo << Le("saida.txt");
             EXPECT_EQ(Drive(), antes) << onde << " modo " << modo;
         }
+        // A run on another folder meanwhile, whose package finds Windows Installer
+        // busy: it waits while the paused run holds the package step, and its
+        // result is its own, never the paused run's.
+        const pid_t outra = Inicia("'C:\\ClientB' 1", "ZV_MSIEXEC_OK=none ZV_MSIEXEC_EXIT=1618", "Instala", "outra.txt");
+        int statusOutra = -1;
+        for (int r = 0; statusOutra == -1 && Le("outra.txt").find("aguardando") == std::string::npos; ::usleep(2000)) {
+            if (::waitpid(outra, &r, WNOHANG) == outra) statusOutra = WIFEXITED(r) ? WEXITSTATUS(r) : 128;
+        }
         Poe("continua", "");
         EXPECT_EQ(Espera(primeira), 0) << onde << Le("primeira.txt");
+        if (statusOutra == -1) statusOutra = Espera(outra);
+        EXPECT_EQ(statusOutra, 1) << onde << Le("outra.txt");
+        EXPECT_NE(Le("outra.txt").find("outra instalação estava em andamento (1618"), std::string::npos) << onde << Le("outra.txt");
+        EXPECT_EQ(Le("C/ClientB/ClienteTrn.ini"), Le("modelo/ClientB/ClienteTrn.ini")) << onde;
         const std::string cliente = raiz_ + "/C/Client/Cliente.ini", trn = raiz_ + "/C/Client/ClienteTrn.ini";
         EXPECT_EQ(profile::GetPrivateProfileString("ClientVorix", "Empresa", "", cliente), "AB12CD34") << onde;
         EXPECT_EQ(profile::GetPrivateProfileString("CodigoBarrasVivo", "TrnCredito", "", trn), "1") << onde;
