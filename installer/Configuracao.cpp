@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -199,52 +200,48 @@ ResultadoAplicacao ConversaoConfiguracao::AplicaParametrosConfiguracao(const std
     // An interrupted write is settled first; one that cannot be must not be overwritten by a new one.
     GravacaoConjunta gravacao = Gravacao();
     if (!ResolveGravacao(gravacao)) return ResultadoAplicacao::FalhaGravacao;
-    auto cliente = ArquivoIni::Abre(sistema_, Arquivo("Cliente.ini"));
-    auto trn = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini"));
-    if (!cliente || !trn) {
-        Falha(!cliente ? Arquivo("Cliente.ini") : Arquivo("ClienteTrn.ini"));
-        return ResultadoAplicacao::FalhaGravacao;
-    }
-    // Settings still waiting to be carried over would bring an older value back
-    // over this one: they get it too.
-    std::optional<ArquivoIni> pendente;
-    const bool vaiParaTrn = std::any_of(presentes.begin(), presentes.end(),
-                                        [](const auto& p) { return std::string(p.first->arquivo) == "ClienteTrn.ini"; });
-    if (vaiParaTrn && ArquivosSalvos(sistema_, diretorio_).Pendentes().count("ClienteTrn.ini") != 0) {
-        pendente = ArquivoIni::Abre(sistema_, Arquivo("ClienteTrn.ini_Atual"));
-        if (!pendente) {
-            Falha(Arquivo("ClienteTrn.ini_Atual"));
-            return ResultadoAplicacao::FalhaGravacao;
-        }
+    auto vai = [&](const char* arquivo) {
+        return std::any_of(presentes.begin(), presentes.end(), [&](const auto& p) { return std::string(p.first->arquivo) == arquivo; });
+    };
+    std::vector<std::string> nomes;
+    if (vai("Cliente.ini")) nomes.push_back("Cliente.ini");
+    if (vai("ClienteTrn.ini")) {
+        nomes.push_back("ClienteTrn.ini");
+        // Settings still waiting to be carried over would bring an older value back
+        // over this one: they get it too.
+        if (ArquivosSalvos(sistema_, diretorio_).Pendentes().count("ClienteTrn.ini") != 0) nomes.push_back("ClienteTrn.ini_Atual");
     }
     std::string gravados;
     for (const auto& [item, valor] : presentes) {
-        const bool limpa = item->extra == Extra::LimpaIp && valor == "[LIMPA_IP]";
-        std::vector<ArquivoIni*> destinos = {std::string(item->arquivo) == "Cliente.ini" ? &*cliente : &*trn};
-        if (pendente && destinos[0] == &*trn) destinos.push_back(&*pendente);
-        for (ArquivoIni* ini : destinos) {
-            ini->Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
-            if (item->extra == Extra::TipoPin) ini->Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
-        }
         itensGravados_.push_back(std::string(item->chave, std::strlen(item->chave) - 1));
         gravados += (gravados.empty() ? "" : ", ") + std::string(item->chave) + valor + " (" + item->arquivo + ")";
     }
+    // A till's files may be large: one is open at a time.
+    bool pendenteAlterado = false;
+    auto fonte = [&](size_t i) -> std::optional<GravacaoConjunta::Arquivo> {
+        auto lido = ArquivoIni::Abre(sistema_, Arquivo(nomes[i]));
+        if (!lido) return std::nullopt;
+        const auto ini = std::make_shared<ArquivoIni>(std::move(*lido));
+        lido.reset();
+        const bool trn = nomes[i] != "Cliente.ini";
+        for (const auto& [item, valor] : presentes) {
+            if ((std::string(item->arquivo) == "ClienteTrn.ini") != trn) continue;
+            const bool limpa = item->extra == Extra::LimpaIp && valor == "[LIMPA_IP]";
+            ini->Documento().Set(item->secao, item->chaveIni, limpa ? std::string() : valor);
+            if (item->extra == Extra::TipoPin) ini->Documento().Set(item->secao, "TipoPIN", "Pinpad EMV");
+        }
+        GravacaoConjunta::Arquivo a{nomes[i], ini->Original(), ini->Novo(), ini};
+        if (nomes[i] == "ClienteTrn.ini_Atual") pendenteAlterado = !a.antigo || *a.antigo != a.novo;
+        return a;
+    };
     // The files change together or not at all, also when the process is killed between them.
-    std::vector<GravacaoConjunta::Arquivo> alterados;
-    for (ArquivoIni* ini : {&*cliente, &*trn, pendente ? &*pendente : nullptr}) {
-        if (ini == nullptr || !ini->Alterado()) continue;
-        const std::string& caminho = ini->Caminho();
-        alterados.push_back({caminho.substr(caminho.find_last_of('\\') + 1), ini->Original(), ini->Novo()});
-    }
-    if (!gravacao.Grava(alterados)) {
+    if (!gravacao.Grava(nomes, fonte)) {
         itensGravados_.clear();
         Falha(gravacao.Falha());
         return ResultadoAplicacao::FalhaGravacao;
     }
     operador_.Registra(Formata(Latin(textos::kConfiguracaoGravada), gravados));
-    if (pendente && pendente->Alterado()) {
-        operador_.Registra(Formata(Latin(textos::kConfiguracaoNosSalvos), pendente->Caminho()));
-    }
+    if (pendenteAlterado) operador_.Registra(Formata(Latin(textos::kConfiguracaoNosSalvos), Arquivo("ClienteTrn.ini_Atual")));
     return ResultadoAplicacao::Aplicada;
 }
 

@@ -64,6 +64,9 @@ public:
     bool WriteFileParts(const std::string& p, const std::vector<std::string_view>& b) override {
         return !Falha(Operacao::Grava) && PortableSystem::WriteFileParts(p, b);
     }
+    bool WriteFileFrom(const std::string& p, const port::PartSource& b) override {
+        return !Falha(Operacao::Grava) && PortableSystem::WriteFileFrom(p, b);
+    }
     int ShellCopyFolder(const std::string& de, const std::string& para, uint32_t f,
                         std::vector<std::string>* fora = nullptr) override {
         return Falha(Operacao::CopiaPasta) ? 5 : PortableSystem::ShellCopyFolder(de, para, f, fora);
@@ -97,6 +100,11 @@ public:
         if (!semMemoriaAoLer.empty() && p == semMemoriaAoLer) throw std::bad_alloc();
         if (!ilegivel.empty() && p == ilegivel) return std::nullopt;
         return PortableSystem::ReadFile(p);
+    }
+    std::optional<std::string> ReadFilePart(const std::string& p, uint64_t inicio, size_t tamanho) override {
+        if (!semMemoriaAoLer.empty() && p == semMemoriaAoLer) throw std::bad_alloc();
+        if (!ilegivel.empty() && p == ilegivel) return std::nullopt;
+        return PortableSystem::ReadFilePart(p, inicio, tamanho);
     }
     void CloseProcess(zvsys::ProcessHandle) override {}
     // Started programs are named by their turn; those in `rodando` have not ended.

@@ -175,4 +175,30 @@ TEST(GravacaoConjunta, AFailedWriteIsUndoneNowOrAtTheNextStart) {
     }
 }
 
+// A till's files may be large: the next file is asked for only once the last one's
+// contents are let go; one that cannot be had leaves every file and no intent, and
+// files that do not change leave no intent either.
+TEST(GravacaoConjunta, HoldsOneFileAtATimeAndWritesNothingWhenOneCannotBeHad) {
+    enum Caso { Muda, SegundoFalta, NadaMuda };
+    for (const Caso caso : {Muda, SegundoFalta, NadaMuda}) {
+        PastaTemporaria raiz;
+        SistemaTeste s(raiz.Caminho());
+        s.Poe(kA, "a velho");
+        std::weak_ptr<const void> anterior;
+        GravacaoConjunta g = Gravacao(s);
+        const bool gravou = g.Grava({"Cliente.ini", "ClienteTrn.ini"}, [&](size_t i) -> std::optional<GravacaoConjunta::Arquivo> {
+            EXPECT_TRUE(anterior.expired()) << i;
+            if (i == 1 && caso == SegundoFalta) return std::nullopt;
+            auto dono = std::make_shared<std::string>(caso == NadaMuda ? "a velho" : kPar[i].novo);
+            anterior = dono;
+            return GravacaoConjunta::Arquivo{kPar[i].nome, caso == NadaMuda ? "a velho" : kPar[i].antigo, *dono, dono};
+        });
+        EXPECT_EQ(gravou, caso != SegundoFalta) << caso;
+        EXPECT_TRUE(anterior.expired());
+        EXPECT_EQ(s.Le(kA) + "|" + s.Le(kB), caso == Muda ? "a novo|b novo" : "a velho|<sem arquivo>") << caso;
+        EXPECT_EQ(g.Falha(), caso == SegundoFalta ? kB : "") << caso;
+        EXPECT_FALSE(s.Existe(kIntencao)) << caso;
+    }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -133,6 +134,34 @@ protected:
         return arvore;
     }
 
+    // Links out of every folder Instala walks (Req is one, with a stray temporary
+    // behind it; two settings files are; the backup's name is taken by one), to a folder
+    // "fora" beside the drive, which must stay as it is.
+    void PoeLigacoes() {
+        Poe("fora/Req/IntPos.001.zvtmp.Ab12Cd", "de outro");
+        Poe("fora/Cliente.ini.zvtmp.Ab12Cd", "de outro");
+        fs::remove_all(raiz_ + "/C/Client/Req");
+        fs::create_directory_symlink(raiz_ + "/fora/Req", raiz_ + "/C/Client/Req");
+        for (const std::string ini : {"Cheque.ini", "Cliente.ini"}) {
+            Poe("fora/" + ini, Le("C/Client/" + ini));
+            fs::remove(raiz_ + "/C/Client/" + ini);
+            fs::create_symlink(raiz_ + "/fora/" + ini, raiz_ + "/C/Client/" + ini);
+        }
+        char hoje[16];
+        const std::time_t agora = std::time(nullptr);
+        std::strftime(hoje, sizeof hoje, "%Y%m%d", std::localtime(&agora));
+        for (const std::string pasta : {"C/Client/ligada", "C/Instalador/ligada", "C/Windows/ligada", "C/Client_"}) {
+            fs::create_directory_symlink(raiz_ + "/fora", raiz_ + "/" + pasta + (pasta.back() == '_' ? hoje : ""));
+        }
+    }
+    std::map<std::string, std::string> Fora() {
+        std::map<std::string, std::string> arvore;
+        for (const auto& e : fs::recursive_directory_iterator(raiz_ + "/fora")) {
+            arvore[e.path().string()] = Le(e.path().string().substr(raiz_.size() + 1));
+        }
+        return arvore;
+    }
+
     std::string raiz_;
     pid_t cliente_ = -1;
 };
@@ -212,8 +241,10 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
     Poe("C/Client/Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\nTerminal=AA000001\r\n");
     Poe("C/Client/ClienteTrn.ini", "[Credito]\r\nParcelas=12\r\n[CodigoBarrasVivo]\r\nTrnCredito=0\r\n");
     fs::remove(raiz_ + "/C/Client/Cheque.ini_Atual");
+    PoeLigacoes();
+    const auto fora = Fora();
     const std::string modelo = raiz_ + "/modelo";
-    fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive);
+    fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     const std::string configuracao = "'C:\\Client' 1 'Empresa=AB12CD34;Terminal=XY000123;CBVivo=1'";
     auto valores = [this] {
         const std::string cliente = raiz_ + "/C/Client/Cliente.ini";
@@ -224,7 +255,7 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
     int pontos = 0;
     for (int n = 0;; ++n) {
         fs::remove_all(raiz_ + "/C");
-        fs::copy(modelo, raiz_ + "/C", fs::copy_options::recursive);
+        fs::copy(modelo, raiz_ + "/C", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
         // n = 0: killed by the package as it ends; then before the n-th change.
         const int primeira = n == 0 ? Executa(configuracao, "ZV_MSIEXEC_KILL=installer")
                                     : Executa(configuracao, "ZV_INTERROMPE_NA=" + std::to_string(n), "instala_interrompido");
@@ -246,6 +277,7 @@ TEST_F(InstalaPrograma, KilledAtAnyStepTheNextRunLeavesEveryFileWholeAndConsiste
         EXPECT_NE(Le("C/Client/ClienteTrn.ini").find("Novo=1"), std::string::npos) << onde;
         EXPECT_EQ(Le("C/Client/Cheque.ini"), "[Banco1]\r\nHabilitado=1\r\n") << onde;
         EXPECT_EQ(Le("C/Client/ClientVorix.ini"), "[Antigo]\r\nx=1\r\n") << onde;
+        EXPECT_EQ(Fora(), fora) << onde;
         // (A backup holds the folder as it was, a waiting record included.)
         for (const char* pasta : {"/C/Client", "/C/Windows"}) {
             for (const auto& e : fs::recursive_directory_iterator(raiz_ + pasta)) {
@@ -297,6 +329,7 @@ TEST_F(InstalaPrograma, ASecondRunWhileTheFirstInstallsChangesNothingAndSaysSo) 
 TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
     Poe("C/Client/Cliente.ini", "[ClientVorix]\r\nEmpresa=ANTIGA\r\n");
     fs::remove(raiz_ + "/C/Client/Cheque.ini_Atual");
+    fs::copy(raiz_ + "/C/Client", raiz_ + "/C/ClientB", fs::copy_options::recursive);
     const std::string modelo = raiz_ + "/modelo";
     fs::copy(raiz_ + "/C", modelo, fs::copy_options::recursive);
     int pontos = 0;
@@ -332,8 +365,20 @@ TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
             EXPECT_EQ(segunda, 8) << onde << " modo " << modo << Le("saida.txt");
             EXPECT_EQ(Drive(), antes) << onde << " modo " << modo;
         }
+        // A run on another folder meanwhile, whose package finds Windows Installer
+        // busy: it waits while the paused run holds the package step, and its
+        // result is its own, never the paused run's.
+        const pid_t outra = Inicia("'C:\\ClientB' 1", "ZV_MSIEXEC_OK=none ZV_MSIEXEC_EXIT=1618", "Instala", "outra.txt");
+        int statusOutra = -1;
+        for (int r = 0; statusOutra == -1 && Le("outra.txt").find("aguardando") == std::string::npos; ::usleep(2000)) {
+            if (::waitpid(outra, &r, WNOHANG) == outra) statusOutra = WIFEXITED(r) ? WEXITSTATUS(r) : 128;
+        }
         Poe("continua", "");
         EXPECT_EQ(Espera(primeira), 0) << onde << Le("primeira.txt");
+        if (statusOutra == -1) statusOutra = Espera(outra);
+        EXPECT_EQ(statusOutra, 1) << onde << Le("outra.txt");
+        EXPECT_NE(Le("outra.txt").find("outra instalação estava em andamento (1618"), std::string::npos) << onde << Le("outra.txt");
+        EXPECT_EQ(Le("C/ClientB/ClienteTrn.ini"), Le("modelo/ClientB/ClienteTrn.ini")) << onde;
         const std::string cliente = raiz_ + "/C/Client/Cliente.ini", trn = raiz_ + "/C/Client/ClienteTrn.ini";
         EXPECT_EQ(profile::GetPrivateProfileString("ClientVorix", "Empresa", "", cliente), "AB12CD34") << onde;
         EXPECT_EQ(profile::GetPrivateProfileString("CodigoBarrasVivo", "TrnCredito", "", trn), "1") << onde;

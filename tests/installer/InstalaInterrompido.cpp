@@ -30,6 +30,10 @@ public:
         Muda(p, bytes);
         return PortableSystem::WriteFileParts(p, b);
     }
+    bool WriteFileFrom(const std::string& p, const port::PartSource& b) override {
+        Muda(p, "");
+        return PortableSystem::WriteFileFrom(p, b);
+    }
     bool CopyFile(const std::string& de, const std::string& para, bool f) override {
         Muda(para, ReadFile(de).value_or(""));
         return PortableSystem::CopyFile(de, para, f);

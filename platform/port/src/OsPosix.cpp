@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -77,6 +78,15 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
+    bool given = false;
+    return ReplaceWholeFrom(path, [&](std::vector<std::string_view>& next) {
+        if (!given) next = parts;
+        given = true;
+        return true;
+    });
+}
+
+bool ReplaceWholeFrom(const std::string& path, const PartSource& next) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     // A file nobody may write is refused, as the platform refuses it, even to root.
@@ -88,12 +98,53 @@ bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& 
     if (fd < 0) return false;
     const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
     bool ok = ::fchmod(fd, mode) == 0;
-    for (const std::string_view part : parts) ok = ok && WriteAll(fd, part);
+    std::vector<std::string_view> parts;
+    try {
+        while (ok) {
+            parts.clear();
+            ok = next(parts);
+            if (!ok || parts.empty()) break;
+            for (const std::string_view part : parts) ok = ok && WriteAll(fd, part);
+        }
+    } catch (...) {
+        // (memory run out while the parts were made): the old file stays, no temporary is left.
+        ::close(fd);
+        ::unlink(temp.data());
+        throw;
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temp.data(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.data());
     return ok;
+}
+
+std::optional<std::string> ReadFileRange(const std::string& path, uint64_t offset, size_t length) {
+    // Never waits on a pipe or a device put in a file's place.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // A length past the end (a damaged record's) never reserves more than the file holds.
+    const uint64_t size = static_cast<uint64_t>(info.st_size);
+    length = offset >= size ? 0 : static_cast<size_t>(std::min<uint64_t>(length, size - offset));
+    std::string bytes(length, '\0');
+    size_t done = 0;
+    bool ok = true;
+    while (done < length) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, length - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        ok = n >= 0;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    bytes.resize(done);
+    return bytes;
 }
 
 Library Library::Load(const std::string& path) {

@@ -72,8 +72,17 @@ std::string NewTempFolder(const std::string& prefix) {
     return {};
 }
 
-// Written beside the file, flushed, then moved over it in one step.
 bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
+    bool given = false;
+    return ReplaceWholeFrom(path, [&](std::vector<std::string_view>& next) {
+        if (!given) next = parts;
+        given = true;
+        return true;
+    });
+}
+
+// Written beside the file, flushed, then moved over it in one step.
+bool ReplaceWholeFrom(const std::string& path, const PartSource& next) {
     const std::wstring target = WideFromCp1252(path);
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
@@ -84,20 +93,58 @@ bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& 
     HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
-    for (const std::string_view bytes : parts) {
-        size_t done = 0;
-        while (ok && done < bytes.size()) {
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-            DWORD written = 0;
-            ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-            done += written;
+    std::vector<std::string_view> parts;
+    try {
+        while (ok) {
+            parts.clear();
+            ok = next(parts);
+            if (!ok || parts.empty()) break;
+            for (const std::string_view bytes : parts) {
+                size_t done = 0;
+                while (ok && done < bytes.size()) {
+                    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+                    DWORD written = 0;
+                    ok = ::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+                    done += written;
+                }
+            }
         }
+    } catch (...) {
+        // (memory run out while the parts were made): the old file stays, no temporary is left.
+        ::CloseHandle(file);
+        ::DeleteFileW(temp.c_str());
+        throw;
     }
     ok = ::FlushFileBuffers(file) && ok;
     ok = ::CloseHandle(file) && ok;
     ok = ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) ::DeleteFileW(temp.c_str());
     return ok;
+}
+
+std::optional<std::string> ReadFileRange(const std::string& path, uint64_t offset, size_t length) {
+    HANDLE file = ::CreateFileW(WideFromCp1252(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    LARGE_INTEGER at, size;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    bool ok = ::GetFileSizeEx(file, &size) != 0 && ::SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0;
+    // A length past the end (a damaged record's) never reserves more than the file holds.
+    const uint64_t end = ok ? static_cast<uint64_t>(size.QuadPart) : 0;
+    length = offset >= end ? 0 : static_cast<size_t>(std::min<uint64_t>(length, end - offset));
+    std::string bytes(length, '\0');
+    size_t done = 0;
+    while (ok && done < length) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(length - done, 1u << 20));
+        DWORD read = 0;
+        ok = ::ReadFile(file, bytes.data() + done, chunk, &read, nullptr) != 0;
+        if (!ok || read == 0) break;
+        done += read;
+    }
+    ::CloseHandle(file);
+    if (!ok) return std::nullopt;
+    bytes.resize(done);
+    return bytes;
 }
 
 Library Library::Load(const std::string& path) {

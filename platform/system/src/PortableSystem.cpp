@@ -101,6 +101,14 @@ bool PortableSystem::WriteFileParts(const std::string& path, const std::vector<s
     return port::ReplaceWhole(map_.ToLocal(path), parts);
 }
 
+bool PortableSystem::WriteFileFrom(const std::string& path, const port::PartSource& next) {
+    return port::ReplaceWholeFrom(map_.ToLocal(path), next);
+}
+
+std::optional<std::string> PortableSystem::ReadFilePart(const std::string& path, uint64_t offset, size_t length) {
+    return port::ReadFileRange(map_.ToLocal(path), offset, length);
+}
+
 int PortableSystem::RemoveStrayTemporaries(const std::string& folder) {
     return profile::RemoveStrayTemporaries(map_.ToLocal(folder));
 }

@@ -98,6 +98,14 @@ bool Win32System::WriteFileParts(const std::string& path, const std::vector<std:
     return port::ReplaceWhole(path, parts);
 }
 
+bool Win32System::WriteFileFrom(const std::string& path, const port::PartSource& next) {
+    return port::ReplaceWholeFrom(path, next);
+}
+
+std::optional<std::string> Win32System::ReadFilePart(const std::string& path, uint64_t offset, size_t length) {
+    return port::ReadFileRange(path, offset, length);
+}
+
 bool Win32System::MakeWritable(const std::string& path) {
     const std::wstring wide = WideFromCp1252(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());

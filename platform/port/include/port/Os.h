@@ -1,6 +1,9 @@
 #pragma once
 // The operating system's few services that differ between POSIX and Windows.
+#include <cstdint>
 #include <ctime>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +41,15 @@ bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& 
 inline bool ReplaceWhole(const std::string& path, std::string_view bytes) {
     return ReplaceWhole(path, std::vector<std::string_view>{bytes});
 }
+// The next parts of a file being written, valid until the next call; none when
+// the file is whole. False when they cannot be had: the write is given up.
+using PartSource = std::function<bool(std::vector<std::string_view>& parts)>;
+// ReplaceWhole with the parts given a few at a time, so that a file larger than
+// what the process may hold at once is written in one replacement.
+bool ReplaceWholeFrom(const std::string& path, const PartSource& next);
+// Up to `length` bytes of a file from `offset` (fewer at its end); nullopt
+// when it cannot be read.
+std::optional<std::string> ReadFileRange(const std::string& path, uint64_t offset, size_t length);
 
 // A shared library (a DLL on Windows) loaded for good: it stays mapped until
 // the process ends.

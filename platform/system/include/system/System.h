@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "port/LockFile.h"
+#include "port/Os.h"
 
 namespace zvsys {
 
@@ -76,6 +77,11 @@ public:
     // so a large file is written without being put together first.
     virtual bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) = 0;
     bool WriteFile(const std::string& path, std::string_view bytes) { return WriteFileParts(path, {bytes}); }
+    // The same with the parts given a few at a time (port::PartSource), for a
+    // file larger than what should be held at once.
+    virtual bool WriteFileFrom(const std::string& path, const port::PartSource& next) = 0;
+    // Up to `length` bytes from `offset` (fewer at the end); nullopt when it cannot be read.
+    virtual std::optional<std::string> ReadFilePart(const std::string& path, uint64_t offset, size_t length) = 0;
     // Removes what writes into `folder` left behind when their process was
     // killed halfway (their temporaries); the number removed.
     virtual int RemoveStrayTemporaries(const std::string& folder) = 0;

@@ -18,6 +18,8 @@ public:
     bool MakeWritable(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteFileParts(const std::string& path, const std::vector<std::string_view>& parts) override;
+    bool WriteFileFrom(const std::string& path, const port::PartSource& next) override;
+    std::optional<std::string> ReadFilePart(const std::string& path, uint64_t offset, size_t length) override;
     int RemoveStrayTemporaries(const std::string& folder) override;
     port::LockFile TakeLock(const std::string& path) override;
     int ShellCopyFolder(const std::string& from, const std::string& to, uint32_t flags,
