@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -104,13 +105,21 @@ protected:
         return pid;
     }
     // Until no stand-in package of this drive root runs.
-    void EsperaPacotes() {
+    // Also a live child of `pai`: a package just forked has not yet become msiexec.
+    void EsperaPacotes(pid_t pai = 0) {
         const std::string pacote = raiz_ + "/C/Windows/System32/msiexec.exe";
         for (bool rodando = true; rodando; ::usleep(rodando ? 5000 : 0)) {
             rodando = false;
             for (const auto& e : fs::directory_iterator("/proc")) {
                 const auto linha = profile::LoadFile(e.path().string() + "/cmdline");
                 rodando = rodando || (linha && linha->find(pacote) != std::string::npos);
+                const auto stat = profile::LoadFile(e.path().string() + "/stat");
+                const size_t fim = stat ? stat->rfind(')') : std::string::npos;
+                if (pai == 0 || fim == std::string::npos) continue;
+                char estado = 0;
+                int ppid = 0;
+                rodando = rodando || (std::sscanf(stat->c_str() + fim + 1, " %c %d", &estado, &ppid) == 2 &&
+                                      ppid == pai && estado != 'Z');
             }
         }
     }
@@ -356,7 +365,7 @@ TEST_F(InstalaPrograma, PausedAtAnyStepTheFolderIsItsAloneInEveryMode) {
         ++pontos;
         const std::string onde = "pausada na mudanca " + std::to_string(n);
         // A package the paused run started is not the run's to pause: it ends first.
-        EsperaPacotes();
+        EsperaPacotes(primeira);
         const auto antes = Drive();
         for (const char* modo : {"0", "1", "2"}) {
             // The attended run, with its terminal, costs a second: at every fourth step.
