@@ -6,6 +6,7 @@
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "host/Lumar.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv {
@@ -32,9 +33,9 @@ TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
 
     edTaxaServico->SetMaxLength(9);
     lbNumParcelas  = &Rotulo(*this, pnCaptura, "lbNumParcelas",  RotuloNaLinha(2),     "N\xFAmero de Parcelas:");
-    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  CaixaNaLinha(2, 40),  {.maxLength = 2});
+    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  CaixaNaLinha(2, 40),  {.maxLength = 2, .aceita = aceita::Digitos()});
     lbValorEntrada = &Rotulo(*this, pnCaptura, "lbValorEntrada", RotuloNaLinha(3),     "Valor da Entrada:");
-    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", CaixaNaLinha(3, 150), {.maxLength = 12});
+    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", CaixaNaLinha(3, 150), {.maxLength = 12, .aceita = aceita::Valor()});
 
     // The instalment boxes come right after the fee; the code, date and
     // cycles move down and lose their prompts here.
@@ -50,9 +51,7 @@ TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
     }
 
     edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
-    edNumParcelas->OnKeyPress = [this](forms::Control& s, char& k) { edNumParcelasKeyPress(s, k); };
     edValorEntrada->OnChange = [this](forms::Control& s) { edValorChange(s); };
-    edValorEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
     edValorEntrada->OnEnter = [this](forms::Control& s) { edValorEntradaEnter(s); };
     edCodAutorizacao->OnEnter = nullptr;
     edDtemCart->OnEnter = nullptr;
@@ -103,8 +102,6 @@ std::string TFrmPar_Crd::TipoVenda(const char* comEntrada, const char* semEntrad
 bool TFrmPar_Crd::GravaTipoVenda(const std::string& tipo) {
     return host::GravaCampo(CAMPO_TIPO_VENDA, tipo) == 0 && host::GravaCampo(CAMPO_TIPO_PARCELAMENTO, tipo) == 0;
 }
-
-void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
 void TFrmPar_Crd::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }
 

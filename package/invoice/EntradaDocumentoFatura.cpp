@@ -64,7 +64,7 @@ void TEntradaDocumentoFatura::Inicia() {
 
 // ---- Entry type ------------------------------------------------------------------------
 
-int TEntradaDocumentoFatura::UltimoTipo() const { return std::max(tipos_.tipoLeitor, tipos_.tipoDigitado); }
+int TEntradaDocumentoFatura::UltimoTipo() const { return tipos_.UltimaTecla() - '0'; }
 
 int TEntradaDocumentoFatura::TipoEntrada() const {
     const std::string tipo = Trim(edTpEntrada_.Text());
@@ -75,11 +75,6 @@ int TEntradaDocumentoFatura::TipoEntrada() const {
 void TEntradaDocumentoFatura::edTpEntradaEnter() {
     tela_.lbMensagem->SetVisible(true);
     tela_.lbMensagem->SetCaption(host::Mensagem(tipos_.promptTipo));
-}
-
-void TEntradaDocumentoFatura::edTpEntradaKeyPress(char& key) {
-    key = ValKeyBoard(&key);
-    if (key != forms::VK_BACK && key != forms::VK_RETURN && (key < '1' || key > '0' + UltimoTipo())) key = 0;
 }
 
 void TEntradaDocumentoFatura::edTpEntradaExit() {

@@ -35,6 +35,11 @@ struct TTiposEntradaFatura {
     // A type or document refused at the confirmation gets its box unlocked
     // (the payment), or stays as the host locked it (the cancellation).
     bool destravaRecusado;
+
+    // The key of the last type offered: the type box takes "1" to it.
+    constexpr char UltimaTecla() const {
+        return static_cast<char>('0' + (tipoLeitor > tipoDigitado ? tipoLeitor : tipoDigitado));
+    }
 };
 
 class TEntradaDocumentoFatura {
@@ -58,7 +63,6 @@ public:
 
     void edTpEntradaEnter();
     void edTpEntradaExit();
-    void edTpEntradaKeyPress(char& key);
     void edTpEntradaChange();
 
     // The type and the document fit for the request (after the screen's own
@@ -123,7 +127,6 @@ public:
 
     virtual void edTpEntradaEnter(forms::Control&) { Documento->edTpEntradaEnter(); }
     virtual void edTpEntradaExit(forms::Control&) { Documento->edTpEntradaExit(); }
-    virtual void edTpEntradaKeyPress(forms::Control&, char& key) { Documento->edTpEntradaKeyPress(key); }
     virtual void edTpEntradaChange(forms::Control&) { Documento->edTpEntradaChange(); }
 
     void LimpaBlocoCB(int modo) { Documento->CodigoBarras.LimpaBlocoCB(modo); }
@@ -138,7 +141,6 @@ protected:
                        const TTiposEntradaFatura& tipos) {
         edTpEntrada->OnEnter = [this](forms::Control& s) { edTpEntradaEnter(s); };
         edTpEntrada->OnExit = [this](forms::Control& s) { edTpEntradaExit(s); };
-        edTpEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edTpEntradaKeyPress(s, k); };
         edTpEntrada->OnChange = [this](forms::Control& s) { edTpEntradaChange(s); };
         Documento = std::make_unique<TEntradaDocumentoFatura>(*this, *edTpEntrada, buffers, posicao, tipos);
         const TEntradaCodigoBarras& cb = Documento->CodigoBarras;

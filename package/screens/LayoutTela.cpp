@@ -17,6 +17,7 @@ T& CriaEdicao(forms::Form& tela, forms::Control* pai, const char* nome, Limites 
     edicao.SetTabStop(true);
     if (p.tabOrder >= 0) edicao.SetTabOrder(p.tabOrder);
     edicao.SetMaxLength(p.maxLength);
+    edicao.SetValidator(p.aceita);
     edicao.SetEnabled(p.habilitado);
     edicao.SetCharCase(p.caixa);
     edicao.SetVisible(p.visivel);

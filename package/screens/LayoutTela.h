@@ -15,6 +15,7 @@
 #include "forms/Panel.h"
 #include "forms/Timer.h"
 #include "forms/Types.h"
+#include "forms/Validator.h"
 
 namespace zv::layout {
 
@@ -44,6 +45,7 @@ struct PropsRotulo {
 struct PropsEdicao {
     int tabOrder = -1;  // -1: after the panel's other controls
     int maxLength = 0;  // 0: no limit
+    forms::Validator aceita = {};  // what it takes of the keys typed (see screens/Aceita.h)
     bool habilitado = true;
     const char* mascara = nullptr;
     const char* texto = nullptr;
