@@ -107,4 +107,22 @@ forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo) {
 
 void Coloca(forms::Control& c, int left, int top, int width) { c.SetBounds(left, top, width, c.Height()); }
 
+void DispoeLinhas(const Grade& grade, std::initializer_list<LinhaGrade> linhas) {
+    std::vector<forms::Control*> caixas;
+    for (const LinhaGrade& l : linhas) {
+        const int linha = static_cast<int>(caixas.size());
+        const Limites r = grade.LimitesRotulo(linha), c = grade.LimitesCaixa(linha, l.largura);
+        l.rotulo->SetBounds(r.left, r.top, r.width, r.height);
+        l.caixa->SetBounds(c.left, c.top, c.width, c.height);
+        if (l.maxLength >= 0) l.caixa->SetMaxLength(l.maxLength);
+        caixas.push_back(l.caixa);
+    }
+    OrdemTab(caixas);
+}
+
+void OrdemTab(const std::vector<forms::Control*>& controles) {
+    int ordem = 0;
+    for (forms::Control* c : controles) c->SetTabOrder(ordem++);
+}
+
 }  // namespace zv::layout

@@ -3,7 +3,9 @@
 // kind, name, parent, bounds and the properties that matter. Every screen
 // declares its controls with these rows; a property not named keeps the
 // control's default.
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "forms/Edit.h"
 #include "forms/Form.h"
@@ -92,5 +94,34 @@ forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo);
 
 // Moves a control and gives it a new width, keeping its height.
 void Coloca(forms::Control& controle, int left, int top, int width);
+
+// A panel of rows at a fixed step, each a label and its box; the box's width
+// is each row's own.
+struct Grade {
+    int passo;
+    Limites rotulo;  // the first row's label
+    Limites caixa;   // the first row's box (its width unused)
+
+    constexpr Limites LimitesRotulo(int linha) const {
+        return {rotulo.left, rotulo.top + linha * passo, rotulo.width, rotulo.height};
+    }
+    constexpr Limites LimitesCaixa(int linha, int largura) const {
+        return {caixa.left, caixa.top + linha * passo, largura, caixa.height};
+    }
+};
+
+// A label and its box, already made, as one row of a grid.
+struct LinhaGrade {
+    forms::Label* rotulo;
+    forms::Edit* caixa;
+    int largura;
+    int maxLength = -1;  // -1: the box keeps its own
+};
+
+// Places the rows top to bottom, the first in the grid's first row, and gives
+// the boxes the tab order of the rows.
+void DispoeLinhas(const Grade& grade, std::initializer_list<LinhaGrade> linhas);
+// The controls, of one panel, take its first tab orders in the order given.
+void OrdemTab(const std::vector<forms::Control*>& controles);
 
 }  // namespace zv::layout

@@ -30,14 +30,13 @@ TFrmPar_Saq::TFrmPar_Saq(std::string name) : TFrmSaq_Fin(std::move(name)) {
     using namespace layout;
     lbNumParcelas = &Rotulo(*this, pnCaptura, "lbNumParcelas", {25, 56, 132, 20}, "N\xFAmero de Parcelas:");
     edNumParcelas = &Edicao(*this, pnCaptura, "edNumParcelas", {165, 52, 40, 24},
-                            {.tabOrder = 1, .maxLength = 2, .aceita = aceita::Digitos()});
+                            {.maxLength = 2, .aceita = aceita::Digitos()});
     // The date and cycles move down under the instalments, and after them in the tab order.
     Coloca(*lbDtemCart, lbDtemCart->Left(), 99,  lbDtemCart->Width());
     Coloca(*edDtemCart, edDtemCart->Left(), 94,  edDtemCart->Width());
     Coloca(*lbCiclos,   lbCiclos->Left(),   140, lbCiclos->Width());
     Coloca(*edCiclos,   edCiclos->Left(),   136, edCiclos->Width());
-    edDtemCart->SetTabOrder(2);
-    edCiclos->SetTabOrder(3);
+    OrdemTab({edValor, edNumParcelas, edDtemCart, edCiclos});
 
     edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
 }
