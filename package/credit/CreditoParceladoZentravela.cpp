@@ -23,9 +23,9 @@ TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
 
     // Placed in their rows below.
     lbNumParcelas  = &Rotulo(*this, pnCaptura, "lbNumParcelas",  {}, "N\xFAmero de Parcelas:");
-    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  {}, {.maxLength = 2, .aceita = aceita::Digitos()});
+    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  {}, {.tamanhoMax = 2, .aceita = aceita::Digitos()});
     lbValorEntrada = &Rotulo(*this, pnCaptura, "lbValorEntrada", {}, "Valor da Entrada:");
-    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", {}, {.maxLength = 12, .aceita = aceita::Valor()});
+    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", {}, {.tamanhoMax = 12, .aceita = aceita::Valor()});
 
     // The instalment boxes come right after the fee; the code, date and
     // cycles move down and lose their prompts here.

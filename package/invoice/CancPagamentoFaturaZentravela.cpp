@@ -77,7 +77,7 @@ TFrmFat_Cnc::TFrmFat_Cnc(std::string name) : TTelaFatura(std::move(name)) {
     const PropsRotulo ROTULO = RotuloFatura(), LEGENDA = LegendaFatura();
     LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", ROTULO);
     edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {184, 143, 33, 24},
-                               {.tabOrder = 3, .maxLength = 1, .aceita = aceita::Digitos('1', TIPOS_CANCELAMENTO.UltimaTecla())});
+                               {.ordemTab = 3, .tamanhoMax = 1, .aceita = aceita::Digitos('1', TIPOS_CANCELAMENTO.UltimaTecla())});
     lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
                                "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LEGENDA);
     lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", ROTULO);

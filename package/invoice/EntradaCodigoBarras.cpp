@@ -37,7 +37,7 @@ TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarr
     const forms::Font courier = Fonte("Courier New", 13);
     // The blocks wait hidden and take digits only.
     const auto bloco = [&](int ordem, int tamanho) {
-        return PropsEdicao{.tabOrder = p.ordemTab + ordem, .maxLength = tamanho, .aceita = aceita::Digitos(),
+        return PropsEdicao{.ordemTab = p.ordemTab + ordem, .tamanhoMax = tamanho, .aceita = aceita::Digitos(),
                            .fonte = courier, .visivel = false};
     };
     forms::Control* const pai = tela.pnCaptura;
@@ -47,7 +47,7 @@ TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarr
     ed_bloco4_12 = &Edicao(tela, pai, "ed_bloco4_12", {x + 324, y, 104, 24}, bloco(3, BLOCO_CONVENIO));
     ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, bloco(4, 1)             );
     ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, bloco(5, BLOCO4_TITULO) );
-    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24}, {.tabOrder = p.ordemTab + 6, .maxLength = 48, .fonte = courier});
+    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24}, {.ordemTab = p.ordemTab + 6, .tamanhoMax = 48, .fonte = courier});
 
     ed_bloco1->OnChange = [this](forms::Control& s) { ed_bloco1Change(s); };
     ed_bloco2->OnChange = [this](forms::Control& s) { ed_bloco2Change(s); };

@@ -76,7 +76,7 @@ TFrmPag_Trn::TFrmPag_Trn(std::string name) : TTelaFatura(std::move(name)) {
     Coloca(*edValor, 110, 16, 150);
     LbTpEntrada      = &Rotulo(*this, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", ROTULO);
     edTpEntrada      = &Edicao(*this, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},
-                               {.tabOrder = 1, .maxLength = 1, .aceita = aceita::Digitos('1', TIPOS_PAGAMENTO.UltimaTecla())});
+                               {.ordemTab = 1, .tamanhoMax = 1, .aceita = aceita::Digitos('1', TIPOS_PAGAMENTO.UltimaTecla())});
     lbTipoEntradaMsg = &Rotulo(*this, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
                                "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LEGENDA);
     lbDoc            = &Rotulo(*this, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", ROTULO);

@@ -37,9 +37,9 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
 
     using namespace layout;
     constexpr auto REBAIXADO = forms::Bevel::Lowered;
-    pnCaptura = &Painel(*this, nullptr,   "pnCaptura", {24, 106, 580, 210}, {.tabOrder = 1, .bevel = REBAIXADO});
+    pnCaptura = &Painel(*this, nullptr,   "pnCaptura", {24, 106, 580, 210}, {.ordemTab = 1, .bevel = REBAIXADO});
     lbValor   = &Rotulo(*this, pnCaptura, "lbValor",   {16, 18, 160, 20},   "Valor:", {.fonte = ARIAL_12_NEGRITO});
-    edValor   = &Edicao(*this, pnCaptura, "edValor",   {184, 14, 150, 26},  {.tabOrder = 0, .maxLength = 12,
+    edValor   = &Edicao(*this, pnCaptura, "edValor",   {184, 14, 150, 26},  {.ordemTab = 0, .tamanhoMax = 12,
                                                                              .aceita = aceita::Valor(),
                                                                              .fonte = ARIAL_12});
     CriaPainelBotoes(pnBotoes, btConfirma, btRetorna);

@@ -30,7 +30,7 @@ TFrmPar_Saq::TFrmPar_Saq(std::string name) : TFrmSaq_Fin(std::move(name)) {
     using namespace layout;
     lbNumParcelas = &Rotulo(*this, pnCaptura, "lbNumParcelas", {25, 56, 132, 20}, "N\xFAmero de Parcelas:");
     edNumParcelas = &Edicao(*this, pnCaptura, "edNumParcelas", {165, 52, 40, 24},
-                            {.maxLength = 2, .aceita = aceita::Digitos()});
+                            {.tamanhoMax = 2, .aceita = aceita::Digitos()});
     // The date and cycles move down under the instalments, and after them in the tab order.
     Coloca(*lbDtemCart, lbDtemCart->Left(), 99,  lbDtemCart->Width());
     Coloca(*edDtemCart, edDtemCart->Left(), 94,  edDtemCart->Width());

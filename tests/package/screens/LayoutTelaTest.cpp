@@ -82,22 +82,22 @@ const Caso kCasos[] = {
     {"edit, every property", Muda<forms::Edit>,
      [](T& t) -> C& {
          return Edicao(t, nullptr, "c", L,
-                       {.tabOrder = 0, .maxLength = 5, .aceita = zv::aceita::Digitos('1', '3'),
+                       {.ordemTab = 0, .tamanhoMax = 5, .aceita = zv::aceita::Digitos('1', '3'),
                         .habilitado = false, .fonte = F, .caixa = forms::CharCase::Upper, .visivel = false});
      },
      "aceita=113 at=1,2,30,4 cc=1 en=0 font=Arial/-13/1/0/255 max=5 vis=0"},
     {"masked edit, mask and text", Muda<forms::MaskEdit>,
      [](T& t) -> C& { return EdicaoMascara(t, nullptr, "c", L, {.mascara = "99/99;1;_", .texto = "1234"}); },
      "at=1,2,30,4 mask=99/99;1;_ txt=12/34"},
-    {"panel, defaults", Muda<forms::Panel>, [](T& t) -> C& { return Painel(t, nullptr, "c", L, {.tabOrder = 0}); },
+    {"panel, defaults", Muda<forms::Panel>, [](T& t) -> C& { return Painel(t, nullptr, "c", L, {.ordemTab = 0}); },
      "at=1,2,30,4 cor=14671839"},
     {"panel, every property", Muda<forms::Panel>,
-     [](T& t) -> C& { return Painel(t, nullptr, "c", L, {.tabOrder = 0, .cor = 7, .bevel = forms::Bevel::Lowered}); },
+     [](T& t) -> C& { return Painel(t, nullptr, "c", L, {.ordemTab = 0, .cor = 7, .bevel = forms::Bevel::Lowered}); },
      "at=1,2,30,4 bevel=1 cor=7"},
     {"button, defaults", Muda<forms::GlyphButton>,
-     [](T& t) -> C& { return Botao(t, nullptr, "c", L, "&1 - X", {.tabOrder = 0}); }, "at=1,2,30,4 cap=&1 - X"},
+     [](T& t) -> C& { return Botao(t, nullptr, "c", L, "&1 - X", {.ordemTab = 0}); }, "at=1,2,30,4 cap=&1 - X"},
     {"button, every property", Muda<forms::GlyphButton>,
-     [](T& t) -> C& { return Botao(t, nullptr, "c", L, "&1 - X", {.tabOrder = 0, .visivel = false, .fonte = F}); },
+     [](T& t) -> C& { return Botao(t, nullptr, "c", L, "&1 - X", {.ordemTab = 0, .visivel = false, .fonte = F}); },
      "at=1,2,30,4 cap=&1 - X font=Arial/-13/1/0/255 vis=0"},
     {"image, defaults", Muda<forms::Image>, [](T& t) -> C& { return Imagem(t, nullptr, "c", L, "fig"); },
      "at=1,2,30,4 pic=fig"},
@@ -132,7 +132,7 @@ TEST(LayoutTela, ColocaMovesAndWidensKeepingTheHeight) {
 TEST(LayoutTela, DispoeLinhasPlacesTheRowsAtTheStepAndTabsInTheirOrder) {
     forms::Form tela("t");
     auto &a = Rotulo(tela, nullptr, "a", {}, "a"), &b = Rotulo(tela, nullptr, "b", {}, "b");
-    auto &x = Edicao(tela, nullptr, "x", {}, {}), &y = Edicao(tela, nullptr, "y", {}, {.maxLength = 3});
+    auto &x = Edicao(tela, nullptr, "x", {}, {}), &y = Edicao(tela, nullptr, "y", {}, {.tamanhoMax = 3});
     DispoeLinhas({.passo = 28, .rotulo = {10, 11, 250, 20}, .caixa = {270, 8, 0, 24}}, {{&a, &y, 40, 9}, {&b, &x, 150}});
     EXPECT_EQ((std::array{a.Top(), b.Left(), b.Top(), b.Width(), x.Left(), x.Top(), x.Width(), x.Height()}),
               (std::array{11, 10, 39, 250, 270, 36, 150, 24}));
