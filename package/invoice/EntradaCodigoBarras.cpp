@@ -45,9 +45,10 @@ TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarr
     ed_bloco2    = &Edicao(tela, pai, "ed_bloco2",    {x + 108, y, 104, 24}, bloco(1, BLOCO_CONVENIO));
     ed_bloco3    = &Edicao(tela, pai, "ed_bloco3",    {x + 216, y, 104, 24}, bloco(2, BLOCO_CONVENIO));
     ed_bloco4_12 = &Edicao(tela, pai, "ed_bloco4_12", {x + 324, y, 104, 24}, bloco(3, BLOCO_CONVENIO));
-    ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, bloco(4, 1)             );
-    ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, bloco(5, BLOCO4_TITULO) );
-    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24}, {.ordemTab = p.ordemTab + 6, .tamanhoMax = 48, .fonte = courier});
+    ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, bloco(4, 1));
+    ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, bloco(5, BLOCO4_TITULO));
+    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24},
+                           {.ordemTab = p.ordemTab + 6, .tamanhoMax = 48, .fonte = courier});
 
     ed_bloco1->OnChange = [this](forms::Control& s) { ed_bloco1Change(s); };
     ed_bloco2->OnChange = [this](forms::Control& s) { ed_bloco2Change(s); };

@@ -1,6 +1,5 @@
 #include "invoice/EntradaDocumentoFatura.h"
 
-#include <algorithm>
 #include <string>
 
 #include "common/Conversoes.h"

@@ -5,7 +5,6 @@
 #include "common/Conversoes.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
-#include "forms/Locale.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "screens/Aceita.h"
