@@ -5,6 +5,7 @@
 #include "forms/Types.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv {
@@ -26,15 +27,14 @@ TFrmCnc_Trn::TFrmCnc_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     using namespace layout;
     lbDtTransacao  = &Rotulo(*this, pnCaptura,        "lbDtTransacao",  {16, 58, 160, 20},  "Data da Transa\xE7\xE3o:");
     edDtTransacao  = &EdicaoMascara(*this, pnCaptura, "edDtTransacao",  {184, 54, 110, 24},
-                                    {.tabOrder = 1, .maxLength = 10,
+                                    {.ordemTab = 1, .tamanhoMax = 10,
                                      .mascara = "!99/99/9999;1;_", .texto = "  /  /    "});
     lbNumDocumento = &Rotulo(*this, pnCaptura,        "lbNumDocumento", {16, 98, 160, 20},  "N\xFAmero do Documento:");
     edNumDocumento = &Edicao(*this, pnCaptura,        "edNumDocumento", {184, 94, 150, 24},
-                             {.tabOrder = 2, .maxLength = 12});
+                             {.ordemTab = 2, .tamanhoMax = 12, .aceita = aceita::Digitos()});
 
     edDtTransacao->OnEnter = [this](forms::Control& s) { edDtTransacaoEnter(s); };
     edNumDocumento->OnEnter = [this](forms::Control& s) { edNumDocumentoEnter(s); };
-    edNumDocumento->OnKeyPress = [this](forms::Control& s, char& k) { edNumDocumentoKeyPress(s, k); };
 }
 
 void TFrmCnc_Trn::IniciaCamposForm() {
@@ -89,7 +89,6 @@ void TFrmCnc_Trn::edDtTransacaoEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_
 
 void TFrmCnc_Trn::edNumDocumentoEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DOCUMENTO_CANC); }
 
-void TFrmCnc_Trn::edNumDocumentoKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
 }  // namespace zv
 

@@ -26,7 +26,6 @@ public:
 
     virtual void edDtTransacaoEnter(forms::Control& sender);
     virtual void edNumDocumentoEnter(forms::Control& sender);
-    virtual void edNumDocumentoKeyPress(forms::Control& sender, char& key);
 
 private:
     bool DataTransacaoValida() const;

@@ -83,11 +83,11 @@ TFrmImprime_Mod::TFrmImprime_Mod(std::string name) : TFrmMod(std::move(name)) {
     const auto COURIER = Fonte("Courier New", -11, false, AZUL_MARINHO);
     const auto ARIAL = Fonte("Arial", 12, false, AZUL_MARINHO);
     MemoConsulta = &Memorando(*this, nullptr, "MemoConsulta", {136, 96, 345, 169}, 1, COURIER);
-    pnBotoes     = &Painel(*this, nullptr,    "pnBotoes",     {111, 330, 400, 40}, {.tabOrder = 2});
+    pnBotoes     = &Painel(*this, nullptr,    "pnBotoes",     {111, 330, 400, 40}, {.ordemTab = 2});
     btImprime    = &Botao(*this, pnBotoes,    "btImprime",    {31, 4, 120, 25},    "&1 - Imprime",
-                          {.tabOrder = 0, .fonte = ARIAL});
+                          {.ordemTab = 0, .fonte = ARIAL});
     btRetorna    = &Botao(*this, pnBotoes,    "btRetorna",    {248, 4, 120, 25},   "&9 - Retorna",
-                          {.tabOrder = 1, .fonte = ARIAL});
+                          {.ordemTab = 1, .fonte = ARIAL});
     MemoConsulta->Add("MemoConsulta");
 
     SetActiveControl(MemoConsulta);

@@ -1,11 +1,10 @@
 #include "credit/CreditoParceladoZentravela.h"
 
-#include <initializer_list>
-
 #include "common/Conversoes.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "host/Lumar.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv {
@@ -13,15 +12,7 @@ namespace zv {
 namespace {
 
 // The instalment screen's capture panel, one row of label and box each 28 pixels.
-constexpr int LINHA = 28;
-constexpr layout::Limites RotuloNaLinha(int linha) { return {10, 11 + linha * LINHA, 250, 20}; }
-constexpr layout::Limites CaixaNaLinha(int linha, int largura) { return {270, 8 + linha * LINHA, largura, 24}; }
-
-void Posiciona(forms::Label& rotulo, forms::Edit& campo, int linha, int largura) {
-    const layout::Limites r = RotuloNaLinha(linha), c = CaixaNaLinha(linha, largura);
-    rotulo.SetBounds(r.left, r.top, r.width, r.height);
-    campo.SetBounds(c.left, c.top, c.width, c.height);
-}
+constexpr layout::Grade GRADE{.passo = 28, .rotulo = {10, 11, 250, 20}, .caixa = {270, 8, 0, 24}};
 
 }  // namespace
 
@@ -30,29 +21,24 @@ TFrmPar_Crd::TFrmPar_Crd(std::string name) : TFrmCrd_Trn(std::move(name)) {
     lbTitulo->SetCaption("FORMUL\xC1RIO PARA CAPTURA DE DADOS DE CART\xD5" "ES DE CR\xC9" "DITO PARCELADO");
     using namespace layout;
 
-    edTaxaServico->SetMaxLength(9);
-    lbNumParcelas  = &Rotulo(*this, pnCaptura, "lbNumParcelas",  RotuloNaLinha(2),     "N\xFAmero de Parcelas:");
-    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  CaixaNaLinha(2, 40),  {.maxLength = 2});
-    lbValorEntrada = &Rotulo(*this, pnCaptura, "lbValorEntrada", RotuloNaLinha(3),     "Valor da Entrada:");
-    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", CaixaNaLinha(3, 150), {.maxLength = 12});
+    // Placed in their rows below.
+    lbNumParcelas  = &Rotulo(*this, pnCaptura, "lbNumParcelas",  {}, "N\xFAmero de Parcelas:");
+    edNumParcelas  = &Edicao(*this, pnCaptura, "edNumParcelas",  {}, {.tamanhoMax = 2, .aceita = aceita::Digitos()});
+    lbValorEntrada = &Rotulo(*this, pnCaptura, "lbValorEntrada", {}, "Valor da Entrada:");
+    edValorEntrada = &Edicao(*this, pnCaptura, "edValorEntrada", {}, {.tamanhoMax = 12, .aceita = aceita::Valor()});
 
     // The instalment boxes come right after the fee; the code, date and
     // cycles move down and lose their prompts here.
-    Posiciona(*lbValor,          *edValor,          0, 150);
-    Posiciona(*lbTaxaServico,    *edTaxaServico,    1, 150);
-    Posiciona(*lbCodAutorizacao, *edCodAutorizacao, 4, 90);
-    Posiciona(*lbDtemCart,       *edDtemCart,       5, 90);
-    Posiciona(*lbCiclos,         *edCiclos,         6, 40);
-    int ordem = 0;
-    for (forms::Edit* campo : std::initializer_list<forms::Edit*>{edValor, edTaxaServico, edNumParcelas, edValorEntrada,
-                                                                  edCodAutorizacao, edDtemCart, edCiclos}) {
-        campo->SetTabOrder(ordem++);
-    }
+    DispoeLinhas(GRADE, {{lbValor,          edValor,          150},
+                         {lbTaxaServico,    edTaxaServico,    150, 9},
+                         {lbNumParcelas,    edNumParcelas,    40},
+                         {lbValorEntrada,   edValorEntrada,   150},
+                         {lbCodAutorizacao, edCodAutorizacao, 90},
+                         {lbDtemCart,       edDtemCart,       90},
+                         {lbCiclos,         edCiclos,         40}});
 
     edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
-    edNumParcelas->OnKeyPress = [this](forms::Control& s, char& k) { edNumParcelasKeyPress(s, k); };
     edValorEntrada->OnChange = [this](forms::Control& s) { edValorChange(s); };
-    edValorEntrada->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
     edValorEntrada->OnEnter = [this](forms::Control& s) { edValorEntradaEnter(s); };
     edCodAutorizacao->OnEnter = nullptr;
     edDtemCart->OnEnter = nullptr;
@@ -103,8 +89,6 @@ std::string TFrmPar_Crd::TipoVenda(const char* comEntrada, const char* semEntrad
 bool TFrmPar_Crd::GravaTipoVenda(const std::string& tipo) {
     return host::GravaCampo(CAMPO_TIPO_VENDA, tipo) == 0 && host::GravaCampo(CAMPO_TIPO_PARCELAMENTO, tipo) == 0;
 }
-
-void TFrmPar_Crd::edNumParcelasKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
 void TFrmPar_Crd::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }
 

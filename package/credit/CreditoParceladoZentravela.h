@@ -20,7 +20,6 @@ public:
     bool ValidaCamposForm() override;
     bool GravaCamposFosdal() override;
 
-    virtual void edNumParcelasKeyPress(forms::Control& sender, char& key);
     virtual void edNumParcelasEnter(forms::Control& sender);
     virtual void edValorEntradaEnter(forms::Control& sender);
 

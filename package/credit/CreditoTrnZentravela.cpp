@@ -10,6 +10,7 @@
 #include "forms/Types.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv::CreditoTrnZentravela {
@@ -77,27 +78,26 @@ TFrmCrd_Trn::TFrmCrd_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     Coloca(*lbValor, 10, 18, 250);
     Coloca(*edValor, 270, 15, 150);
     lbTaxaServico    = &Rotulo(*this, pnCaptura, "lbTaxaServico",    {10, 53, 250, 20},  "Taxa de Servi\xE7o:");
-    edTaxaServico    = &Edicao(*this, pnCaptura, "edTaxaServico",    {270, 50, 150, 24}, {.tabOrder = 1});
+    edTaxaServico    = &Edicao(*this, pnCaptura, "edTaxaServico",    {270, 50, 150, 24}, {.ordemTab = 1, .aceita = aceita::Valor()});
     lbCodAutorizacao = &Rotulo(*this, pnCaptura, "lbCodAutorizacao", {10, 88, 250, 20},
                                "C\xF3" "digo de Autoriza\xE7\xE3o:");
     edCodAutorizacao = &Edicao(*this, pnCaptura, "edCodAutorizacao", {270, 85, 90, 24},
-                               {.tabOrder = 2, .maxLength = 6, .habilitado = false});
+                               {.ordemTab = 2, .tamanhoMax = 6, .aceita = aceita::DigitosDoHost(),
+                                .habilitado = false});
     lbDtemCart       = &Rotulo(*this, pnCaptura, "lbDtemCart",       {10, 123, 250, 20}, "Data Emissao:");
     edDtemCart       = &EdicaoMascara(*this, pnCaptura, "edDtemCart", {270, 120, 90, 24},
-                                      {.tabOrder = 3, .maxLength = 7, .habilitado = false,
+                                      {.ordemTab = 3, .tamanhoMax = 7, .habilitado = false,
                                        .mascara = "!99/9999;1;_", .texto = "  /    "});
     lbCiclos         = &Rotulo(*this, pnCaptura, "lbCiclos",         {10, 158, 250, 20}, "Ciclos:");
     edCiclos         = &Edicao(*this, pnCaptura, "edCiclos",         {270, 155, 40, 24},
-                               {.tabOrder = 4, .maxLength = 2, .habilitado = false});
+                               {.ordemTab = 4, .tamanhoMax = 2, .aceita = aceita::DigitosDoHost(),
+                                .habilitado = false});
 
     edTaxaServico->OnChange = [this](forms::Control& s) { edValorChange(s); };
-    edTaxaServico->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
     edTaxaServico->OnEnter = [this](forms::Control& s) { edTaxaServicoEnter(s); };
     edCodAutorizacao->OnEnter = [this](forms::Control& s) { edCodAutorizacaoEnter(s); };
-    edCodAutorizacao->OnKeyPress = [this](forms::Control& s, char& k) { edCodAutorizacaoKeyPress(s, k); };
     edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
     edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
-    edCiclos->OnKeyPress = [this](forms::Control& s, char& k) { edCiclosKeyPress(s, k); };
 }
 
 void TFrmCrd_Trn::IniciaCamposForm() {
@@ -181,12 +181,10 @@ void TFrmCrd_Trn::edTaxaServicoEnter(forms::Control&) {
 
 void TFrmCrd_Trn::edCiclosEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CICLOS); }
 
-void TFrmCrd_Trn::edCiclosKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
 
 void TFrmCrd_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DATA_EMISSAO); }
 
 void TFrmCrd_Trn::edCodAutorizacaoEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_COD_AUTORIZACAO); }
 
-void TFrmCrd_Trn::edCodAutorizacaoKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
 
 }  // namespace zv

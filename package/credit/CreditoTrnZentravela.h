@@ -36,10 +36,8 @@ public:
 
     virtual void edTaxaServicoEnter(forms::Control& sender);
     virtual void edCiclosEnter(forms::Control& sender);
-    virtual void edCiclosKeyPress(forms::Control& sender, char& key);
     virtual void edDtemCartEnter(forms::Control& sender);
     virtual void edCodAutorizacaoEnter(forms::Control& sender);
-    virtual void edCodAutorizacaoKeyPress(forms::Control& sender, char& key);
 
 protected:
     // Enables the cycles box when the flag at `posicao` of "CICLOS:" is on

@@ -8,6 +8,7 @@
 #include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv::CancPagamentoFaturaZentravela {
@@ -73,7 +74,8 @@ TEntradaDocumentoFatura::Linhas LinhasCancelamento(TFrmTrn_Mod& tela) {
     forms::Panel* pnCaptura = tela.pnCaptura;
     return {
         .LbTpEntrada      = &Rotulo(tela, pnCaptura, "LbTpEntrada",      {16, 147, 160, 20}, "Tipo de entrada:", ROTULO),
-        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {184, 143, 33, 24}, {.tabOrder = 3, .maxLength = 1}),
+        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {184, 143, 33, 24},
+                                    {.ordemTab = 3, .tamanhoMax = 1, .aceita = aceita::Digitos('1', TIPOS_CANCELAMENTO.UltimaTecla())}),
         .lbTipoEntradaMsg = &Rotulo(tela, pnCaptura, "lbTipoEntradaMsg", {226, 147, 350, 20},
                                     "<1> Cart\xE3o ou <2> Cod.Barras Digitado.", LEGENDA),
         .lbDoc            = &Rotulo(tela, pnCaptura, "lbDoc",            {4, 183, 110, 20},  "Documento:", ROTULO),

@@ -7,6 +7,7 @@
 #include "forms/GlyphButton.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv {
@@ -19,12 +20,6 @@ constexpr int BLOCO_TITULO = 11;
 constexpr int BLOCO4_TITULO = 14;
 // A box that holds no block of the kind on screen: never a whole one.
 constexpr int SEM_BLOCO = -1;
-
-bool FiltraDigito(char& key) {
-    key = ValKeyBoard(&key);
-    if (key != forms::VK_BACK && key != forms::VK_RETURN && (key < '0' || key > '9')) key = 0;
-    return key != 0;
-}
 
 std::string ZerosEsquerda(const std::string& texto, size_t largura) {
     return texto.size() >= largura ? texto : std::string(largura - texto.size(), '0') + texto;
@@ -39,26 +34,26 @@ TEntradaCodigoBarras::TEntradaCodigoBarras(TFrmTrn_Mod& tela, TBuffersCodigoBarr
     // One row: the blocks of either kind, or EdDoc over the same place.
     using namespace layout;
     const int x = p.esquerda, y = p.topo;
-    const auto caixa = [&, courier = Fonte("Courier New", 13)](int ordem, int tamanho, bool visivel) {
-        return PropsEdicao{.tabOrder = p.ordemTab + ordem, .maxLength = tamanho, .fonte = courier, .visivel = visivel};
+    const forms::Font courier = Fonte("Courier New", 13);
+    // The blocks wait hidden and take digits only.
+    const auto bloco = [&](int ordem, int tamanho) {
+        return PropsEdicao{.ordemTab = p.ordemTab + ordem, .tamanhoMax = tamanho, .aceita = aceita::Digitos(),
+                           .fonte = courier, .visivel = false};
     };
     forms::Control* const pai = tela.pnCaptura;
-    ed_bloco1    = &Edicao(tela, pai, "ed_bloco1",    {x,       y, 104, 24}, caixa(0, BLOCO_CONVENIO, false));
-    ed_bloco2    = &Edicao(tela, pai, "ed_bloco2",    {x + 108, y, 104, 24}, caixa(1, BLOCO_CONVENIO, false));
-    ed_bloco3    = &Edicao(tela, pai, "ed_bloco3",    {x + 216, y, 104, 24}, caixa(2, BLOCO_CONVENIO, false));
-    ed_bloco4_12 = &Edicao(tela, pai, "ed_bloco4_12", {x + 324, y, 104, 24}, caixa(3, BLOCO_CONVENIO, false));
-    ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, caixa(4, 1,              false));
-    ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, caixa(5, BLOCO4_TITULO,  false));
-    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24}, caixa(6, 48,             true));
+    ed_bloco1    = &Edicao(tela, pai, "ed_bloco1",    {x,       y, 104, 24}, bloco(0, BLOCO_CONVENIO));
+    ed_bloco2    = &Edicao(tela, pai, "ed_bloco2",    {x + 108, y, 104, 24}, bloco(1, BLOCO_CONVENIO));
+    ed_bloco3    = &Edicao(tela, pai, "ed_bloco3",    {x + 216, y, 104, 24}, bloco(2, BLOCO_CONVENIO));
+    ed_bloco4_12 = &Edicao(tela, pai, "ed_bloco4_12", {x + 324, y, 104, 24}, bloco(3, BLOCO_CONVENIO));
+    ed_digito    = &Edicao(tela, pai, "ed_digito",    {x + 324, y, 16,  24}, bloco(4, 1));
+    ed_bloco4_14 = &Edicao(tela, pai, "ed_bloco4_14", {x + 344, y, 115, 24}, bloco(5, BLOCO4_TITULO));
+    EdDoc        = &Edicao(tela, pai, "EdDoc",        {x,       y, 459, 24},
+                           {.ordemTab = p.ordemTab + 6, .tamanhoMax = 48, .fonte = courier});
 
     ed_bloco1->OnChange = [this](forms::Control& s) { ed_bloco1Change(s); };
     ed_bloco2->OnChange = [this](forms::Control& s) { ed_bloco2Change(s); };
     ed_bloco3->OnChange = [this](forms::Control& s) { ed_bloco3Change(s); };
     ed_bloco1->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco1KeyPress(s, k); };
-    ed_bloco2->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco2KeyPress(s, k); };
-    ed_bloco3->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco3KeyPress(s, k); };
-    ed_bloco4_12->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco4_12KeyPress(s, k); };
-    ed_bloco4_14->OnKeyPress = [this](forms::Control& s, char& k) { ed_bloco4_14KeyPress(s, k); };
     ed_digito->OnKeyPress = [this](forms::Control& s, char& k) { ed_digitoKeyPress(s, k); };
     ed_bloco1->OnEnter = [this](forms::Control& s) { ed_bloco1Enter(s); };
     ed_bloco2->OnEnter = [this](forms::Control& s) { ed_bloco2Enter(s); };
@@ -223,19 +218,14 @@ void TEntradaCodigoBarras::ed_bloco3Change(forms::Control&) {
 // ---- Keys --------------------------------------------------------------------------
 
 void TEntradaCodigoBarras::ed_bloco1KeyPress(forms::Control&, char& key) {
-    // Only a digit that becomes the first character chooses the kind: a
-    // discarded key or Enter leaves the arrangement as it is.
-    if (FiltraDigito(key) && key >= '0' && key <= '9' && ed_bloco1->SelStart() == 0) EscolheTipo(key == '8');
+    // Only a digit that becomes the first character chooses the kind:
+    // Backspace or Enter leaves the arrangement as it is.
+    if (key >= '0' && key <= '9' && ed_bloco1->SelStart() == 0) EscolheTipo(key == '8');
 }
 
-void TEntradaCodigoBarras::ed_bloco2KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
-void TEntradaCodigoBarras::ed_bloco3KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
-void TEntradaCodigoBarras::ed_bloco4_12KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
-void TEntradaCodigoBarras::ed_bloco4_14KeyPress(forms::Control&, char& key) { FiltraDigito(key); }
-
 // One key in the general check digit box, and on to the amount block.
-void TEntradaCodigoBarras::ed_digitoKeyPress(forms::Control&, char& key) {
-    if (FiltraDigito(key)) ed_bloco4_14->SetFocus();
+void TEntradaCodigoBarras::ed_digitoKeyPress(forms::Control&, char&) {
+    ed_bloco4_14->SetFocus();
 }
 
 // ---- Prompts and the way out -------------------------------------------------------

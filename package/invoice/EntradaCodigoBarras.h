@@ -64,10 +64,6 @@ public:
     void ed_bloco2Change(forms::Control& sender);
     void ed_bloco3Change(forms::Control& sender);
     void ed_bloco1KeyPress(forms::Control& sender, char& key);
-    void ed_bloco2KeyPress(forms::Control& sender, char& key);
-    void ed_bloco3KeyPress(forms::Control& sender, char& key);
-    void ed_bloco4_12KeyPress(forms::Control& sender, char& key);
-    void ed_bloco4_14KeyPress(forms::Control& sender, char& key);
     void ed_digitoKeyPress(forms::Control& sender, char& key);
     void ed_bloco1Enter(forms::Control& sender);
     void ed_bloco2Enter(forms::Control& sender);

@@ -1,6 +1,5 @@
 #include "invoice/EntradaDocumentoFatura.h"
 
-#include <algorithm>
 #include <string>
 
 #include "common/Conversoes.h"
@@ -41,7 +40,6 @@ TEntradaDocumentoFatura::TEntradaDocumentoFatura(TFrmTrn_Mod& tela, const Linhas
       tipos_(tipos) {
     edTpEntrada->OnEnter = [this](forms::Control&) { edTpEntradaEnter(); };
     edTpEntrada->OnExit = [this](forms::Control&) { edTpEntradaExit(); };
-    edTpEntrada->OnKeyPress = [this](forms::Control&, char& k) { edTpEntradaKeyPress(k); };
     edTpEntrada->OnChange = [this](forms::Control&) { edTpEntradaChange(); };
 }
 
@@ -81,7 +79,7 @@ void TEntradaDocumentoFatura::Inicia() {
 
 // ---- Entry type ------------------------------------------------------------------------
 
-int TEntradaDocumentoFatura::UltimoTipo() const { return std::max(tipos_.tipoLeitor, tipos_.tipoDigitado); }
+int TEntradaDocumentoFatura::UltimoTipo() const { return tipos_.UltimaTecla() - '0'; }
 
 int TEntradaDocumentoFatura::TipoEntrada() const {
     const std::string tipo = Trim(edTpEntrada->Text());
@@ -90,11 +88,6 @@ int TEntradaDocumentoFatura::TipoEntrada() const {
 }
 
 void TEntradaDocumentoFatura::edTpEntradaEnter() { tela_.MostraPrompt(tipos_.promptTipo); }
-
-void TEntradaDocumentoFatura::edTpEntradaKeyPress(char& key) {
-    key = ValKeyBoard(&key);
-    if (key != forms::VK_BACK && key != forms::VK_RETURN && (key < '1' || key > '0' + UltimoTipo())) key = 0;
-}
 
 void TEntradaDocumentoFatura::edTpEntradaExit() {
     // The operator is pressing a button: the confirmation checks the type.

@@ -34,6 +34,11 @@ struct TTiposEntradaFatura {
     // A type or document refused at the confirmation gets its box unlocked
     // (the payment), or stays as the host locked it (the cancellation).
     bool destravaRecusado;
+
+    // The key of the last type offered: the type box takes "1" to it.
+    constexpr char UltimaTecla() const {
+        return static_cast<char>('0' + (tipoLeitor > tipoDigitado ? tipoLeitor : tipoDigitado));
+    }
 };
 
 class TEntradaDocumentoFatura {
@@ -72,7 +77,6 @@ public:
 
     void edTpEntradaEnter();
     void edTpEntradaExit();
-    void edTpEntradaKeyPress(char& key);
     void edTpEntradaChange();
 
     // The type and the document fit for the request (after the screen's own

@@ -8,6 +8,7 @@
 #include "forms/Application.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv::PagamentoFaturaZentravela {
@@ -69,7 +70,8 @@ TEntradaDocumentoFatura::Linhas LinhasPagamento(TFrmTrn_Mod& tela) {
     forms::Panel* pnCaptura = tela.pnCaptura;
     return {
         .LbTpEntrada      = &Rotulo(tela, pnCaptura, "LbTpEntrada",      {4, 60, 140, 20},   "Tipo de entrada:", ROTULO),
-        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},  {.tabOrder = 1, .maxLength = 1}),
+        .edTpEntrada      = &Edicao(tela, pnCaptura, "edTpEntrada",      {150, 56, 33, 24},
+                                    {.ordemTab = 1, .tamanhoMax = 1, .aceita = aceita::Digitos('1', TIPOS_PAGAMENTO.UltimaTecla())}),
         .lbTipoEntradaMsg = &Rotulo(tela, pnCaptura, "lbTipoEntradaMsg", {192, 60, 380, 20},
                                     "<1> Cart\xE3o, <2> Cod.Barras Lido ou <3>Cod.Barras Digitado.", LEGENDA),
         .lbDoc            = &Rotulo(tela, pnCaptura, "lbDoc",            {4, 100, 100, 20},  "Documento:", ROTULO),

@@ -73,7 +73,7 @@ TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
 
     using namespace layout;
     pnCaptura = &Painel(*this, nullptr, "pnCaptura", {20, 82, 580, 234},
-                        {.tabOrder = 1, .bevel = forms::Bevel::Lowered});
+                        {.ordemTab = 1, .bevel = forms::Bevel::Lowered});
     const PropsRotulo pergunta{.alinhamento = forms::Alignment::Left, .visivel = false};
     const forms::Font arial = Fonte("Arial", -13);
     constexpr auto MAIUSCULAS = forms::CharCase::Upper;
@@ -84,7 +84,7 @@ TFrmCap_Perg::TFrmCap_Perg(std::string name) : TFrmMod(std::move(name)) {
         lbPergunta[i] = &Rotulo(*this, pnCaptura, ("lbPergunta" + n).c_str(), {x, TOPOS_ROTULO[linha], 260, 15},
                                 ("Pergunta" + n + "_DadosLivres:").c_str(), pergunta);
         edPergunta[i] = &EdicaoMascara(*this, pnCaptura, ("edPergunta" + n).c_str(), {x, TOPOS_EDIT[linha], 260, 24},
-                                       {.tabOrder = i, .fonte = arial, .caixa = MAIUSCULAS, .visivel = false});
+                                       {.ordemTab = i, .fonte = arial, .caixa = MAIUSCULAS, .visivel = false});
         edPergunta[i]->OnEnter = [this](forms::Control& s) { edPergunta1Enter(s); };
         edPergunta[i]->OnKeyPress = [this](forms::Control& s, char& k) { edPergunta1KeyPress(s, k); };
         edPergunta[i]->OnKeyPressQuery = [e = edPergunta[i]](char k) { return RespostaAceita(*e, k); };

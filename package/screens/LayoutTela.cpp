@@ -7,7 +7,7 @@ namespace {
 template <class T>
 T& Cria(forms::Form& tela, forms::Control* pai, const char* nome, Limites l) {
     auto& controle = tela.Add<T>(nome, pai);
-    controle.SetBounds(l.left, l.top, l.width, l.height);
+    controle.SetBounds(l.esquerda, l.topo, l.largura, l.altura);
     return controle;
 }
 
@@ -15,8 +15,9 @@ template <class T>
 T& CriaEdicao(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, const PropsEdicao& p) {
     auto& edicao = Cria<T>(tela, pai, nome, l);
     edicao.SetTabStop(true);
-    if (p.tabOrder >= 0) edicao.SetTabOrder(p.tabOrder);
-    edicao.SetMaxLength(p.maxLength);
+    if (p.ordemTab >= 0) edicao.SetTabOrder(p.ordemTab);
+    edicao.SetMaxLength(p.tamanhoMax);
+    edicao.SetValidator(p.aceita);
     edicao.SetEnabled(p.habilitado);
     edicao.SetCharCase(p.caixa);
     edicao.SetVisible(p.visivel);
@@ -64,7 +65,7 @@ forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, L
     auto& painel = Cria<forms::Panel>(tela, pai, nome, l);
     painel.SetBevelInner(p.bevel);
     painel.SetColor(p.cor);
-    painel.SetTabOrder(p.tabOrder);
+    painel.SetTabOrder(p.ordemTab);
     return painel;
 }
 
@@ -73,18 +74,18 @@ forms::GlyphButton& Botao(forms::Form& tela, forms::Control* pai, const char* no
     auto& botao = Cria<forms::GlyphButton>(tela, pai, nome, l);
     botao.SetCaption(legenda);
     botao.SetTabStop(true);
-    botao.SetTabOrder(p.tabOrder);
+    botao.SetTabOrder(p.ordemTab);
     botao.SetVisible(p.visivel);
     if (p.fonte) botao.SetFont(*p.fonte);
     return botao;
 }
 
-forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int tabOrder,
+forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites l, int ordemTab,
                        const forms::Font& fonte) {
     auto& memo = Cria<forms::Memo>(tela, pai, nome, l);
     memo.SetFont(fonte);
     memo.SetReadOnly(true);
-    memo.SetTabOrder(tabOrder);
+    memo.SetTabOrder(ordemTab);
     return memo;
 }
 
@@ -104,6 +105,24 @@ forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo) {
     return timer;
 }
 
-void Coloca(forms::Control& c, int left, int top, int width) { c.SetBounds(left, top, width, c.Height()); }
+void Coloca(forms::Control& c, int esquerda, int topo, int largura) { c.SetBounds(esquerda, topo, largura, c.Height()); }
+
+void DispoeLinhas(const Grade& grade, std::initializer_list<LinhaGrade> linhas) {
+    std::vector<forms::Control*> caixas;
+    for (const LinhaGrade& l : linhas) {
+        const int linha = static_cast<int>(caixas.size());
+        const Limites r = grade.LimitesRotulo(linha), c = grade.LimitesCaixa(linha, l.largura);
+        l.rotulo->SetBounds(r.esquerda, r.topo, r.largura, r.altura);
+        l.caixa->SetBounds(c.esquerda, c.topo, c.largura, c.altura);
+        if (l.tamanhoMax >= 0) l.caixa->SetMaxLength(l.tamanhoMax);
+        caixas.push_back(l.caixa);
+    }
+    OrdemTab(caixas);
+}
+
+void OrdemTab(const std::vector<forms::Control*>& controles) {
+    int ordem = 0;
+    for (forms::Control* c : controles) c->SetTabOrder(ordem++);
+}
 
 }  // namespace zv::layout

@@ -3,7 +3,9 @@
 // kind, name, parent, bounds and the properties that matter. Every screen
 // declares its controls with these rows; a property not named keeps the
 // control's default.
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "forms/Edit.h"
 #include "forms/Form.h"
@@ -15,14 +17,15 @@
 #include "forms/Panel.h"
 #include "forms/Timer.h"
 #include "forms/Types.h"
+#include "forms/Validator.h"
 
 namespace zv::layout {
 
 struct Limites {
-    int left;
-    int top;
-    int width;
-    int height;
+    int esquerda;
+    int topo;
+    int largura;
+    int altura;
 };
 
 // The screens' panel colour and the fonts their design tables name.
@@ -42,8 +45,9 @@ struct PropsRotulo {
 // The properties of an edit that the design tables give; `mascara` and
 // `texto` only for masked edits.
 struct PropsEdicao {
-    int tabOrder = -1;  // -1: after the panel's other controls
-    int maxLength = 0;  // 0: no limit
+    int ordemTab = -1;  // -1: after the panel's other controls
+    int tamanhoMax = 0;  // 0: no limit
+    forms::Validator aceita = {};  // what it takes of the keys typed (see screens/Aceita.h)
     bool habilitado = true;
     const char* mascara = nullptr;
     const char* texto = nullptr;
@@ -53,13 +57,13 @@ struct PropsEdicao {
 };
 
 struct PropsPainel {
-    int tabOrder;
+    int ordemTab;
     forms::Color cor = COR_PAINEL;
     forms::Bevel bevel = forms::Bevel::None;
 };
 
 struct PropsBotao {
-    int tabOrder;
+    int ordemTab;
     bool visivel = true;
     std::optional<forms::Font> fonte = std::nullopt;
 };
@@ -81,7 +85,7 @@ forms::Panel& Painel(forms::Form& tela, forms::Control* pai, const char* nome, L
 forms::GlyphButton& Botao(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
                           const char* legenda, const PropsBotao& props);
 // A read-only text box of several lines in the given font, at its tab order.
-forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites, int tabOrder,
+forms::Memo& Memorando(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites, int ordemTab,
                        const forms::Font& fonte);
 forms::Image& Imagem(forms::Form& tela, forms::Control* pai, const char* nome, Limites limites,
                      const char* figura, const PropsImagem& props = {});
@@ -89,6 +93,35 @@ forms::Image& Imagem(forms::Form& tela, forms::Control* pai, const char* nome, L
 forms::Timer& Temporizador(forms::Form& tela, const char* nome, int intervalo);
 
 // Moves a control and gives it a new width, keeping its height.
-void Coloca(forms::Control& controle, int left, int top, int width);
+void Coloca(forms::Control& controle, int esquerda, int topo, int largura);
+
+// A panel of rows at a fixed step, each a label and its box; the box's width
+// is each row's own.
+struct Grade {
+    int passo;
+    Limites rotulo;  // the first row's label
+    Limites caixa;   // the first row's box (its width unused)
+
+    constexpr Limites LimitesRotulo(int linha) const {
+        return {rotulo.esquerda, rotulo.topo + linha * passo, rotulo.largura, rotulo.altura};
+    }
+    constexpr Limites LimitesCaixa(int linha, int largura) const {
+        return {caixa.esquerda, caixa.topo + linha * passo, largura, caixa.altura};
+    }
+};
+
+// A label and its box, already made, as one row of a grid.
+struct LinhaGrade {
+    forms::Label* rotulo;
+    forms::Edit* caixa;
+    int largura;
+    int tamanhoMax = -1;  // -1: the box keeps its own
+};
+
+// Places the rows top to bottom, the first in the grid's first row, and gives
+// the boxes the tab order of the rows.
+void DispoeLinhas(const Grade& grade, std::initializer_list<LinhaGrade> linhas);
+// The controls, of one panel, take its first tab orders in the order given.
+void OrdemTab(const std::vector<forms::Control*>& controles);
 
 }  // namespace zv::layout

@@ -25,18 +25,18 @@ constexpr int ALTURA_OPCAO = 28;
 TFrmMnu_Mod::TFrmMnu_Mod(std::string name) : TFrmMod(std::move(name)) {
     using namespace layout;
     pnMenu = &Painel(*this, nullptr, "pnMenu", {30, 113, LARGURA_PAINEL, 253},
-                     {.tabOrder = 1, .bevel = forms::Bevel::Lowered});
+                     {.ordemTab = 1, .bevel = forms::Bevel::Lowered});
     forms::GlyphButton** opcoes[MAX_OPCOES] = {&spOpcao1, &spOpcao2, &spOpcao3, &spOpcao4,
                                                &spOpcao5, &spOpcao6, &spOpcao7, &spOpcao8};
     for (int i = 0; i < MAX_OPCOES; ++i) {
         const std::string n = std::to_string(i + 1);
         const std::string legenda = "&" + n + (i == 4 ? "  - Op\xE7\xE3o " : " - Op\xE7\xE3o ") + n;
         *opcoes[i] = &Botao(*this, pnMenu, ("spOpcao" + n).c_str(), {1, 1 + i * ALTURA_OPCAO, LARGURA_OPCAO,
-                            ALTURA_OPCAO}, legenda.c_str(), {.tabOrder = i, .visivel = false});
+                            ALTURA_OPCAO}, legenda.c_str(), {.ordemTab = i, .visivel = false});
     }
     TClique   = &Temporizador(*this, "TClique", 10);
     spEncerra = &Botao(*this, pnMenu, "spEncerra", {1, 225, LARGURA_OPCAO, ALTURA_OPCAO}, "&9 - Encerra",
-                       {.tabOrder = 8, .visivel = false});
+                       {.ordemTab = 8, .visivel = false});
 
     TClique->OnTimer = [this](forms::Timer& s) { TCliqueTimer(s); };
     spEncerra->OnClick = [this](forms::Control& s) { spEncerraClick(s); };

@@ -65,7 +65,7 @@ TFrmMod::TFrmMod(std::string name) : forms::Form(std::move(name)) {
     lbTitulo   = &Rotulo(*this, nullptr,   "lbTitulo",   {40, 6, 361, 22},   "FORMUL\xC1RIO PADR\xC3O", titulo);
     lbMensagem = &Rotulo(*this, nullptr,   "lbMensagem", {15, 404, 407, 19}, "Mensagem informativa ao operador",
                          mensagem);
-    panelLogo  = &Painel(*this, nullptr,   "panelLogo",  {485, 374, 74, 45}, {.tabOrder = 0, .cor = CINZA});
+    panelLogo  = &Painel(*this, nullptr,   "panelLogo",  {485, 374, 74, 45}, {.ordemTab = 0, .cor = CINZA});
     ImageLogo  = &Imagem(*this, panelLogo, "ImageLogo",  {0, 0, 74, 45},     FIGURA_LOGO,
                          {.alinhaCliente = true, .estica = true});
     lbVersao   = &Rotulo(*this, nullptr,   "lbVersao",   {192, 53, 407, 22}, "Modulo Zentravela - v1.0.0", versao);
@@ -110,9 +110,9 @@ void TFrmMod::EnterAvancaEnquanto(bool& controle) {
 
 void TFrmMod::CriaPainelBotoes(forms::Panel*& painel, forms::GlyphButton*& confirma, forms::GlyphButton*& retorna) {
     using namespace layout;
-    painel   = &Painel(*this, nullptr, "pnBotoes", {111, 330, 400, 40},             {.tabOrder = 2});
-    confirma = &Botao(*this, painel, "btConfirma", {70, 8, 120, 25},  "&1 - Confirma", {.tabOrder = 0});
-    retorna  = &Botao(*this, painel, "btRetorna",  {210, 8, 120, 25}, "&9 - Cancela",  {.tabOrder = 1});
+    painel   = &Painel(*this, nullptr, "pnBotoes", {111, 330, 400, 40},             {.ordemTab = 2});
+    confirma = &Botao(*this, painel, "btConfirma", {70, 8, 120, 25},  "&1 - Confirma", {.ordemTab = 0});
+    retorna  = &Botao(*this, painel, "btRetorna",  {210, 8, 120, 25}, "&9 - Cancela",  {.ordemTab = 1});
 }
 
 ZvAdviceCallback TFrmMod::AdviceCallback() {

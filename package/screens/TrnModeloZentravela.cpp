@@ -5,9 +5,9 @@
 #include "common/Conversoes.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
-#include "forms/Locale.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/CapturaPerguntasZentravela.h"
 #include "screens/LayoutTela.h"
 
@@ -36,9 +36,10 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
 
     using namespace layout;
     constexpr auto REBAIXADO = forms::Bevel::Lowered;
-    pnCaptura = &Painel(*this, nullptr,   "pnCaptura", {24, 106, 580, 210}, {.tabOrder = 1, .bevel = REBAIXADO});
+    pnCaptura = &Painel(*this, nullptr,   "pnCaptura", {24, 106, 580, 210}, {.ordemTab = 1, .bevel = REBAIXADO});
     lbValor   = &Rotulo(*this, pnCaptura, "lbValor",   {16, 18, 160, 20},   "Valor:", {.fonte = ARIAL_12_NEGRITO});
-    edValor   = &Edicao(*this, pnCaptura, "edValor",   {184, 14, 150, 26},  {.tabOrder = 0, .maxLength = 12,
+    edValor   = &Edicao(*this, pnCaptura, "edValor",   {184, 14, 150, 26},  {.ordemTab = 0, .tamanhoMax = 12,
+                                                                             .aceita = aceita::Valor(),
                                                                              .fonte = ARIAL_12});
     CriaPainelBotoes(pnBotoes, btConfirma, btRetorna);
     TClique   = &Temporizador(*this, "TClique", 10);
@@ -50,7 +51,6 @@ TFrmTrn_Mod::TFrmTrn_Mod(std::string name) : TFrmMod(std::move(name)) {
     EnterAvancaEnquanto(bControlaKeyPreview);
     edValor->OnChange = [this](forms::Control& s) { edValorChange(s); };
     edValor->OnEnter = [this](forms::Control& s) { edValorEnter(s); };
-    edValor->OnKeyPress = [this](forms::Control& s, char& k) { edValorKeyPress(s, k); };
     btConfirma->OnClick = [this](forms::Control& s) { btConfirmaClick(s); };
     btConfirma->OnEnter = [this](forms::Control& s) { btConfirmaEnter(s); };
     btRetorna->OnClick = [this](forms::Control& s) { btRetornaClick(s); };
@@ -90,22 +90,7 @@ void TFrmTrn_Mod::IniciaCamposForm() {
     Confirmacao.Destrava();
 }
 
-// ---- Amount entry and keys ------------------------------------------------------
-
-void TFrmTrn_Mod::edValorKeyPress(forms::Control& sender, char& key) {
-    key = ValKeyBoard(&key);
-    const char separador = forms::Settings().decimalSeparator;
-    const bool digito = key >= '0' && key <= '9';
-    if (!digito && key != forms::VK_BACK && key != forms::VK_RETURN && key != ',' && key != '.') {
-        key = 0;
-        return;
-    }
-    if (key == ',' || key == '.') key = separador;
-    if (key == separador) {
-        auto* edit = dynamic_cast<forms::Edit*>(&sender);
-        if (edit != nullptr && edit->Text().find(separador) != std::string::npos) key = 0;
-    }
-}
+// ---- Amount entry ---------------------------------------------------------------
 
 void TFrmTrn_Mod::edValorChange(forms::Control& sender) {
     auto* edit = dynamic_cast<forms::Edit*>(&sender);
@@ -120,12 +105,6 @@ void TFrmTrn_Mod::btConfirmaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CON
 
 // Enter there returns: the prompt says so, as each box's prompt says what it takes.
 void TFrmTrn_Mod::btRetornaEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_RETORNA); }
-
-void TFrmTrn_Mod::SomenteDigitos(char& key) {
-    const char c = ValKeyBoard(&key);
-    const bool aceita = c == forms::VK_BACK || c == forms::VK_RETURN || (c >= '0' && c <= '9');
-    if (!aceita) key = 0;
-}
 
 // ---- Automatic confirmation ----------------------------------------------------------
 

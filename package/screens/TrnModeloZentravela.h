@@ -48,7 +48,6 @@ public:
     // Event handlers. btConfirmaClick takes the button or the timer as sender.
     virtual void btRetornaClick(forms::Control& sender);
     virtual void btConfirmaClick(forms::Component& sender);
-    virtual void edValorKeyPress(forms::Control& sender, char& key);
     virtual void btConfirmaEnter(forms::Control& sender);
     virtual void btRetornaEnter(forms::Control& sender);
     virtual void edValorEnter(forms::Control& sender);
@@ -76,9 +75,6 @@ protected:
     // else the first control focused. Always false, the answer of the check
     // that failed.
     bool Recusa(const std::string& texto, uint32_t flags, forms::Edit* campo = nullptr);
-    // Key filter of the number boxes: after ValKeyBoard only the digits,
-    // Backspace and Enter pass.
-    static void SomenteDigitos(char& key);
 };
 
 // A box the host's service flags ask for: its label captioned with the

@@ -9,6 +9,7 @@
 #include "forms/Types.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv::FinanceiroTrnZentravela {
@@ -63,15 +64,15 @@ TFrmFin_Trn::TFrmFin_Trn(std::string name) : TFrmTrn_Mod(std::move(name)) {
     Coloca(*edValor, 152, edValor->Top(), edValor->Width());
     lbDtemCart = &Rotulo(*this, pnCaptura,        "lbDtemCart", {8, 123, 136, 20},  "Data Emissao:");
     edDtemCart = &EdicaoMascara(*this, pnCaptura, "edDtemCart", {152, 118, 90, 24},
-                                {.tabOrder = 1, .maxLength = 7, .habilitado = false,
+                                {.ordemTab = 1, .tamanhoMax = 7, .habilitado = false,
                                  .mascara = "!99/9999;1;_", .texto = "  /    "});
     lbCiclos   = &Rotulo(*this, pnCaptura,        "lbCiclos",   {99, 165, 45, 20},  "Ciclos:");
     edCiclos   = &Edicao(*this, pnCaptura,        "edCiclos",   {152, 160, 40, 24},
-                         {.tabOrder = 2, .maxLength = 2, .habilitado = false});
+                         {.ordemTab = 2, .tamanhoMax = 2, .aceita = aceita::DigitosDoHost(),
+                          .habilitado = false});
 
     edDtemCart->OnEnter = [this](forms::Control& s) { edDtemCartEnter(s); };
     edCiclos->OnEnter = [this](forms::Control& s) { edCiclosEnter(s); };
-    edCiclos->OnKeyPress = [this](forms::Control& s, char& k) { edCiclosKeyPress(s, k); };
 }
 
 void TFrmFin_Trn::IniciaCamposForm() {
@@ -109,6 +110,5 @@ void TFrmFin_Trn::edDtemCartEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_DAT
 
 void TFrmFin_Trn::edCiclosEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_CICLOS); }
 
-void TFrmFin_Trn::edCiclosKeyPress(forms::Control&, char& key) { PermiteNumerico_BS_Enter(&key); }
 
 }  // namespace zv

@@ -26,7 +26,6 @@ public:
 
     virtual void edDtemCartEnter(forms::Control& sender);
     virtual void edCiclosEnter(forms::Control& sender);
-    virtual void edCiclosKeyPress(forms::Control& sender, char& key);
 };
 
 }  // namespace zv

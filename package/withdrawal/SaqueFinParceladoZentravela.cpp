@@ -8,6 +8,7 @@
 #include "forms/Types.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
+#include "screens/Aceita.h"
 #include "screens/LayoutTela.h"
 
 namespace zv {
@@ -28,17 +29,16 @@ TFrmPar_Saq::TFrmPar_Saq(std::string name) : TFrmSaq_Fin(std::move(name)) {
     SetCaption(Name());
     using namespace layout;
     lbNumParcelas = &Rotulo(*this, pnCaptura, "lbNumParcelas", {25, 56, 132, 20}, "N\xFAmero de Parcelas:");
-    edNumParcelas = &Edicao(*this, pnCaptura, "edNumParcelas", {165, 52, 40, 24}, {.tabOrder = 1, .maxLength = 2});
+    edNumParcelas = &Edicao(*this, pnCaptura, "edNumParcelas", {165, 52, 40, 24},
+                            {.tamanhoMax = 2, .aceita = aceita::Digitos()});
     // The date and cycles move down under the instalments, and after them in the tab order.
     Coloca(*lbDtemCart, lbDtemCart->Left(), 99,  lbDtemCart->Width());
     Coloca(*edDtemCart, edDtemCart->Left(), 94,  edDtemCart->Width());
     Coloca(*lbCiclos,   lbCiclos->Left(),   140, lbCiclos->Width());
     Coloca(*edCiclos,   edCiclos->Left(),   136, edCiclos->Width());
-    edDtemCart->SetTabOrder(2);
-    edCiclos->SetTabOrder(3);
+    OrdemTab({edValor, edNumParcelas, edDtemCart, edCiclos});
 
     edNumParcelas->OnEnter = [this](forms::Control& s) { edNumParcelasEnter(s); };
-    edNumParcelas->OnKeyPress = [this](forms::Control& s, char& k) { edNumParcelasKeyPress(s, k); };
 }
 
 void TFrmPar_Saq::IniciaCamposForm() {
@@ -87,7 +87,6 @@ bool TFrmPar_Saq::GravaCamposFosdal() {
 
 void TFrmPar_Saq::edNumParcelasEnter(forms::Control&) { MostraPrompt(MSG_PROMPT_PARCELAS); }
 
-void TFrmPar_Saq::edNumParcelasKeyPress(forms::Control&, char& key) { SomenteDigitos(key); }
 
 }  // namespace zv
 

@@ -27,7 +27,6 @@ public:
     bool ValidaLimiteParcela();
 
     virtual void edNumParcelasEnter(forms::Control& sender);
-    virtual void edNumParcelasKeyPress(forms::Control& sender, char& key);
 };
 
 }  // namespace zv

@@ -58,6 +58,30 @@ TEST_F(FormsTest, KeyPreviewRunsFirstAndCanDiscardTheKey) {
     EXPECT_EQ(f.edNome->Text(), "b");
 }
 
+// The box's rule runs before its handler and before the buttons: a refused
+// Esc cancels nothing, and the key line is told so without filtering a key.
+TEST_F(FormsTest, AValidatorRefusesKeysBeforeTheBoxHandlerAndTheButtons) {
+    CaptureForm f;
+    std::string filtered, seen;
+    f.btRetorna->SetCancel(true);
+    f.edNome->SetValidator({.kind = forms::Validator::Kind::Amount, .filter = [&](char k) {
+                                filtered += k;
+                                return k == 'q' ? '\0' : k;
+                            }});
+    f.edNome->OnKeyPress = [&](Control&, char& key) { seen += key; };
+    f.SetActiveControl(f.edNome);
+    EXPECT_EQ(f.WhatKeyDoes(forms::VK_ESCAPE).kind, forms::KeyEffect::Kind::None);
+    EXPECT_EQ(f.WhatKeyDoes('.').kind, forms::KeyEffect::Kind::Type);
+    EXPECT_TRUE(filtered.empty());
+    Run(f, "focus edNome\ntype 1a.q2,\nkey Esc\nexpect screen FrmTeste\nkey Backspace\nclick btRetorna\n");
+    EXPECT_EQ(f.edNome->Text(), "1,");
+    EXPECT_EQ(seen, "1,2\b");
+    EXPECT_EQ(filtered, "1a.q2,\x1b\b");
+    const forms::Validator types{.kind = forms::Validator::Kind::Digits, .lowest = '1', .highest = '3', .filter = {}};
+    EXPECT_EQ(std::string({types.Apply('0', ""), types.Apply('3', ""), types.Apply('4', ""), types.Apply('\r', "")}),
+              std::string("\0" "3\0\r", 4));
+}
+
 TEST_F(FormsTest, MaxLengthStopsTypingButNotTheProgram) {
     CaptureForm f;
     f.edNome->SetMaxLength(3);

@@ -81,6 +81,11 @@ void Edit::DefaultKey(char key) {
 
 bool Edit::TakesKey(char key) const { return !readOnly_ && (key == VK_BACK || Printable(key)); }
 
+char Edit::Accepted(char key, bool typed) {
+    if (typed && validator_.filter) key = validator_.filter(key);
+    return key == 0 ? 0 : validator_.Apply(key, Text());
+}
+
 void Edit::TypedText(const std::string& text, int caret) {
     text_ = text;
     selStart_ = caret;

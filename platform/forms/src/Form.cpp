@@ -231,6 +231,7 @@ void Form::DispatchKey(char key, bool shift) {
         if (key == 0) return;
     }
     Control* c = KeyTarget();  // a disabled control takes no keys
+    if (c && (key = c->Accepted(key, true)) == 0) return;
     if (c && c->OnKeyPress) {
         c->OnKeyPress(*c, key);
         if (key == 0) return;
@@ -270,7 +271,8 @@ KeyEffect Form::WhatKeyDoes(char key, bool shift) const {
             case PreviewEffect::PassOn: break;
         }
     }
-    const Control* c = KeyTarget();
+    Control* c = KeyTarget();
+    if (c && (key = c->Accepted(key, false)) == 0) return {};
     if (c && c->OnKeyPress && c->OnKeyPressQuery) key = c->OnKeyPressQuery(key);
     return key == 0 ? KeyEffect{} : Route(key, KeyTarget());
 }

@@ -132,10 +132,7 @@ class EntradaValor : public AmbienteTelas {};
 
 TEST_F(EntradaValor, SoDigitosESeparadorUnico) {
     auto& tela = Cria<TFrmTeste_Trn>();
-    auto tecla = [&](char k) {
-        tela.edValorKeyPress(*tela.edValor, k);
-        return k;
-    };
+    auto tecla = [&](char k) { return tela.edValor->Accepted(k, true); };
     EXPECT_EQ(tecla('a'), 0);
     EXPECT_EQ(tecla('-'), 0);
     EXPECT_EQ(tecla('7'), '7');

@@ -76,6 +76,10 @@ public:
     // Whether DefaultKey acts on the key as things stand: the form routes a
     // key the control does not take on to its buttons.
     virtual bool TakesKey(char key) const { (void)key; return false; }
+    // The key as the control's declared rule takes it (0: refused), before
+    // its OnKeyPress handler sees it; `typed` when the operator really typed
+    // it, not when the form only asks what it would do.
+    virtual char Accepted(char key, bool typed) { (void)typed; return key; }
     // A key that moves rather than types (VK_UP, VK_NEXT, ...) while the
     // control has the focus, and whether it moves anything now.
     virtual void KeyDown(uint16_t virtualKey) { (void)virtualKey; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/Validator.h"
 #include "forms/VisibleText.h"
 
 namespace forms {
@@ -43,6 +44,8 @@ public:
     void SetPasswordChar(char c) { passwordChar_ = c; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool r) { readOnly_ = r; }
+    const Validator& GetValidator() const { return validator_; }
+    void SetValidator(Validator v) { validator_ = std::move(v); }
 
     // What the operator sees: the text, masked by the password character.
     virtual std::string DisplayText() const;
@@ -58,6 +61,7 @@ public:
     void DefaultKey(char key) override;
     // A character or Backspace, unless the box is read-only.
     bool TakesKey(char key) const override;
+    char Accepted(char key, bool typed) override;
 
 protected:
     // Sets the text as typing does: marks Modified and fires OnChange.
@@ -73,6 +77,7 @@ protected:
     CharCase charCase_ = CharCase::Normal;
     char passwordChar_ = 0;
     bool readOnly_ = false;
+    Validator validator_;
 };
 
 }  // namespace forms
