@@ -246,7 +246,7 @@ void Form::DispatchKey(char key, bool shift) {
 KeyEffect Form::Route(char key, Control* focus) const {
     using Kind = KeyEffect::Kind;
     const auto pressed = [](GlyphButton* b) { return b ? KeyEffect{Kind::Press, b} : KeyEffect{}; };
-    const bool onButton = dynamic_cast<GlyphButton*>(focus) != nullptr;
+    const bool onButton = focus && KindOf(*focus) == ControlKind::Button;
     if (focus && focus->TakesKey(key)) {
         if (onButton) return {Kind::Press, focus};
         if (key == VK_BACK) return {Kind::Erase, focus};
@@ -279,7 +279,7 @@ KeyEffect Form::WhatKeyDownDoes(uint16_t virtualKey) const {
     Control* c = KeyTarget();
     if (!c) return {};
     if (c->TakesKeyDown(virtualKey)) return {KeyEffect::Kind::Scroll, c};
-    if (!dynamic_cast<GlyphButton*>(c)) return {};
+    if (KindOf(*c) != ControlKind::Button) return {};
     if (virtualKey == VK_UP || virtualKey == VK_LEFT) return WhatKeyDoes(VK_TAB, true);
     if (virtualKey == VK_DOWN || virtualKey == VK_RIGHT) return WhatKeyDoes(VK_TAB);
     return {};

@@ -14,7 +14,7 @@ bool GlyphButton::Framed() const {
     const Control* active = OwnerForm().ActiveControl();
     if (active && !active->CanFocus()) active = nullptr;
     if (active == this) return true;
-    return default_ && !dynamic_cast<const GlyphButton*>(active);
+    return default_ && !(active && KindOf(*active) == ControlKind::Button);
 }
 
 char GlyphButton::Accelerator() const {
