@@ -31,8 +31,8 @@ extern TPerguntasGenerica PerguntasGenerica;
 // ---- Screens -----------------------------------------------------------------
 // Screen classes are registered by class name ("TFrmVis_Crd") by their units'
 // initialisation; a class that is not registered cannot be created.
-using ScreenFactory = forms::Form* (*)();
-void RegistraClasseTela(const std::string& classe, ScreenFactory fabrica);
+using FabricaTela = forms::Form* (*)();
+void RegistraClasseTela(const std::string& classe, FabricaTela fabrica);
 void RemoveClasseTela(const std::string& classe);
 bool ClasseTelaRegistrada(const std::string& classe);
 // A unit's registration of its screen class in one line: `classe` creates a T.
