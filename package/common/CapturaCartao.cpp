@@ -3,7 +3,6 @@
 #include "common/CapturaCartao.h"
 
 #include "common/Conversoes.h"
-#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
 #include "host/Catalogo.h"

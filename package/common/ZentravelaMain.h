@@ -63,7 +63,3 @@ void Initialization();
 void Finalization();
 }  // namespace zv::ZentravelaMain
 
-// Until every includer names the unit it uses.
-#include "common/CapturaCartao.h"
-#include "common/ServicoDados.h"
-#include "forms/Label.h"

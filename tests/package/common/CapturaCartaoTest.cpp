@@ -1,7 +1,7 @@
 // Card capture with the BIN query: how many cards are read, what the operator
 // is told and what is left in the field store for the authorisation.
 #include "AmbienteTelas.h"
-#include "common/ZentravelaMain.h"
+#include "common/CapturaCartao.h"
 #include "forms/Cp1252.h"
 #include "forms/Label.h"
 #include "host/Catalogo.h"

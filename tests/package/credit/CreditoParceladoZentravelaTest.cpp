@@ -1,7 +1,6 @@
 // The instalment sales: number of instalments with its limits, the down
 // payment and the sale kind codes of the store and administrator screens.
 #include "AmbienteCredito.h"
-#include "common/ZentravelaMain.h"
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "host/Catalogo.h"
