@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CatalogoCliente.h"
+#include "Cliente.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Cp1252.h"

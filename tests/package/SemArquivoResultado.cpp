@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "sim/State.h"
+#include "Cliente.h"
 
 namespace {
 
