@@ -18,7 +18,7 @@ class AmbienteCredito : public zvtest::PacoteCarregado {
 protected:
     void TearDown() override {
         zvtest::PacoteCarregado::TearDown();
-        sim::State::Instance().Reset();
+        Cliente().Reset();
     }
 
     // The operator's next actions, one a line in the script language.

@@ -23,7 +23,7 @@ namespace zvtest {
 class PacoteCarregado : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim::State::Instance().Reset();
+        Cliente().Reset();
         auto& app = forms::Application::Instance();
         app.Reset();
         NovoOperador();

@@ -25,7 +25,7 @@ struct CasoCaptura {
 // The PIN pad's messages around each BIN query and its verdict, in order.
 std::vector<std::string> PinpadEConsultas() {
     std::vector<std::string> r;
-    for (const auto& l : sim::State::Instance().GetJournal().OfType("call")) {
+    for (const auto& l : Cliente().GetJournal().OfType("call")) {
         const std::string fn = l.value("fn", "");
         if (fn == "ExibeMsgPinpad") r.push_back("pinpad \"" + l["args"][0].get<std::string>() + "\"");
         if (fn == "FazSomenteTrnConsultaBins" || fn == "AnalisaDadosCartao") r.push_back(fn);
@@ -63,7 +63,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
         EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), caso.campo1009);
         EXPECT_EQ(Campo(zv::CAMPO_TEXTO_RESPOSTA), CatalogoCp1252(zv::MSG_TRANSACAO_NAO_EFETUADA));
     } else {
-        EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_CODIGO_RESPOSTA));
+        EXPECT_FALSE(Cliente().HasField(zv::CAMPO_CODIGO_RESPOSTA));
     }
 }
 

@@ -99,7 +99,7 @@ TEST_F(MenuModelo, NenhumaOpcaoInforma993EFecha) {
     auto& menu = Mostra<TFrmTeste_Mnu>(r);
     EXPECT_EQ(r, forms::mrOk);
     EXPECT_TRUE(menu.abertas.empty());
-    const auto& erros = sim::State::Instance().ErrorReports();
+    const auto& erros = Cliente().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].code, 255);
     EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_MENU_SEM_OPCAO));
@@ -113,7 +113,7 @@ TEST_F(MenuModelo, DuasOpcoesEsperamComFocoNaPrimeiraHabilitada) {
     auto& menu = Mostra<TFrmTeste_Mnu>(r);
     EXPECT_EQ(r, forms::mrCancel);
     EXPECT_TRUE(menu.abertas.empty());
-    EXPECT_TRUE(sim::State::Instance().ErrorReports().empty());
+    EXPECT_TRUE(Cliente().ErrorReports().empty());
 }
 
 TEST_F(MenuModelo, DigitoDuranteAAberturaNaoEscolheOutraOpcao) {
