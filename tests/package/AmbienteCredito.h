@@ -12,7 +12,7 @@
 #include "PacoteCarregado.h"
 #include "common/ZentravelaMain.h"
 
-namespace credit_teste {
+namespace zvtest {
 
 class AmbienteCredito : public zvtest::PacoteCarregado {
 protected:
@@ -68,4 +68,4 @@ protected:
     }
 };
 
-}  // namespace credit_teste
+}  // namespace zvtest
