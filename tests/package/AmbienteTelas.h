@@ -13,7 +13,7 @@
 #include "Cliente.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Locale.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "screens/CapturaPerguntasZentravela.h"
@@ -110,7 +110,7 @@ protected:
     static std::vector<std::string> CaixasCp1252() {
         std::vector<std::string> r;
         for (const auto& linha : Cliente().GetJournal().OfType("box"))
-            r.push_back(forms::Utf8ToCp1252(linha.value("text", "")));
+            r.push_back(cp1252::Utf8ToCp1252(linha.value("text", "")));
         return r;
     }
     static std::string Campo(int campo) { return Cliente().Field(campo); }

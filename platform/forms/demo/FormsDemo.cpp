@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Label.h"

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/GlyphButton.h"
 #include "forms/MaskEdit.h"
 
@@ -332,7 +332,7 @@ void Form::ControlGone(Control& c) {
 
 GlyphButton* Form::AcceleratorFor(char key) const {
     if (static_cast<unsigned char>(key) < 32) return nullptr;
-    const char wanted = Cp1252Upper(key);
+    const char wanted = cp1252::Cp1252Upper(key);
     for (Control* c : TabList()) {
         auto* b = dynamic_cast<GlyphButton*>(c);
         if (b && b->Accelerator() == wanted && b->EffectivelyVisible() && b->EffectivelyEnabled()) return b;

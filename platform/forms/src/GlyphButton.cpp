@@ -1,6 +1,6 @@
 #include "forms/GlyphButton.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Form.h"
 
 namespace forms {
@@ -19,7 +19,7 @@ bool GlyphButton::Framed() const {
 
 char GlyphButton::Accelerator() const {
     const int at = AcceleratorIndex();
-    return at < 0 ? 0 : Cp1252Upper(DisplayCaption()[static_cast<size_t>(at)]);
+    return at < 0 ? 0 : cp1252::Cp1252Upper(DisplayCaption()[static_cast<size_t>(at)]);
 }
 
 std::string GlyphButton::DisplayCaption() const {

@@ -2,7 +2,7 @@
 // is told and what is left in the field store for the authorisation.
 #include "AmbienteTelas.h"
 #include "common/CapturaCartao.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Label.h"
 #include "host/Catalogo.h"
 #include "sim/Catalogue.h"
@@ -53,7 +53,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
     // Each query shows message 1091 on the PIN pad and clears it before the verdict.
     std::vector<std::string> pinpad;
     for (int i = 0; i < caso.consultas; ++i) {
-        pinpad.insert(pinpad.end(), {"pinpad \"" + forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
+        pinpad.insert(pinpad.end(), {"pinpad \"" + cp1252::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
                                      "FazSomenteTrnConsultaBins", "pinpad \"\""});
         if (caso.campo1009 != nullptr) pinpad.push_back("AnalisaDadosCartao");
     }

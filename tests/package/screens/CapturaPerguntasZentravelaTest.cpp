@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "host/Catalogo.h"
 
 namespace zvtest {
@@ -169,7 +169,7 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
 
 TEST_F(CapturaPerguntas, SimOuNaoAceitaSoSeN) {
     DefinePerguntas({{"01", "Confirma", 10104, 0, 1}});
-    const std::string prompt = forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
+    const std::string prompt = cp1252::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
                                                    " " + CatalogoCp1252(zv::MSG_SIM_NAO));
     Roteiro("expect text lbMensagem " + prompt +
             "\ntype x\nkey Backspace\nexpect text edPergunta1 _\ntype n\nexpect text edPergunta1 N\nclick btConfirma\n");

@@ -1,7 +1,7 @@
 // The menu model through a small concrete menu whose options open a test screen.
 #include "AmbienteTelas.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 

@@ -2,7 +2,7 @@
 
 #include "forms/Application.h"
 #include "forms/ControlVisitor.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Memo.h"
@@ -14,7 +14,7 @@ namespace {
 
 std::string LinePrefix(const ScriptAction& a) { return "line " + std::to_string(a.line) + ": "; }
 
-std::string Quoted(const std::string& cp1252) { return "\"" + Cp1252ToUtf8(cp1252) + "\""; }
+std::string Quoted(const std::string& cp1252) { return "\"" + cp1252::Cp1252ToUtf8(cp1252) + "\""; }
 
 std::string FormName(Application& app) {
     Form* f = app.ActiveForm();

@@ -14,7 +14,7 @@
 
 #include "TerminalPainter.h"
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/backends/CellPainter.h"
 #include "forms/backends/ScriptPlayer.h"
 
@@ -52,7 +52,7 @@ std::optional<Key> Translate(int status, wint_t ch) {
     if (ch == '\t') return Key{VK_TAB};
     if (ch == 27) return Key{VK_ESCAPE};
     if (ch < 32) return std::nullopt;
-    const char c = CodePointToCp1252(static_cast<unsigned>(ch));
+    const char c = cp1252::CodePointToCp1252(static_cast<unsigned>(ch));
     if (c == '?' && ch != '?') return std::nullopt;  // no CP1252 code: the edit could not hold it
     return Key{c};
 }
@@ -219,7 +219,7 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
         const auto read = im.ReadKey(1000);
         if (!read || read->moving != 0) continue;
         const char key = read->ch;
-        const char upper = Cp1252Upper(key);
+        const char upper = cp1252::Cp1252Upper(key);
         const size_t count = style.buttons.size();
         if (key == VK_TAB) box.selected = static_cast<int>((static_cast<size_t>(box.selected) + 1) % count);
         if (key == VK_RETURN || key == ' ') return AnswerOf(style.buttons[static_cast<size_t>(box.selected)]);
