@@ -1,12 +1,12 @@
 #include "Textos.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace instala::textos {
 
-std::string Latin(const char* utf8) { return forms::Utf8ToCp1252(utf8); }
+std::string Latin(const char* utf8) { return cp1252::Utf8ToCp1252(utf8); }
 
-std::string Utf8(const std::string& cp1252) { return forms::Cp1252ToUtf8(cp1252); }
+std::string Utf8(const std::string& cp1252) { return cp1252::Cp1252ToUtf8(cp1252); }
 
 std::string Formata(const std::string& formato, std::initializer_list<std::string> valores) {
     std::string out;

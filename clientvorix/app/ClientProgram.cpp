@@ -16,7 +16,7 @@
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "port/Os.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/JournalFormObserver.h"
 #include "sim/Scenario.h"
 #include "sim/State.h"
@@ -41,14 +41,14 @@ void JournalVersion(const Package& package) {
     char first[64] = {};
     char module[64] = {};
     package.ObtemVersao()(first, sizeof first, module, sizeof module);
-    PackageLine("ObtemVersao", {{"result", {sim::Cp1252ToUtf8(first), sim::Cp1252ToUtf8(module)}}});
+    PackageLine("ObtemVersao", {{"result", {cp1252::Cp1252ToUtf8(first), cp1252::Cp1252ToUtf8(module)}}});
 }
 
 void JournalClientVersion(const Package& package) {
     if (!package.ObtemVersaoModuloPrincipalIni()) return;
     char version[256] = {};
     package.ObtemVersaoModuloPrincipalIni()(version, sizeof version);
-    PackageLine("ObtemVersaoModuloPrincipalIni", {{"result", sim::Cp1252ToUtf8(version)}});
+    PackageLine("ObtemVersaoModuloPrincipalIni", {{"result", cp1252::Cp1252ToUtf8(version)}});
 }
 
 // What the benchmark reads: where the time of one run goes.
@@ -129,9 +129,9 @@ void PrintOutcome(const sim::Scenario& scenario, const Options& o, int lastModal
     const sim::State& state = sim::State::Instance();
     std::cout << "clientvorix: " << scenario.entry << ": " << OutcomeLine(state, lastModalResult) << "\n";
     for (const sim::ErrorReport& e : state.ErrorReports())
-        std::cout << "  reported to the client (" << e.code << "): " << sim::Cp1252ToUtf8(e.text) << "\n";
-    if (state.HasField(1009)) std::cout << "  answer code (1009): " << sim::Cp1252ToUtf8(state.Field(1009)) << "\n";
-    if (state.HasField(1027)) std::cout << "  answer text (1027): " << sim::Cp1252ToUtf8(state.Field(1027)) << "\n";
+        std::cout << "  reported to the client (" << e.code << "): " << cp1252::Cp1252ToUtf8(e.text) << "\n";
+    if (state.HasField(1009)) std::cout << "  answer code (1009): " << cp1252::Cp1252ToUtf8(state.Field(1009)) << "\n";
+    if (state.HasField(1027)) std::cout << "  answer text (1027): " << cp1252::Cp1252ToUtf8(state.Field(1027)) << "\n";
     std::cout << "  result file written " << state.ResultFileWrites() << " time(s)";
     if (o.journal && state.ResultFileWrites() > 0) std::cout << ": " << state.ResultFilePath();
     std::cout << "\n";

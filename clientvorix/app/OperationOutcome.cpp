@@ -4,7 +4,7 @@
 
 #include "forms/Types.h"
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/State.h"
 
 namespace clientvorix {
@@ -43,7 +43,7 @@ bool ApprovedCode(const std::string& code) {
 std::string OutcomeLine(const sim::State& state, int lastModalResult) {
     if (!state.ErrorReports().empty()) {
         const sim::ErrorReport& e = state.ErrorReports().back();
-        return "error reported to the client (code " + std::to_string(e.code) + "): " + sim::Cp1252ToUtf8(e.text);
+        return "error reported to the client (code " + std::to_string(e.code) + "): " + cp1252::Cp1252ToUtf8(e.text);
     }
     // Every receipt's return leaves message 801 in the answer text and in
     // field 20022, whichever code the screen then wrote.
@@ -53,9 +53,9 @@ std::string OutcomeLine(const sim::State& state, int lastModalResult) {
     if (lastModalResult == forms::mrCancel) return "cancelled by the operator";
     const std::string code = Trim(state.Field(kAnswerField));
     if (code.empty()) return "ended without an answer from the host";
-    const std::string text = sim::Cp1252ToUtf8(Trim(state.Field(kAnswerTextField)));
+    const std::string text = cp1252::Cp1252ToUtf8(Trim(state.Field(kAnswerTextField)));
     if (ApprovedCode(code)) return "approved: " + text;
-    return "declined (code " + sim::Cp1252ToUtf8(code) + "): " + text;
+    return "declined (code " + cp1252::Cp1252ToUtf8(code) + "): " + text;
 }
 
 }  // namespace clientvorix

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace sim {
 
@@ -114,8 +114,8 @@ bool HasMessage(int number) { return MessageTable().count(number) != 0; }
 std::string MessageText(int number) {
     const auto& table = MessageTable();
     auto it = table.find(number);
-    if (it == table.end()) return Utf8ToCp1252("Mensagem " + std::to_string(number) + " não cadastrada");
-    return Utf8ToCp1252(it->second);
+    if (it == table.end()) return cp1252::Utf8ToCp1252("Mensagem " + std::to_string(number) + " não cadastrada");
+    return cp1252::Utf8ToCp1252(it->second);
 }
 
 }  // namespace sim

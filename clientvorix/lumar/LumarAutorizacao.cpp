@@ -3,7 +3,7 @@
 // applied to the store; a sale of a zero amount is declined by the
 // authoriser itself, as a real one would, without using a scenario answer.
 #include "host/Lumar.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/HostCall.h"
 #include "sim/RecordReader.h"
 #include "sim/State.h"

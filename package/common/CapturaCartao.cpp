@@ -1,8 +1,10 @@
 // Card capture with the BIN query, for the screens that need the card before
 // they can authorise (invoice payment and its cancellation).
+#include "common/CapturaCartao.h"
+
 #include "common/Conversoes.h"
-#include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "forms/Label.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/Conversoes.h"
+#include "common/PerguntasGenerico.h"
 #include "common/ZentravelaMain.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"

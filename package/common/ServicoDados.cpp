@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/Conversoes.h"
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Types.h"
 #include "host/Catalogo.h"

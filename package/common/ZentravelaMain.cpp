@@ -30,7 +30,7 @@ namespace {
 
 // Class name -> factory. A vector keeps the registry free of static
 // construction; there are a few dozen classes at most.
-std::vector<std::pair<std::string, ScreenFactory>> registroTelas;
+std::vector<std::pair<std::string, FabricaTela>> registroTelas;
 
 auto ProcuraClasse(const std::string& classe) {
     return std::find_if(registroTelas.begin(), registroTelas.end(),
@@ -71,7 +71,7 @@ void ZeraGlobais() {
 }  // namespace
 
 // ---- Screen registry -----------------------------------------------------------
-void RegistraClasseTela(const std::string& classe, ScreenFactory fabrica) {
+void RegistraClasseTela(const std::string& classe, FabricaTela fabrica) {
     if (fabrica == nullptr) return;
     auto it = ProcuraClasse(classe);
     if (it != registroTelas.end()) {

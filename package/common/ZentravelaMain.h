@@ -1,14 +1,12 @@
 #pragma once
-// The package's main unit: module globals, the form runner, the service data
-// handling and the parsing of the host's dynamic questions.
-#include <array>
+// The package's main unit: module globals, the screen registry and the form
+// runner.
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "common/PerguntasGenerico.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
-#include "forms/Label.h"
 
 namespace zv {
 
@@ -23,61 +21,18 @@ extern bool bHabilitaAlteracaoCampoValor;
 constexpr int SERVICO_A_SIZE = 64;
 extern char ServicoA_AdicionaisVenda[SERVICO_A_SIZE];
 
-// ---- Dynamic question tables -------------------------------------------------
-constexpr int MAX_PERGUNTAS = 100;
-#pragma pack(push, 1)
-struct TPerguntas {
-    char Id[4];
-    char Pergunta[65];
-    char Tipo;
-    int32_t TamanhoMinimo;
-    int32_t TamanhoMaximo;
-};
-struct TPerguntaGenerica {
-    char Id[9];
-    char Pergunta[65];
-    int32_t Tipo;
-    int32_t TamanhoMinimo;
-    int32_t TamanhoMaximo;
-    char Reservado[40];
-};
-struct TPerguntasGenerica {
-    int32_t Count;
-    TPerguntaGenerica Itens[MAX_PERGUNTAS];
-};
-#pragma pack(pop)
-using TArrayPerguntas = std::vector<TPerguntas>;
-struct TRespostasPerguntas {
-    std::vector<std::array<char, 24>> Lista1;
-    std::vector<std::array<char, 26>> Lista2;
-    std::vector<std::array<char, 38>> Lista3;
-    std::vector<std::array<char, 65>> Lista4;
-    std::vector<std::array<char, 65>> Lista5;
-    std::vector<std::array<char, 65>> Lista6;
-    std::vector<std::array<char, 65>> Lista7;
-};
+// ---- Question tables the screens fill (types in common/PerguntasGenerico.h) ---
 extern TArrayPerguntas struct_Perguntas;
 extern TArrayPerguntas Perguntas;
 extern TArrayPerguntas Perguntas_ServicoQ_031;
 extern TRespostasPerguntas RespostasPerguntas;
 extern TPerguntasGenerica PerguntasGenerica;
 
-void VerificaServico5PerguntasGenerico(TArrayPerguntas& lista, TRespostasPerguntas& respostas);
-bool VerificaSeIdPergJaFoiAdicionado(const TArrayPerguntas& lista, const std::string& id);
-
-// ---- Service data of an authorisation answer ---------------------------------
-void TrataServicoA();
-void GravaDadosServicoA();
-void TrataServicoEzinho(bool aviso);
-void TrataHabilitaAlteracaoCampoValor();
-void TrataServicoQ_010_ValorAprovado();
-void TrataServicoQ_008_ValorAprovado();
-
 // ---- Screens -----------------------------------------------------------------
 // Screen classes are registered by class name ("TFrmVis_Crd") by their units'
 // initialisation; a class that is not registered cannot be created.
-using ScreenFactory = forms::Form* (*)();
-void RegistraClasseTela(const std::string& classe, ScreenFactory fabrica);
+using FabricaTela = forms::Form* (*)();
+void RegistraClasseTela(const std::string& classe, FabricaTela fabrica);
 void RemoveClasseTela(const std::string& classe);
 bool ClasseTelaRegistrada(const std::string& classe);
 // A unit's registration of its screen class in one line: `classe` creates a T.
@@ -98,16 +53,6 @@ int CaixaMensagem(const std::string& texto, uint32_t flags);
 // create (credit screens add the exclamation icon, menus do not).
 void MostraFalhaCriacaoTela(const std::string& nomeForm, uint32_t flags);
 
-// ---- Card capture with BIN query -----------------------------------------------
-// Reads a card on the PIN pad, runs the BIN query and lets the PIN pad library
-// judge the card, reading again while it asks for that; progress goes to
-// `rotulo`. True when a card was read and accepted. Fields 1009 "FF" and 1027
-// (message 801) are left for the authorisation to overwrite.
-bool CapturaCartao(forms::Label& rotulo);
-// One BIN query and verdict for the card just read; `repetir` tells the
-// caller to read a card again.
-bool FazConsultaBinsConsulta(bool& repetir, forms::Label& rotulo);
-
 }  // namespace zv
 
 // Unit initialisation and finalisation (run by Initialize / Finalize). Every
@@ -117,3 +62,4 @@ namespace zv::ZentravelaMain {
 void Initialization();
 void Finalization();
 }  // namespace zv::ZentravelaMain
+

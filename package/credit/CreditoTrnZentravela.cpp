@@ -6,7 +6,6 @@
 #include "common/Conversoes.h"
 #include "common/Datas.h"
 #include "common/MontaRegistro.h"
-#include "common/ZentravelaMain.h"
 #include "forms/Types.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Conversoes.h"
-#include "common/ZentravelaMain.h"
+#include "common/CapturaCartao.h"
 #include "forms/GlyphButton.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"

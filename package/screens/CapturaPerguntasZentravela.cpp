@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/Conversoes.h"
+#include "common/PerguntasGenerico.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
 #include "forms/Locale.h"

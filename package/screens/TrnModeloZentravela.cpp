@@ -3,8 +3,11 @@
 #include <cstring>
 
 #include "common/Conversoes.h"
+#include "common/PerguntasGenerico.h"
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
+#include "forms/Label.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 #include "screens/Aceita.h"

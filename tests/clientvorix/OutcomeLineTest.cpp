@@ -5,7 +5,7 @@
 #include "OperationOutcome.h"
 #include "forms/Types.h"
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/State.h"
 
 namespace {
@@ -39,7 +39,7 @@ TEST(OutcomeLine, NamesHowTheOperationEnded) {
         {{{1009, "FF"}, {1027, notDone}, {20022, notDone}}, forms::mrOk, "returned by the operator"},
         {{{1009, "255"}, {1027, notDone}, {20022, notDone}}, forms::mrCancel, "returned by the operator"},
         // Not done for another reason (a refused card): a decline.
-        {{{1009, "FF"}, {1027, notDone}}, forms::mrOk, "declined (code FF): " + sim::Cp1252ToUtf8(notDone)},
+        {{{1009, "FF"}, {1027, notDone}}, forms::mrOk, "declined (code FF): " + cp1252::Cp1252ToUtf8(notDone)},
     };
     for (const auto& row : rows) EXPECT_EQ(Line(row.fields, row.modalResult), row.line);
     sim::State::Instance().Reset();

@@ -7,7 +7,7 @@
 #include "host/Fosdal.h"
 #include "host/Lumar.h"
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/ServiceData.h"
 #include "sim/State.h"
 
@@ -56,10 +56,10 @@ TEST(SharedState, JournalOffKeepsNoLineButTheCallsStillWork) {
 TEST(SharedState, Cp1252ConversionIsLosslessBothWays) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-    EXPECT_EQ(sim::Utf8ToCp1252(sim::Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(sim::Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
-    EXPECT_EQ(sim::Utf8ToCp1252("\xE6\x97\xA5"), "?");  // no CP1252 code
-    EXPECT_EQ(sim::Utf8ToCp1252("a\xC3"), "a?");       // cut sequence
+    EXPECT_EQ(cp1252::Utf8ToCp1252(cp1252::Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252::Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(cp1252::Utf8ToCp1252("\xE6\x97\xA5"), "?");  // no CP1252 code
+    EXPECT_EQ(cp1252::Utf8ToCp1252("a\xC3"), "a?");       // cut sequence
 }
 
 TEST(SharedState, EveryCatalogueFormatHasItsArgumentCount) {

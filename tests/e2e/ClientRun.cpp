@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 extern char** environ;
 
@@ -190,7 +190,7 @@ std::vector<nlohmann::json> ClientRun::Versions() const {
     return out;
 }
 
-std::string Message(int number) { return sim::Cp1252ToUtf8(sim::MessageText(number)); }
+std::string Message(int number) { return cp1252::Cp1252ToUtf8(sim::MessageText(number)); }
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -13,7 +13,7 @@ namespace {
 
 const std::filesystem::path kCenarios = std::filesystem::path(ZV_SCENARIOS_DIR);
 
-ClientRun Roda(const std::string& cenario, const std::string& roteiro) {
+ClientRun RunScenario(const std::string& cenario, const std::string& roteiro) {
     ClientRun run = ClientRun::Execute(ReadText(kCenarios / (cenario + ".toml")),
                                        ReadText(kCenarios / (roteiro + ".txt")));
     EXPECT_EQ(run.ExitStatus(), 0) << roteiro << ": " << run.Stderr();
@@ -51,7 +51,7 @@ class Consultation : public ::testing::TestWithParam<CasoConsulta> {};
 
 TEST_P(Consultation, EndsAsTheOperatorOrTheHostChose) {
     const CasoConsulta& caso = GetParam();
-    const auto run = Roda(caso.cenario, caso.roteiro);
+    const auto run = RunScenario(caso.cenario, caso.roteiro);
     EXPECT_TRUE(Criou(run, caso.tela));
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoConsulta{"consulta-saque-recusada", "consulta-saque-recusada", "FrmCon_AdmSaque", 63, false, 1, "05"}));
 
 TEST(Consultation, BalanceInquiryAsksNoAmountAndPrintsBothPlans) {
-    const auto run = Roda("consulta-saldo", "consulta-saldo");
+    const auto run = RunScenario("consulta-saldo", "consulta-saldo");
     EXPECT_EQ(run.Field("10172"), "0");
     EXPECT_LT(Posicao(run, "GravaCampoString", 10172), Posicao(run, "AutorizaTransacao"));
     EXPECT_EQ(Posicao(run, "GravaCampoString", 1003), -1);
@@ -90,7 +90,7 @@ TEST(Consultation, BalanceInquiryAsksNoAmountAndPrintsBothPlans) {
 }
 
 TEST(Consultation, InstalmentConsultationReturnedForgetsTheTransaction) {
-    const auto run = Roda("consulta-parcelas", "consulta-parcelas-retorna");
+    const auto run = RunScenario("consulta-parcelas", "consulta-parcelas-retorna");
     EXPECT_EQ(run.Calls("FosdalLimpaUltimaTrn").size(), 1u);
     EXPECT_EQ(run.Field("10192"), "1");
     EXPECT_TRUE(run.Calls("FosdalGravaArquivo").empty());
@@ -98,7 +98,7 @@ TEST(Consultation, InstalmentConsultationReturnedForgetsTheTransaction) {
 }
 
 TEST(Consultation, WithdrawalConsultationReturnedForgetsTheTypedInstalments) {
-    const auto run = Roda("consulta-saque", "consulta-saque-retorna");
+    const auto run = RunScenario("consulta-saque", "consulta-saque-retorna");
     EXPECT_EQ(RecordTexts(run.Calls("AutorizaTransacao")[0]), (std::vector<std::string>{"", "TRN:6"}));
     EXPECT_EQ(run.Field("1017"), "(absent)");
     EXPECT_EQ(run.Field("1027"), Message(801));
@@ -109,7 +109,7 @@ TEST(Consultation, WithdrawalConsultationReturnedForgetsTheTypedInstalments) {
 }
 
 TEST(InvoiceCancellation, TypedTituloTravelsWithTheCancellationRecord) {
-    const auto run = Roda("cancelamento-fatura", "cancelamento-fatura");
+    const auto run = RunScenario("cancelamento-fatura", "cancelamento-fatura");
     const std::string linha = "00191234546789012345767890123457810000000001500";
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);

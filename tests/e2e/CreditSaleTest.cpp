@@ -15,14 +15,14 @@ const std::filesystem::path kCredito = std::filesystem::path(ZV_E2E_DIR) / "cred
 const std::filesystem::path kCenarios = ZV_SCENARIOS_DIR;
 
 // A shipped scenario (clientvorix/scenarios/NAME.toml) or one of ours (credit/NAME.toml).
-std::string Cenario(const std::string& nome) {
+std::string Scenario(const std::string& nome) {
     const auto enviado = kCenarios / (nome + ".toml");
     return ReadText(std::filesystem::exists(enviado) ? enviado : kCredito / (nome + ".toml"));
 }
 std::string Roteiro(const std::string& nome) { return ReadText(kCredito / (nome + ".txt")); }
 
-ClientRun Roda(const std::string& cenario, const std::string& roteiro) {
-    const std::string toml = Cenario(cenario);
+ClientRun RunScenario(const std::string& cenario, const std::string& roteiro) {
+    const std::string toml = Scenario(cenario);
     const std::string script = Roteiro(roteiro);
     EXPECT_FALSE(toml.empty()) << "no scenario " << cenario;
     EXPECT_FALSE(script.empty()) << "no script " << roteiro;
@@ -36,7 +36,7 @@ bool Contem(const std::vector<std::string>& lista, const std::string& item) {
 }
 
 TEST(CreditSale, AtSightSaleTypedByTheOperator) {
-    const auto run = Roda("venda-a-vista", "a_vista");
+    const auto run = RunScenario("venda-a-vista", "a_vista");
     EXPECT_EQ(run.Field("1003"), "15000");
     EXPECT_EQ(run.Field("10156"), "4");
     EXPECT_EQ(run.Field("1016"), "0");
@@ -53,7 +53,7 @@ TEST(CreditSale, AtSightSaleTypedByTheOperator) {
 }
 
 TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
-    const auto run = Roda("credito_recusada", "a_vista");
+    const auto run = RunScenario("credito_recusada", "a_vista");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["result"], false);
@@ -63,14 +63,14 @@ TEST(CreditSale, DeclinedSaleStillEndsWithOkAndHandsTheAnswerOver) {
 }
 
 TEST(CreditSale, AnAmountErasedWithBackspaceIsAskedForAgainAndNothingIsAuthorised) {
-    const auto run = Roda("venda-a-vista", "valor_apagado");
+    const auto run = RunScenario("venda-a-vista", "valor_apagado");
     EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(26)});
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 2);
 }
 
 TEST(CreditSale, AZeroAmountIsDeclinedByTheAuthoriser) {
-    const auto run = Roda("venda-a-vista", "valor_zero");
+    const auto run = RunScenario("venda-a-vista", "valor_zero");
     EXPECT_EQ(run.Field("1003"), "000");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
@@ -80,7 +80,7 @@ TEST(CreditSale, AZeroAmountIsDeclinedByTheAuthoriser) {
 }
 
 TEST(CreditSale, HostSuppliedAmountAndInstalmentsAreLockedAndWrittenBackUnchanged) {
-    const auto run = Roda("valores_do_host", "valores_do_host");
+    const auto run = RunScenario("valores_do_host", "valores_do_host");
     EXPECT_EQ(run.Field("1003"), "250000");
     EXPECT_EQ(run.Field("1017"), "04");
     EXPECT_EQ(run.Field("10156"), "3");
@@ -98,7 +98,7 @@ class CreditInstalments : public ::testing::TestWithParam<CasoParcelado> {};
 
 TEST_P(CreditInstalments, SaleKindFollowsTheFinancerAndTheDownPayment) {
     const auto& caso = GetParam();
-    const auto run = Roda(caso.cenario, caso.roteiro);
+    const auto run = RunScenario(caso.cenario, caso.roteiro);
     EXPECT_EQ(run.Field("10156"), caso.tipo);
     EXPECT_EQ(run.Field("1016"), caso.tipo);
     EXPECT_EQ(run.Field("1017"), "3");
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoParcelado{"credito_parcelado_adm", "parcelado_sem_entrada", "3", "0"}));
 
 TEST(CreditSale, InstalmentsOutsideTheLimitsAreRefused) {
-    const auto run = Roda("limites_parcelas", "limites_parcelas");
+    const auto run = RunScenario("limites_parcelas", "limites_parcelas");
     const auto caixas = run.BoxTexts();
     ASSERT_EQ(caixas.size(), 2u);
     std::string minimo = Message(319);
@@ -127,7 +127,7 @@ TEST(CreditSale, InstalmentsOutsideTheLimitsAreRefused) {
 }
 
 TEST(CreditSale, CyclesTypedAsSevenTravelAsTwoDigits) {
-    const auto run = Roda("ciclos", "ciclos");
+    const auto run = RunScenario("ciclos", "ciclos");
     EXPECT_EQ(run.Field("1048"), "07");
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
@@ -139,7 +139,7 @@ TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
     const std::string roteiro = "type 15000\nkey Enter\nexpect focus edDtemCart\ntype " + zvtest::MesAno(1) +
                                 "\nclick btConfirma\nanswer ok\nexpect focus edDtemCart\ntype " + atual +
                                 "\nclick btConfirma\n";
-    const auto run = ClientRun::Execute(Cenario("data_emissao"), roteiro);
+    const auto run = ClientRun::Execute(Scenario("data_emissao"), roteiro);
     ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
     EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(787)});
     EXPECT_EQ(run.Field("1208"), atual);
@@ -149,7 +149,7 @@ TEST(CreditSale, IssueDateOfALaterMonthIsRefusedThisMonthAccepted) {
 }
 
 TEST(CreditSale, PreAuthorisationCodeOfZerosIsRefused) {
-    const auto run = Roda("credito_pre_autorizacao", "pre_autorizacao");
+    const auto run = RunScenario("credito_pre_autorizacao", "pre_autorizacao");
     EXPECT_EQ(run.BoxTexts(), std::vector<std::string>{Message(279)});
     EXPECT_EQ(run.Field("1064"), "123456");
     const auto autoriza = run.Calls("AutorizaTransacao");
@@ -158,7 +158,7 @@ TEST(CreditSale, PreAuthorisationCodeOfZerosIsRefused) {
 }
 
 TEST(CreditMenu, DefaultScenarioIsASaleThroughTheCreditMenu) {
-    const auto run = Roda("default", "menu_a_vista");
+    const auto run = RunScenario("default", "menu_a_vista");
     EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
     EXPECT_EQ(run.ModalResult("FrmVis_Crd"), 1);
     EXPECT_EQ(run.ModalResult("FrmCred_Mnu"), 1);
@@ -167,7 +167,7 @@ TEST(CreditMenu, DefaultScenarioIsASaleThroughTheCreditMenu) {
 }
 
 TEST(CreditMenu, OnlyOptionOpensByItselfAndCancelGivesTheMenuBack) {
-    const auto run = Roda("menu_volta", "menu_volta");
+    const auto run = RunScenario("menu_volta", "menu_volta");
     EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmEst_CrdPar"}));
     EXPECT_EQ(run.ModalResult("FrmEst_CrdPar"), 2);
     EXPECT_EQ(run.ModalResult("FrmCred_Mnu"), 2);
@@ -177,17 +177,17 @@ TEST(CreditMenu, OnlyOptionOpensByItselfAndCancelGivesTheMenuBack) {
 }
 
 TEST(CreditMenu, DigitTypedWhileAnOptionOpensIsDropped) {
-    const auto run = Roda("default", "menu_digito");
+    const auto run = RunScenario("default", "menu_digito");
     EXPECT_EQ(run.Forms("create"), (std::vector<std::string>{"FrmCred_Mnu", "FrmVis_Crd"}));
 }
 
 TEST(CreditMenu, SixInstalmentsOfferOnlyTheInstalmentOptions) {
-    const auto run = Roda("menu_parcelas", "menu_parcelas");
+    const auto run = RunScenario("menu_parcelas", "menu_parcelas");
     EXPECT_EQ(run.Forms("create"), std::vector<std::string>{"FrmCred_Mnu"});
 }
 
 TEST(CreditMenu, MenuWithoutOptionsReportsToTheHostAndCloses) {
-    const auto run = ClientRun::Execute(Cenario("menu_sem_opcao"), "wait 50\n");
+    const auto run = ClientRun::Execute(Scenario("menu_sem_opcao"), "wait 50\n");
     ASSERT_EQ(run.ExitStatus(), 0) << run.Stderr();
     EXPECT_EQ(run.ErrorReports(), std::vector<std::string>{Message(993)});
     EXPECT_EQ(run.Forms("create"), std::vector<std::string>{"FrmCred_Mnu"});

@@ -23,7 +23,7 @@ std::string Le(const std::filesystem::path& arquivo) {
 
 // A shipped scenario with its script (clientvorix/scenarios/NAME.toml and
 // .txt) or one of ours (invoice/NAME.toml and .txt).
-ClientRun Roda(const std::string& nome) {
+ClientRun RunScenario(const std::string& nome) {
     std::filesystem::path base = std::filesystem::path(ZV_SCENARIOS_DIR) / nome;
     if (!std::filesystem::exists(base.string() + ".toml")) base = kFatura / nome;
     ClientRun run = ClientRun::Execute(Le(base.string() + ".toml"), Le(base.string() + ".txt"));
@@ -48,7 +48,7 @@ class TypedLine : public ::testing::TestWithParam<CasoLinha> {};
 
 TEST_P(TypedLine, ReachesTheDocumentFieldsAndTravelsAsTypedEntry) {
     const CasoLinha& caso = GetParam();
-    const auto run = Roda(caso.cenario);
+    const auto run = RunScenario(caso.cenario);
     std::vector<std::string> esperadas;
     for (int m : caso.mensagens) esperadas.push_back(Message(m));
     EXPECT_EQ(run.BoxTexts(), esperadas);
@@ -81,7 +81,7 @@ class RetriedConfirmation : public ::testing::TestWithParam<CasoRepete> {};
 // Back from the host's question, another line typed: the request carries it.
 TEST_P(RetriedConfirmation, SendsTheLineOnScreen) {
     const std::string linhaB = "2379987650432109876574321098765711500";
-    const auto run = Roda(GetParam().cenario);
+    const auto run = RunScenario(GetParam().cenario);
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], GetParam().codigo);
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, RetriedConfirmation,
                                            CasoRepete{"cancelamento_repete_com_outra_linha", 65}));
 
 TEST(InvoicePayment, RefusedLineIsNeverAuthorisedWithoutIt) {
-    const auto run = Roda("linha_recusada");
+    const auto run = RunScenario("linha_recusada");
     int gravacoes = 0;  // of the line into 1041, one each confirmation
     for (const auto& c : run.Calls("GravaCampoString")) gravacoes += c["args"][0] == 1041;
     EXPECT_EQ(gravacoes, 2);
@@ -103,7 +103,7 @@ TEST(InvoicePayment, RefusedLineIsNeverAuthorisedWithoutIt) {
 }
 
 TEST(InvoicePayment, TypeChangedToCardOnTheWayToTheButtonReadsTheCardOnce) {
-    const auto run = Roda("tipo_trocado_para_cartao");
+    const auto run = RunScenario("tipo_trocado_para_cartao");
     EXPECT_TRUE(run.Boxes().empty());
     EXPECT_EQ(run.Calls("LerCartao").size(), 1u);
     const auto autoriza = run.Calls("AutorizaTransacao");
@@ -113,7 +113,7 @@ TEST(InvoicePayment, TypeChangedToCardOnTheWayToTheButtonReadsTheCardOnce) {
 }
 
 TEST(InvoicePayment, WrongGeneralDigitAuthorisesNothing) {
-    const auto run = Roda("pagamento-fatura-digito-geral-errado");
+    const auto run = RunScenario("pagamento-fatura-digito-geral-errado");
     EXPECT_EQ(run.BoxTexts(), (std::vector<std::string>{Message(1081), Message(1081)}));
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.Field("1041"), "(absent)");
@@ -121,7 +121,7 @@ TEST(InvoicePayment, WrongGeneralDigitAuthorisesNothing) {
 }
 
 TEST(InvoicePayment, HostReadBarcodeIsAcceptedUnchangedAndNotWrittenAgain) {
-    const auto run = Roda("pagamento-fatura-barras-lido");
+    const auto run = RunScenario("pagamento-fatura-barras-lido");
     EXPECT_TRUE(run.Boxes().empty());
     EXPECT_EQ(run.Field("1041"), "00198100000000015001234567890123456789012340");
     EXPECT_FALSE(Gravou(run, 1041));
@@ -132,7 +132,7 @@ TEST(InvoicePayment, HostReadBarcodeIsAcceptedUnchangedAndNotWrittenAgain) {
 }
 
 TEST(InvoicePayment, CardReadAgainTwiceThenAuthorisedAsInvoicePayment) {
-    const auto run = Roda("pagamento-fatura");
+    const auto run = RunScenario("pagamento-fatura");
     EXPECT_EQ(run.Calls("LerCartao").size(), 3u);
     const auto autoriza = run.Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
@@ -144,7 +144,7 @@ TEST(InvoicePayment, CardReadAgainTwiceThenAuthorisedAsInvoicePayment) {
 }
 
 TEST(InvoicePayment, RefusedCardAuthorisesNothingAndLeavesTheTransactionNotDone) {
-    const auto run = Roda("cartao_recusado");
+    const auto run = RunScenario("cartao_recusado");
     EXPECT_TRUE(run.Calls("AutorizaTransacao").empty());
     EXPECT_EQ(run.Calls("RemoveCartao").size(), 1u);
     EXPECT_EQ(run.Field("1009"), "FF");

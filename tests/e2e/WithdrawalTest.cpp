@@ -15,7 +15,7 @@ const std::filesystem::path kAqui = std::filesystem::path(ZV_E2E_DIR);
 const std::filesystem::path kCenarios = kAqui.parent_path().parent_path() / "clientvorix" / "scenarios";
 
 // A shipped scenario with its script, or one of withdrawal/.
-ClientRun Roda(const std::filesystem::path& pasta, const std::string& nome, const std::string& roteiro = "") {
+ClientRun RunScenario(const std::filesystem::path& pasta, const std::string& nome, const std::string& roteiro = "") {
     ClientRun run = ClientRun::Execute(ReadText(pasta / (nome + ".toml")),
                                        roteiro.empty() ? ReadText(pasta / (nome + ".txt")) : roteiro);
     EXPECT_EQ(run.ExitStatus(), 0) << nome << ": " << run.Stderr();
@@ -29,7 +29,7 @@ int LeiturasDoCampo(const ClientRun& run, int campo) {
 }
 
 TEST(Withdrawal, RevolvingWithdrawalIsOneInstalmentWithoutPin) {
-    const auto run = Roda(kCenarios, "saque-rotativo");
+    const auto run = RunScenario(kCenarios, "saque-rotativo");
     EXPECT_EQ(run.Forms("create"),
               (std::vector<std::string>{"FrmCredAdm_Mnu", "FrmSaqueCredito_Mnu", "FrmRot_Saq"}));
     const auto autoriza = run.Calls("AutorizaTransacao");
@@ -43,7 +43,7 @@ TEST(Withdrawal, RevolvingWithdrawalIsOneInstalmentWithoutPin) {
 }
 
 TEST(Withdrawal, InstalmentWithdrawalKeepsToTheLimitsAndCapturesThePin) {
-    const auto run = Roda(kCenarios, "saque-parcelado");
+    const auto run = RunScenario(kCenarios, "saque-parcelado");
     std::string minimo = Message(319);
     for (const char* limite : {"3", "12"}) minimo.replace(minimo.find("%s"), 2, limite);
     EXPECT_EQ(run.BoxTexts(), (std::vector<std::string>{minimo, Message(320)}));
@@ -57,14 +57,14 @@ TEST(Withdrawal, InstalmentWithdrawalKeepsToTheLimitsAndCapturesThePin) {
 }
 
 TEST(Withdrawal, InstalmentsAskedByTheClientOfferOnlyTheInstalmentWithdrawalLocked) {
-    const auto run = Roda(kAqui / "withdrawal", "parcelas_do_host");
+    const auto run = RunScenario(kAqui / "withdrawal", "parcelas_do_host");
     EXPECT_EQ(run.Field("1017"), "3");
     EXPECT_EQ(run.Calls("AutorizaTransacao").size(), 1u);
 }
 
 TEST(Withdrawal, IssueDateOfNextMonthIsRefusedThisMonthAccepted) {
     const std::string atual = zvtest::MesAno(0);
-    const auto run = Roda(kAqui / "withdrawal", "data_emissao",
+    const auto run = RunScenario(kAqui / "withdrawal", "data_emissao",
                           "expect screen FrmRot_Saq\ntype 15000\nkey Enter\nexpect focus edDtemCart\ntype " +
                               zvtest::MesAno(1) + "\nclick btConfirma\nanswer ok\nexpect focus edDtemCart\ntype " +
                               atual + "\nclick btConfirma\n");
@@ -84,7 +84,7 @@ class ReopenedWithdrawal : public ::testing::TestWithParam<CasoReabre> {};
 
 // The scripts check the amount box of the withdrawal opened again.
 TEST_P(ReopenedWithdrawal, OffersWhatTheOperatorTypedAgainAndKeepsTheClientsLocked) {
-    const auto run = Roda(kAqui / "withdrawal", GetParam().cenario);
+    const auto run = RunScenario(kAqui / "withdrawal", GetParam().cenario);
     const auto criadas = run.Forms("create");
     EXPECT_EQ(std::count(criadas.begin(), criadas.end(), "FrmRot_Saq"), GetParam().saques);
     EXPECT_EQ(run.Field("1003"), GetParam().f1003);

@@ -160,17 +160,27 @@ TEST_F(CellPainterTest, FocusEmptyBoxesAndSelectionHaveRolesOfTheirOwn) {
     EXPECT_LT(wide.CaretX(), box.rect.Right()) << Screen(wide);
 }
 
-TEST_F(CellPainterTest, MessageBoxesShowTheirIconAndTheirWholeCaption) {
+TEST_F(CellPainterTest, MessageBoxesShowTheirIconButtonsKeysAndWholeCaption) {
     const struct {
         uint32_t flags;
-        std::string icon;
-    } casos[] = {{forms::MB_ICONINFORMATION, "(i)"}, {forms::MB_ICONEXCLAMATION, "(!)"}, {0x20 | forms::MB_YESNO, "(?)"}};
+        std::string icon, buttons, keys;
+    } casos[] = {{forms::MB_ICONINFORMATION, "(i)", "[ OK ]", "Enter OK"},
+                 {forms::MB_ICONEXCLAMATION, "(!)", "[ OK ]", "Enter OK"},
+                 {0x20 | forms::MB_YESNO, "(?)", "[ Sim ]  [ N\xE3o ]", "N N\xE3o   Tab escolhe   Enter responde   Esc N\xE3o"},
+                 {0x10 | 0x3 | 0x200, "(x)", "[ Sim ]  [ N\xE3o ]  [ Cancelar ]", "C Cancelar   Tab escolhe   Enter responde   Esc Cancelar"},
+                 {0x1, "", "[ OK ]  [ Cancelar ]", "Esc Cancelar"}};
     for (const auto& caso : casos) {
         const forms::BoxView box{"Ok", "Zentravela - v1.0.0.1 com um titulo comprido", caso.flags, 0};
-        const std::string screen = Screen(Draw(80, 24, &box));
-        EXPECT_NE(screen.find(caso.icon + "  Ok"), std::string::npos) << screen;
+        const auto canvas = Draw(80, 24, &box);
+        const std::string screen = Screen(canvas);
+        EXPECT_NE(screen.find(caso.icon + (caso.icon.empty() ? "Ok" : "  Ok")), std::string::npos) << screen;
+        EXPECT_NE(screen.find(caso.buttons), std::string::npos) << screen;
+        EXPECT_NE(canvas.RowText(canvas.Rows() - 1).find(caso.keys), std::string::npos) << canvas.RowText(canvas.Rows() - 1);
         EXPECT_NE(screen.find(" " + box.caption + " "), std::string::npos) << screen;
     }
+    // The default button the flags name, and past the last one the last.
+    EXPECT_EQ(forms::MessageBoxStyle::Decode(0x3 | 0x200).defaultButton, 2u);
+    EXPECT_EQ(forms::MessageBoxStyle::Decode(forms::MB_YESNO | 0x300).defaultButton, 1u);
 }
 
 TEST_F(CellPainterTest, KeyLineNamesTheKeysThatWorkWhereTheFocusIs) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
 #include "forms/Locale.h"
@@ -16,13 +16,13 @@ namespace formstest {
 
 TEST(Cp1252, RoundTripsPortugueseAndTheHighBlock) {
     const std::string utf8 = "Opção Não \xE2\x82\xAC \xE2\x80\x9C" "aspas" "\xE2\x80\x9D";
-    const std::string cp = forms::Utf8ToCp1252(utf8);
+    const std::string cp = cp1252::Utf8ToCp1252(utf8);
     EXPECT_EQ(cp, "Op\xE7\xE3o N\xE3o \x80 \x93" "aspas" "\x94");
-    EXPECT_EQ(forms::Cp1252ToUtf8(cp), utf8);
-    EXPECT_EQ(forms::Utf8ToCp1252("\xE4\xB8\xAD|\xC3|\x80"), "?|?|?");  // no code, cut short, stray byte
-    EXPECT_EQ(forms::Cp1252Upper('\xE7'), '\xC7');
-    EXPECT_EQ(forms::Cp1252Lower('\xC3'), '\xE3');
-    EXPECT_FALSE(forms::Cp1252IsLetter('\xF7'));
+    EXPECT_EQ(cp1252::Cp1252ToUtf8(cp), utf8);
+    EXPECT_EQ(cp1252::Utf8ToCp1252("\xE4\xB8\xAD|\xC3|\x80"), "?|?|?");  // no code, cut short, stray byte
+    EXPECT_EQ(cp1252::Cp1252Upper('\xE7'), '\xC7');
+    EXPECT_EQ(cp1252::Cp1252Lower('\xC3'), '\xE3');
+    EXPECT_FALSE(cp1252::Cp1252IsLetter('\xF7'));
 }
 
 TEST(Dates, ShortDateFormatWithTheTwoDigitYearWindow) {

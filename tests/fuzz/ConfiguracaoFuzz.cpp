@@ -90,8 +90,8 @@ bool TemLinha(const std::string& arquivo, const std::string& linha) {
 }
 
 struct Ambiente {
-    instala::teste::PastaTemporaria raiz;
-    instala::teste::SistemaTeste sistema{raiz.Caminho()};
+    instalatest::PastaTemporaria raiz;
+    instalatest::SistemaTeste sistema{raiz.Caminho()};
     std::filesystem::path pasta = sistema.Map().ToLocal("C:\\Client");
 };
 
@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::filesystem::create_directories(ambiente->pasta);
     const std::string configuracao(reinterpret_cast<const char*>(data), size);
 
-    instala::teste::OperadorTeste operador;
+    instalatest::OperadorTeste operador;
     instala::ConversaoConfiguracao conversao(ambiente->sistema, operador, "C:\\Client");
     const auto resultado = conversao.AplicaParametrosConfiguracao(configuracao);
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "PacoteFuzz.h"
+#include "common/PerguntasGenerico.h"
 #include "common/ZentravelaMain.h"
 #include "host/Catalogo.h"
 

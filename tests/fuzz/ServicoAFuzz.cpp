@@ -10,6 +10,7 @@
 
 #include "PacoteFuzz.h"
 #include "common/Conversoes.h"
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Locale.h"
 #include "host/Catalogo.h"

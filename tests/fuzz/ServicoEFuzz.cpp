@@ -6,7 +6,7 @@
 
 #include "PacoteFuzz.h"
 #include "common/Conversoes.h"
-#include "common/ZentravelaMain.h"
+#include "common/ServicoDados.h"
 #include "host/Catalogo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

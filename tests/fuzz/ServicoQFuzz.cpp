@@ -6,6 +6,7 @@
 
 #include "PacoteFuzz.h"
 #include "common/Conversoes.h"
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"

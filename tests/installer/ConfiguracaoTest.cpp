@@ -5,7 +5,7 @@
 #include "Textos.h"
 
 using namespace instala;
-using namespace instala::teste;
+using namespace instalatest;
 
 namespace {
 

@@ -16,7 +16,9 @@
 #include "profile/FileIo.h"
 #include "system/PortableSystem.h"
 
-namespace instala::teste {
+namespace instalatest {
+
+using namespace instala;
 
 enum class Operacao { Copia, Renomeia, Apaga, Grava, Inicia, CopiaPasta };
 
@@ -204,4 +206,4 @@ private:
     std::string caminho_;
 };
 
-}  // namespace instala::teste
+}  // namespace instalatest

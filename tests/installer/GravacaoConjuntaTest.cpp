@@ -4,7 +4,7 @@
 #include "GravacaoConjunta.h"
 
 using namespace instala;
-using namespace instala::teste;
+using namespace instalatest;
 
 namespace {
 

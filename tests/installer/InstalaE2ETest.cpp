@@ -22,7 +22,7 @@ namespace {
 class InstalaPrograma : public ::testing::Test {
 protected:
     void SetUp() override {
-        raiz_ = instala::teste::NovaPastaRascunho("zve2e");
+        raiz_ = instalatest::NovaPastaRascunho("zve2e");
         // The installer folder holds the program (and its libraries), Setup.ini and the package.
         const fs::path bin = fs::path(ZV_INSTALA_BIN).parent_path();
         fs::create_directories(raiz_ + "/C/Instalador");

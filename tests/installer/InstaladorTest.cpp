@@ -8,7 +8,7 @@
 #include "profile/IniDocument.h"
 
 using namespace instala;
-using namespace instala::teste;
+using namespace instalatest;
 
 namespace {
 

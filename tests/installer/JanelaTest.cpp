@@ -10,7 +10,7 @@
 #include "forms/backends/HeadlessBackend.h"
 
 using namespace instala;
-using namespace instala::teste;
+using namespace instalatest;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace instala::teste {
+namespace instalatest {
 
 inline std::string NovaPastaRascunho(const std::string& prefixo) {
 #ifdef _WIN32
@@ -39,4 +39,4 @@ inline void RemovePastaRascunho(const std::string& pasta) {
     fs::remove_all(pasta, ec);
 }
 
-}  // namespace instala::teste
+}  // namespace instalatest

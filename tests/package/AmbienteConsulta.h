@@ -6,9 +6,9 @@
 
 #include "AmbienteCredito.h"
 
-namespace consulta_teste {
+namespace zvtest {
 
-class AmbienteConsulta : public credit_teste::AmbienteCredito {
+class AmbienteConsulta : public zvtest::AmbienteCredito {
 protected:
     // The client's fields (scenario lines) and the host's answer code; an
     // approval carries a one-plan receipt.
@@ -50,4 +50,4 @@ protected:
     }
 };
 
-}  // namespace consulta_teste
+}  // namespace zvtest

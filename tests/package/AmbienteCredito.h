@@ -12,13 +12,13 @@
 #include "PacoteCarregado.h"
 #include "common/ZentravelaMain.h"
 
-namespace credit_teste {
+namespace zvtest {
 
 class AmbienteCredito : public zvtest::PacoteCarregado {
 protected:
     void TearDown() override {
         zvtest::PacoteCarregado::TearDown();
-        sim::State::Instance().Reset();
+        Cliente().Reset();
     }
 
     // The operator's next actions, one a line in the script language.
@@ -68,4 +68,4 @@ protected:
     }
 };
 
-}  // namespace credit_teste
+}  // namespace zvtest

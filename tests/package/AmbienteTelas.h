@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "CatalogoCliente.h"
+#include "Cliente.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Locale.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "screens/CapturaPerguntasZentravela.h"
@@ -48,7 +49,7 @@ public:
 class AmbienteTelas : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim::State::Instance().Reset();
+        Cliente().Reset();
         auto& app = forms::Application::Instance();
         app.Reset();
         backend_ = std::make_unique<forms::HeadlessBackend>();
@@ -77,7 +78,7 @@ protected:
 
     // A scenario in TOML; "entry" is added.
     static void Cenario(const std::string& toml) {
-        sim::State::Instance().LoadScenario("entry = \"ExecutaVenda\"\n" + toml, "teste.toml");
+        Cliente().LoadScenario("entry = \"ExecutaVenda\"\n" + toml, "teste.toml");
     }
     // A scenario whose service data ask the questions of `item` ("PERG:..."),
     // with the [fields] lines `campos` and the TOML `mais` after them.
@@ -90,7 +91,7 @@ protected:
     // The host calls of the journal for the functions named, in order.
     static std::vector<std::string> Chamadas(const std::set<std::string>& funcoes) {
         std::vector<std::string> r;
-        for (const auto& linha : sim::State::Instance().JournalLines()) {
+        for (const auto& linha : Cliente().JournalLines()) {
             if (linha.value("t", "") != "call") continue;
             const std::string fn = linha.value("fn", "");
             if (!funcoes.count(fn)) continue;
@@ -104,15 +105,15 @@ protected:
         }
         return r;
     }
-    static int Quantas(const std::string& fn) { return static_cast<int>(sim::State::Instance().Calls(fn).size()); }
+    static int Quantas(const std::string& fn) { return static_cast<int>(Cliente().Calls(fn).size()); }
     // Texts of the message boxes shown, in order, in CP1252 as the package wrote them.
     static std::vector<std::string> CaixasCp1252() {
         std::vector<std::string> r;
-        for (const auto& linha : sim::State::Instance().GetJournal().OfType("box"))
-            r.push_back(forms::Utf8ToCp1252(linha.value("text", "")));
+        for (const auto& linha : Cliente().GetJournal().OfType("box"))
+            r.push_back(cp1252::Utf8ToCp1252(linha.value("text", "")));
         return r;
     }
-    static std::string Campo(int campo) { return sim::State::Instance().Field(campo); }
+    static std::string Campo(int campo) { return Cliente().Field(campo); }
 
     // Creates, shows modally, and keeps the screen for inspection.
     template <class T>

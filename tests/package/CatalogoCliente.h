@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sim/Catalogue.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace zvtest {
 
@@ -30,7 +30,7 @@ inline std::string CatalogoCp1252(int numero, const std::vector<std::string>& ar
 
 // The same text in UTF-8, as the journal shows it.
 inline std::string CatalogoUtf8(int numero, const std::vector<std::string>& args = {}) {
-    return sim::Cp1252ToUtf8(CatalogoCp1252(numero, args));
+    return cp1252::Cp1252ToUtf8(CatalogoCp1252(numero, args));
 }
 
 }  // namespace zvtest

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CatalogoCliente.h"
+#include "Cliente.h"
 #include "entry/Zentravela.h"
 #include "forms/Application.h"
 #include "forms/backends/HeadlessBackend.h"
@@ -22,7 +23,7 @@ namespace zvtest {
 class PacoteCarregado : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim::State::Instance().Reset();
+        Cliente().Reset();
         auto& app = forms::Application::Instance();
         app.Reset();
         NovoOperador();
@@ -45,7 +46,6 @@ protected:
         forms::Application::Instance().SetBackend(operador_.get());
     }
 
-    static sim::State& Cliente() { return sim::State::Instance(); }
     static void Campo(int campo, const std::string& valor, int indice = 0) {
         Cliente().SetField(campo, valor, indice);
     }

@@ -5,16 +5,16 @@
 #include <filesystem>
 #include <system_error>
 
-#include "sim/State.h"
+#include "Cliente.h"
 
 namespace {
 
 class SemArquivoResultado : public ::testing::Environment {
 public:
     void TearDown() override {
-        sim::State::Instance().Reset();
+        Cliente().Reset();
         std::error_code ignorado;
-        std::filesystem::remove(sim::State::Instance().ResultFilePath(), ignorado);
+        std::filesystem::remove(Cliente().ResultFilePath(), ignorado);
     }
 };
 

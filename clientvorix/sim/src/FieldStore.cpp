@@ -1,6 +1,6 @@
 #include "sim/FieldStore.h"
 
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace sim {
 
@@ -36,11 +36,11 @@ nlohmann::json FieldStore::ToJson() const {
         if (occ.empty()) continue;
         const std::string key = std::to_string(field);
         if (occ.size() == 1 && occ.begin()->first == 0) {
-            out[key] = Cp1252ToUtf8(occ.begin()->second);
+            out[key] = cp1252::Cp1252ToUtf8(occ.begin()->second);
             continue;
         }
         nlohmann::json list = nlohmann::json::array();
-        for (int i = 0; i < Occurrences(field); ++i) list.push_back(Cp1252ToUtf8(Get(field, i)));
+        for (int i = 0; i < Occurrences(field); ++i) list.push_back(cp1252::Cp1252ToUtf8(Get(field, i)));
         out[key] = std::move(list);
     }
     return out;

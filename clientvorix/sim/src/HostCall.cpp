@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/State.h"
 
 namespace sim {
@@ -26,12 +26,12 @@ std::string CopyOut(char* out, int32_t capacity, std::string_view text) {
     return std::string(text.substr(0, n));
 }
 
-nlohmann::json J(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
+nlohmann::json J(std::string_view cp1252) { return cp1252::Cp1252ToUtf8(cp1252); }
 
 void JournalFailure(const char* lib, const char* fn, const char* what) noexcept {
     try {
         State::Instance().GetJournal().Add(
-            {{"t", "call"}, {"lib", lib}, {"fn", fn}, {"error", Cp1252ToUtf8(what ? what : "")}});
+            {{"t", "call"}, {"lib", lib}, {"fn", fn}, {"error", cp1252::Cp1252ToUtf8(what ? what : "")}});
     } catch (...) {
         // Nothing left to tell it to.
     }

@@ -8,7 +8,7 @@
 #include <toml++/toml.h>
 
 #include "port/Os.h"
-#include "sim/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "sim/FieldStore.h"
 
 namespace sim {
@@ -65,7 +65,7 @@ public:
     // Strings arrive in UTF-8 and are kept as the host keeps them, in CP1252.
     std::string Text(const toml::node& n, const std::string& name) const {
         if (!n.is_string()) Fail(n.source(), "'" + name + "' must be a text in quotes");
-        return Utf8ToCp1252(n.as_string()->get());
+        return cp1252::Utf8ToCp1252(n.as_string()->get());
     }
 
     // A scalar is taken as a list of one.
@@ -116,7 +116,7 @@ public:
         OnlyKeys(t, name, {"tags", "codes", "q"});
         if (const auto* tags = t.get("tags")) {
             for (const auto& [key, value] : Table(*tags, name + ".tags")) {
-                const std::string tag = Utf8ToCp1252(key.str());
+                const std::string tag = cp1252::Utf8ToCp1252(key.str());
                 if (tag.size() < 2 || tag.back() != ':') Fail(key.source(), "service tag '" + tag + "' must end with ':'");
                 out.tags[tag] = Text(value, name + ".tags." + tag);
             }
@@ -129,7 +129,7 @@ public:
         }
         if (const auto* q = t.get("q")) {
             for (const auto& [key, value] : Table(*q, name + ".q")) {
-                const std::string sub = Utf8ToCp1252(key.str());
+                const std::string sub = cp1252::Utf8ToCp1252(key.str());
                 // A ';' would end the entry inside its own sub-code: it could never be found.
                 if (sub.size() != 3 || sub.find(';') != std::string::npos) {
                     Fail(key.source(), "service Q sub-code '" + sub + "' must have three characters other than ';'");

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Label.h"
@@ -54,7 +54,7 @@ public:
         confirma.OnEnter = [this](Control&) { lbMensagem_->SetCaption("Enter confirma"); };
         // Enter in a box moves on, as on the package's screens.
         OnKeyPress = [this](Form&, char& key) {
-            if (key == VK_RETURN && !dynamic_cast<GlyphButton*>(ActiveControl())) {
+            if (key == VK_RETURN && !(ActiveControl() && KindOf(*ActiveControl()) == ControlKind::Button)) {
                 SelectNext(true, true);
                 key = 0;
             }

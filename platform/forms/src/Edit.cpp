@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace forms {
 
@@ -73,8 +73,8 @@ void Edit::DefaultKey(char key) {
     // Typing over a selection replaces it, so the length limit counts what stays.
     text.erase(static_cast<size_t>(caret), static_cast<size_t>(selected));
     if (maxLength_ > 0 && static_cast<int>(text.size()) >= maxLength_) return;
-    if (charCase_ == CharCase::Upper) key = Cp1252Upper(key);
-    if (charCase_ == CharCase::Lower) key = Cp1252Lower(key);
+    if (charCase_ == CharCase::Upper) key = cp1252::Cp1252Upper(key);
+    if (charCase_ == CharCase::Lower) key = cp1252::Cp1252Lower(key);
     text.insert(static_cast<size_t>(caret), 1, key);
     TypedText(text, caret + 1);
 }

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/GlyphButton.h"
 #include "forms/MaskEdit.h"
 
@@ -247,7 +247,7 @@ void Form::DispatchKey(char key, bool shift) {
 KeyEffect Form::Route(char key, Control* focus) const {
     using Kind = KeyEffect::Kind;
     const auto pressed = [](GlyphButton* b) { return b ? KeyEffect{Kind::Press, b} : KeyEffect{}; };
-    const bool onButton = dynamic_cast<GlyphButton*>(focus) != nullptr;
+    const bool onButton = focus && KindOf(*focus) == ControlKind::Button;
     if (focus && focus->TakesKey(key)) {
         if (onButton) return {Kind::Press, focus};
         if (key == VK_BACK) return {Kind::Erase, focus};
@@ -281,7 +281,7 @@ KeyEffect Form::WhatKeyDownDoes(uint16_t virtualKey) const {
     Control* c = KeyTarget();
     if (!c) return {};
     if (c->TakesKeyDown(virtualKey)) return {KeyEffect::Kind::Scroll, c};
-    if (!dynamic_cast<GlyphButton*>(c)) return {};
+    if (KindOf(*c) != ControlKind::Button) return {};
     if (virtualKey == VK_UP || virtualKey == VK_LEFT) return WhatKeyDoes(VK_TAB, true);
     if (virtualKey == VK_DOWN || virtualKey == VK_RIGHT) return WhatKeyDoes(VK_TAB);
     return {};
@@ -334,7 +334,7 @@ void Form::ControlGone(Control& c) {
 
 GlyphButton* Form::AcceleratorFor(char key) const {
     if (static_cast<unsigned char>(key) < 32) return nullptr;
-    const char wanted = Cp1252Upper(key);
+    const char wanted = cp1252::Cp1252Upper(key);
     for (Control* c : TabList()) {
         auto* b = dynamic_cast<GlyphButton*>(c);
         if (b && b->Accelerator() == wanted && b->EffectivelyVisible() && b->EffectivelyEnabled()) return b;

@@ -1,6 +1,6 @@
 #include "forms/GlyphButton.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Form.h"
 
 namespace forms {
@@ -14,12 +14,12 @@ bool GlyphButton::Framed() const {
     const Control* active = OwnerForm().ActiveControl();
     if (active && !active->CanFocus()) active = nullptr;
     if (active == this) return true;
-    return default_ && !dynamic_cast<const GlyphButton*>(active);
+    return default_ && !(active && KindOf(*active) == ControlKind::Button);
 }
 
 char GlyphButton::Accelerator() const {
     const int at = AcceleratorIndex();
-    return at < 0 ? 0 : Cp1252Upper(DisplayCaption()[static_cast<size_t>(at)]);
+    return at < 0 ? 0 : cp1252::Cp1252Upper(DisplayCaption()[static_cast<size_t>(at)]);
 }
 
 std::string GlyphButton::DisplayCaption() const {

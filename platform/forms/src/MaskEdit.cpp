@@ -1,6 +1,6 @@
 #include "forms/MaskEdit.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace forms {
 
@@ -58,8 +58,8 @@ void MaskEdit::DefaultKey(char key) {
     if (key == VK_BACK) {
         caret = mask_.Backspace(selStart_);
     } else if (static_cast<unsigned char>(key) >= 32 && key != 127) {
-        if (charCase_ == CharCase::Upper) key = Cp1252Upper(key);
-        if (charCase_ == CharCase::Lower) key = Cp1252Lower(key);
+        if (charCase_ == CharCase::Upper) key = cp1252::Cp1252Upper(key);
+        if (charCase_ == CharCase::Lower) key = cp1252::Cp1252Lower(key);
         caret = mask_.Type(selStart_, key);
         if (caret < 0) return;  // does not fit the mask here
     } else {

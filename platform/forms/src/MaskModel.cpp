@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace forms {
 
@@ -134,8 +134,8 @@ bool MaskModel::IsLiteral(int pos) const {
 char MaskModel::Convert(int pos, char c) const {
     if (pos < 0 || pos >= Length()) return c;
     const int mode = slots_[static_cast<size_t>(pos)].caseMode;
-    if (mode > 0) return Cp1252Upper(c);
-    if (mode < 0) return Cp1252Lower(c);
+    if (mode > 0) return cp1252::Cp1252Upper(c);
+    if (mode < 0) return cp1252::Cp1252Lower(c);
     return c;
 }
 
@@ -145,11 +145,11 @@ bool MaskModel::Accepts(int pos, char c) const {
     if (c == ' ') return !s.required;  // a blank leaves an optional position empty
     const char x = Convert(pos, c);
     switch (s.kind) {
-        case Kind::Digit: return Cp1252IsDigit(x);
-        case Kind::Letter: return Cp1252IsLetter(x);
-        case Kind::AlphaNum: return Cp1252IsLetter(x) || Cp1252IsDigit(x);
+        case Kind::Digit: return cp1252::Cp1252IsDigit(x);
+        case Kind::Letter: return cp1252::Cp1252IsLetter(x);
+        case Kind::AlphaNum: return cp1252::Cp1252IsLetter(x) || cp1252::Cp1252IsDigit(x);
         case Kind::Any: return static_cast<unsigned char>(x) >= 32 && x != 127;
-        case Kind::DigitSign: return Cp1252IsDigit(x) || x == '+' || x == '-';
+        case Kind::DigitSign: return cp1252::Cp1252IsDigit(x) || x == '+' || x == '-';
         case Kind::Literal: return false;
     }
     return false;

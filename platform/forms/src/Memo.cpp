@@ -23,7 +23,7 @@ int Memo::PageLines() const {
     return std::max(1, Height() / LineHeight(GetFont()));
 }
 
-void Memo::SetPageLines(int lines) { pageLines_ = std::max(1, lines); }
+void Memo::SetPageLines(int lines) const { pageLines_ = std::max(1, lines); }
 
 int Memo::LastTopLine() const { return std::max(0, static_cast<int>(lines_.size()) - PageLines()); }
 

@@ -16,14 +16,10 @@ constexpr int kFrame = 3, kTitleBar = 18, kMargin = 12, kIcon = 32;
 constexpr int kButtonWidth = 75, kButtonHeight = 23, kButtonGap = 6;
 constexpr double kLongestLine = 420;  // the platform breaks longer texts
 
-// The captions the platform shows in Portuguese, by the flags' button group.
-std::vector<std::string> Buttons(uint32_t flags) {
-    switch (flags & 0xF) {
-        case 1: return {"OK", "Cancelar"};
-        case 3: return {"Sim", "N\xE3o", "Cancelar"};
-        case 4: return {"Sim", "N\xE3o"};
-        default: return {"OK"};
-    }
+std::vector<std::string> Captions(const MessageBoxStyle& style) {
+    std::vector<std::string> captions;
+    for (BoxButton b : style.buttons) captions.push_back(CaptionOf(b));
+    return captions;
 }
 
 Font Bold() {
@@ -35,15 +31,11 @@ Font Bold() {
 }  // namespace
 
 BoxPainter::BoxPainter(std::string text, std::string caption, uint32_t flags)
-    : caption_(std::move(caption)), buttons_(Buttons(flags)) {
-    switch (flags & 0xF0) {
-        case 0x10: icon_ = Icon::Stop; break;
-        case 0x20: icon_ = Icon::Question; break;
-        case 0x30: icon_ = Icon::Exclamation; break;
-        case 0x40: icon_ = Icon::Information; break;
-        default: break;
-    }
-    defaultButton_ = std::min<size_t>((flags >> 8) & 0xF, buttons_.size() - 1);
+    : caption_(std::move(caption)) {
+    const MessageBoxStyle style = MessageBoxStyle::Decode(flags);
+    buttons_ = Captions(style);
+    icon_ = style.icon;
+    defaultButton_ = style.defaultButton;
     const Font font;
     lines_ = text::Wrap(text, font, kLongestLine);
     double widest = 0;
@@ -51,14 +43,14 @@ BoxPainter::BoxPainter(std::string text, std::string caption, uint32_t flags)
     textWidth_ = static_cast<int>(std::ceil(widest));
     textHeight_ = static_cast<int>(std::ceil(text::LineHeight(font) * static_cast<double>(lines_.size())));
 
-    const int iconRoom = icon_ == Icon::None ? 0 : kIcon + kMargin;
+    const int iconRoom = icon_ == BoxIcon::None ? 0 : kIcon + kMargin;
     const int buttons = static_cast<int>(buttons_.size());
     const int buttonsWidth = buttons * kButtonWidth + (buttons - 1) * kButtonGap;
     // The title bar holds the caption and the close button.
     const int captionWidth = static_cast<int>(std::ceil(text::Width(caption_, Bold()))) + 30;
     const int client = std::max({kMargin + iconRoom + textWidth_ + kMargin, buttonsWidth + 2 * kMargin, captionWidth, 120});
     width_ = client + 2 * kFrame;
-    const int content = std::max(textHeight_, icon_ == Icon::None ? 0 : kIcon);
+    const int content = std::max(textHeight_, icon_ == BoxIcon::None ? 0 : kIcon);
     height_ = kFrame + kTitleBar + kMargin + content + kMargin + kButtonHeight + kMargin + kFrame;
 }
 
@@ -73,9 +65,9 @@ void BoxPainter::Paint(Canvas& canvas, int x, int y) const {
     canvas.Text(kFrame + 4, titleBaseline, caption_, TextStyle{bold, kWhite});
 
     const int top = kFrame + kTitleBar + kMargin;
-    const int content = std::max(textHeight_, icon_ == Icon::None ? 0 : kIcon);
+    const int content = std::max(textHeight_, icon_ == BoxIcon::None ? 0 : kIcon);
     int textLeft = kFrame + kMargin;
-    if (icon_ != Icon::None) {
+    if (icon_ != BoxIcon::None) {
         PaintIcon(canvas, textLeft, top);
         textLeft += kIcon + kMargin;
     }
@@ -107,24 +99,24 @@ void BoxPainter::PaintIcon(Canvas& canvas, int x, int y) const {
     sign.bold = true;
     const double baseline = cy + 8;
     switch (icon_) {
-        case Icon::Exclamation:
+        case BoxIcon::Exclamation:
             canvas.Polygon({{cx, y + 1.0}, {x + kIcon - 1.0, y + kIcon - 2.0}, {x + 1.0, y + kIcon - 2.0}}, 0x00FFFF,
                            kBlack);
             canvas.Text(cx, baseline + 1, "!", TextStyle{sign, kBlack, TextStyle::Anchor::Middle});
             break;
-        case Icon::Information:
+        case BoxIcon::Information:
             canvas.Circle(cx, cy, kIcon / 2.0 - 1, kWhite, kShadow);
             canvas.Text(cx, baseline, "i", TextStyle{sign, 0xFF0000, TextStyle::Anchor::Middle});
             break;
-        case Icon::Question:
+        case BoxIcon::Question:
             canvas.Circle(cx, cy, kIcon / 2.0 - 1, kWhite, kShadow);
             canvas.Text(cx, baseline, "?", TextStyle{sign, 0xFF0000, TextStyle::Anchor::Middle});
             break;
-        case Icon::Stop:
+        case BoxIcon::Stop:
             canvas.Circle(cx, cy, kIcon / 2.0 - 1, 0x0000FF, kBlack);
             canvas.Text(cx, baseline, "X", TextStyle{sign, kWhite, TextStyle::Anchor::Middle});
             break;
-        case Icon::None:
+        case BoxIcon::None:
             break;
     }
 }

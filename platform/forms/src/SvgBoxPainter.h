@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SvgCanvas.h"
+#include "forms/MessageBoxStyle.h"
 
 namespace forms::svg {
 
@@ -19,14 +20,13 @@ public:
     void Paint(Canvas& canvas, int x, int y) const;
 
 private:
-    enum class Icon { None, Stop, Question, Exclamation, Information };
     void PaintIcon(Canvas& canvas, int x, int y) const;
 
     std::string caption_;
     std::vector<std::string> lines_;
     std::vector<std::string> buttons_;
     size_t defaultButton_ = 0;
-    Icon icon_ = Icon::None;
+    BoxIcon icon_ = BoxIcon::None;
     int textWidth_ = 0, textHeight_ = 0;
     int width_ = 0, height_ = 0;
 };

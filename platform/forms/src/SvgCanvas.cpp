@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "TextMetrics.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace forms::svg {
 
@@ -48,7 +48,7 @@ std::string Hex(Color c) {
 
 std::string Escape(const std::string& cp1252) {
     std::string out;
-    for (const char c : Cp1252ToUtf8(cp1252)) {
+    for (const char c : cp1252::Cp1252ToUtf8(cp1252)) {
         switch (c) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;

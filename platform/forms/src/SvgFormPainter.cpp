@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "TextMetrics.h"
+#include "forms/ControlVisitor.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Image.h"
@@ -91,35 +92,57 @@ void FormPainter::PaintChildren(const std::vector<Control*>& children, int width
             if (c->Visible() && Windowed(*c) == windowed) PaintControl(*c, width, height, background);
 }
 
-void FormPainter::PaintControl(const Control& c, int parentWidth, int parentHeight, Color background) {
-    const auto* image = dynamic_cast<const Image*>(&c);
-    const auto* label = dynamic_cast<const Label*>(&c);
-    if (image && image->AlignClient()) {
-        canvas_.Open(0, 0, parentWidth, parentHeight, c.Name() + ": " + image->Picture());
-    } else if (image) {
-        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name() + ": " + image->Picture());
-    } else {
+// Each kind opens its place on the picture, draws itself there and closes it.
+class FormPainter::Kinds final : public ControlVisitor {
+public:
+    Kinds(FormPainter& p, int parentWidth, int parentHeight, Color background)
+        : p_(p), parentWidth_(parentWidth), parentHeight_(parentHeight), background_(background) {}
+
+    void Visit(const Control& c) override { Open(c); }
+    void Visit(const Label& label) override {
         // A label that grows to its caption is never cut.
-        canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name(), !(label && label->Grows()));
+        Open(label, !label.Grows());
+        p_.PaintLabel(label, label.Width(), label.Height(), background_);
     }
-    const int width = image && image->AlignClient() ? parentWidth : c.Width();
-    const int height = image && image->AlignClient() ? parentHeight : c.Height();
-    if (label) {
-        PaintLabel(*label, width, height, background);
-    } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
-        PaintEdit(*edit, width, height);
-    } else if (auto* button = dynamic_cast<const GlyphButton*>(&c)) {
-        PaintButton(*button, width, height);
-    } else if (auto* panel = dynamic_cast<const Panel*>(&c)) {
-        PaintPanel(*panel, width, height);
-        PaintChildren(panel->Children(), width, height, panel->GetColor());
-    } else if (auto* memo = dynamic_cast<const Memo*>(&c)) {
-        PaintMemo(*memo, width, height);
-    } else if (image) {
+    void Visit(const Edit& edit) override {
+        Open(edit);
+        p_.PaintEdit(edit, edit.Width(), edit.Height());
+    }
+    void Visit(const GlyphButton& button) override {
+        Open(button);
+        p_.PaintButton(button, button.Width(), button.Height());
+    }
+    void Visit(const Panel& panel) override {
+        Open(panel);
+        p_.PaintPanel(panel, panel.Width(), panel.Height());
+        p_.PaintChildren(panel.Children(), panel.Width(), panel.Height(), panel.GetColor());
+    }
+    void Visit(const Memo& memo) override {
+        Open(memo);
+        p_.PaintMemo(memo, memo.Width(), memo.Height());
+    }
+    void Visit(const Image& image) override {
+        const bool client = image.AlignClient();
+        const int width = client ? parentWidth_ : image.Width();
+        const int height = client ? parentHeight_ : image.Height();
+        p_.canvas_.Open(client ? 0 : image.Left(), client ? 0 : image.Top(), width, height,
+                        image.Name() + ": " + image.Picture());
         // The model knows a picture by its description only: its place shows
         // the colour behind it, and the description is the place's title.
-        canvas_.Rect(0, 0, width, height, background);
+        p_.canvas_.Rect(0, 0, width, height, background_);
     }
+
+private:
+    void Open(const Control& c, bool cut = true) { p_.canvas_.Open(c.Left(), c.Top(), c.Width(), c.Height(), c.Name(), cut); }
+
+    FormPainter& p_;
+    int parentWidth_, parentHeight_;
+    Color background_;
+};
+
+void FormPainter::PaintControl(const Control& c, int parentWidth, int parentHeight, Color background) {
+    Kinds kinds(*this, parentWidth, parentHeight, background);
+    c.Accept(kinds);
     canvas_.Close();
 }
 

@@ -24,6 +24,8 @@ public:
     void Paint(const Form& f);
 
 private:
+    class Kinds;
+
     void PaintChildren(const std::vector<Control*>& children, int width, int height, Color background);
     void PaintControl(const Control& c, int width, int height, Color background);
     void PaintLabel(const Label& label, int width, int height, Color background);

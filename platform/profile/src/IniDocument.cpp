@@ -7,7 +7,7 @@
 
 #include "FoldedSet.h"
 #include "Utf16.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "profile/CaseFold.h"
 
 namespace profile {
@@ -50,7 +50,7 @@ private:
 
 bool FitsCp1252(std::string_view utf8) {
     const std::string text(utf8);
-    return forms::Cp1252ToUtf8(forms::Utf8ToCp1252(text)) == text;
+    return cp1252::Cp1252ToUtf8(cp1252::Utf8ToCp1252(text)) == text;
 }
 
 // The mark decides, as it does for the platform.
@@ -147,11 +147,11 @@ IniDocument::Parsed IniDocument::Classify(std::string_view text) {
 }
 
 std::string IniDocument::ToApi(std::string_view internal) const {
-    return utf16_ ? forms::Utf8ToCp1252(std::string(internal)) : std::string(internal);
+    return utf16_ ? cp1252::Utf8ToCp1252(std::string(internal)) : std::string(internal);
 }
 
 std::string IniDocument::ToInternal(const std::string& cp1252) const {
-    return utf16_ ? forms::Cp1252ToUtf8(cp1252) : cp1252;
+    return utf16_ ? cp1252::Cp1252ToUtf8(cp1252) : cp1252;
 }
 
 std::string IniDocument::Fold(std::string_view internalName) const {
@@ -555,7 +555,7 @@ void IniDocument::CopyFrom(const IniDocument& source, const std::string& onlyKey
             at = l.next;
         }
         if (!fits) {
-            text_ = forms::Cp1252ToUtf8(text_);
+            text_ = cp1252::Cp1252ToUtf8(text_);
             utf16_ = true;
         }
     }
@@ -563,7 +563,7 @@ void IniDocument::CopyFrom(const IniDocument& source, const std::string& onlyKey
     const bool same = source.utf16_ == utf16_;
     auto convert = [&](std::string_view s, std::string& scratch) -> std::string_view {
         if (same) return s;
-        scratch = utf16_ ? forms::Cp1252ToUtf8(std::string(s)) : forms::Utf8ToCp1252(std::string(s));
+        scratch = utf16_ ? cp1252::Cp1252ToUtf8(std::string(s)) : cp1252::Utf8ToCp1252(std::string(s));
         return scratch;
     };
     const std::string only = ToInternal(onlyKey);

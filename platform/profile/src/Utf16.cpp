@@ -1,6 +1,6 @@
 #include "Utf16.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace profile {
 
@@ -25,12 +25,12 @@ std::string DecodeUtf16Le(std::string_view units) {
         if (u >= 0xD800 && u < 0xDC00 && i + 3 < units.size()) {
             const unsigned low = unit(i + 2);
             if (low >= 0xDC00 && low < 0xE000) {
-                forms::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                cp1252::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
                 i += 2;
                 continue;
             }
         }
-        forms::AppendUtf8(out, u);
+        cp1252::AppendUtf8(out, u);
     }
     return out;
 }

@@ -8,7 +8,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::CancCreditoZentravela::FrmCrd_Cnc;
 
 struct CasoModo {

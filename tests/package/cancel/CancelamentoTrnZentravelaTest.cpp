@@ -10,7 +10,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::CancFinanceiroZentravela::FrmFin_Cnc;
 using zvtest::DiaMesAno;
 

@@ -1,8 +1,8 @@
 // Card capture with the BIN query: how many cards are read, what the operator
 // is told and what is left in the field store for the authorisation.
 #include "AmbienteTelas.h"
-#include "common/ZentravelaMain.h"
-#include "forms/Cp1252.h"
+#include "common/CapturaCartao.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Label.h"
 #include "host/Catalogo.h"
 #include "sim/Catalogue.h"
@@ -25,7 +25,7 @@ struct CasoCaptura {
 // The PIN pad's messages around each BIN query and its verdict, in order.
 std::vector<std::string> PinpadEConsultas() {
     std::vector<std::string> r;
-    for (const auto& l : sim::State::Instance().GetJournal().OfType("call")) {
+    for (const auto& l : Cliente().GetJournal().OfType("call")) {
         const std::string fn = l.value("fn", "");
         if (fn == "ExibeMsgPinpad") r.push_back("pinpad \"" + l["args"][0].get<std::string>() + "\"");
         if (fn == "FazSomenteTrnConsultaBins" || fn == "AnalisaDadosCartao") r.push_back(fn);
@@ -53,7 +53,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
     // Each query shows message 1091 on the PIN pad and clears it before the verdict.
     std::vector<std::string> pinpad;
     for (int i = 0; i < caso.consultas; ++i) {
-        pinpad.insert(pinpad.end(), {"pinpad \"" + forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
+        pinpad.insert(pinpad.end(), {"pinpad \"" + cp1252::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PINPAD_PROCESSANDO)) + "\"",
                                      "FazSomenteTrnConsultaBins", "pinpad \"\""});
         if (caso.campo1009 != nullptr) pinpad.push_back("AnalisaDadosCartao");
     }
@@ -63,7 +63,7 @@ TEST_P(CapturaCartao, ReadsJudgesAndReports) {
         EXPECT_EQ(Campo(zv::CAMPO_CODIGO_RESPOSTA), caso.campo1009);
         EXPECT_EQ(Campo(zv::CAMPO_TEXTO_RESPOSTA), CatalogoCp1252(zv::MSG_TRANSACAO_NAO_EFETUADA));
     } else {
-        EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_CODIGO_RESPOSTA));
+        EXPECT_FALSE(Cliente().HasField(zv::CAMPO_CODIGO_RESPOSTA));
     }
 }
 

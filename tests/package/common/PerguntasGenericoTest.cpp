@@ -1,6 +1,7 @@
 // The host's dynamic questions cut out of the service-data records.
 #include "PacoteCarregado.h"
 
+#include "common/PerguntasGenerico.h"
 #include "common/ZentravelaMain.h"
 #include "host/Catalogo.h"
 

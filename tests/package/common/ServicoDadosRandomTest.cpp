@@ -5,6 +5,8 @@
 
 #include "PacoteCarregado.h"
 
+#include "common/PerguntasGenerico.h"
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"

@@ -2,6 +2,7 @@
 // onto the PIN pad, the approved amount of service Q.
 #include "PacoteCarregado.h"
 
+#include "common/ServicoDados.h"
 #include "common/ZentravelaMain.h"
 #include "forms/Locale.h"
 #include "host/Catalogo.h"

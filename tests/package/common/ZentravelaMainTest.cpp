@@ -97,7 +97,7 @@ DepoisDaSubTela AbreSubTela(int resultadoSub) {
         EXPECT_TRUE(zv::CriaExecutaForm("TFrmSubTeste", &f, sub));
         depois.resultadoChamador = f.ModalResult();
         depois.chamadorAtivo = forms::Application::Instance().ActiveForm() == &f;
-        depois.arquivosGravados = sim::State::Instance().Calls("FosdalGravaArquivo").size();
+        depois.arquivosGravados = Cliente().Calls("FosdalGravaArquivo").size();
         // The caller ends itself afterwards, as the operator would close the menu.
         if (f.ModalResult() == forms::mrNone) f.SetModalResult(forms::mrCancel);
     };

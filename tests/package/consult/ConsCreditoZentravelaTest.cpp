@@ -11,7 +11,7 @@ using zv::ConsCreditoZentravela::FrmCon_AdmCrdPar;
 
 constexpr const char* DIGITA = "type 100000\nkey Enter\ntype 6\nkey Enter\nkey Enter\n";
 
-class ConsultaParcelas : public consulta_teste::AmbienteConsulta {};
+class ConsultaParcelas : public zvtest::AmbienteConsulta {};
 
 struct CasoFim {
     const char* nome;

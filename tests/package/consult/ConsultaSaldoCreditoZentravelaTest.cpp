@@ -18,7 +18,7 @@ struct CasoSaldo {
     bool imprimeDepois;
 };
 
-class FimSaldo : public consulta_teste::AmbienteConsulta, public ::testing::WithParamInterface<CasoSaldo> {};
+class FimSaldo : public zvtest::AmbienteConsulta, public ::testing::WithParamInterface<CasoSaldo> {};
 
 TEST_P(FimSaldo, EveryEndingWritesTheResultFileAndOnlyAReturnClearsTheAvailableAmount) {
     const CasoSaldo& caso = GetParam();

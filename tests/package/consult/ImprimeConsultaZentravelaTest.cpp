@@ -32,12 +32,12 @@ std::string Resposta(size_t tamanho) {
 class Recibo : public zvtest::AmbienteTelas {
 protected:
     TFrmImprime_Mod& Mostra(const std::string& resposta, const std::string& roteiro = "click btImprime\n") {
-        if (!resposta.empty()) sim::State::Instance().SetField(zv::CAMPO_RESPOSTA_CONSULTA, resposta);
+        if (!resposta.empty()) Cliente().SetField(zv::CAMPO_RESPOSTA_CONSULTA, resposta);
         Roteiro(roteiro);
         return zvtest::AmbienteTelas::Mostra<TFrmImprime_Mod>(resultado_);
     }
-    static std::string Plano(int campo, int indice) { return sim::State::Instance().Field(campo, indice); }
-    static int Planos() { return sim::State::Instance().Occurrences(zv::CAMPO_PLANO_NUMERO_PARCELAS); }
+    static std::string Plano(int campo, int indice) { return Cliente().Field(campo, indice); }
+    static int Planos() { return Cliente().Occurrences(zv::CAMPO_PLANO_NUMERO_PARCELAS); }
     int resultado_ = 0;
 };
 
@@ -84,7 +84,7 @@ TEST_P(TamanhoResposta, APlanForEveryStartedSixtyFourCharactersOfTheBufferAndNoM
         EXPECT_EQ(Plano(1135, caso.planos - 1), caso.ultimoNumero);
         EXPECT_EQ(Plano(1211, caso.planos - 1), caso.ultimaTaxa);
     }
-    for (const auto& chamada : sim::State::Instance().Calls("FosdalLeCampo"))
+    for (const auto& chamada : Cliente().Calls("FosdalLeCampo"))
         EXPECT_EQ(chamada["args"][2], zv::ImprimeConsultaZentravela::TAMANHO_RESPOSTA_CONSULTA);
     EXPECT_EQ(resultado_, forms::mrCancel);
 }
@@ -124,7 +124,7 @@ TEST_F(Recibo, PrintAndReturnSetTheFlagAndReturnTellsTheClientNothingWasDone) {
 
 TEST_F(Recibo, RefusedWriteLeavesTheRestOfThePlanUnwritten) {
     auto& tela = Mostra(Resposta(65));
-    sim::State::Instance().ClearJournal();
+    Cliente().ClearJournal();
     EXPECT_NE(tela.GravaServicoX(-1), 0);  // no such index in the client's store
     EXPECT_EQ(Quantas("GravaCampoString"), 1);
 }

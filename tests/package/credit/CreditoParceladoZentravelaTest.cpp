@@ -1,7 +1,6 @@
 // The instalment sales: number of instalments with its limits, the down
 // payment and the sale kind codes of the store and administrator screens.
 #include "AmbienteCredito.h"
-#include "common/ZentravelaMain.h"
 #include "credit/CreditoParcCprAdmZentravela.h"
 #include "credit/CreditoParcEstZentravela.h"
 #include "host/Catalogo.h"
@@ -11,7 +10,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::CreditoParcCprAdmZentravela::FrmCpr_AdmCrdPar;
 using zv::CreditoParcEstZentravela::FrmEst_CrdPar;
 

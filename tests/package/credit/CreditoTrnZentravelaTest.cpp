@@ -11,7 +11,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zvtest::MesAno;
 using zv::CreditoVistaZentravela::FrmVis_Crd;
 

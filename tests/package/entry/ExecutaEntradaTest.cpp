@@ -218,7 +218,7 @@ TEST_F(EntryPoints, ScreenThatCannotBeCreatedShowsMessage802WithItsFormName) {
     const Caso casos[] = {
         {"TFrmVis_Crd", kVis, 0x40030, [] { ExecutaVenda(kJanelaCliente, 0); }},
         {"TFrmCred_Mnu", kCred, 0x40000, [] {
-             sim::State::Instance().ClearField(zv::CAMPO_NUMERO_PARCELAS);
+             Cliente().ClearField(zv::CAMPO_NUMERO_PARCELAS);
              ExecutaVenda(kJanelaCliente, 0);
          }},
         {"TFrmCredAdm_Mnu", kCredAdm, 0x40000, [] { ExecutaFuncaoADM(kJanelaCliente, 0); }},

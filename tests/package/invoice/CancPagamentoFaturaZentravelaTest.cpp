@@ -38,10 +38,10 @@ TEST_F(CancelamentoFatura, CardTypeSendsNoDocumentAndItsOwnPromptsShow) {
     EXPECT_EQ(Quantas("LerCartao"), 1);
     EXPECT_EQ(Campo(zv::CAMPO_TIPO_ENTRADA_FATURA), "1");
     EXPECT_EQ(Campo(zv::CAMPO_CODIGO_SERVICO), "0115");
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_DOCUMENTO_FATURA));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_DOCUMENTO_FATURA));
     EXPECT_STREQ(unidade::TipoDocumento, "");  // field 10104, emptied at the start
     EXPECT_EQ(std::string(unidade::TipoEntradaDocumento), Campo(zv::CAMPO_MODO_ENTRADA).substr(0, 1));
-    const auto autoriza = sim::State::Instance().Calls("AutorizaTransacao");
+    const auto autoriza = Cliente().Calls("AutorizaTransacao");
     ASSERT_EQ(autoriza.size(), 1u);
     EXPECT_EQ(autoriza[0]["record"]["code"], 65);
 }

@@ -160,7 +160,7 @@ TEST_F(PagamentoFatura, HostDocumentStaysLockedWhateverTheTypeTyped) {
          "\"1041\" = \"12345\"\n");
     EXPECT_EQ(resultado_, forms::mrOk);
     EXPECT_EQ(Campo(zv::CAMPO_DOCUMENTO_FATURA), "12345");
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_LINHA_DOCUMENTO) &&
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_LINHA_DOCUMENTO) &&
                  !Campo(zv::CAMPO_LINHA_DOCUMENTO).empty());
     EXPECT_EQ(TipoEntradaDocumento(), "3");
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::MenuCancelamentoZentravela::FrmCnc_Mnu;
 
 class MenuCancelamento : public AmbienteCredito {

@@ -11,7 +11,7 @@
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::MenuCreditoAdmZentravela::FrmCredAdm_Mnu;
 using zv::MenuCreditoZentravela::FrmCred_Mnu;
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::MenuSaqueZentravela::FrmSaqueCredito_Mnu;
 
 class MenuSaque : public AmbienteCredito {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "host/Catalogo.h"
 
 namespace zvtest {
@@ -66,7 +66,7 @@ TEST_F(CapturaPerguntas, SetePerguntasMostramCincoEGravamSeteItens) {
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)),
               (Lista{"PERG:01,ANA,10000;", "PERG:02,1234,10101;", "PERG:03,,10002;", "PERG:04,S,10004;",
                      "PERG:05,77,10001;", "PERG:06,,10100;", "PERG:07,,10000;"}));
-    const auto gravacao = sim::State::Instance().Calls("FosdalGravaCampo");
+    const auto gravacao = Cliente().Calls("FosdalGravaCampo");
     ASSERT_EQ(gravacao.size(), 1u);
     EXPECT_EQ(gravacao[0]["args"][3].get<int>(), static_cast<int>(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS).size()));
 }
@@ -76,7 +76,7 @@ TEST_F(CapturaPerguntas, DataCurtaFalhaCom787EComMinimoOitoCom1186) {
     const std::string curta = CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Nascimento", "8"});
     for (int minimo : {0, 8}) {
         SCOPED_TRACE(minimo);
-        sim::State::Instance().ClearJournal();
+        Cliente().ClearJournal();
         DefinePerguntas({{"01", "Nascimento", 10303, minimo, 10}});
         Roteiro("type 120520\nclick btConfirma\nanswer ok\nexpect focus edPergunta1\nclick btRetorna\n");
         int r = 0;
@@ -84,7 +84,7 @@ TEST_F(CapturaPerguntas, DataCurtaFalhaCom787EComMinimoOitoCom1186) {
         EXPECT_EQ(r, forms::mrCancel);
         EXPECT_EQ(CaixasCp1252(), Lista{minimo == 0 ? data : curta});
         EXPECT_TRUE(tela.pnCaptura->Enabled());
-        EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
+        EXPECT_FALSE(Cliente().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
         Libera();
     }
 }
@@ -117,7 +117,7 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaFalhaMesmoSemMinimo) {
     Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_EQ(r, forms::mrOk);
     EXPECT_EQ(CaixasCp1252(), Lista{CatalogoCp1252(zv::MSG_RESPOSTA_CURTA, {"Codigo", "1"})});
-    const auto box = sim::State::Instance().GetJournal().OfType("box");
+    const auto box = Cliente().GetJournal().OfType("box");
     ASSERT_EQ(box.size(), 1u);
     EXPECT_EQ(box[0].value("flags", 0u), forms::MB_TOPMOST);
     EXPECT_EQ(Itens(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS)), (Lista{"PERG:01,5,10101;", "PERG:02,,10001;"}));
@@ -156,7 +156,7 @@ TEST_F(CapturaPerguntas, UmaRespostaNaoAcrescentaNemMudaItens) {
 TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
     for (int32_t tipo : {10100, 10101, 10102, 10103, 10104, 10105}) {
         SCOPED_TRACE(tipo);
-        sim::State::Instance().ClearJournal();
+        Cliente().ClearJournal();
         DefinePerguntas({{"01", "Pergunta", tipo, 0, 10}});
         Roteiro("click btConfirma\nanswer ok\nexpect focus edPergunta1\nclick btRetorna\n");
         int r = 0;
@@ -169,7 +169,7 @@ TEST_F(CapturaPerguntas, ObrigatoriaVaziaRecusadaEmTodoTipo) {
 
 TEST_F(CapturaPerguntas, SimOuNaoAceitaSoSeN) {
     DefinePerguntas({{"01", "Confirma", 10104, 0, 1}});
-    const std::string prompt = forms::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
+    const std::string prompt = cp1252::Cp1252ToUtf8(CatalogoCp1252(zv::MSG_PROMPT_PERGUNTA, {"Confirma"}) +
                                                    " " + CatalogoCp1252(zv::MSG_SIM_NAO));
     Roteiro("expect text lbMensagem " + prompt +
             "\ntype x\nkey Backspace\nexpect text edPergunta1 _\ntype n\nexpect text edPergunta1 N\nclick btConfirma\n");
@@ -185,7 +185,7 @@ TEST_F(CapturaPerguntas, SemPerguntasInformaOPdvEFechaComOk) {
     int r = 0;
     Mostra<zv::TFrmCap_Perg>(r);
     EXPECT_EQ(r, forms::mrOk);
-    const auto& erros = sim::State::Instance().ErrorReports();
+    const auto& erros = Cliente().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].code, 255);
     EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_SEM_PERGUNTAS));
@@ -199,22 +199,22 @@ TEST_F(CapturaPerguntas, ListaQueNaoCabeNoBufferNaoEGravadaCortada) {
     for (int i = 0; i < 3; ++i) tela.edPergunta[i]->SetText(std::string(1500, '7'));
     EXPECT_FALSE(tela.GravaRespostasPerguntasDinamicas());
     EXPECT_EQ(tela.ModalResult(), forms::mrOk);
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
-    ASSERT_EQ(sim::State::Instance().ErrorReports().size(), 1u);
-    EXPECT_EQ(sim::State::Instance().ErrorReports()[0].text, CatalogoCp1252(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_RESPOSTAS_PERGUNTAS));
+    ASSERT_EQ(Cliente().ErrorReports().size(), 1u);
+    EXPECT_EQ(Cliente().ErrorReports()[0].text, CatalogoCp1252(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
 }
 
 TEST_F(CapturaPerguntas, ListaDeExatamente4096BytesEGravadaUmByteAMaisNao) {
     // "PERG:01," before the answer, ",10000;" and the zero byte after it: 16 bytes.
     for (const auto& [resposta, gravada] : {std::pair{4080, true}, std::pair{4081, false}}) {
         SCOPED_TRACE(resposta);
-        sim::State::Instance().Reset();
+        Cliente().Reset();
         DefinePerguntas({{"01", "Texto", 10000, 0, 4096}});
         auto& tela = Cria<zv::TFrmCap_Perg>();
         tela.edPergunta[0]->SetText(std::string(static_cast<size_t>(resposta), '7'));
         EXPECT_EQ(tela.GravaRespostasPerguntasDinamicas(), gravada);
         EXPECT_EQ(Campo(zv::CAMPO_RESPOSTAS_PERGUNTAS).size(), gravada ? 4096u : 0u);
-        EXPECT_EQ(sim::State::Instance().ErrorReports().size(), gravada ? 0u : 1u);
+        EXPECT_EQ(Cliente().ErrorReports().size(), gravada ? 0u : 1u);
         Libera();
     }
 }
@@ -290,7 +290,7 @@ tags = { "PERG:" = "1" }
 )");
     auto& tela = Cria<TFrmTeste_Trn>();
     EXPECT_TRUE(tela.VerificaTrataCamposPerguntas());
-    for (const auto& linha : sim::State::Instance().JournalLines())
+    for (const auto& linha : Cliente().JournalLines())
         EXPECT_NE(linha.value("name", ""), "FrmCap_Perg");
     EXPECT_EQ(Campo(zv::CAMPO_FUEL_KM), "1200");  // fuel fields are tidied only without "PERG:"
 }
@@ -307,9 +307,9 @@ tags = { "KM:" = "1", "LITR:" = "1" }
 )");
     zv::TrnModeloZentravela::TrataCamposFuelControl();
     EXPECT_EQ(Campo(zv::CAMPO_FUEL_KM), "1200");
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_FUEL_MATRICULA));
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_FUEL_PLACA));
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_FUEL_LITROS_1));  // 1224 empty: both go
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_FUEL_MATRICULA));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_FUEL_PLACA));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_FUEL_LITROS_1));  // 1224 empty: both go
     EXPECT_STREQ(zv::TrnModeloZentravela::caLitros, "");
 }
 

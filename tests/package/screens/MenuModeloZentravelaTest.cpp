@@ -1,7 +1,7 @@
 // The menu model through a small concrete menu whose options open a test screen.
 #include "AmbienteTelas.h"
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "host/Catalogo.h"
 #include "host/HostCalls.h"
 
@@ -99,7 +99,7 @@ TEST_F(MenuModelo, NenhumaOpcaoInforma993EFecha) {
     auto& menu = Mostra<TFrmTeste_Mnu>(r);
     EXPECT_EQ(r, forms::mrOk);
     EXPECT_TRUE(menu.abertas.empty());
-    const auto& erros = sim::State::Instance().ErrorReports();
+    const auto& erros = Cliente().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].code, 255);
     EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_MENU_SEM_OPCAO));
@@ -113,7 +113,7 @@ TEST_F(MenuModelo, DuasOpcoesEsperamComFocoNaPrimeiraHabilitada) {
     auto& menu = Mostra<TFrmTeste_Mnu>(r);
     EXPECT_EQ(r, forms::mrCancel);
     EXPECT_TRUE(menu.abertas.empty());
-    EXPECT_TRUE(sim::State::Instance().ErrorReports().empty());
+    EXPECT_TRUE(Cliente().ErrorReports().empty());
 }
 
 TEST_F(MenuModelo, DigitoDuranteAAberturaNaoEscolheOutraOpcao) {

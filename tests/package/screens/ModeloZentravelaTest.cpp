@@ -25,7 +25,7 @@ TEST_F(TelaBase, CriarEDestruirEscrevemVersaoTituloEAuditoria) {
     EXPECT_TRUE(tela.ExStyle() & forms::WS_EX_TOPMOST);
     EXPECT_EQ(tela.OwnerWindow(), zv::ModeloZentravela::JANELA_DESKTOP);
     Libera();
-    EXPECT_EQ(sim::State::Instance().AuditLines(), (Lista{"Criou: FrmTeste_Trn", "Destruiu: FrmTeste_Trn"}));
+    EXPECT_EQ(Cliente().AuditLines(), (Lista{"Criou: FrmTeste_Trn", "Destruiu: FrmTeste_Trn"}));
 }
 
 TEST_F(TelaBase, MostrarFixaOTamanhoETrazAJanelaDoHostParaFrente) {
@@ -54,7 +54,7 @@ TEST_F(TelaBase, PromptDoPinpadCortadoEm128) {
     tela.bCapturaSenha = true;
     tela.lbTitulo->SetCaption(std::string(150, 'T'));
     EXPECT_TRUE(tela.VerificaCapturaSenha());
-    const auto chamadas = sim::State::Instance().Calls("LerSenha");
+    const auto chamadas = Cliente().Calls("LerSenha");
     ASSERT_EQ(chamadas.size(), 1u);
     EXPECT_EQ(chamadas[0]["args"].back().get<std::string>(), std::string(128, 'T'));
 }
@@ -74,7 +74,7 @@ TEST_F(TelaBase, LimiteDeParcelasComCamposVazios) {
                           {"abc", false, &abaixo}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
-        sim::State::Instance().ClearJournal();
+        Cliente().ClearJournal();
         if (!c.aceito) Roteiro("answer ok\n");
         tela.pnCaptura->SetEnabled(false);
         parcelas.SetText(c.texto);
@@ -82,7 +82,7 @@ TEST_F(TelaBase, LimiteDeParcelasComCamposVazios) {
         EXPECT_EQ(CaixasCp1252(), c.aceito ? Lista{} : Lista{*c.mensagem});
         EXPECT_EQ(tela.pnCaptura->Enabled(), !c.aceito);
     }
-    for (const auto& box : sim::State::Instance().GetJournal().OfType("box"))
+    for (const auto& box : Cliente().GetJournal().OfType("box"))
         EXPECT_EQ(box.value("flags", 0u), forms::MB_TOPMOST);
 }
 
@@ -115,7 +115,7 @@ TEST_F(TelaBase, ErroDeMascaraLimpaSoAMascaraAtiva) {
     handler(std::make_exception_ptr(forms::MaskError()), forms::kInvalidInputMessage);
     EXPECT_EQ(data.Text(), "  /  /    ");
     EXPECT_TRUE(CaixasCp1252().empty());
-    EXPECT_EQ(sim::State::Instance().AuditLines().size(), 1u);  // only the creation line
+    EXPECT_EQ(Cliente().AuditLines().size(), 1u);  // only the creation line
 }
 
 TEST_F(TelaBase, HandlerDeErroSobreviveATelaQueOInstalou) {
@@ -199,7 +199,7 @@ TEST_F(EntradaValor, SemValorNaoValidaNemGravaOValor) {
     tela.bSemValor = true;
     EXPECT_TRUE(tela.ValidaCamposForm());
     EXPECT_TRUE(tela.GravaCamposFosdal());
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_VALOR_TRANSACAO));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_VALOR_TRANSACAO));
     EXPECT_EQ(Quantas("VerificaGravaCampoTratamentoEspecialPagamentoCarne"), 1);
 }
 
@@ -208,9 +208,9 @@ TEST_F(EntradaValor, DadosAdicionaisEDesabilitaProcessaCartao) {
     auto& tela = Cria<TFrmTeste_Trn>();
     EXPECT_TRUE(tela.VerificaSeCapturaDadosAdicionais());
     EXPECT_EQ(Campo(zv::CAMPO_DADOS_ADICIONAIS), "1");
-    sim::State::Instance().Service().tags.clear();
+    Cliente().Service().tags.clear();
     EXPECT_FALSE(tela.VerificaSeCapturaDadosAdicionais());
-    EXPECT_FALSE(sim::State::Instance().HasField(zv::CAMPO_DADOS_ADICIONAIS));
+    EXPECT_FALSE(Cliente().HasField(zv::CAMPO_DADOS_ADICIONAIS));
     EXPECT_TRUE(tela.DesabilitaProcessaCartao());
     EXPECT_EQ(Campo(zv::CAMPO_PROCESSA_CARTAO), "0");
 }

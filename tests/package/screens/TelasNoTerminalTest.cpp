@@ -275,9 +275,9 @@ std::vector<std::string> Desenha(const fs::path& cenario, std::set<std::string>&
                                                    : std::vector<forms::ScriptAction>{});
     forms::Backend* antes = forms::Application::Instance().GetBackend();
     forms::Application::Instance().SetBackend(&operador);
-    sim::State::Instance().LoadScenario(Le(cenario), cenario.filename().string());
+    Cliente().LoadScenario(Le(cenario), cenario.filename().string());
     try {
-        Executa(sim::State::Instance().Current().entry, static_cast<uint32_t>(sim::State::Instance().Current().function));
+        Executa(Cliente().Current().entry, static_cast<uint32_t>(Cliente().Current().function));
     } catch (const forms::OperatorAbort&) {
         // A script that stops early has still shown what it reached.
     }

@@ -125,7 +125,7 @@ pin = [3]
     ASSERT_NE(cartao, c.end());
     EXPECT_EQ(Lista(cartao, c.end()), (Lista{"VerificaProcessamentoCartao", "GravaAudit", "LerSenha", "GravaAudit",
                                              "FosdalGravaArquivo", "FosdalLimpaCampo(10216)"}));
-    const auto& audit = sim::State::Instance().AuditLines();
+    const auto& audit = Cliente().AuditLines();
     ASSERT_GE(audit.size(), 3u);
     EXPECT_EQ(audit[0], "Criou: FrmTeste_Trn");
     EXPECT_EQ(audit[1], "Captura Senha");
@@ -158,7 +158,7 @@ TEST_F(SequenciaConfirma, RespostasQueOClienteRecusaEncerramSemAutorizarNada) {
     int r = 0;
     Mostra<TFrmTeste_Trn>(r);
     EXPECT_EQ(r, forms::mrOk);
-    const auto& erros = sim::State::Instance().ErrorReports();
+    const auto& erros = Cliente().ErrorReports();
     ASSERT_EQ(erros.size(), 1u);
     EXPECT_EQ(erros[0].text, CatalogoCp1252(zv::MSG_ERRO_GRAVAR_RESPOSTAS));
     EXPECT_EQ(Chamadas(PASSOS), Lista{});  // no card, no PIN, no authorisation
@@ -204,7 +204,7 @@ TEST_F(SequenciaConfirma, ValorVazioRecusadoDeixaCorrigirEConfirmarDeNovo) {
     Mostra<TFrmTeste_Trn>(r);
     EXPECT_EQ(r, forms::mrOk);
     EXPECT_EQ(Quantas("AutorizaTransacao"), 1);
-    const auto box = sim::State::Instance().GetJournal().OfType("box");
+    const auto box = Cliente().GetJournal().OfType("box");
     ASSERT_EQ(box.size(), 1u);
     EXPECT_EQ(box[0].value("flags", 0u), forms::MB_TOPMOST);
     EXPECT_EQ(box[0].value("caption", ""), "Zentravela - v1.0.0.1");

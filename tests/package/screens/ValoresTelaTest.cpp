@@ -20,7 +20,7 @@ struct CasoRecusa {
     const char* digita;   // up to the click on the confirm button
 };
 
-class GravacaoRecusada : public credit_teste::AmbienteCredito, public ::testing::WithParamInterface<CasoRecusa> {
+class GravacaoRecusada : public zvtest::AmbienteCredito, public ::testing::WithParamInterface<CasoRecusa> {
 protected:
     std::vector<std::string> EscritasDoValor() {
         std::vector<std::string> r;

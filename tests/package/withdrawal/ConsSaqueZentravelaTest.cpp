@@ -23,7 +23,7 @@ struct CasoSaque {
     int resultado;
 };
 
-class FimConsultaSaque : public consulta_teste::AmbienteConsulta, public ::testing::WithParamInterface<CasoSaque> {};
+class FimConsultaSaque : public zvtest::AmbienteConsulta, public ::testing::WithParamInterface<CasoSaque> {};
 
 TEST_P(FimConsultaSaque, ReceiptAndTheInstalmentsOriginDecideTheEnding) {
     const CasoSaque& caso = GetParam();

@@ -11,7 +11,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::SaqueFinRotativoZentravela::FrmRot_Saq;
 using zvtest::MesAno;
 namespace fin = zv::FinanceiroTrnZentravela;

@@ -9,7 +9,7 @@ using zvtest::CatalogoUtf8;
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::SaqueFinParceladoZentravela::FrmPar_Saq;
 
 class SaqueParcelado : public AmbienteCredito {

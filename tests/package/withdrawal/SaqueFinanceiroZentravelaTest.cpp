@@ -6,7 +6,7 @@
 
 namespace {
 
-using credit_teste::AmbienteCredito;
+using zvtest::AmbienteCredito;
 using zv::SaqueFinRotativoZentravela::FrmRot_Saq;
 
 struct CasoSenha {

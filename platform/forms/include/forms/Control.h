@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Component.h"
+#include "forms/ControlVisitor.h"
 #include "forms/Types.h"
 
 namespace forms {
@@ -49,6 +50,8 @@ public:
     virtual bool TakesCharacters() const { return false; }
     // Containers hold other controls (panels).
     virtual bool IsContainer() const { return false; }
+    // Hands the control to the visitor as its own kind.
+    virtual void Accept(ControlVisitor& v) const { v.Visit(*this); }
     bool Focused() const;
     void SetFocus();  // moves the form's focus here (fires exit and enter)
 

@@ -15,6 +15,7 @@ namespace forms {
 class Edit : public Control {
 public:
     Edit(Form& form, Control* parent, std::string name);
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
 
     bool IsFocusable() const override { return true; }
     bool TakesCharacters() const override { return true; }

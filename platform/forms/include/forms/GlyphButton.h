@@ -7,6 +7,7 @@ namespace forms {
 class GlyphButton : public Control {
 public:
     GlyphButton(Form& form, Control* parent, std::string name);
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
 
     bool IsFocusable() const override { return true; }
     // The accelerator character (upper-cased), 0 when the caption has none.

@@ -9,6 +9,7 @@ namespace forms {
 class Image : public Control {
 public:
     using Control::Control;
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
     const std::string& Picture() const { return picture_; }
     void SetPicture(std::string description) { picture_ = std::move(description); }
     bool Stretch() const { return stretch_; }

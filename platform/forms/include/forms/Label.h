@@ -6,6 +6,7 @@ namespace forms {
 class Label : public Control {
 public:
     using Control::Control;
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
     Alignment GetAlignment() const { return alignment_; }
     void SetAlignment(Alignment a) { alignment_ = a; }
     bool WordWrap() const { return wordWrap_; }

@@ -14,6 +14,7 @@ namespace forms {
 class Memo : public Control {
 public:
     Memo(Form& form, Control* parent, std::string name);
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
     bool IsFocusable() const override { return true; }
     bool TakesCharacters() const override { return true; }
 
@@ -29,8 +30,9 @@ public:
     void ScrollTo(int line);
     void ScrollBy(int lines) { ScrollTo(TopLine() + lines); }
     int PageLines() const;
-    // The lines the drawn box has room for (at least one).
-    void SetPageLines(int lines);
+    // The lines the drawn box has room for (at least one). A backend says so
+    // while it draws, so it is a fact of the drawing rather than of the text.
+    void SetPageLines(int lines) const;
     // The text is longer than the box.
     bool Scrolls() const { return static_cast<int>(lines_.size()) > PageLines(); }
 
@@ -45,7 +47,7 @@ private:
     std::vector<std::string> lines_;
     bool readOnly_ = false;
     int topLine_ = 0;
-    int pageLines_ = 0;  // 0: from the height and the font
+    mutable int pageLines_ = 0;  // 0: from the height and the font
 };
 
 }  // namespace forms

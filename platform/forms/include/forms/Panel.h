@@ -8,6 +8,7 @@ namespace forms {
 class Panel : public Control {
 public:
     using Control::Control;
+    void Accept(ControlVisitor& v) const override { v.Visit(*this); }
     bool IsContainer() const override { return true; }
     Bevel BevelInner() const { return bevelInner_; }
     void SetBevelInner(Bevel b) { bevelInner_ = b; }

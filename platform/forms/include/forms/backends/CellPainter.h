@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "forms/MessageBoxStyle.h"
 #include "forms/backends/CellCanvas.h"
 
 namespace forms {
@@ -16,8 +17,8 @@ struct BoxView {
     std::string text;     // CP1252
     std::string caption;  // CP1252
     uint32_t flags = 0;   // buttons and icon, as the message box was asked for
-    int selected = 0;     // 0 the first button (OK or Sim), 1 "Não"
-    bool YesNo() const;
+    int selected = 0;     // the index of the button the operator stands on
+    MessageBoxStyle Style() const { return MessageBoxStyle::Decode(flags); }
 };
 
 // Below 80x24 the screens do not fit: the terminal shows a notice instead,

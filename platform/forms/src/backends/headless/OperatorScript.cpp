@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Types.h"
 #include "forms/backends/HeadlessBackend.h"
 #include "port/Os.h"
@@ -12,7 +12,7 @@ namespace forms {
 namespace {
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = Cp1252Lower(c);
+    for (char& c : s) c = cp1252::Cp1252Lower(c);
     return s;
 }
 
@@ -61,7 +61,7 @@ public:
         if (name == "backspace") return VK_BACK;
         if (name == "esc" || name == "escape") return VK_ESCAPE;
         if (name == "space") return ' ';
-        const std::string single = Utf8ToCp1252(w[0]);
+        const std::string single = cp1252::Utf8ToCp1252(w[0]);
         if (single.size() == 1) return single[0];
         Fail("unknown key '" + w[0] + "' (Enter, Tab, Backspace, Esc, Space, Up, Down, Left, Right, PgUp, PgDn, Home, End or one "
              "character)");
@@ -107,7 +107,7 @@ public:
         if (command == "type") {
             if (rest.empty()) Fail("type needs a text");
             a.kind = K::Type;
-            a.arg = Utf8ToCp1252(rest);
+            a.arg = cp1252::Utf8ToCp1252(rest);
         } else if (command == "key") {
             a.kind = K::Key;
             a.virtualKey = MovingKey(rest);
@@ -143,7 +143,7 @@ private:
             const size_t nameEnd = more.find(' ');
             a.kind = K::ExpectText;
             a.arg = more.substr(0, nameEnd);
-            a.arg2 = nameEnd == std::string::npos ? "" : Utf8ToCp1252(more.substr(nameEnd + 1));
+            a.arg2 = nameEnd == std::string::npos ? "" : cp1252::Utf8ToCp1252(more.substr(nameEnd + 1));
             if (a.arg.empty()) Fail("expect text needs a control name");
             return;
         }

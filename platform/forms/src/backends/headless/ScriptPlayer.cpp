@@ -1,10 +1,12 @@
 #include "forms/backends/ScriptPlayer.h"
 
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "forms/ControlVisitor.h"
+#include "cp1252/Cp1252.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Memo.h"
+#include "forms/MessageBoxStyle.h"
 
 namespace forms {
 
@@ -12,7 +14,7 @@ namespace {
 
 std::string LinePrefix(const ScriptAction& a) { return "line " + std::to_string(a.line) + ": "; }
 
-std::string Quoted(const std::string& cp1252) { return "\"" + Cp1252ToUtf8(cp1252) + "\""; }
+std::string Quoted(const std::string& cp1252) { return "\"" + cp1252::Cp1252ToUtf8(cp1252) + "\""; }
 
 std::string FormName(Application& app) {
     Form* f = app.ActiveForm();
@@ -21,14 +23,19 @@ std::string FormName(Application& app) {
 
 // What the operator reads off a control: the first text is what it shows.
 std::vector<std::string> TextsOf(const Control& c) {
-    if (auto* e = dynamic_cast<const Edit*>(&c)) return {e->DisplayText(), e->Text()};
-    if (auto* b = dynamic_cast<const GlyphButton*>(&c)) return {b->DisplayCaption(), b->Caption()};
-    if (auto* m = dynamic_cast<const Memo*>(&c)) {
-        std::string joined;
-        for (size_t i = 0; i < m->Lines().size(); ++i) joined += (i ? "|" : "") + m->Lines()[i];
-        return {joined};
-    }
-    return {c.Caption()};
+    struct Texts final : ControlVisitor {
+        std::vector<std::string> texts;
+        void Visit(const Edit& e) override { texts = {e.DisplayText(), e.Text()}; }
+        void Visit(const GlyphButton& b) override { texts = {b.DisplayCaption(), b.Caption()}; }
+        void Visit(const Memo& m) override {
+            std::string joined;
+            for (size_t i = 0; i < m.Lines().size(); ++i) joined += (i ? "|" : "") + m.Lines()[i];
+            texts = {joined};
+        }
+    } texts;
+    c.Accept(texts);
+    if (texts.texts.empty()) return {c.Caption()};
+    return texts.texts;
 }
 
 const char* KindName(ScriptAction::Kind k) {
@@ -42,6 +49,18 @@ const char* KindName(ScriptAction::Kind k) {
         case K::Wait: return "wait";
         default: return "expect";
     }
+}
+
+// The answers a script may give a box, as the script words them.
+std::string Offered(const MessageBoxStyle& style) {
+    const auto word = [](BoxButton b) {
+        return b == BoxButton::Yes ? "yes" : b == BoxButton::No ? "no" : b == BoxButton::Cancel ? "cancel" : "ok";
+    };
+    if (style.buttons.size() == 1) return "it has only OK";
+    std::string words;
+    for (size_t i = 0; i < style.buttons.size(); ++i)
+        words += std::string(i == 0 ? "" : i + 1 == style.buttons.size() ? " or " : ", ") + word(style.buttons[i]);
+    return "it asks " + words;
 }
 
 }  // namespace
@@ -161,11 +180,11 @@ int ScriptPlayer::Answer(const ScriptAction& a, const std::string& text, uint32_
     if (a.kind != ScriptAction::Kind::Answer)
         Abort(4, LinePrefix(a) + "the message box " + Quoted(text) + " waits for an answer, found " +
                      KindName(a.kind));
-    const bool yesNo = (flags & 0xF) == MB_YESNO;
+    const MessageBoxStyle style = MessageBoxStyle::Decode(flags);
     const int answer = a.arg == "yes" ? IDYES : a.arg == "no" ? IDNO : IDOK;
-    if (yesNo != (answer != IDOK))
-        Abort(4, LinePrefix(a) + "answer " + a.arg + " does not fit the message box " + Quoted(text) +
-                     (yesNo ? " (it asks yes or no)" : " (it has only OK)"));
+    if (style.IndexOf(answer) == style.buttons.size())
+        Abort(4, LinePrefix(a) + "answer " + a.arg + " does not fit the message box " + Quoted(text) + " (" +
+                     Offered(style) + ")");
     return answer;
 }
 

@@ -5,10 +5,10 @@
 #include <tuple>
 
 #include "../../TextMetrics.h"
+#include "forms/ControlVisitor.h"
 #include "forms/Edit.h"
 #include "forms/Form.h"
 #include "forms/GlyphButton.h"
-#include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/Memo.h"
 #include "forms/Panel.h"
@@ -49,20 +49,51 @@ bool RowsOverlap(const CellRect& a, const CellRect& b) { return a.y < b.Bottom()
 enum class Grow { Left, Right, Both };
 
 Grow Direction(const Control& c) {
-    if (auto* label = dynamic_cast<const Label*>(&c)) {
-        if (label->GetAlignment() == Alignment::Right) return Grow::Left;
-        if (label->GetAlignment() == Alignment::Center) return Grow::Both;
-        return Grow::Right;
-    }
-    if (dynamic_cast<const GlyphButton*>(&c) || dynamic_cast<const Memo*>(&c)) return Grow::Both;
-    return Grow::Right;
+    struct Directions final : ControlVisitor {
+        Grow grow = Grow::Right;
+        void Visit(const Label& label) override {
+            if (label.GetAlignment() == Alignment::Right) grow = Grow::Left;
+            if (label.GetAlignment() == Alignment::Center) grow = Grow::Both;
+        }
+        void Visit(const GlyphButton&) override { grow = Grow::Both; }
+        void Visit(const Memo&) override { grow = Grow::Both; }
+    } directions;
+    c.Accept(directions);
+    return directions.grow;
 }
+
+// The cells a control needs to show all it holds, framed panels aside.
+struct CellsNeeded final : ControlVisitor {
+    int cells = 1;
+    void Visit(const GlyphButton& button) override {
+        cells = static_cast<int>(button.DisplayCaption().size()) + 4;  // "[ caption ]"
+    }
+    void Visit(const Edit& edit) override {
+        // As much as the operator may type, and the caret after it.
+        const int longest = std::max(static_cast<int>(edit.DisplayText().size()), edit.MaxLength());
+        cells = std::max(2, longest + 1);
+    }
+    void Visit(const Memo& memo) override {
+        int longest = 0;
+        for (const std::string& line : memo.Lines()) longest = std::max(longest, static_cast<int>(line.size()));
+        cells = longest + 1;  // and its scroll bar
+    }
+    void Visit(const Label& label) override {
+        int longest = 0;
+        for (const std::string& line : text::Lines(label.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
+        cells = longest;
+    }
+};
 
 }  // namespace
 
 bool CellLayout::Framed(const Control& c) {
-    auto* panel = dynamic_cast<const Panel*>(&c);
-    return panel && panel->BevelInner() != Bevel::None;
+    struct Frames final : ControlVisitor {
+        bool framed = false;
+        void Visit(const Panel& panel) override { framed = panel.BevelInner() != Bevel::None; }
+    } frames;
+    c.Accept(frames);
+    return frames.framed;
 }
 
 int CellLayout::WidthNeeded(const Control& c) {
@@ -72,24 +103,9 @@ int CellLayout::WidthNeeded(const Control& c) {
             if (child->Visible()) widest = std::max(widest, WidthNeeded(*child));
         return widest + 2;  // inside its frame
     }
-    if (auto* button = dynamic_cast<const GlyphButton*>(&c))
-        return static_cast<int>(button->DisplayCaption().size()) + 4;  // "[ caption ]"
-    if (auto* edit = dynamic_cast<const Edit*>(&c)) {
-        // As much as the operator may type, and the caret after it.
-        const int longest = std::max(static_cast<int>(edit->DisplayText().size()), edit->MaxLength());
-        return std::max(2, longest + 1);
-    }
-    if (auto* memo = dynamic_cast<const Memo*>(&c)) {
-        int longest = 0;
-        for (const std::string& line : memo->Lines()) longest = std::max(longest, static_cast<int>(line.size()));
-        return longest + 1;  // and its scroll bar
-    }
-    if (dynamic_cast<const Label*>(&c)) {
-        int longest = 0;
-        for (const std::string& line : text::Lines(c.Caption())) longest = std::max(longest, static_cast<int>(line.size()));
-        return longest;
-    }
-    return 1;
+    CellsNeeded needed;
+    c.Accept(needed);
+    return needed.cells;
 }
 
 CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
@@ -98,9 +114,9 @@ CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
     const int available = std::max(1, lastRow - firstRow);
     // Text boxes and labels of several lines keep their share of the rows.
     for (Item& it : items_) {
-        const bool memo = dynamic_cast<const Memo*>(it.control) != nullptr;
+        const bool memo = KindOf(*it.control) == ControlKind::Memo;
         if (it.kind != Item::Kind::Leaf || it.bottom - it.top <= kOneLine) continue;
-        if (!memo && !dynamic_cast<const Label*>(it.control)) continue;
+        if (!memo && KindOf(*it.control) != ControlKind::Label) continue;
         const int share = static_cast<int>(std::lround((it.bottom - it.top) * 1.0 * available / fh_));
         it.rows = std::max(memo ? 3 : 1, share);
     }
@@ -132,7 +148,7 @@ CellLayout::CellLayout(const Form& f, int cols, int firstRow, int lastRow)
 void CellLayout::Collect(const Form& f) {
     for (const auto& owned : f.Controls()) {
         const Control& c = *owned;
-        if (!c.EffectivelyVisible() || dynamic_cast<const Image*>(&c)) continue;
+        if (!c.EffectivelyVisible() || KindOf(c) == ControlKind::Image) continue;
         if (c.IsContainer() && !Framed(c)) continue;
         const PixelRect p = Absolute(c);
         if (p.right <= p.left || p.bottom <= p.top) continue;
@@ -213,11 +229,11 @@ bool CellLayout::Captions(const Band& above, const Band& below) const {
     constexpr int kNear = 8;  // pixels between a caption and its box
     for (size_t a : above.items) {
         const Item& label = items_[a];
-        if (label.kind != Item::Kind::Leaf || !dynamic_cast<const Label*>(label.control)) continue;
+        if (label.kind != Item::Kind::Leaf || KindOf(*label.control) != ControlKind::Label) continue;
         const PixelRect lp = Absolute(*label.control);
         for (size_t b : below.items) {
             const Item& box = items_[b];
-            if (box.kind != Item::Kind::Leaf || !dynamic_cast<const Edit*>(box.control)) continue;
+            if (box.kind != Item::Kind::Leaf || KindOf(*box.control) != ControlKind::Edit) continue;
             const PixelRect bp = Absolute(*box.control);
             const int gap = bp.top - lp.bottom;
             if (gap >= -2 && gap <= kNear && lp.left < bp.right && bp.left < lp.right) return true;
@@ -257,7 +273,7 @@ void CellLayout::PlaceColumns() {
 void CellLayout::AlignColumns() {
     std::map<std::tuple<const Control*, int, int>, std::vector<const Control*>> columns;
     for (const Control* c : order_)
-        if (dynamic_cast<const GlyphButton*>(c)) columns[{c->Parent(), c->Left(), c->Width()}].push_back(c);
+        if (KindOf(*c) == ControlKind::Button) columns[{c->Parent(), c->Left(), c->Width()}].push_back(c);
     for (const auto& [key, members] : columns) {
         if (members.size() < 2) continue;
         int left = cols_, right = 0;
@@ -294,7 +310,7 @@ void CellLayout::Widen(const Control& c, CellRect& r) {
     if (deficit <= 0) {
         // A label that ends where the next control starts gives up its last
         // cell, so its text does not run into the box.
-        if (touching && dynamic_cast<const Label*>(&c) && r.w > needed) r.w -= 1;
+        if (touching && KindOf(c) == ControlKind::Label && r.w > needed) r.w -= 1;
         return;
     }
     const auto growLeft = [&](int n) {
@@ -312,7 +328,7 @@ void CellLayout::Widen(const Control& c, CellRect& r) {
     }
     // A box still short of what may be typed in it moves its neighbours on
     // the left over into the blanks beyond them.
-    if (deficit > 0 && dynamic_cast<const Edit*>(&c)) {
+    if (deficit > 0 && KindOf(c) == ControlKind::Edit) {
         const int by = ShoveLeft(c, r, deficit);
         r.x -= by, r.w += by;
     }
@@ -335,7 +351,7 @@ int CellLayout::ShoveLeft(const Control& c, const CellRect& r, int by) {
     if (free >= by || !nearest) return std::clamp(free, 0, by);
     CellRect& n = rects_[nearest];
     int need = by - free;
-    const bool gives = dynamic_cast<const Edit*>(nearest) || dynamic_cast<const Label*>(nearest);
+    const bool gives = KindOf(*nearest) == ControlKind::Edit || KindOf(*nearest) == ControlKind::Label;
     const int give = gives ? std::clamp(n.w - WidthNeeded(*nearest), 0, need) : 0;
     n.w -= give;
     need -= give;

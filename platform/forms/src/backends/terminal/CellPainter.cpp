@@ -7,6 +7,7 @@
 #include "../../TextMetrics.h"
 #include "KeyLine.h"
 #include "forms/Application.h"
+#include "forms/ControlVisitor.h"
 #include "forms/Edit.h"
 #include "forms/GlyphButton.h"
 #include "forms/Label.h"
@@ -16,25 +17,21 @@
 
 namespace forms {
 
-bool BoxView::YesNo() const { return (flags & 0xF) == MB_YESNO; }
-
 namespace {
 
-constexpr uint32_t kIconMask = 0xF0;
-constexpr uint32_t kIconStop = 0x10, kIconQuestion = 0x20;
-
 // The icon of a message box, in letters a monochrome terminal shows too.
-std::string Icon(uint32_t flags) {
-    switch (flags & kIconMask) {
-        case kIconStop: return "(x)";
-        case kIconQuestion: return "(?)";
-        case MB_ICONEXCLAMATION: return "(!)";
-        case MB_ICONINFORMATION: return "(i)";
-        default: return "";
+std::string Icon(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Stop: return "(x)";
+        case BoxIcon::Question: return "(?)";
+        case BoxIcon::Exclamation: return "(!)";
+        case BoxIcon::Information: return "(i)";
+        case BoxIcon::None: break;
     }
+    return "";
 }
 
-class Painter {
+class Painter final : private ControlVisitor {
 public:
     explicit Painter(CellCanvas& canvas) : c_(canvas) {}
 
@@ -50,27 +47,29 @@ public:
             if (CellLayout::Framed(c)) {
                 c_.Frame(*r, CellRole::Form);
                 c_.Place(c, *r, "");
-            } else if (auto* label = dynamic_cast<Label*>(&c)) {
-                PaintLabel(*label, *r);
-            } else if (auto* edit = dynamic_cast<Edit*>(&c)) {
-                PaintEdit(*edit, *r, focused);
-            } else if (auto* button = dynamic_cast<GlyphButton*>(&c)) {
-                PaintButton(*button, *r, focused);
-            } else if (auto* memo = dynamic_cast<Memo*>(&c)) {
-                PaintMemo(*memo, *r, focused);
+            } else {
+                rect_ = *r;
+                focused_ = focused;
+                c.Accept(*this);
             }
             if (!c.EffectivelyEnabled()) c_.Dim(*r);
         }
     }
 
     void PaintBox(const BoxView& box) {
-        const std::string icon = Icon(box.flags);
+        const MessageBoxStyle style = box.Style();
+        const std::string icon = Icon(style.icon);
         const int indent = icon.empty() ? 0 : static_cast<int>(icon.size()) + 2;
         const int most = std::max(10, c_.Cols() - 6 - indent);
         std::vector<std::string> lines;
         for (const std::string& l : text::Lines(box.text))
             for (const std::string& w : text::WrapCells(l, most)) lines.push_back(w);
-        const std::string buttons = box.YesNo() ? "[ Sim ]  [ N\xE3o ]" : "[ OK ]";
+        std::vector<std::string> captions;
+        std::string buttons;
+        for (BoxButton b : style.buttons) {
+            captions.push_back("[ " + CaptionOf(b) + " ]");
+            buttons += (buttons.empty() ? "" : "  ") + captions.back();
+        }
         int width = static_cast<int>(box.caption.size()) + 6;  // "+- caption -+"
         for (const std::string& l : lines) width = std::max(width, static_cast<int>(l.size()) + indent + 4);
         width = std::min(std::max({width, static_cast<int>(buttons.size()) + 4, 24}), c_.Cols());
@@ -83,13 +82,11 @@ public:
         for (size_t i = 0; i < lines.size(); ++i)
             c_.Put(r.y + 1 + static_cast<int>(i), r.x + 2 + indent, lines[i], CellRole::Box, width - 4 - indent);
         const int row = r.Bottom() - 2;
-        if (!box.YesNo()) {
-            c_.Put(row, r.x + (width - 6) / 2, "[ OK ]", CellRole::BoxButton);
-            return;
+        int x = r.x + (width - static_cast<int>(buttons.size())) / 2;
+        for (size_t i = 0; i < captions.size(); ++i) {
+            c_.Put(row, x, captions[i], box.selected == static_cast<int>(i) ? CellRole::BoxButton : CellRole::Box);
+            x += static_cast<int>(captions[i].size()) + 2;
         }
-        const int x = r.x + (width - static_cast<int>(buttons.size())) / 2;
-        c_.Put(row, x, "[ Sim ]", box.selected == 0 ? CellRole::BoxButton : CellRole::Box);
-        c_.Put(row, x + 9, "[ N\xE3o ]", box.selected == 1 ? CellRole::BoxButton : CellRole::Box);
     }
 
     void PaintTooSmall() {
@@ -111,6 +108,11 @@ public:
     }
 
 private:
+    void Visit(const Label& label) override { PaintLabel(label, rect_); }
+    void Visit(const Edit& edit) override { PaintEdit(edit, rect_, focused_); }
+    void Visit(const GlyphButton& button) override { PaintButton(button, rect_, focused_); }
+    void Visit(const Memo& memo) override { PaintMemo(memo, rect_, focused_); }
+
     void PaintLabel(const Label& label, const CellRect& r) {
         const std::vector<std::string> lines =
             label.WordWrap() && r.h > 1 ? text::WrapCells(label.Caption(), r.w) : text::Lines(label.Caption());
@@ -162,7 +164,7 @@ private:
 
     // The lines from the memo's top line; a text longer than the box gets a
     // scroll bar in the box's last column, its thumb where the top line stands.
-    void PaintMemo(Memo& memo, const CellRect& r, bool focused) {
+    void PaintMemo(const Memo& memo, const CellRect& r, bool focused) {
         memo.SetPageLines(r.h);
         const bool bar = memo.Scrolls() && r.w > 2;
         const int width = bar ? r.w - 1 : r.w;
@@ -192,6 +194,8 @@ private:
     }
 
     CellCanvas& c_;
+    CellRect rect_;  // where the control being visited is drawn
+    bool focused_ = false;
 };
 
 }  // namespace

@@ -39,14 +39,21 @@ std::string Digits(const Form& f) {
     return keys.empty() ? "" : keys + " aciona bot\xE3o";
 }
 
+// A box of one button takes Enter; of more, each button's first letter, Tab and Esc too.
+std::string BoxKeys(const MessageBoxStyle& style) {
+    if (style.buttons.size() == 1) return Join({"Enter " + CaptionOf(style.buttons.front())});
+    std::vector<std::string> parts;
+    for (BoxButton b : style.buttons) parts.push_back(CaptionOf(b).substr(0, 1) + " " + CaptionOf(b));
+    parts.insert(parts.end(), {"Tab escolhe", "Enter responde", "Esc " + CaptionOf(style.buttons[style.escapeButton])});
+    return Join(parts);
+}
+
 }  // namespace
 
 // Only what the form says each key does: the line cannot promise a key the
 // routing would send elsewhere.
 std::string KeyLine(const Form* f, const BoxView* box) {
-    if (box)
-        return box->YesNo() ? Join({"S Sim", "N N\xE3o", "Tab escolhe", "Enter responde", "Esc N\xE3o"})
-                            : Join({"Enter OK"});
+    if (box) return BoxKeys(box->Style());
     if (!f) return "";
     const Control* focus = f->ActiveControl() && f->ActiveControl()->CanFocus() ? f->ActiveControl() : nullptr;
     std::vector<std::string> parts = {Digits(*f), Names("Enter", f->WhatKeyDoes(VK_RETURN), focus)};

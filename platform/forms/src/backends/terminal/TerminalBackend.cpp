@@ -14,7 +14,7 @@
 
 #include "TerminalPainter.h"
 #include "forms/Application.h"
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 #include "forms/backends/CellPainter.h"
 #include "forms/backends/ScriptPlayer.h"
 
@@ -52,7 +52,7 @@ std::optional<Key> Translate(int status, wint_t ch) {
     if (ch == '\t') return Key{VK_TAB};
     if (ch == 27) return Key{VK_ESCAPE};
     if (ch < 32) return std::nullopt;
-    const char c = CodePointToCp1252(static_cast<unsigned>(ch));
+    const char c = cp1252::CodePointToCp1252(static_cast<unsigned>(ch));
     if (c == '?' && ch != '?') return std::nullopt;  // no CP1252 code: the edit could not hold it
     return Key{c};
 }
@@ -199,6 +199,8 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
     im.ThrowIfAborted();
     if (!im.Open()) im.NoTerminal(app);
     BoxView box{text, caption, flags, 0};
+    const MessageBoxStyle style = box.Style();
+    box.selected = static_cast<int>(style.defaultButton);
     if (im.scripted) {
         for (;;) {
             im.painter->Paint(app, &box);
@@ -207,7 +209,7 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
             im.WatchUntil(std::max(next, im.Now() + 100));
         }
         const int answer = im.player.AnswerNext(text, flags, im.Now());
-        box.selected = answer == IDNO ? 1 : 0;
+        box.selected = static_cast<int>(std::min(style.IndexOf(answer), style.buttons.size() - 1));
         im.painter->Paint(app, &box);
         napms(200);  // the chosen answer shows a moment
         return answer;
@@ -217,15 +219,14 @@ int TerminalBackend::MessageBox(Application& app, const std::string& text, const
         const auto read = im.ReadKey(1000);
         if (!read || read->moving != 0) continue;
         const char key = read->ch;
-        const char upper = Cp1252Upper(key);
-        if (!box.YesNo()) {
-            if (key == VK_RETURN || key == VK_ESCAPE || key == ' ' || upper == 'O') return IDOK;
-            continue;
-        }
-        if (key == VK_TAB) box.selected ^= 1;
-        if (key == VK_RETURN || key == ' ') return box.selected == 0 ? IDYES : IDNO;
-        if (upper == 'S') return IDYES;
-        if (upper == 'N' || key == VK_ESCAPE) return IDNO;
+        const char upper = cp1252::Cp1252Upper(key);
+        const size_t count = style.buttons.size();
+        if (key == VK_TAB) box.selected = static_cast<int>((static_cast<size_t>(box.selected) + 1) % count);
+        if (key == VK_RETURN || key == ' ') return AnswerOf(style.buttons[static_cast<size_t>(box.selected)]);
+        if (key == VK_ESCAPE) return AnswerOf(style.buttons[style.escapeButton]);
+        // Each button answers to its caption's first letter: S, N, O, C.
+        for (BoxButton b : style.buttons)
+            if (upper == CaptionOf(b).front()) return AnswerOf(b);
     }
 }
 

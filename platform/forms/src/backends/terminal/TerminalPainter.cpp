@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 namespace forms {
 
@@ -109,7 +109,7 @@ void TerminalPainter::Flush(const CellCanvas& canvas) {
                 run += canvas.At(y, end++).ch;
             if (y == canvas.Rows() - 1 && end == canvas.Cols()) run.pop_back();
             attrset(Attributes(first));
-            mvaddstr(y, x, Cp1252ToUtf8(run).c_str());
+            mvaddstr(y, x, cp1252::Cp1252ToUtf8(run).c_str());
             x = end;
         }
     }

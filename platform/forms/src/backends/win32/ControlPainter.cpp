@@ -59,7 +59,7 @@ HFONT ControlPainter::FontOf(const Font& font) {
 // Labels and pictures show their container's colour, as the platform's
 // labels take their parent's colour.
 Color ControlPainter::Background(const Control& c) {
-    if (!dynamic_cast<const Label*>(&c) && !dynamic_cast<const Image*>(&c)) return c.GetColor();
+    if (KindOf(c) != ControlKind::Label && KindOf(c) != ControlKind::Image) return c.GetColor();
     if (const Control* p = c.Parent()) return p->GetColor();
     return c.OwnerForm().GetColor();
 }
@@ -113,64 +113,80 @@ void ControlPainter::EditText(HDC dc, const RECT& r, const Edit& edit, bool focu
 void ControlPainter::PaintForm(HDC dc, const RECT& area, const Form& f) { Fill(dc, area, f.GetColor()); }
 
 void ControlPainter::Paint(HDC dc, const RECT& area, const Control& c, bool focused) {
+    dc_ = dc;
+    area_ = area;
+    focused_ = focused;
+    c.Accept(*this);
+}
+
+void ControlPainter::Visit(const Label& label) {
+    const Control& c = label;
+    const RECT& area = area_;
     const Font& font = c.GetFont();
-    const bool enabled = c.EffectivelyEnabled();
-    if (auto* label = dynamic_cast<const Label*>(&c)) {
-        Fill(dc, area, Background(c));
-        Font shown = font;
-        if (!enabled) shown.color = 0x808080;
-        // The lines break where the pictures and the terminal break them.
-        const std::vector<std::string> lines =
-            label->WordWrap() ? text::Wrap(c.Caption(), font, area.right - area.left) : text::Lines(c.Caption());
-        RECT line = area;
-        for (const std::string& l : lines) {
-            Text(dc, line, l, shown, AlignmentFormat(label->GetAlignment()) | DT_SINGLELINE | DT_NOPREFIX, Background(c));
-            line.top += static_cast<LONG>(std::lround(text::LineHeight(font)));
-        }
-    } else if (auto* edit = dynamic_cast<const Edit*>(&c)) {
-        RECT r = area;
-        const Color background = enabled ? 0xFFFFFF : 0xE0E0E0;
-        Fill(dc, r, background);
-        ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        r.left += 2;
-        EditText(dc, r, *edit, focused, background);
-    } else if (auto* button = dynamic_cast<const GlyphButton*>(&c)) {
-        RECT r = area;
-        if (button->Framed()) {
-            HBRUSH black = ::CreateSolidBrush(0);
-            ::FrameRect(dc, &r, black);
-            ::DeleteObject(black);
-            ::InflateRect(&r, -1, -1);
-        }
-        ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
-        Font f = font;
-        if (!enabled) f.color = 0x808080;
-        // The caption keeps its "&": the platform underlines the accelerator.
-        Text(dc, r, button->Caption(), f, DT_SINGLELINE | DT_CENTER | DT_VCENTER, 0xC0C0C0);
-        if (focused) {
-            RECT inner = area;
-            ::InflateRect(&inner, -4, -4);
-            ::DrawFocusRect(dc, &inner);
-        }
-    } else if (auto* panel = dynamic_cast<const Panel*>(&c)) {
-        RECT r = area;
-        Fill(dc, r, c.GetColor());
-        ::DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT | BF_ADJUST);
-        if (panel->BevelInner() == Bevel::Lowered) ::DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
-        if (panel->BevelInner() == Bevel::Raised) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-        if (!c.Caption().empty()) Text(dc, r, c.Caption(), font, DT_SINGLELINE | DT_CENTER | DT_VCENTER, c.GetColor());
-    } else if (auto* memo = dynamic_cast<const Memo*>(&c)) {
-        RECT r = area;
-        Fill(dc, r, 0xFFFFFF);
-        ::DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        std::string text;
-        for (size_t i = static_cast<size_t>(std::max(0, memo->TopLine())); i < memo->Lines().size(); ++i)
-            text += memo->Lines()[i] + "\r\n";
-        r.left += 2;
-        Text(dc, r, text, font, DT_LEFT | DT_NOPREFIX, 0xFFFFFF);
-    } else if (dynamic_cast<const Image*>(&c)) {
-        Fill(dc, area, Background(c));
+    Fill(dc_, area, Background(c));
+    Font shown = font;
+    if (!c.EffectivelyEnabled()) shown.color = 0x808080;
+    // The lines break where the pictures and the terminal break them.
+    const std::vector<std::string> lines =
+        label.WordWrap() ? text::Wrap(c.Caption(), font, area.right - area.left) : text::Lines(c.Caption());
+    RECT line = area;
+    for (const std::string& l : lines) {
+        Text(dc_, line, l, shown, AlignmentFormat(label.GetAlignment()) | DT_SINGLELINE | DT_NOPREFIX, Background(c));
+        line.top += static_cast<LONG>(std::lround(text::LineHeight(font)));
     }
 }
+
+void ControlPainter::Visit(const Edit& edit) {
+    RECT r = area_;
+    const Color background = edit.EffectivelyEnabled() ? 0xFFFFFF : 0xE0E0E0;
+    Fill(dc_, r, background);
+    ::DrawEdge(dc_, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    r.left += 2;
+    EditText(dc_, r, edit, focused_, background);
+}
+
+void ControlPainter::Visit(const GlyphButton& button) {
+    const bool enabled = button.EffectivelyEnabled();
+    RECT r = area_;
+    if (button.Framed()) {
+        HBRUSH black = ::CreateSolidBrush(0);
+        ::FrameRect(dc_, &r, black);
+        ::DeleteObject(black);
+        ::InflateRect(&r, -1, -1);
+    }
+    ::DrawFrameControl(dc_, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (enabled ? 0 : DFCS_INACTIVE));
+    Font f = button.GetFont();
+    if (!enabled) f.color = 0x808080;
+    // The caption keeps its "&": the platform underlines the accelerator.
+    Text(dc_, r, button.Caption(), f, DT_SINGLELINE | DT_CENTER | DT_VCENTER, 0xC0C0C0);
+    if (focused_) {
+        RECT inner = area_;
+        ::InflateRect(&inner, -4, -4);
+        ::DrawFocusRect(dc_, &inner);
+    }
+}
+
+void ControlPainter::Visit(const Panel& panel) {
+    const Control& c = panel;
+    RECT r = area_;
+    Fill(dc_, r, c.GetColor());
+    ::DrawEdge(dc_, &r, BDR_RAISEDOUTER, BF_RECT | BF_ADJUST);
+    if (panel.BevelInner() == Bevel::Lowered) ::DrawEdge(dc_, &r, BDR_SUNKENINNER, BF_RECT);
+    if (panel.BevelInner() == Bevel::Raised) ::DrawEdge(dc_, &r, BDR_RAISEDINNER, BF_RECT);
+    if (!c.Caption().empty()) Text(dc_, r, c.Caption(), c.GetFont(), DT_SINGLELINE | DT_CENTER | DT_VCENTER, c.GetColor());
+}
+
+void ControlPainter::Visit(const Memo& memo) {
+    RECT r = area_;
+    Fill(dc_, r, 0xFFFFFF);
+    ::DrawEdge(dc_, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    std::string text;
+    for (size_t i = static_cast<size_t>(std::max(0, memo.TopLine())); i < memo.Lines().size(); ++i)
+        text += memo.Lines()[i] + "\r\n";
+    r.left += 2;
+    Text(dc_, r, text, memo.GetFont(), DT_LEFT | DT_NOPREFIX, 0xFFFFFF);
+}
+
+void ControlPainter::Visit(const Image& image) { Fill(dc_, area_, Background(image)); }
 
 }  // namespace forms::win32

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "Win32.h"
+#include "forms/ControlVisitor.h"
 #include "forms/Types.h"
 
 namespace forms {
@@ -16,7 +17,7 @@ class Form;
 
 namespace win32 {
 
-class ControlPainter {
+class ControlPainter final : private ControlVisitor {
 public:
     ControlPainter() = default;
     ~ControlPainter();
@@ -27,12 +28,23 @@ public:
     void Paint(HDC dc, const RECT& area, const Control& c, bool focused);
 
 private:
+    // Each kind draws itself into area_ on dc_.
+    void Visit(const Label& label) override;
+    void Visit(const Edit& edit) override;
+    void Visit(const GlyphButton& button) override;
+    void Visit(const Panel& panel) override;
+    void Visit(const Memo& memo) override;
+    void Visit(const Image& image) override;
+
     HFONT FontOf(const Font& font);
     static Color Background(const Control& c);
     void EditText(HDC dc, const RECT& r, const Edit& edit, bool focused, Color background);
     void Text(HDC dc, RECT r, const std::string& cp1252, const Font& font, UINT format, Color background);
 
     std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
+    HDC dc_ = nullptr;  // where the control being visited is drawn
+    RECT area_{};
+    bool focused_ = false;
 };
 
 }  // namespace win32

@@ -56,7 +56,7 @@ void PaintWith(HWND hwnd, Paint paint) {
 WindowSet* SetOf(HWND hwnd) { return reinterpret_cast<WindowSet*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
 // Pictures are only descriptions in the form model: nothing to draw.
-bool Drawn(const Control& c) { return dynamic_cast<const Image*>(&c) == nullptr; }
+bool Drawn(const Control& c) { return KindOf(c) != ControlKind::Image; }
 
 }  // namespace
 
@@ -138,21 +138,28 @@ WindowSet::Look WindowSet::LookOf(const Control& c, bool focused) {
     look.height = c.Height();
     look.color = c.GetColor();
     look.text = c.Caption();
-    if (auto* label = dynamic_cast<const Label*>(&c)) {
-        // The label's window covers what it shows: grown to its caption.
-        const Label::Extent shown = label->Shown();
-        look.left = shown.left;
-        look.width = shown.width;
-    } else if (auto* e = dynamic_cast<const Edit*>(&c)) {
-        look.text = e->DisplayText();
-        look.caret = e->SelStart();
-        look.selection = e->SelLength();
-    } else if (auto* b = dynamic_cast<const GlyphButton*>(&c)) {
-        look.framed = b->Framed();
-  } else if (auto* m = dynamic_cast<const Memo*>(&c)) {
-        for (const std::string& line : m->Lines()) look.text += line + "\n";
-        look.caret = m->TopLine();
-    }
+    // What each kind shows beyond its caption.
+    struct Kinds final : ControlVisitor {
+        Look& look;
+        explicit Kinds(Look& l) : look(l) {}
+        void Visit(const Label& label) override {
+            // The label's window covers what it shows: grown to its caption.
+            const Label::Extent shown = label.Shown();
+            look.left = shown.left;
+            look.width = shown.width;
+        }
+        void Visit(const Edit& e) override {
+            look.text = e.DisplayText();
+            look.caret = e.SelStart();
+            look.selection = e.SelLength();
+        }
+        void Visit(const GlyphButton& b) override { look.framed = b.Framed(); }
+        void Visit(const Memo& m) override {
+            for (const std::string& line : m.Lines()) look.text += line + "\n";
+            look.caret = m.TopLine();
+        }
+    } kinds(look);
+    c.Accept(kinds);
     return look;
 }
 

@@ -1,8 +1,8 @@
-#include "forms/Cp1252.h"
+#include "cp1252/Cp1252.h"
 
 #include <cstdint>
 
-namespace forms {
+namespace cp1252 {
 
 namespace {
 
@@ -45,14 +45,14 @@ char CodePointToCp1252(unsigned cp) {
     return '?';
 }
 
-std::string Cp1252ToUtf8(const std::string& text) {
+std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) AppendUtf8(out, Cp1252ToCodePoint(c));
     return out;
 }
 
-std::string Utf8ToCp1252(const std::string& text) {
+std::string Utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -122,4 +122,4 @@ char Cp1252Lower(char c) {
     return c;
 }
 
-}  // namespace forms
+}  // namespace cp1252
