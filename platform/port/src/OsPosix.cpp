@@ -77,15 +77,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
-    bool given = false;
-    return ReplaceWholeFrom(path, [&](std::vector<std::string_view>& next) {
-        if (!given) next = parts;
-        given = true;
-        return true;
-    });
-}
-
 bool ReplaceWholeFrom(const std::string& path, const PartSource& next) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;

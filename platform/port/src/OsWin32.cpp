@@ -72,15 +72,6 @@ std::string NewTempFolder(const std::string& prefix) {
     return {};
 }
 
-bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
-    bool given = false;
-    return ReplaceWholeFrom(path, [&](std::vector<std::string_view>& next) {
-        if (!given) next = parts;
-        given = true;
-        return true;
-    });
-}
-
 // Written beside the file, flushed, then moved over it in one step.
 bool ReplaceWholeFrom(const std::string& path, const PartSource& next) {
     const std::wstring target = WideFromCp1252(path);

@@ -29,4 +29,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
     return error == 0;
 }
 
+bool ReplaceWhole(const std::string& path, const std::vector<std::string_view>& parts) {
+    bool given = false;
+    return ReplaceWholeFrom(path, [&](std::vector<std::string_view>& next) {
+        if (!given) next = parts;
+        given = true;
+        return true;
+    });
+}
+
 }  // namespace port
