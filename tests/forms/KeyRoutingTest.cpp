@@ -62,9 +62,11 @@ TEST_F(FormsTest, KeyPreviewRunsFirstAndCanDiscardTheKey) {
 // Esc cancels nothing, and the key line is told so without filtering a key.
 TEST_F(FormsTest, AValidatorRefusesKeysBeforeTheBoxHandlerAndTheButtons) {
     CaptureForm f;
-    std::string filtered, seen;
+    static std::string filtered;
+    std::string seen;
+    filtered.clear();
     f.btRetorna->SetCancel(true);
-    f.edNome->SetValidator({.kind = forms::Validator::Kind::Amount, .filter = [&](char k) {
+    f.edNome->SetValidator({.kind = forms::Validator::Kind::Amount, .filter = [](char k) {
                                 filtered += k;
                                 return k == 'q' ? '\0' : k;
                             }});
@@ -77,7 +79,7 @@ TEST_F(FormsTest, AValidatorRefusesKeysBeforeTheBoxHandlerAndTheButtons) {
     EXPECT_EQ(f.edNome->Text(), "1,");
     EXPECT_EQ(seen, "1,2\b");
     EXPECT_EQ(filtered, "1a.q2,\x1b\b");
-    const forms::Validator types{.kind = forms::Validator::Kind::Digits, .lowest = '1', .highest = '3', .filter = {}};
+    const forms::Validator types{.kind = forms::Validator::Kind::Digits, .lowest = '1', .highest = '3', .filter = nullptr};
     EXPECT_EQ(std::string({types.Apply('0', ""), types.Apply('3', ""), types.Apply('4', ""), types.Apply('\r', "")}),
               std::string("\0" "3\0\r", 4));
 }
